@@ -1,0 +1,173 @@
+#include "Connection.h"
+
+#include "DatabaseError.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <atomic>
+
+namespace {
+
+const QLatin1String kConnectionPrefix("Driver={Microsoft Access Driver (*.mdb)};dbq=");
+
+QString uniqueConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("cindrel-%1").arg(++counter);
+}
+
+QString errorText(const QSqlError& error)
+{
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.text();
+    return text;
+}
+
+} // namespace
+
+Connection::Connection() : m_name(uniqueConnectionName()) {}
+
+Connection::~Connection()
+{
+    close();
+}
+
+QString Connection::connectionStringFor(const QString& path)
+{
+    return kConnectionPrefix + path;
+}
+
+QString Connection::pathFromConnectionString(const QString& connectionString)
+{
+    const int at = connectionString.indexOf(QLatin1String("dbq="), 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return connectionString;
+    return connectionString.mid(at + 4);
+}
+
+void Connection::open(const QString& connectionString)
+{
+    close();
+    const QString path = pathFromConnectionString(connectionString);
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        throw DatabaseError(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
+    if (!info.isFile())
+        throw DatabaseError(QStringLiteral("\"%1\" is not a database file.").arg(path));
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        // mode=rw: SQLite would otherwise make an empty database where the file is missing.
+        QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+        url.setQuery(QStringLiteral("mode=rw"));
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!db.open()) {
+            const QString why = errorText(db.lastError());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_name);
+            throw DatabaseError(
+                QStringLiteral("The database file \"%1\" cannot be opened: %2").arg(path, why));
+        }
+    }
+    m_path = path;
+    try {
+        checkIsTrackDatabase();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Connection::checkIsTrackDatabase()
+{
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table','view')")))
+        throw DatabaseError(QStringLiteral("\"%1\" is not a Cindrel database: %2")
+                                .arg(m_path, errorText(q.lastError())));
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString().toLower();
+    for (const char* required : {"teams", "runners", "meets", "eventtype", "events",
+                                 "runner_to_team", "meet_to_team", "event_to_meet",
+                                 "event_to_runner", "runners_view", "meets_info", "events_view"}) {
+        if (!names.contains(QLatin1String(required)))
+            throw DatabaseError(
+                QStringLiteral("\"%1\" is not a Cindrel database (it has no %2 table).")
+                    .arg(m_path, QLatin1String(required)));
+    }
+}
+
+void Connection::close()
+{
+    if (!QSqlDatabase::contains(m_name))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_path.clear();
+    m_transactionDepth = 0;
+}
+
+bool Connection::isOpen() const
+{
+    return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+}
+
+QSqlDatabase Connection::database() const
+{
+    if (!QSqlDatabase::contains(m_name))
+        throw DatabaseError(QStringLiteral("No database is open."));
+    return QSqlDatabase::database(m_name, false);
+}
+
+void Connection::executeRaw(const QString& sql)
+{
+    QSqlQuery q(database());
+    if (!q.exec(sql))
+        throw DatabaseError(errorText(q.lastError()), sql);
+}
+
+void Connection::execute(const QString& sql)
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No database is open."), sql);
+    executeRaw(sql);
+}
+
+void Connection::transaction(const std::function<void()>& work)
+{
+    if (m_transactionDepth > 0) {
+        ++m_transactionDepth;
+        try {
+            work();
+        } catch (...) {
+            --m_transactionDepth;
+            throw;
+        }
+        --m_transactionDepth;
+        return;
+    }
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No database is open."));
+    // IMMEDIATE takes the write lock up front, so a unit never fails half-way because
+    // another program started writing after it began.
+    executeRaw(QStringLiteral("BEGIN IMMEDIATE"));
+    m_transactionDepth = 1;
+    try {
+        work();
+        executeRaw(QStringLiteral("COMMIT"));
+        m_transactionDepth = 0;
+    } catch (...) {
+        m_transactionDepth = 0;
+        QSqlQuery rollback(database());
+        rollback.exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+
+// A connection to one track database file. The application names its database with a
+// connection string in the form the rest of the program knows; the file itself is SQLite.
+class Connection
+{
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    static QString connectionStringFor(const QString& path);
+    static QString pathFromConnectionString(const QString& connectionString);
+
+    // Opens the database file the string names. Throws DatabaseError when the file is
+    // missing, is no database, or is a database of another program. A missing file is never
+    // created.
+    void open(const QString& connectionString);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+
+    // Runs an INSERT, UPDATE or DELETE. Throws DatabaseError when the engine refuses it.
+    void execute(const QString& sql);
+
+    // Runs every statement that `work` sends as one unit: all of them apply, or none.
+    // An exception from `work` rolls back and is passed on. Nested calls join the outer unit.
+    void transaction(const std::function<void()>& work);
+    bool inTransaction() const { return m_transactionDepth > 0; }
+
+    QSqlDatabase database() const;
+
+private:
+    void executeRaw(const QString& sql);
+    void checkIsTrackDatabase();
+
+    QString m_name;
+    QString m_path;
+    int m_transactionDepth = 0;
+};

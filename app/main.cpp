@@ -1,0 +1,16 @@
+#include "shell/AppContext.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Cindrel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    AppContext app;
+    MainWindow mainWindow(app);
+    mainWindow.startUp();
+    return QApplication::exec();
+}

@@ -1,0 +1,116 @@
+#include "Dialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <deque>
+
+namespace {
+
+struct Answers
+{
+    bool answering = false;
+    std::deque<bool> answers;
+    std::deque<QString> files;
+    QStringList messages;
+    QStringList questions;
+};
+
+Answers& state()
+{
+    static Answers a;
+    return a;
+}
+
+QString appTitle(const QString& title)
+{
+    return title.isNull() ? QCoreApplication::applicationName() : title;
+}
+
+} // namespace
+
+void Dialogs::tell(QWidget* parent, const QString& text, Icon icon, const QString& title)
+{
+    if (state().answering) {
+        state().messages << text;
+        return;
+    }
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    if (icon == Icon::Information)
+        boxIcon = QMessageBox::Information;
+    else if (icon == Icon::Warning)
+        boxIcon = QMessageBox::Warning;
+    else if (icon == Icon::Critical)
+        boxIcon = QMessageBox::Critical;
+    QMessageBox box(boxIcon, appTitle(title), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool Dialogs::ask(QWidget* parent, const QString& text)
+{
+    if (state().answering) {
+        state().questions << text;
+        if (state().answers.empty())
+            return false;
+        const bool yes = state().answers.front();
+        state().answers.pop_front();
+        return yes;
+    }
+    QMessageBox box(QMessageBox::NoIcon, appTitle(QString()), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& startName)
+{
+    if (state().answering) {
+        if (state().files.empty())
+            return {};
+        const QString file = state().files.front();
+        state().files.pop_front();
+        return file;
+    }
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (!startName.contains(QLatin1Char('*')))
+        dialog.selectFile(startName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void Dialogs::setAnswering(bool on)
+{
+    state().answering = on;
+}
+
+void Dialogs::setNextAnswer(bool yes)
+{
+    state().answers.push_back(yes);
+}
+
+void Dialogs::setNextOpenFile(const QString& path)
+{
+    state().files.push_back(path);
+}
+
+QStringList Dialogs::messages()
+{
+    return state().messages;
+}
+
+QStringList Dialogs::questions()
+{
+    return state().questions;
+}
+
+void Dialogs::clear()
+{
+    state().answers.clear();
+    state().files.clear();
+    state().messages.clear();
+    state().questions.clear();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every modal message box and file dialog of the program goes through here, so that tests
+// can answer them. In answering mode nothing is shown: messages are recorded, questions take
+// the next queued answer (No when none is queued) and file dialogs the next queued file
+// (cancelled when none is queued).
+class Dialogs
+{
+public:
+    enum class Icon { None, Information, Warning, Critical };
+
+    // A message with an OK button only, titled with the application's name unless given.
+    static void tell(QWidget* parent, const QString& text, Icon icon = Icon::None,
+                     const QString& title = QString());
+    // A Yes/No question titled with the application's name; true on Yes.
+    static bool ask(QWidget* parent, const QString& text);
+    // The open-file dialog; the chosen path, or empty when cancelled.
+    static QString openFile(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& startName);
+
+    // For tests.
+    static void setAnswering(bool on);
+    static void setNextAnswer(bool yes);
+    static void setNextOpenFile(const QString& path);
+    static QStringList messages();
+    static QStringList questions();
+    static void clear();
+};

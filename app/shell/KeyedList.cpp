@@ -1,0 +1,62 @@
+#include "KeyedList.h"
+
+namespace {
+constexpr int KeyRole = Qt::UserRole + 1;
+}
+
+KeyedList::KeyedList(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+QListWidgetItem* KeyedList::addKeyedItem(const QString& key, const QString& text)
+{
+    auto* item = new QListWidgetItem(text, this);
+    item->setData(KeyRole, key);
+    return item;
+}
+
+QString KeyedList::keyOf(const QListWidgetItem* item)
+{
+    return item ? item->data(KeyRole).toString() : QString();
+}
+
+QListWidgetItem* KeyedList::selectedItem() const
+{
+    const auto items = selectedItems();
+    return items.isEmpty() ? nullptr : items.constFirst();
+}
+
+QString KeyedList::selectedKey() const
+{
+    return keyOf(selectedItem());
+}
+
+QListWidgetItem* KeyedList::itemWithKey(const QString& key) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (keyOf(item(i)) == key)
+            return item(i);
+    }
+    return nullptr;
+}
+
+bool KeyedList::selectKey(const QString& key)
+{
+    QListWidgetItem* found = itemWithKey(key);
+    if (!found)
+        return false;
+    setCurrentItem(found);
+    found->setSelected(true);
+    scrollToItem(found);
+    return true;
+}
+
+void KeyedList::selectRow(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    setCurrentRow(row);
+    item(row)->setSelected(true);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QListWidget>
+
+// A list of one-line items, each with a key ("Pin" followed by the row's Pin).
+class KeyedList : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit KeyedList(QWidget* parent = nullptr);
+
+    QListWidgetItem* addKeyedItem(const QString& key, const QString& text);
+    static QString keyOf(const QListWidgetItem* item);
+    // The selected item's key; empty when nothing is selected.
+    QString selectedKey() const;
+    QListWidgetItem* selectedItem() const;
+    QListWidgetItem* itemWithKey(const QString& key) const;
+    // Makes the item with this key the selected one; false when there is none.
+    bool selectKey(const QString& key);
+    void selectRow(int row);
+};

@@ -1,0 +1,547 @@
+#include "MainWindow.h"
+
+#include "data/DatabaseError.h"
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+#include "shell/AppContext.h"
+#include "shell/DatabaseFiles.h"
+#include "shell/Dialogs.h"
+#include "shell/FirstRunForm.h"
+#include "shell/KeyedList.h"
+#include "shell/SettingsStore.h"
+#include "shell/Twips.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+QString blanks(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+bool isFieldEvent(qint64 type)
+{
+    return type >= 8 && type <= 13;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppContext& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Cindrel 1.0"));
+    buildControls();
+    buildMenus();
+    buildStatusBar();
+    updateAddButtons();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("clientArea"));
+    central->setFixedSize(Twips::size(11580, 6195));
+    setCentralWidget(central);
+
+    auto label = [central](int index, const QString& caption, QRect geometry) {
+        auto* l = new QLabel(caption, central);
+        l->setObjectName(QStringLiteral("Label1_%1").arg(index));
+        l->setGeometry(geometry);
+        return l;
+    };
+    auto list = [central](const QString& name, const QString& caption, QRect geometry) {
+        auto* l = new KeyedList(central);
+        l->setObjectName(name);
+        l->setAccessibleName(caption);
+        l->setGeometry(geometry);
+        return l;
+    };
+    auto button = [central](const QString& name, const QString& caption, QRect geometry) {
+        auto* b = new QPushButton(caption, central);
+        b->setObjectName(name);
+        b->setGeometry(geometry);
+        return b;
+    };
+
+    label(3, QStringLiteral("Teams"), Twips::rect(240, 240, 2415, 255));
+    m_schoolList = list(QStringLiteral("schoolList"), QStringLiteral("Teams"),
+                        Twips::rect(240, 480, 2655, 1215));
+    m_runnerAdd = button(QStringLiteral("runnerAdd"), QStringLiteral("Add Runner"),
+                         Twips::rect(240, 2040, 2625, 375));
+    m_teamAdd = button(QStringLiteral("teamAdd"), QStringLiteral("Add Team"),
+                       Twips::rect(240, 2400, 2625, 375));
+    m_meetAdd = button(QStringLiteral("meetAdd"), QStringLiteral("Add Meet"),
+                       Twips::rect(240, 2760, 2625, 375));
+
+    m_infoFrame = new QGroupBox(QStringLiteral("Info"), central);
+    m_infoFrame->setObjectName(QStringLiteral("infoFrame"));
+    m_infoFrame->setGeometry(Twips::rect(240, 3600, 2655, 1935));
+    m_infoLabel = new QLabel(m_infoFrame);
+    m_infoLabel->setObjectName(QStringLiteral("infoLabel"));
+    m_infoLabel->setGeometry(Twips::rect(120, 240, 2415, 1455));
+    m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_infoLabel->setWordWrap(true);
+    m_infoLabel->setTextFormat(Qt::PlainText);
+    m_infoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    label(0, QStringLiteral("Runners:"), Twips::rect(3000, 240, 2895, 255));
+    m_teamList = list(QStringLiteral("teamList"), QStringLiteral("Runners:"),
+                      Twips::rect(3000, 480, 2895, 5175));
+    label(1, QStringLiteral("Meets:"), Twips::rect(6000, 240, 2895, 255));
+    m_meetList = list(QStringLiteral("meetList"), QStringLiteral("Meets:"),
+                      Twips::rect(6000, 480, 3255, 5175));
+    label(2, QStringLiteral("Events"), Twips::rect(9360, 240, 2895, 255));
+    m_eventList = list(QStringLiteral("eventList"), QStringLiteral("Events"),
+                       Twips::rect(9360, 480, 2055, 5175));
+
+    for (KeyedList* l : {m_schoolList, m_teamList, m_meetList, m_eventList}) {
+        connect(l, &QListWidget::currentItemChanged, this,
+                [this, l](QListWidgetItem* current, QListWidgetItem*) {
+                    if (m_filling || !current)
+                        return;
+                    handleItem(l, current);
+                    m_justHandled = current;
+                });
+        connect(l, &QListWidget::itemClicked, this, [this, l](QListWidgetItem* item) {
+            const bool handled = item == m_justHandled;
+            m_justHandled = nullptr;
+            if (!handled)
+                handleItem(l, item);
+        });
+        connect(l, &QListWidget::itemDoubleClicked, this,
+                [this, l](QListWidgetItem*) { handleDoubleClick(l); });
+    }
+
+    connect(m_runnerAdd, &QPushButton::clicked, this, &MainWindow::addRunnerRequested);
+    connect(m_teamAdd, &QPushButton::clicked, this, &MainWindow::addTeamRequested);
+    connect(m_meetAdd, &QPushButton::clicked, this, &MainWindow::addMeetRequested);
+
+    setTabOrder(m_schoolList, m_runnerAdd);
+    setTabOrder(m_runnerAdd, m_teamAdd);
+    setTabOrder(m_teamAdd, m_meetAdd);
+    setTabOrder(m_meetAdd, m_teamList);
+    setTabOrder(m_teamList, m_meetList);
+    setTabOrder(m_meetList, m_eventList);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* load = file->addAction(QStringLiteral("&Load"));
+    load->setObjectName(QStringLiteral("mnuLoad"));
+    connect(load, &QAction::triggered, this, &MainWindow::loadDatabase);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* contents = help->addAction(QStringLiteral("&Contents"));
+    contents->setObjectName(QStringLiteral("mnuContents"));
+    connect(contents, &QAction::triggered, this, &MainWindow::helpContentsRequested);
+    QAction* about = help->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setSizeGripEnabled(false);
+    m_statusText = new QLabel(bar);
+    m_statusText->setObjectName(QStringLiteral("statusPanel1"));
+    m_statusDate = new QLabel(bar);
+    m_statusDate->setObjectName(QStringLiteral("statusPanel2"));
+    m_statusTime = new QLabel(bar);
+    m_statusTime->setObjectName(QStringLiteral("statusPanel3"));
+    for (QLabel* panel : {m_statusDate, m_statusTime}) {
+        panel->setFixedWidth(Twips::x(1440));
+        panel->setAlignment(Qt::AlignCenter);
+    }
+    bar->addWidget(m_statusText, 1);
+    bar->addPermanentWidget(m_statusDate);
+    bar->addPermanentWidget(m_statusTime);
+
+    m_clock = new QTimer(this);
+    connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
+    m_clock->start(1000);
+    updateClock();
+}
+
+void MainWindow::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    m_statusDate->setText(Field::dateText(QDateTime(now.date(), QTime(0, 0))));
+    m_statusTime->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+}
+
+void MainWindow::updateAddButtons()
+{
+    // Runners and meets belong to the selected team: without one there is nothing to add to.
+    const bool haveTeam = m_schoolList->count() > 0;
+    m_runnerAdd->setEnabled(haveTeam);
+    m_meetAdd->setEnabled(haveTeam);
+}
+
+QString MainWindow::statusText() const
+{
+    return m_statusText->text();
+}
+
+QString MainWindow::infoText() const
+{
+    return m_infoText;
+}
+
+void MainWindow::setInfo(const QString& text)
+{
+    m_infoText = text;
+    m_infoLabel->setText(text);
+}
+
+void MainWindow::tellDatabaseError(const QString& what, const QString& why)
+{
+    Dialogs::tell(this, what + QLatin1String("\n\n") + why, Dialogs::Icon::Warning);
+}
+
+void MainWindow::startUp()
+{
+    m_app.setUserName(SettingsStore::read(QStringLiteral("UserName")));
+    m_app.setSchool(SettingsStore::read(QStringLiteral("School")));
+
+    if (m_app.userName().isEmpty()) {
+        m_firstRun = new FirstRunForm(m_app, this);
+        m_firstRun->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_app.windows().add(m_firstRun);
+        m_firstRun->show();
+    }
+
+    m_app.setDatabasePath(SettingsStore::read(QStringLiteral("Database")));
+    if (m_app.databasePath().isEmpty()) {
+        try {
+            m_app.setDatabasePath(DatabaseFiles::makeNewDatabase(m_app.school()));
+        } catch (const DatabaseError& e) {
+            Dialogs::tell(this, e.message(), Dialogs::Icon::Warning);
+        }
+    }
+
+    if (!m_app.databasePath().isEmpty())
+        openDatabase(m_app.databasePath());
+
+    m_statusText->setText(m_app.userName() + QLatin1String("  -  ") + m_app.school());
+
+    buildSchoolList();
+    buildEventList();
+
+    if (!m_firstRun || !m_firstRun->isVisible())
+        show();
+}
+
+bool MainWindow::openDatabase(const QString& path)
+{
+    try {
+        m_app.connection().open(Connection::connectionStringFor(path));
+        return true;
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The database \"%1\" could not be opened. Use File, Load "
+                                         "to choose another database.")
+                              .arg(path),
+                          e.message());
+        return false;
+    }
+}
+
+void MainWindow::loadDatabase()
+{
+    QString startFolder = QFileInfo(m_app.databasePath()).absolutePath();
+    if (m_app.databasePath().isEmpty())
+        startFolder = DatabaseFiles::databaseFolder();
+    const QString chosen =
+        Dialogs::openFile(this, QStringLiteral("Open Stats File"),
+                          QStringLiteral("Cindrel Databases (*.mdb)"),
+                          startFolder + QLatin1String("/*.mdb"));
+    if (chosen.isEmpty() || chosen.contains(QLatin1Char('*')))
+        return;
+
+    // Open the new file beside the old one first: when it fails, the old one stays open.
+    Connection probe;
+    try {
+        probe.open(Connection::connectionStringFor(chosen));
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(
+            QStringLiteral("The database \"%1\" could not be opened. The database \"%2\" stays "
+                           "open.")
+                .arg(chosen, m_app.databasePath()),
+            e.message());
+        return;
+    }
+    probe.close();
+
+    const QString previous = m_app.databasePath();
+    m_app.connection().close();
+    if (!openDatabase(chosen)) {
+        if (!previous.isEmpty())
+            openDatabase(previous);
+        return;
+    }
+    m_app.setDatabasePath(QFileInfo(chosen).absoluteFilePath());
+    buildSchoolList();
+    buildMeetList();
+}
+
+void MainWindow::buildSchoolList()
+{
+    m_filling = true;
+    m_schoolList->clear();
+    try {
+        RecordSet rs(QStringLiteral("SELECT * From Teams"), m_app.connection());
+        for (; !rs.eof(); rs.moveNext())
+            m_schoolList->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
+                                       rs.field(QStringLiteral("School")).text());
+    } catch (const DatabaseError& e) {
+        if (m_app.connection().isOpen())
+            tellDatabaseError(QStringLiteral("The teams could not be read."), e.message());
+    }
+    m_filling = false;
+    updateAddButtons();
+    if (m_schoolList->count() > 0) {
+        m_filling = true;
+        m_schoolList->selectRow(0);
+        m_filling = false;
+        buildTeamList(pinFromKey(KeyedList::keyOf(m_schoolList->item(0))));
+    }
+}
+
+void MainWindow::buildTeamList(std::optional<qint64> team)
+{
+    if (!team) {
+        const QString key = m_schoolList->selectedKey();
+        if (!key.isEmpty())
+            team = pinFromKey(key);
+    }
+    m_filling = true;
+    m_teamList->clear();
+    if (team) {
+        try {
+            RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
+                             QString::number(*team),
+                         m_app.connection());
+            for (; !rs.eof(); rs.moveNext())
+                m_teamList->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
+                                         rs.field(QStringLiteral("Name")).text());
+        } catch (const DatabaseError& e) {
+            tellDatabaseError(QStringLiteral("The runners could not be read."), e.message());
+        }
+    }
+    m_filling = false;
+    buildMeetList();
+}
+
+void MainWindow::buildMeetList()
+{
+    m_filling = true;
+    if (m_schoolList->count() == 0) {
+        m_meetList->clear();
+        m_teamList->clear();
+        m_filling = false;
+        updateAddButtons();
+        return;
+    }
+    m_meetList->clear();
+    const QString teamKey = m_schoolList->selectedKey();
+    if (!teamKey.isEmpty()) {
+        try {
+            RecordSet rs(QStringLiteral("SELECT * From Meets_Info WHERE Team_Pin=") +
+                             QString::number(pinFromKey(teamKey)),
+                         m_app.connection());
+            for (; !rs.eof(); rs.moveNext()) {
+                QString text = rs.field(QStringLiteral("MeetTime")).text() + QLatin1Char(' ') +
+                               rs.field(QStringLiteral("HostingSchool")).text();
+                const Field place = rs.field(QStringLiteral("Place"));
+                if (!place.isNull() && !place.text().isEmpty() &&
+                    place.text() != QLatin1String("0"))
+                    text += QLatin1Char(' ') + place.text();
+                m_meetList->addKeyedItem(pinKey(rs.field(QStringLiteral("Meet_Pin")).toInt()),
+                                         text);
+            }
+        } catch (const DatabaseError& e) {
+            tellDatabaseError(QStringLiteral("The meets could not be read."), e.message());
+        }
+    }
+    m_filling = false;
+}
+
+void MainWindow::buildEventList()
+{
+    // Runs once, at start-up: the event types are the same in every database.
+    m_filling = true;
+    try {
+        RecordSet rs(QStringLiteral("SELECT * FROM EventType"), m_app.connection());
+        for (; !rs.eof(); rs.moveNext())
+            m_eventList->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
+                                      rs.field(QStringLiteral("Name")).text());
+    } catch (const DatabaseError& e) {
+        if (m_app.connection().isOpen())
+            tellDatabaseError(QStringLiteral("The event types could not be read."), e.message());
+    }
+    m_filling = false;
+    m_eventList->update();
+}
+
+void MainWindow::handleItem(KeyedList* list, QListWidgetItem* item)
+{
+    const qint64 pin = pinFromKey(KeyedList::keyOf(item));
+    // The lists below read the team list's selection: make it the clicked item first.
+    m_filling = true;
+    list->setCurrentItem(item);
+    item->setSelected(true);
+    m_filling = false;
+    if (list == m_schoolList) {
+        buildTeamList(pin);
+        showTeamInfo(pin);
+    } else if (list == m_teamList) {
+        showRunnerInfo(pin);
+    } else if (list == m_meetList) {
+        showMeetInfo(pin);
+    } else if (list == m_eventList) {
+        showEventInfo(pin);
+    }
+}
+
+void MainWindow::handleDoubleClick(KeyedList* list)
+{
+    // Every double-click acts on the list's selected item; with none there is nothing to open.
+    const QString key = list->selectedKey();
+    if (key.isEmpty())
+        return;
+    if (list == m_schoolList)
+        emit teamEditRequested(pinFromKey(key));
+    else if (list == m_teamList)
+        emit runnerEditRequested(pinFromKey(key));
+    else if (list == m_meetList)
+        emit meetEditRequested();
+    else if (list == m_eventList && !m_schoolList->selectedKey().isEmpty())
+        emit eventReportRequested();
+}
+
+void MainWindow::showTeamInfo(qint64 team)
+{
+    try {
+        RecordSet rs(QStringLiteral("SELECT * FROM Teams WHERE Pin=") + QString::number(team),
+                     m_app.connection());
+        if (rs.eof())
+            return;
+        setInfo(QLatin1String("School:") + blanks(8) + rs.field(QStringLiteral("School")).text() +
+                CrLf + QLatin1String("Coach:") + blanks(9) +
+                rs.field(QStringLiteral("Coach")).text() + CrLf + QLatin1String("Contact:") +
+                blanks(7) + rs.field(QStringLiteral("ContactNo")).text() + CrLf +
+                QLatin1String("Mascot:") + blanks(8) + rs.field(QStringLiteral("Mascot")).text());
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The team could not be read."), e.message());
+    }
+}
+
+void MainWindow::showRunnerInfo(qint64 runner)
+{
+    try {
+        RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Runner_Pin = ") +
+                         QString::number(runner),
+                     m_app.connection());
+        if (rs.eof())
+            return;
+        setInfo(QLatin1String("Name:") + blanks(10) + rs.field(QStringLiteral("Name")).text() +
+                CrLf + QLatin1String("Phone:") + blanks(9) +
+                rs.field(QStringLiteral("PhoneNumber")).text() + CrLf +
+                QLatin1String("Address:") + blanks(7) +
+                rs.field(QStringLiteral("Address")).text());
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The runner could not be read."), e.message());
+    }
+}
+
+void MainWindow::showMeetInfo(qint64 meet)
+{
+    try {
+        RecordSet rs(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=") +
+                         QString::number(meet),
+                     m_app.connection());
+        if (rs.eof())
+            return;
+        setInfo(QLatin1String("School:") + blanks(8) +
+                rs.field(QStringLiteral("HostingSchool")).text() + CrLf + QLatin1String("Time:") +
+                blanks(11) + rs.field(QStringLiteral("MeetTime")).text() + CrLf +
+                QLatin1String("Weather:") + blanks(5) + rs.field(QStringLiteral("Weather")).text() +
+                CrLf + QLatin1String("Place:") + blanks(10) +
+                rs.field(QStringLiteral("Place")).text() + CrLf);
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The meet could not be read."), e.message());
+    }
+}
+
+void MainWindow::showEventInfo(qint64 type)
+{
+    // The best real mark: the lowest time of a run or relay, the highest mark of a field
+    // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
+    const QString order = isFieldEvent(type)
+                              ? QStringLiteral("Measure1 * 12 + Measure2 DESC")
+                              : QStringLiteral("Measure1 * 60 + Measure2 ASC");
+    try {
+        RecordSet best(QStringLiteral("SELECT * FROM Events_View WHERE Type=") +
+                           QString::number(type) +
+                           QStringLiteral(" AND Runners_Name IS NOT NULL AND (Measure1 <> 0 OR "
+                                          "Measure2 <> 0) ORDER BY ") +
+                           order + QStringLiteral(", MeetTime DESC, JoinPin LIMIT 1"),
+                       m_app.connection());
+        if (best.eof()) {
+            const QListWidgetItem* item = m_eventList->itemWithKey(pinKey(type));
+            const QString name = item ? item->text() : QStringLiteral("this event");
+            setInfo(QStringLiteral("No mark has been recorded in the %1 yet.").arg(name));
+            return;
+        }
+        QString text = QLatin1String("Best Time:") + blanks(3) +
+                       best.field(QStringLiteral("MeasureTime")).text() + CrLf;
+        if (best.field(QStringLiteral("isRelay")).toBool()) {
+            // The relay's result stands in each leg's slot: name the legs of that one result.
+            RecordSet legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin=") +
+                               QString::number(best.field(QStringLiteral("event_Pin")).toInt()) +
+                               QStringLiteral(" AND Runners_Name IS NOT NULL ORDER BY JoinPin"),
+                           m_app.connection());
+            bool first = true;
+            for (; !legs.eof(); legs.moveNext()) {
+                text += (first ? QLatin1String("Competitor:") + blanks(2) : blanks(21)) +
+                        legs.field(QStringLiteral("Runners_Name")).text() + CrLf;
+                first = false;
+            }
+        } else {
+            text += QLatin1String("Competitor:") + blanks(2) +
+                    best.field(QStringLiteral("Runners_Name")).text() + CrLf;
+        }
+        text += QLatin1String("Date:") + blanks(11) + best.field(QStringLiteral("MeetTime")).text() +
+                CrLf;
+        setInfo(text);
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The best mark could not be read."), e.message());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    SettingsStore::write(QStringLiteral("UserName"), m_app.userName());
+    SettingsStore::write(QStringLiteral("School"), m_app.school());
+    SettingsStore::write(QStringLiteral("Database"), m_app.databasePath());
+    m_app.windows().closeAll();
+    event->accept();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "shell/MainLists.h"
+
+#include <QMainWindow>
+
+class AppContext;
+class FirstRunForm;
+class KeyedList;
+class QGroupBox;
+class QLabel;
+class QListWidgetItem;
+class QPushButton;
+class QTimer;
+
+// Form1, the program's home: teams, the selected team's runners and meets, the event types,
+// the info panel and the buttons that create records.
+class MainWindow : public QMainWindow, public MainLists
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& app, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Reads the settings, asks a new user for name and school, opens (or makes) the database
+    // and fills the lists; then shows the window, unless the first-run window holds it back.
+    void startUp();
+
+    void buildSchoolList() override;
+    void buildTeamList(std::optional<qint64> team = std::nullopt) override;
+    void buildMeetList() override;
+    void buildEventList() override;
+
+    // File, "Load": switch to another database chosen in the file dialog.
+    void loadDatabase();
+
+    KeyedList* schoolList() const { return m_schoolList; }
+    KeyedList* teamList() const { return m_teamList; }
+    KeyedList* meetList() const { return m_meetList; }
+    KeyedList* eventList() const { return m_eventList; }
+    QString infoText() const;
+    QString statusText() const;
+    FirstRunForm* firstRunForm() const { return m_firstRun; }
+
+    // What a click on an item shows in the info panel.
+    void showTeamInfo(qint64 team);
+    void showRunnerInfo(qint64 runner);
+    void showMeetInfo(qint64 meet);
+    void showEventInfo(qint64 type);
+
+signals:
+    // Double-clicks and buttons whose windows other parts of the program provide.
+    void teamEditRequested(qint64 team);
+    void runnerEditRequested(qint64 runner);
+    void meetEditRequested();
+    void eventReportRequested();
+    void addRunnerRequested();
+    void addTeamRequested();
+    void addMeetRequested();
+    void helpContentsRequested();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildStatusBar();
+    void updateClock();
+    void updateAddButtons();
+    bool openDatabase(const QString& path);
+    void setInfo(const QString& text);
+    void tellDatabaseError(const QString& what, const QString& why);
+    void handleItem(KeyedList* list, QListWidgetItem* item);
+    void handleDoubleClick(KeyedList* list);
+
+    AppContext& m_app;
+    KeyedList* m_schoolList = nullptr;
+    KeyedList* m_teamList = nullptr;
+    KeyedList* m_meetList = nullptr;
+    KeyedList* m_eventList = nullptr;
+    QPushButton* m_runnerAdd = nullptr;
+    QPushButton* m_teamAdd = nullptr;
+    QPushButton* m_meetAdd = nullptr;
+    QGroupBox* m_infoFrame = nullptr;
+    QLabel* m_infoLabel = nullptr;
+    QString m_infoText;
+    QLabel* m_statusText = nullptr;
+    QLabel* m_statusDate = nullptr;
+    QLabel* m_statusTime = nullptr;
+    QTimer* m_clock = nullptr;
+    FirstRunForm* m_firstRun = nullptr;
+    // The item whose selection change was just handled, so that the click which caused it
+    // is not handled twice.
+    QListWidgetItem* m_justHandled = nullptr;
+    bool m_filling = false;
+};

@@ -1,0 +1,289 @@
+// The main window's lists, info panel and database switch, on real databases.
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+#include "shell/KeyedList.h"
+#include "shell/MainWindow.h"
+#include "support/TestProgramFolder.h"
+#include "support/TrackFixture.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QStringList texts(const KeyedList* list)
+{
+    QStringList t;
+    for (int i = 0; i < list->count(); ++i)
+        t << list->item(i)->text();
+    return t;
+}
+
+void click(KeyedList* list, int row)
+{
+    QListWidgetItem* item = list->item(row);
+    QVERIFY(item);
+    const QRect r = list->visualItemRect(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+// As a user's double-click arrives: press, release, double-click, release.
+void doubleClick(KeyedList* list, QPoint at)
+{
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+void doubleClick(KeyedList* list, int row)
+{
+    doubleClick(list, list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgramFolder> m_folder;
+    std::unique_ptr<AppContext> m_app;
+    std::unique_ptr<MainWindow> m_window;
+    QString m_trackPath;
+    qint64 m_central = 0, m_north = 0, m_ann = 0, m_bo = 0, m_cy = 0, m_meet = 0, m_bare = 0;
+
+    // Central: two runners and two meets; North: one runner, hosts a meet.
+    void makeTrack()
+    {
+        m_trackPath = m_folder->copyOfBlank("db/Track.mdb");
+        Connection c;
+        c.open(Connection::connectionStringFor(m_trackPath));
+        TrackFixture f(c);
+        m_central = f.addTeam("Central", "Lee Park", "555-0100", "Comets");
+        m_north = f.addTeam("North");
+        m_ann = f.addRunner("Smith, Ann", m_central, "555-0101", "1 Elm St");
+        m_bo = f.addRunner("Jones, Bo", m_central);
+        m_cy = f.addRunner("Diaz, Cy", m_north);
+        m_meet = f.addMeet(m_central, "2026-04-11", m_north, "North Field", "Windy");
+        m_bare = f.addMeet(m_central, "2026-04-18");
+        f.fillSlot(f.slotPins(m_meet, 1)[0], m_ann, 0, 12.1, 1, 10);
+        f.fillSlot(f.slotPins(m_meet, 1)[1], m_bo, 0, 12.7, 2, 8);
+        f.fillSlot(f.slotPins(m_bare, 1)[0], m_bo, 0, 11.9, 1, 10);
+        f.fillSlot(f.slotPins(m_meet, 12)[0], m_ann, 30, 2, 2, 8);
+        f.fillSlot(f.slotPins(m_bare, 12)[0], m_bo, 41, 6.5, 1, 10);
+    }
+
+    void start()
+    {
+        m_folder->writeSettings("Pat", "Central", m_trackPath);
+        m_app = std::make_unique<AppContext>();
+        m_window = std::make_unique<MainWindow>(*m_app);
+        m_window->startUp();
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<TestProgramFolder>();
+        makeTrack();
+        start();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_app.reset();
+        m_folder.reset();
+    }
+
+    void startUpFillsTheListsForTheFirstTeam()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Cindrel 1.0"));
+        QCOMPARE(texts(m_window->schoolList()), QStringList({"Central", "North"}));
+        QCOMPARE(m_window->schoolList()->selectedKey(), pinKey(m_central));
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Smith, Ann", "Jones, Bo"}));
+        QCOMPARE(KeyedList::keyOf(m_window->teamList()->item(0)), pinKey(m_ann));
+        // Time, host and place; a meet without host or place shows its time and a blank.
+        QCOMPARE(texts(m_window->meetList()),
+                 QStringList({"4/11/2026 North North Field", "4/18/2026 "}));
+        QCOMPARE(KeyedList::keyOf(m_window->meetList()->item(0)), pinKey(m_meet));
+        QCOMPARE(m_window->eventList()->count(), 17);
+        QCOMPARE(KeyedList::keyOf(m_window->eventList()->item(16)), QStringLiteral("Pin17"));
+        QVERIFY(m_window->findChild<QPushButton*>("runnerAdd")->isEnabled());
+    }
+
+    void clickingATeamShowsItsRunnersMeetsAndDetails()
+    {
+        click(m_window->schoolList(), 1);
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Diaz, Cy"}));
+        QCOMPARE(m_window->meetList()->count(), 0);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("School:        North\r\nCoach:         \r\nContact:       \r\n"
+                                "Mascot:        "));
+        click(m_window->schoolList(), 0);
+        QCOMPARE(m_window->teamList()->count(), 2);
+        QCOMPARE(m_window->meetList()->count(), 2);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("School:        Central\r\nCoach:         Lee Park\r\n"
+                                "Contact:       555-0100\r\nMascot:        Comets"));
+    }
+
+    void infoPanelTextsForRunnersAndMeets()
+    {
+        click(m_window->teamList(), 0);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("Name:          Smith, Ann\r\nPhone:         555-0101\r\n"
+                                "Address:       1 Elm St"));
+        click(m_window->meetList(), 0);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("School:        North\r\nTime:           4/11/2026\r\n"
+                                "Weather:     Windy\r\nPlace:          North Field\r\n"));
+        click(m_window->meetList(), 1);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("School:        \r\nTime:           4/18/2026\r\n"
+                                "Weather:     Sunny\r\nPlace:          \r\n"));
+    }
+
+    void bestMarkOfARunIsTheLowestTime()
+    {
+        click(m_window->eventList(), 0);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("Best Time:   11.90\r\nCompetitor:  Jones, Bo\r\n"
+                                "Date:           4/18/2026\r\n"));
+    }
+
+    void bestMarkOfAFieldEventIsTheLongest()
+    {
+        click(m_window->eventList(), 11);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("Best Time:   41-06.50\r\nCompetitor:  Jones, Bo\r\n"
+                                "Date:           4/18/2026\r\n"));
+    }
+
+    void aTiedMarkGoesToTheMostRecentMeet()
+    {
+        Connection c;
+        c.open(Connection::connectionStringFor(m_trackPath));
+        TrackFixture f(c);
+        const qint64 later = f.addMeet(m_central, "2026-05-02");
+        f.fillSlot(f.slotPins(later, 1)[0], m_ann, 0, 11.9, 1, 10);
+        click(m_window->eventList(), 0);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("Best Time:   11.90\r\nCompetitor:  Smith, Ann\r\n"
+                                "Date:           5/2/2026\r\n"));
+    }
+
+    void bestMarkOfARelayNamesItsLegs()
+    {
+        Connection c;
+        c.open(Connection::connectionStringFor(m_trackPath));
+        TrackFixture f(c);
+        const QList<qint64> legs = f.slotPins(m_meet, 14);
+        const qint64 d = f.addRunner("Kim, Dee", m_central);
+        f.fillSlot(legs[0], m_ann, 0, 48.2);
+        f.fillSlot(legs[1], m_bo, 0, 48.2);
+        f.fillSlot(legs[2], m_cy, 0, 48.2);
+        f.fillSlot(legs[3], d, 0, 48.2);
+        // A slower relay at the other meet does not count.
+        const QList<qint64> slow = f.slotPins(m_bare, 14);
+        f.fillSlot(slow[0], m_ann, 0, 51.0);
+        click(m_window->eventList(), 13);
+        const QString indent(21, ' ');
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("Best Time:   48.20\r\nCompetitor:  Smith, Ann\r\n") + indent +
+                     QStringLiteral("Jones, Bo\r\n") + indent + QStringLiteral("Diaz, Cy\r\n") +
+                     indent + QStringLiteral("Kim, Dee\r\nDate:           4/11/2026\r\n"));
+    }
+
+    void anEventWithoutMarksSaysSo()
+    {
+        click(m_window->eventList(), 6);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("No mark has been recorded in the 300 Meter Hurdles yet."));
+    }
+
+    void loadSwitchesToAnEmptyDatabaseAndBack()
+    {
+        const QString empty = m_folder->copyOfBlank("db/Empty.mdb");
+        Dialogs::setNextOpenFile(empty);
+        m_window->loadDatabase();
+        QCOMPARE(m_app->databasePath(), empty);
+        QCOMPARE(m_window->schoolList()->count(), 0);
+        QCOMPARE(m_window->teamList()->count(), 0);
+        QCOMPARE(m_window->meetList()->count(), 0);
+        QCOMPARE(m_window->eventList()->count(), 17);
+        QVERIFY(!m_window->findChild<QPushButton*>("runnerAdd")->isEnabled());
+        QVERIFY(!m_window->findChild<QPushButton*>("meetAdd")->isEnabled());
+        QVERIFY(m_window->findChild<QPushButton*>("teamAdd")->isEnabled());
+
+        Dialogs::setNextOpenFile(m_trackPath);
+        m_window->loadDatabase();
+        QCOMPARE(m_app->databasePath(), m_trackPath);
+        QCOMPARE(m_window->schoolList()->selectedKey(), pinKey(m_central));
+        QCOMPARE(m_window->teamList()->count(), 2);
+        QCOMPARE(m_window->meetList()->count(), 2);
+        QVERIFY(Dialogs::messages().isEmpty());
+    }
+
+    void loadCancelledOrRefusedKeepsTheOpenDatabase()
+    {
+        m_window->loadDatabase(); // cancelled: no file queued
+        QCOMPARE(m_app->databasePath(), m_trackPath);
+        QVERIFY(Dialogs::messages().isEmpty());
+
+        const QString missing = m_folder->file("db/Gone.mdb");
+        Dialogs::setNextOpenFile(missing);
+        m_window->loadDatabase();
+        QCOMPARE(m_app->databasePath(), m_trackPath);
+        QVERIFY(m_app->connection().isOpen());
+        QCOMPARE(Dialogs::messages().size(), 1);
+        QVERIFY(Dialogs::messages().first().contains(missing));
+        QCOMPARE(m_window->schoolList()->count(), 2);
+        click(m_window->schoolList(), 1);
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Diaz, Cy"}));
+    }
+
+    void doubleClicksOpenTheSelectedRecord()
+    {
+        QSignalSpy team(m_window.get(), &MainWindow::teamEditRequested);
+        QSignalSpy runner(m_window.get(), &MainWindow::runnerEditRequested);
+        QSignalSpy meet(m_window.get(), &MainWindow::meetEditRequested);
+        QSignalSpy report(m_window.get(), &MainWindow::eventReportRequested);
+
+        doubleClick(m_window->teamList(), 1);
+        QCOMPARE(runner.size(), 1);
+        QCOMPARE(runner.first().first().toLongLong(), m_bo);
+
+        doubleClick(m_window->schoolList(), 0);
+        QCOMPARE(team.size(), 1);
+        QCOMPARE(team.first().first().toLongLong(), m_central);
+
+        // The meet list has no selection yet: a double-click on empty space does nothing.
+        KeyedList* meets = m_window->meetList();
+        meets->clearSelection();
+        doubleClick(meets, QPoint(5, meets->viewport()->height() - 5));
+        QCOMPARE(meet.size(), 0);
+        doubleClick(meets, 0);
+        QCOMPARE(meet.size(), 1);
+        QCOMPARE(meets->selectedKey(), pinKey(m_meet));
+
+        doubleClick(m_window->eventList(), 2);
+        QCOMPARE(report.size(), 1);
+    }
+
+    void keyboardSelectionShowsDetailsToo()
+    {
+        KeyedList* teams = m_window->schoolList();
+        teams->setFocus();
+        QTest::keyClick(teams, Qt::Key_Down);
+        QCOMPARE(teams->selectedKey(), pinKey(m_north));
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Diaz, Cy"}));
+        QVERIFY(m_window->infoText().startsWith("School:        North"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

@@ -1,0 +1,66 @@
+#include "TestProgramFolder.h"
+
+#include "shell/Dialogs.h"
+#include "shell/ProgramFolder.h"
+#include "shell/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+TestProgramFolder::TestProgramFolder()
+{
+    if (!m_dir.isValid())
+        qFatal("cannot make a temporary program folder");
+    QDir(m_dir.path()).mkpath(QStringLiteral("db"));
+    copyOfBlank(QStringLiteral("Blank.mdb"));
+    ProgramFolder::setPath(m_dir.path());
+    SettingsStore::useFile(settingsFile());
+    Dialogs::setAnswering(true);
+    Dialogs::clear();
+}
+
+TestProgramFolder::~TestProgramFolder()
+{
+    Dialogs::clear();
+    ProgramFolder::setPath(QString());
+    SettingsStore::useFile(QString());
+}
+
+QString TestProgramFolder::blankDatabase()
+{
+    return QStringLiteral(CINDREL_BLANK_MDB);
+}
+
+QString TestProgramFolder::file(const QString& relative) const
+{
+    return m_dir.filePath(relative);
+}
+
+QString TestProgramFolder::settingsFile() const
+{
+    return m_dir.filePath(QStringLiteral("settings.ini"));
+}
+
+QString TestProgramFolder::copyOfBlank(const QString& name) const
+{
+    const QString target = m_dir.filePath(name);
+    QFile::remove(target);
+    if (!QFile::copy(blankDatabase(), target))
+        qFatal("cannot copy %s", qPrintable(blankDatabase()));
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
+}
+
+void TestProgramFolder::writeSettings(const QString& userName, const QString& school,
+                                      const QString& database) const
+{
+    QSettings s(settingsFile(), QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("Settings"));
+    s.setValue(QStringLiteral("UserName"), userName);
+    s.setValue(QStringLiteral("School"), school);
+    s.setValue(QStringLiteral("Database"), database);
+    s.endGroup();
+    s.sync();
+}

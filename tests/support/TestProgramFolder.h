@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A program folder of the test's own, laid out as the build lays out the real one
+// (Blank.mdb and an empty db folder), with its own settings file. Dialogs are answered
+// by the test. Everything is removed when the object goes.
+class TestProgramFolder
+{
+public:
+    TestProgramFolder();
+    ~TestProgramFolder();
+
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& relative) const;
+    QString settingsFile() const;
+    // A fresh copy of the shipped empty database, under the given name in this folder.
+    QString copyOfBlank(const QString& name) const;
+    void writeSettings(const QString& userName, const QString& school,
+                       const QString& database) const;
+
+    static QString blankDatabase();
+
+private:
+    QTemporaryDir m_dir;
+};
