@@ -92,9 +92,9 @@ void Connection::checkIsTrackDatabase()
     QStringList names;
     while (q.next())
         names << q.value(0).toString().toLower();
-    for (const char* required : {"teams", "runners", "meets", "eventtype", "events",
-                                 "runner_to_team", "meet_to_team", "event_to_meet",
-                                 "event_to_runner", "runners_view", "meets_info", "events_view"}) {
+    for (const char* required :
+         {"teams", "runners", "meets", "eventtype", "events", "runner_to_team", "meet_to_team",
+          "event_to_meet", "event_to_runner", "runners_view", "meets_info", "events_view"}) {
         if (!names.contains(QLatin1String(required)))
             throw DatabaseError(
                 QStringLiteral("\"%1\" is not a Cindrel database (it has no %2 table).")

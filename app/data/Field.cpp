@@ -38,8 +38,8 @@ Field Field::fromDateTime(const QDateTime& value)
 static QDateTime parseIsoDateTime(const QString& text)
 {
     const QString t = text.trimmed();
-    for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm",
-                               "yyyy-MM-dd"}) {
+    for (const char* format :
+         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"}) {
         QDateTime d = QDateTime::fromString(t, QLatin1String(format));
         if (d.isValid())
             return d;

@@ -10,7 +10,14 @@
 class Field
 {
 public:
-    enum class Kind { Null, Text, Integer, Real, Date };
+    enum class Kind
+    {
+        Null,
+        Text,
+        Integer,
+        Real,
+        Date
+    };
 
     Field() = default;
     static Field fromText(const QString& text);

@@ -50,14 +50,16 @@ QString DatabaseFiles::makeNewDatabase(const QString& school)
     QFile::remove(partial);
     if (!QFile::copy(source, partial)) {
         QFile::remove(partial);
-        throw DatabaseError(QStringLiteral("The new database \"%1\" cannot be written.").arg(target));
+        throw DatabaseError(
+            QStringLiteral("The new database \"%1\" cannot be written.").arg(target));
     }
     // The template may be read-only (an installed program); the coach's copy must not be.
     QFile::setPermissions(partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                        QFile::ReadOther);
     if (!QFile::rename(partial, target)) {
         QFile::remove(partial);
-        throw DatabaseError(QStringLiteral("The new database \"%1\" cannot be written.").arg(target));
+        throw DatabaseError(
+            QStringLiteral("The new database \"%1\" cannot be written.").arg(target));
     }
     return target;
 }

@@ -12,7 +12,13 @@ class QWidget;
 class Dialogs
 {
 public:
-    enum class Icon { None, Information, Warning, Critical };
+    enum class Icon
+    {
+        None,
+        Information,
+        Warning,
+        Critical
+    };
 
     // A message with an OK button only, titled with the application's name unless given.
     static void tell(QWidget* parent, const QString& text, Icon icon = Icon::None,

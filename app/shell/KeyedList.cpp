@@ -8,6 +8,9 @@ KeyedList::KeyedList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // A long meet line scrolls rather than losing its place at the right edge.
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 QListWidgetItem* KeyedList::addKeyedItem(const QString& key, const QString& text)

@@ -269,10 +269,9 @@ void MainWindow::loadDatabase()
     QString startFolder = QFileInfo(m_app.databasePath()).absolutePath();
     if (m_app.databasePath().isEmpty())
         startFolder = DatabaseFiles::databaseFolder();
-    const QString chosen =
-        Dialogs::openFile(this, QStringLiteral("Open Stats File"),
-                          QStringLiteral("Cindrel Databases (*.mdb)"),
-                          startFolder + QLatin1String("/*.mdb"));
+    const QString chosen = Dialogs::openFile(this, QStringLiteral("Open Stats File"),
+                                             QStringLiteral("Cindrel Databases (*.mdb)"),
+                                             startFolder + QLatin1String("/*.mdb"));
     if (chosen.isEmpty() || chosen.contains(QLatin1Char('*')))
         return;
 
@@ -464,9 +463,8 @@ void MainWindow::showRunnerInfo(qint64 runner)
             return;
         setInfo(QLatin1String("Name:") + blanks(10) + rs.field(QStringLiteral("Name")).text() +
                 CrLf + QLatin1String("Phone:") + blanks(9) +
-                rs.field(QStringLiteral("PhoneNumber")).text() + CrLf +
-                QLatin1String("Address:") + blanks(7) +
-                rs.field(QStringLiteral("Address")).text());
+                rs.field(QStringLiteral("PhoneNumber")).text() + CrLf + QLatin1String("Address:") +
+                blanks(7) + rs.field(QStringLiteral("Address")).text());
     } catch (const DatabaseError& e) {
         tellDatabaseError(QStringLiteral("The runner could not be read."), e.message());
     }
@@ -495,9 +493,8 @@ void MainWindow::showEventInfo(qint64 type)
 {
     // The best real mark: the lowest time of a run or relay, the highest mark of a field
     // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
-    const QString order = isFieldEvent(type)
-                              ? QStringLiteral("Measure1 * 12 + Measure2 DESC")
-                              : QStringLiteral("Measure1 * 60 + Measure2 ASC");
+    const QString order = isFieldEvent(type) ? QStringLiteral("Measure1 * 12 + Measure2 DESC")
+                                             : QStringLiteral("Measure1 * 60 + Measure2 ASC");
     try {
         RecordSet best(QStringLiteral("SELECT * FROM Events_View WHERE Type=") +
                            QString::number(type) +
@@ -529,8 +526,8 @@ void MainWindow::showEventInfo(qint64 type)
             text += QLatin1String("Competitor:") + blanks(2) +
                     best.field(QStringLiteral("Runners_Name")).text() + CrLf;
         }
-        text += QLatin1String("Date:") + blanks(11) + best.field(QStringLiteral("MeetTime")).text() +
-                CrLf;
+        text += QLatin1String("Date:") + blanks(11) +
+                best.field(QStringLiteral("MeetTime")).text() + CrLf;
         setInfo(text);
     } catch (const DatabaseError& e) {
         tellDatabaseError(QStringLiteral("The best mark could not be read."), e.message());

@@ -33,9 +33,10 @@ qint64 TrackFixture::addTeam(const QString& school, const QString& coach, const 
 qint64 TrackFixture::addRunner(const QString& name, qint64 team, const QString& phone,
                                const QString& address, int grade)
 {
-    m_db.execute(QStringLiteral("INSERT INTO Runners (Name, PhoneNumber, Address, Grade) VALUES (") +
-                 quoted(name) + ',' + quoted(phone) + ',' + quoted(address) + ',' +
-                 (grade ? QString::number(grade) : QStringLiteral("NULL")) + ')');
+    m_db.execute(
+        QStringLiteral("INSERT INTO Runners (Name, PhoneNumber, Address, Grade) VALUES (") +
+        quoted(name) + ',' + quoted(phone) + ',' + quoted(address) + ',' +
+        (grade ? QString::number(grade) : QStringLiteral("NULL")) + ')');
     const qint64 runner = lastPin(QStringLiteral("Runners"));
     m_db.execute(QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES (%1,%2)")
                      .arg(runner)
@@ -43,8 +44,8 @@ qint64 TrackFixture::addRunner(const QString& name, qint64 team, const QString& 
     return runner;
 }
 
-qint64 TrackFixture::addMeet(qint64 team, const QString& isoDate, qint64 host,
-                             const QString& place, const QString& weather)
+qint64 TrackFixture::addMeet(qint64 team, const QString& isoDate, qint64 host, const QString& place,
+                             const QString& weather)
 {
     qint64 meet = 0;
     m_db.transaction([&] {
@@ -59,7 +60,8 @@ qint64 TrackFixture::addMeet(qint64 team, const QString& isoDate, qint64 host,
                          .arg(meet)
                          .arg(team));
         for (int type = 1; type <= 17; ++type) {
-            m_db.execute(QStringLiteral("INSERT INTO Events (Type, Place) VALUES (%1, 0)").arg(type));
+            m_db.execute(
+                QStringLiteral("INSERT INTO Events (Type, Place) VALUES (%1, 0)").arg(type));
             const qint64 event = lastPin(QStringLiteral("Events"));
             m_db.execute(
                 QStringLiteral("INSERT INTO Event_to_Meet (Event_Pin, Meet_Pin) VALUES (%1,%2)")
@@ -91,12 +93,13 @@ QList<qint64> TrackFixture::slotPins(qint64 meet, int type)
 void TrackFixture::fillSlot(qint64 joinPin, qint64 runner, double first, double second,
                             double place, double points)
 {
-    m_db.execute(QStringLiteral("UPDATE Event_to_Runner SET Runner_Pin = %1, feet = %2, Minutes = %2, "
-                                "Inches = %3, Seconds = %3, Place = %4, Points = %5 WHERE Pin = %6")
-                     .arg(runner)
-                     .arg(first)
-                     .arg(second)
-                     .arg(place)
-                     .arg(points)
-                     .arg(joinPin));
+    m_db.execute(
+        QStringLiteral("UPDATE Event_to_Runner SET Runner_Pin = %1, feet = %2, Minutes = %2, "
+                       "Inches = %3, Seconds = %3, Place = %4, Points = %5 WHERE Pin = %6")
+            .arg(runner)
+            .arg(first)
+            .arg(second)
+            .arg(place)
+            .arg(points)
+            .arg(joinPin));
 }

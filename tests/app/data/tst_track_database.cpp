@@ -65,7 +65,8 @@ private slots:
         m_db->execute(QStringLiteral("INSERT INTO Teams (School) VALUES ('New Team')"));
         m_db->execute(QStringLiteral("INSERT INTO Runners (Name) VALUES ('Last,First')"));
         m_db->execute(QStringLiteral("INSERT INTO Meets (Weather) VALUES ('New Meet')"));
-        m_db->execute(QStringLiteral("INSERT INTO Event_to_Runner (Event_Pin,Runner_Pin) VALUES (1,0)"));
+        m_db->execute(
+            QStringLiteral("INSERT INTO Event_to_Runner (Event_Pin,Runner_Pin) VALUES (1,0)"));
         RecordSet team(QStringLiteral("SELECT * FROM Teams"), *m_db);
         for (const char* c : {"Coach", "ContactNo", "Mascot"}) {
             QVERIFY(!team.field(c).isNull());
@@ -112,13 +113,15 @@ private slots:
         const qint64 evening = f.addMeet(team, "2026-04-11 18:30:00");
         f.fillSlot(f.slotPins(morning, 1).first(), 0, 0, 11.42, 1, 10);
 
-        RecordSet rs(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=%1").arg(morning), *m_db);
+        RecordSet rs(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=%1").arg(morning),
+                     *m_db);
         QCOMPARE(rs.field("MeetTime").kind(), Field::Kind::Date);
         QCOMPARE(rs.field("MeetTime").text(), QStringLiteral("4/11/2026"));
         rs.open(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=%1").arg(evening), *m_db);
         QCOMPARE(rs.field("MeetTime").text(), QStringLiteral("4/11/2026 6:30 PM"));
 
-        rs.open(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=%1 AND Type=1 ORDER BY JoinPin")
+        rs.open(QStringLiteral(
+                    "SELECT * FROM Events_View WHERE Meet_Pin=%1 AND Type=1 ORDER BY JoinPin")
                     .arg(morning),
                 *m_db);
         QCOMPARE(rs.field("Measure2").text(), QStringLiteral("11.42"));
@@ -147,7 +150,8 @@ private slots:
     {
         const QMap<QString, QStringList> columns{
             {"Runners_View",
-             {"Pin", "Runner_Pin", "Team_Pin", "Name", "PhoneNumber", "Address", "Grade", "School"}},
+             {"Pin", "Runner_Pin", "Team_Pin", "Name", "PhoneNumber", "Address", "Grade",
+              "School"}},
             {"Meets_Info",
              {"Meet_Pin", "Team_Pin", "MeetTime", "Weather", "Place", "HostingPin",
               "HostingSchool"}},
@@ -177,18 +181,20 @@ private slots:
                           .arg(hosted)
                           .arg(north));
 
-        RecordSet runners(QStringLiteral("SELECT * FROM Runners_View WHERE Team_Pin = %1").arg(central),
-                          *m_db);
+        RecordSet runners(
+            QStringLiteral("SELECT * FROM Runners_View WHERE Team_Pin = %1").arg(central), *m_db);
         QCOMPARE(runners.rowCount(), 1);
         QCOMPARE(runners.field("Pin").toInt(), ann);
         QCOMPARE(runners.field("School").text(), QStringLiteral("Central"));
         QCOMPARE(runners.field("Grade").text(), QStringLiteral("11"));
 
-        RecordSet meets(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=%1").arg(hosted), *m_db);
+        RecordSet meets(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=%1").arg(hosted),
+                        *m_db);
         QCOMPARE(meets.rowCount(), 2);
         QCOMPARE(meets.field("HostingSchool").text(), QStringLiteral("North"));
         QCOMPARE(meets.field("HostingPin").toInt(), north);
-        meets.open(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=%1").arg(unhosted), *m_db);
+        meets.open(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=%1").arg(unhosted),
+                   *m_db);
         QCOMPARE(meets.rowCount(), 1);
         QVERIFY(meets.field("HostingSchool").isNull());
         meets.open(QStringLiteral("SELECT * FROM Meets_Info WHERE Team_Pin=%1").arg(north), *m_db);

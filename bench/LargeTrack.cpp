@@ -1,0 +1,183 @@
+#include "LargeTrack.h"
+
+#include "data/Connection.h"
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+
+#include <QDate>
+#include <QFile>
+#include <array>
+#include <cmath>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const char* const kTowns[] = {"North Valley", "Central",     "Riverside", "Lakewood",  "Hillcrest",
+                              "Oak Grove",    "Maple Ridge", "Westfield", "Eastbrook", "Summit",
+                              "Pine Bluff",   "Cedar Falls", "Granite",   "Harbor",    "Fairview",
+                              "Brookside",    "St. Mary's",  "Jefferson", "Lincoln",   "Madison"};
+const char* const kKinds[] = {"High", "Academy"};
+const char* const kMascots[] = {"Comets",  "Eagles",   "Wildcats", "Falcons",  "Bears",
+                                "Knights", "Panthers", "Hornets",  "Mustangs", "Rockets"};
+const char* const kLast[] = {
+    "Smith",     "Johnson",  "Williams",  "Brown",  "Jones",    "Garcia", "Miller",   "Davis",
+    "Rodriguez", "Martinez", "Hernandez", "Lopez",  "Gonzalez", "Wilson", "Anderson", "Thomas",
+    "Taylor",    "Moore",    "Jackson",   "Martin", "Lee",      "Perez",  "Thompson", "White",
+    "O'Brien",   "Harris",   "Sanchez",   "Clark",  "Ramirez",  "Lewis",  "Robinson", "Walker",
+    "Young",     "Allen",    "King",      "Wright", "Scott",    "Torres", "Nguyen",   "Hill"};
+const char* const kFirst[] = {
+    "Ann",  "Bo",  "Cy",   "Dee",  "Eli",   "Fay",  "Gus", "Hana", "Ian", "Jade", "Kai", "Lena",
+    "Max",  "Nia", "Owen", "Pia",  "Quinn", "Rosa", "Sam", "Tess", "Uma", "Vic",  "Wes", "Xena",
+    "Yuri", "Zoe", "Maya", "Liam", "Noah",  "Emma", "Ava", "Leo",  "Mia", "Ezra", "Ivy", "Jonah"};
+const char* const kWeather[] = {"Sunny", "Windy",         "Overcast",   "Light rain",
+                                "Cold",  "Hot and humid", "Clear, 62F", "Gusty"};
+
+// Realistic ranges per event type: seconds for runs and relays, inches for field events.
+struct Range
+{
+    double low, high;
+};
+const Range kRanges[18] = {
+    {0, 0},     {10.8, 14.5}, {22.0, 30.0}, {49.0, 70.0}, {115, 170}, {260, 390},
+    {560, 840}, {38.0, 55.0}, {54, 80},     {180, 276},   {384, 552}, {96, 180},
+    {336, 696}, {960, 2040},  {42.0, 52.0}, {90, 110},    {205, 270}, {480, 630},
+};
+
+int pick(std::mt19937& rng, int n)
+{
+    return std::uniform_int_distribution<int>(0, n - 1)(rng);
+}
+
+qint64 lastInsert(Connection& db)
+{
+    RecordSet rs(QStringLiteral("SELECT last_insert_rowid() AS Pin"), db);
+    return rs.field(QStringLiteral("Pin")).toInt();
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('\'') + escapeSqlText(text) + QLatin1Char('\'');
+}
+
+} // namespace
+
+void LargeTrack::make(const QString& path, Size size, unsigned seed)
+{
+    QFile::remove(path);
+    if (!QFile::copy(QStringLiteral(CINDREL_BLANK_MDB), path))
+        throw std::runtime_error("cannot copy the empty database");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    Connection db;
+    db.open(Connection::connectionStringFor(path));
+    fill(db, size, seed);
+}
+
+void LargeTrack::fill(Connection& db, Size size, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::vector<qint64> teams;
+    std::vector<std::vector<qint64>> rosters;
+
+    db.transaction([&] {
+        for (int t = 0; t < size.teams; ++t) {
+            const QString school =
+                QString::fromUtf8(kTowns[t % std::size(kTowns)]) + QLatin1Char(' ') +
+                QString::fromUtf8(kKinds[(t / std::size(kTowns)) % std::size(kKinds)]);
+            db.execute(
+                QStringLiteral("INSERT INTO Teams (School, Coach, ContactNo, Mascot) VALUES (") +
+                quoted(school) + ',' +
+                quoted(QString::fromUtf8(kFirst[pick(rng, std::size(kFirst))]) + ' ' +
+                       QString::fromUtf8(kLast[pick(rng, std::size(kLast))])) +
+                ',' + quoted(QStringLiteral("555-%1").arg(1000 + t, 4, 10, QLatin1Char('0'))) +
+                ',' + quoted(QString::fromUtf8(kMascots[pick(rng, std::size(kMascots))])) + ')');
+            teams.push_back(lastInsert(db));
+            rosters.emplace_back();
+        }
+
+        for (int r = 0; r < size.runners; ++r) {
+            const QString name = QString::fromUtf8(kLast[pick(rng, std::size(kLast))]) +
+                                 QStringLiteral(", ") +
+                                 QString::fromUtf8(kFirst[pick(rng, std::size(kFirst))]);
+            db.execute(
+                QStringLiteral("INSERT INTO Runners (Name, PhoneNumber, Address, Grade) VALUES (") +
+                quoted(name) + ',' + quoted(QStringLiteral("555-%1").arg(2000 + r)) + ',' +
+                quoted(QStringLiteral("%1 Elm Street").arg(10 + r)) + ',' +
+                QString::number(9 + pick(rng, 4)) + ')');
+            const qint64 runner = lastInsert(db);
+            const size_t team = static_cast<size_t>(r % size.teams);
+            rosters[team].push_back(runner);
+            db.execute(
+                QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES (%1,%2)")
+                    .arg(runner)
+                    .arg(teams[team]));
+        }
+
+        for (int m = 0; m < size.meets; ++m) {
+            const size_t team = static_cast<size_t>(m % size.teams);
+            const qint64 host = teams[static_cast<size_t>(pick(rng, size.teams))];
+            const QDate date = QDate(2017 + m % 10, 3, 1).addDays(7 * pick(rng, 12) + pick(rng, 6));
+            db.execute(QStringLiteral("INSERT INTO Meets (Weather, MeetTime, Place, HostingTeam) "
+                                      "VALUES (") +
+                       quoted(QString::fromUtf8(kWeather[pick(rng, std::size(kWeather))])) + ',' +
+                       quoted(date.toString(Qt::ISODate)) + ',' +
+                       quoted(QStringLiteral("Field %1").arg(1 + pick(rng, 30))) + ',' +
+                       QString::number(host) + ')');
+            const qint64 meet = lastInsert(db);
+            db.execute(QStringLiteral("INSERT INTO Meet_to_Team (Meet_Pin,Team_Pin) VALUES (%1,%2)")
+                           .arg(meet)
+                           .arg(teams[team]));
+            const auto& roster = rosters[team];
+            for (int type = 1; type <= 17; ++type) {
+                db.execute(
+                    QStringLiteral("INSERT INTO Events (Type, Place) VALUES (%1,0)").arg(type));
+                const qint64 event = lastInsert(db);
+                db.execute(
+                    QStringLiteral("INSERT INTO Event_to_Meet (Event_Pin,Meet_Pin) VALUES (%1,%2)")
+                        .arg(event)
+                        .arg(meet));
+                const bool relay = type >= 14;
+                const bool field = type >= 8 && type <= 13;
+                const Range range = kRanges[type];
+                const double mark =
+                    std::round(std::uniform_real_distribution<double>(range.low, range.high)(rng) *
+                               100) /
+                    100;
+                const int relayPlace = 1 + pick(rng, 6);
+                for (int slot = 0; slot < (relay ? 4 : 2); ++slot) {
+                    const qint64 runner = roster.empty()
+                                              ? 0
+                                              : roster[static_cast<size_t>(
+                                                    pick(rng, static_cast<int>(roster.size())))];
+                    double value = relay ? mark
+                                         : std::round(std::uniform_real_distribution<double>(
+                                                          range.low, range.high)(rng) *
+                                                      100) /
+                                               100;
+                    double first = 0, second = 0;
+                    if (field) {
+                        value = std::round(value * 2) / 2; // half inches
+                        first = std::floor(value / 12);
+                        second = value - first * 12;
+                    } else {
+                        first = std::floor(value / 60);
+                        second = std::round((value - first * 60) * 100) / 100;
+                    }
+                    const int place = relay ? relayPlace : 1 + pick(rng, 8);
+                    const int points =
+                        place <= 6 ? std::array<int, 6>{10, 8, 6, 4, 2, 1}[place - 1] : 0;
+                    db.execute(QStringLiteral("INSERT INTO Event_to_Runner (Event_Pin,Runner_Pin,"
+                                              "feet,Inches,Minutes,Seconds,Points,Place) VALUES "
+                                              "(%1,%2,%3,%4,%3,%4,%5,%6)")
+                                   .arg(event)
+                                   .arg(runner)
+                                   .arg(first)
+                                   .arg(second)
+                                   .arg(points)
+                                   .arg(place));
+                }
+            }
+        }
+    });
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class Connection;
+
+// Fills an empty track database with a realistic history through the program's data layer:
+// teams with rosters, meets with their whole sheets, and marks in every slot.
+class LargeTrack
+{
+public:
+    struct Size
+    {
+        int teams = 40;
+        int runners = 1500;
+        int meets = 800;
+    };
+
+    static Size large() { return Size{}; }
+    static Size sample() { return Size{6, 90, 24}; }
+
+    // Copies the shipped empty database to `path` and fills it.
+    static void make(const QString& path, Size size, unsigned seed = 2026);
+    static void fill(Connection& db, Size size, unsigned seed);
+};

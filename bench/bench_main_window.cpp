@@ -1,0 +1,58 @@
+// Opening a large database and clicking through the main window.
+#include "BenchTimer.h"
+#include "LargeTrack.h"
+
+#include "data/SqlText.h"
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+#include "shell/KeyedList.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    Dialogs::setAnswering(true);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Large.mdb"));
+    QElapsedTimer made;
+    made.start();
+    LargeTrack::make(path, LargeTrack::large());
+    std::printf("large database: 40 teams, 1500 runners, 800 meets, 33600 slots (made in %.1f s)\n",
+                static_cast<double>(made.elapsed()) / 1000.0);
+
+    AppContext app;
+    app.setDatabasePath(path);
+    MainWindow window(app);
+
+    const double open = BenchTimer::medianMs(
+        21,
+        [&] {
+            app.connection().open(app.connectionString());
+            window.buildSchoolList();
+            window.buildEventList();
+        },
+        [&] {
+            app.connection().close();
+            window.eventList()->clear();
+        });
+    BenchTimer::print(QStringLiteral("open the database and fill the lists"), open, 50);
+
+    int team = 0;
+    const double teamClick = BenchTimer::medianMs(41, [&] {
+        const qint64 pin = pinFromKey(KeyedList::keyOf(window.schoolList()->item(team++ % 40)));
+        window.buildTeamList(pin);
+        window.showTeamInfo(pin);
+    });
+    BenchTimer::print(QStringLiteral("team click (runners, meets, info)"), teamClick, 5);
+
+    int type = 0;
+    const double eventClick =
+        BenchTimer::medianMs(51, [&] { window.showEventInfo(1 + (type++ % 17)); });
+    BenchTimer::print(QStringLiteral("event click (best mark)"), eventClick, 5);
+    return 0;
+}
