@@ -1,6 +1,7 @@
 #include "FirstRunForm.h"
 
 #include "shell/AppContext.h"
+#include "shell/Controls.h"
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
@@ -15,39 +16,25 @@ FirstRunForm::FirstRunForm(AppContext& app, QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Cindrel First Run"));
     setFixedSize(Twips::size(4680, 3195));
 
-    auto* intro = new QLabel(
-        QStringLiteral(
-            "Please provide the following information to better tailor this product to you.  "),
-        this);
-    intro->setObjectName(QStringLiteral("Label1"));
-    intro->setWordWrap(true);
-    intro->setGeometry(Twips::rect(360, 240, 2415, 855));
-
-    m_nameBox = new QLineEdit(this);
-    m_nameBox->setObjectName(QStringLiteral("nameBox"));
-    m_nameBox->setAccessibleName(QStringLiteral("Name"));
-    m_nameBox->setGeometry(Twips::rect(360, 1200, 2415, 375));
-
-    auto* nameLabel = new QLabel(QStringLiteral("Name"), this);
-    nameLabel->setObjectName(QStringLiteral("Label2_0"));
-    nameLabel->setGeometry(Twips::rect(2880, 1200, 1095, 375));
-    nameLabel->setBuddy(m_nameBox);
-
-    m_schoolBox = new QLineEdit(this);
-    m_schoolBox->setObjectName(QStringLiteral("schoolBox"));
-    m_schoolBox->setAccessibleName(QStringLiteral("School"));
-    m_schoolBox->setGeometry(Twips::rect(360, 1680, 2415, 375));
-
-    auto* schoolLabel = new QLabel(QStringLiteral("School"), this);
-    schoolLabel->setObjectName(QStringLiteral("Label2_1"));
-    schoolLabel->setGeometry(Twips::rect(2880, 1680, 1095, 375));
-    schoolLabel->setBuddy(m_schoolBox);
-
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("submitButton"));
-    ok->setGeometry(Twips::rect(2400, 2400, 1695, 375));
+    Controls::label(this, QStringLiteral("Label1"),
+                    QStringLiteral("Please provide the following information to better tailor "
+                                   "this product to you.  "),
+                    360, 240, 2415, 855)
+        ->setWordWrap(true);
+    m_nameBox = Controls::textBox(this, QStringLiteral("nameBox"), QStringLiteral("Name"), 360,
+                                  1200, 2415, 375);
+    Controls::label(this, QStringLiteral("Label2_0"), QStringLiteral("Name"), 2880, 1200, 1095, 375)
+        ->setBuddy(m_nameBox);
+    m_schoolBox = Controls::textBox(this, QStringLiteral("schoolBox"), QStringLiteral("School"),
+                                    360, 1680, 2415, 375);
+    Controls::label(this, QStringLiteral("Label2_1"), QStringLiteral("School"), 2880, 1680, 1095,
+                    375)
+        ->setBuddy(m_schoolBox);
+    auto* ok = Controls::button(this, QStringLiteral("submitButton"), QStringLiteral("OK"), 2400,
+                                2400, 1695, 375);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &FirstRunForm::submit);
+    connect(m_schoolBox, &QLineEdit::returnPressed, this, &FirstRunForm::submit);
 
     setTabOrder(m_nameBox, m_schoolBox);
     setTabOrder(m_schoolBox, ok);

@@ -3,11 +3,16 @@
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "editors/RunnerEditor.h"
+#include "editors/TeamEditor.h"
 #include "shell/AppContext.h"
+#include "shell/Controls.h"
 #include "shell/DatabaseFiles.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunForm.h"
 #include "shell/KeyedList.h"
+#include "shell/ProgramWindows.h"
+#include "shell/RecordCreator.h"
 #include "shell/SettingsStore.h"
 #include "shell/Twips.h"
 
@@ -38,7 +43,8 @@ bool isFieldEvent(qint64 type)
 
 } // namespace
 
-MainWindow::MainWindow(AppContext& app, QWidget* parent) : QMainWindow(parent), m_app(app)
+MainWindow::MainWindow(AppContext& app, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_windows(std::make_unique<ProgramWindows>(app, *this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cindrel 1.0"));
@@ -57,56 +63,39 @@ void MainWindow::buildControls()
     central->setFixedSize(Twips::size(11580, 6195));
     setCentralWidget(central);
 
-    auto label = [central](int index, const QString& caption, QRect geometry) {
-        auto* l = new QLabel(caption, central);
-        l->setObjectName(QStringLiteral("Label1_%1").arg(index));
-        l->setGeometry(geometry);
-        return l;
-    };
-    auto list = [central](const QString& name, const QString& caption, QRect geometry) {
-        auto* l = new KeyedList(central);
-        l->setObjectName(name);
-        l->setAccessibleName(caption);
-        l->setGeometry(geometry);
-        return l;
-    };
-    auto button = [central](const QString& name, const QString& caption, QRect geometry) {
-        auto* b = new QPushButton(caption, central);
-        b->setObjectName(name);
-        b->setGeometry(geometry);
-        return b;
-    };
-
-    label(3, QStringLiteral("Teams"), Twips::rect(240, 240, 2415, 255));
-    m_schoolList = list(QStringLiteral("schoolList"), QStringLiteral("Teams"),
-                        Twips::rect(240, 480, 2655, 1215));
-    m_runnerAdd = button(QStringLiteral("runnerAdd"), QStringLiteral("Add Runner"),
-                         Twips::rect(240, 2040, 2625, 375));
-    m_teamAdd = button(QStringLiteral("teamAdd"), QStringLiteral("Add Team"),
-                       Twips::rect(240, 2400, 2625, 375));
-    m_meetAdd = button(QStringLiteral("meetAdd"), QStringLiteral("Add Meet"),
-                       Twips::rect(240, 2760, 2625, 375));
+    Controls::label(central, QStringLiteral("Label1_3"), QStringLiteral("Teams"), 240, 240, 2415,
+                    255);
+    m_schoolList = Controls::list(central, QStringLiteral("schoolList"), QStringLiteral("Teams"),
+                                  240, 480, 2655, 1215);
+    m_runnerAdd = Controls::button(central, QStringLiteral("runnerAdd"),
+                                   QStringLiteral("Add Runner"), 240, 2040, 2625, 375);
+    m_teamAdd = Controls::button(central, QStringLiteral("teamAdd"), QStringLiteral("Add Team"),
+                                 240, 2400, 2625, 375);
+    m_meetAdd = Controls::button(central, QStringLiteral("meetAdd"), QStringLiteral("Add Meet"),
+                                 240, 2760, 2625, 375);
 
     m_infoFrame = new QGroupBox(QStringLiteral("Info"), central);
     m_infoFrame->setObjectName(QStringLiteral("infoFrame"));
     m_infoFrame->setGeometry(Twips::rect(240, 3600, 2655, 1935));
-    m_infoLabel = new QLabel(m_infoFrame);
-    m_infoLabel->setObjectName(QStringLiteral("infoLabel"));
-    m_infoLabel->setGeometry(Twips::rect(120, 240, 2415, 1455));
+    m_infoLabel =
+        Controls::label(m_infoFrame, QStringLiteral("infoLabel"), QString(), 120, 240, 2415, 1455);
     m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_infoLabel->setWordWrap(true);
     m_infoLabel->setTextFormat(Qt::PlainText);
     m_infoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    label(0, QStringLiteral("Runners:"), Twips::rect(3000, 240, 2895, 255));
-    m_teamList = list(QStringLiteral("teamList"), QStringLiteral("Runners:"),
-                      Twips::rect(3000, 480, 2895, 5175));
-    label(1, QStringLiteral("Meets:"), Twips::rect(6000, 240, 2895, 255));
-    m_meetList = list(QStringLiteral("meetList"), QStringLiteral("Meets:"),
-                      Twips::rect(6000, 480, 3255, 5175));
-    label(2, QStringLiteral("Events"), Twips::rect(9360, 240, 2895, 255));
-    m_eventList = list(QStringLiteral("eventList"), QStringLiteral("Events"),
-                       Twips::rect(9360, 480, 2055, 5175));
+    Controls::label(central, QStringLiteral("Label1_0"), QStringLiteral("Runners:"), 3000, 240,
+                    2895, 255);
+    m_teamList = Controls::list(central, QStringLiteral("teamList"), QStringLiteral("Runners:"),
+                                3000, 480, 2895, 5175);
+    Controls::label(central, QStringLiteral("Label1_1"), QStringLiteral("Meets:"), 6000, 240, 2895,
+                    255);
+    m_meetList = Controls::list(central, QStringLiteral("meetList"), QStringLiteral("Meets:"), 6000,
+                                480, 3255, 5175);
+    Controls::label(central, QStringLiteral("Label1_2"), QStringLiteral("Events"), 9360, 240, 2895,
+                    255);
+    m_eventList = Controls::list(central, QStringLiteral("eventList"), QStringLiteral("Events"),
+                                 9360, 480, 2055, 5175);
 
     for (KeyedList* l : {m_schoolList, m_teamList, m_meetList, m_eventList}) {
         connect(l, &QListWidget::currentItemChanged, this,
@@ -126,9 +115,9 @@ void MainWindow::buildControls()
                 [this, l](QListWidgetItem*) { handleDoubleClick(l); });
     }
 
-    connect(m_runnerAdd, &QPushButton::clicked, this, &MainWindow::addRunnerRequested);
-    connect(m_teamAdd, &QPushButton::clicked, this, &MainWindow::addTeamRequested);
-    connect(m_meetAdd, &QPushButton::clicked, this, &MainWindow::addMeetRequested);
+    connect(m_runnerAdd, &QPushButton::clicked, this, &MainWindow::addRunner);
+    connect(m_teamAdd, &QPushButton::clicked, this, &MainWindow::addTeam);
+    connect(m_meetAdd, &QPushButton::clicked, this, &MainWindow::addMeet);
 
     setTabOrder(m_schoolList, m_runnerAdd);
     setTabOrder(m_runnerAdd, m_teamAdd);
@@ -427,11 +416,11 @@ void MainWindow::handleDoubleClick(KeyedList* list)
     if (key.isEmpty())
         return;
     if (list == m_schoolList)
-        emit teamEditRequested(pinFromKey(key));
+        openTeamEditor(pinFromKey(key));
     else if (list == m_teamList)
-        emit runnerEditRequested(pinFromKey(key));
+        openRunnerEditor(pinFromKey(key));
     else if (list == m_meetList)
-        emit meetEditRequested();
+        emit meetEditRequested(std::nullopt);
     else if (list == m_eventList && !m_schoolList->selectedKey().isEmpty())
         emit eventReportRequested();
 }
@@ -532,6 +521,72 @@ void MainWindow::showEventInfo(qint64 type)
     } catch (const DatabaseError& e) {
         tellDatabaseError(QStringLiteral("The best mark could not be read."), e.message());
     }
+}
+
+void MainWindow::openTeamEditor(qint64 team)
+{
+    TeamEditor* editor = m_windows->teamEditor();
+    if (editor->build(team))
+        ProgramWindows::present(editor);
+}
+
+void MainWindow::openRunnerEditor(qint64 runner)
+{
+    RunnerEditor* editor = m_windows->runnerEditor();
+    if (editor->build(runner))
+        ProgramWindows::present(editor);
+}
+
+void MainWindow::addTeam()
+{
+    qint64 team = 0;
+    try {
+        team = RecordCreator(m_app.connection()).addTeam();
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The new team could not be made; nothing was added."),
+                          e.message());
+        return;
+    }
+    // The team list shows the new team once its editor saves it.
+    openTeamEditor(team);
+}
+
+void MainWindow::addRunner()
+{
+    const QString teamKey = m_schoolList->selectedKey();
+    if (teamKey.isEmpty())
+        return;
+    const qint64 team = pinFromKey(teamKey);
+    qint64 runner = 0;
+    try {
+        runner = RecordCreator(m_app.connection()).addRunner(team);
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The new runner could not be made; nothing was added."),
+                          e.message());
+        return;
+    }
+    RunnerEditor* editor = m_windows->runnerEditor();
+    const bool built = editor->build(runner);
+    buildTeamList(team);
+    if (built)
+        ProgramWindows::present(editor);
+}
+
+void MainWindow::addMeet()
+{
+    const QString teamKey = m_schoolList->selectedKey();
+    if (teamKey.isEmpty())
+        return;
+    qint64 meet = 0;
+    try {
+        meet = RecordCreator(m_app.connection()).addMeet(pinFromKey(teamKey));
+    } catch (const DatabaseError& e) {
+        tellDatabaseError(QStringLiteral("The new meet could not be made; nothing was added."),
+                          e.message());
+        return;
+    }
+    // The meet list shows the new meet once its editor saves it.
+    emit meetEditRequested(meet);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -3,10 +3,12 @@
 #include "shell/MainLists.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class AppContext;
 class FirstRunForm;
 class KeyedList;
+class ProgramWindows;
 class QGroupBox;
 class QLabel;
 class QListWidgetItem;
@@ -41,6 +43,14 @@ public:
     QString infoText() const;
     QString statusText() const;
     FirstRunForm* firstRunForm() const { return m_firstRun; }
+    ProgramWindows& windows() { return *m_windows; }
+
+    // The Add buttons: a new record with its placeholder values, opened in its editor.
+    void addTeam();
+    void addRunner();
+    void addMeet();
+    void openTeamEditor(qint64 team);
+    void openRunnerEditor(qint64 runner);
 
     // What a click on an item shows in the info panel.
     void showTeamInfo(qint64 team);
@@ -49,14 +59,9 @@ public:
     void showEventInfo(qint64 type);
 
 signals:
-    // Double-clicks and buttons whose windows other parts of the program provide.
-    void teamEditRequested(qint64 team);
-    void runnerEditRequested(qint64 runner);
-    void meetEditRequested();
+    // Double-clicks and menu items whose windows other parts of the program provide.
+    void meetEditRequested(std::optional<qint64> meet);
     void eventReportRequested();
-    void addRunnerRequested();
-    void addTeamRequested();
-    void addMeetRequested();
     void helpContentsRequested();
     void aboutRequested();
 
@@ -76,6 +81,7 @@ private:
     void handleDoubleClick(KeyedList* list);
 
     AppContext& m_app;
+    std::unique_ptr<ProgramWindows> m_windows;
     KeyedList* m_schoolList = nullptr;
     KeyedList* m_teamList = nullptr;
     KeyedList* m_meetList = nullptr;

@@ -1,10 +1,13 @@
 // The main window's lists, info panel and database switch, on real databases.
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "editors/RunnerEditor.h"
+#include "editors/TeamEditor.h"
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
 #include "shell/KeyedList.h"
 #include "shell/MainWindow.h"
+#include "shell/ProgramWindows.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 
@@ -248,18 +251,21 @@ private slots:
 
     void doubleClicksOpenTheSelectedRecord()
     {
-        QSignalSpy team(m_window.get(), &MainWindow::teamEditRequested);
-        QSignalSpy runner(m_window.get(), &MainWindow::runnerEditRequested);
         QSignalSpy meet(m_window.get(), &MainWindow::meetEditRequested);
         QSignalSpy report(m_window.get(), &MainWindow::eventReportRequested);
 
         doubleClick(m_window->teamList(), 1);
-        QCOMPARE(runner.size(), 1);
-        QCOMPARE(runner.first().first().toLongLong(), m_bo);
+        RunnerEditor* runner = m_window->windows().runnerEditor();
+        QVERIFY(runner->isVisible());
+        QCOMPARE(runner->runnerPin(), m_bo);
 
         doubleClick(m_window->schoolList(), 0);
-        QCOMPARE(team.size(), 1);
-        QCOMPARE(team.first().first().toLongLong(), m_central);
+        TeamEditor* team = m_window->windows().teamEditor();
+        QVERIFY(team->isVisible());
+        QCOMPARE(team->teamPin(), m_central);
+        // The main window stays usable beside its editors.
+        QVERIFY(m_window->isVisible());
+        QVERIFY(m_window->isEnabled());
 
         // The meet list has no selection yet: a double-click on empty space does nothing.
         KeyedList* meets = m_window->meetList();

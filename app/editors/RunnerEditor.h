@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+class AppContext;
+class KeyedList;
+class MainLists;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// runnerInfo: one runner's name, phone, address and team; saves, deletes, or starts the
+// runner's report. One window, reused for every runner, hidden rather than destroyed.
+class RunnerEditor : public QWidget
+{
+    Q_OBJECT
+public:
+    RunnerEditor(AppContext& app, MainLists& lists);
+
+    // Loads a runner; false (after telling the user) when the runner cannot be shown.
+    bool build(qint64 runnerPin);
+    qint64 runnerPin() const { return m_runnerPin; }
+
+    void save();
+    void remove();
+
+signals:
+    void reportRequested(qint64 runner);
+
+private:
+    AppContext& m_app;
+    MainLists& m_lists;
+    qint64 m_runnerPin = 0;
+    std::optional<qint64> m_team;
+    QLineEdit* m_first;
+    QLineEdit* m_last;
+    QLineEdit* m_phone;
+    QPlainTextEdit* m_address;
+    KeyedList* m_teamBox;
+};

@@ -1,0 +1,77 @@
+#include "RunnerSelector.h"
+
+#include "data/DatabaseError.h"
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+#include "shell/Dialogs.h"
+#include "shell/KeyedList.h"
+#include "shell/Twips.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLabel>
+
+RunnerSelector::RunnerSelector(AppContext& app) : QWidget(nullptr, Qt::Window), m_app(app)
+{
+    setObjectName(QStringLiteral("runnerSelector"));
+    setWindowTitle(QStringLiteral("Runner Selector"));
+    setFixedSize(Twips::size(4680, 3195));
+    m_list = Controls::list(this, QStringLiteral("runnerList"), QStringLiteral("Runners"), 120, 120,
+                            4455, 2895);
+    m_list->installEventFilter(this);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { choose(); });
+}
+
+void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl)
+{
+    m_box = box;
+    m_lbl = lbl;
+    m_list->clear();
+    try {
+        RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
+                         QString::number(team),
+                     m_app.connection());
+        for (; !rs.eof(); rs.moveNext())
+            m_list->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
+                                 rs.field(QStringLiteral("Name")).text());
+    } catch (const DatabaseError& e) {
+        Dialogs::tell(this, QStringLiteral("The runners could not be read.\n\n") + e.message(),
+                      Dialogs::Icon::Warning);
+    }
+    // Alphabetical, so that a coach finds a name in a long roster.
+    m_list->sortItems();
+}
+
+bool RunnerSelector::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            choose();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RunnerSelector::choose()
+{
+    const QListWidgetItem* item = m_list->selectedItem();
+    if (!item || !m_box || !m_lbl)
+        return;
+    // The label holds "runner join": the runner changes, the slot stays.
+    const QStringList parts = m_lbl->text().split(QLatin1Char(' '));
+    if (parts.size() < 2) {
+        Dialogs::tell(this,
+                      QStringLiteral("This entry has no result slot in the meet's sheet, so no "
+                                     "runner can be put in it."),
+                      Dialogs::Icon::Warning);
+        return;
+    }
+    const QString runner = QString::number(pinFromKey(KeyedList::keyOf(item)));
+    m_lbl->setText(runner + QLatin1Char(' ') + parts.at(1));
+    m_box->setText(item->text());
+    hide();
+}

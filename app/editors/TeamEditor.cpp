@@ -1,0 +1,124 @@
+#include "TeamEditor.h"
+
+#include "data/DatabaseError.h"
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+#include "shell/Dialogs.h"
+#include "shell/MainLists.h"
+#include "shell/Twips.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TeamEditor::TeamEditor(AppContext& app, MainLists& lists)
+    : QWidget(nullptr, Qt::Window), m_app(app), m_lists(lists)
+{
+    setObjectName(QStringLiteral("teamInfo"));
+    setWindowTitle(QStringLiteral("Team Information"));
+    setFixedSize(Twips::size(5475, 2535));
+
+    m_school = Controls::textBox(this, QStringLiteral("schoolLabel"), QStringLiteral("Name"), 1200,
+                                 240, 3615, 375);
+    m_coach = Controls::textBox(this, QStringLiteral("coachLabel"), QStringLiteral("Coach"), 1200,
+                                600, 2055, 375);
+    m_contact = Controls::textBox(this, QStringLiteral("contactLabel"), QStringLiteral("Contact #"),
+                                  1200, 960, 2055, 375);
+    m_mascot = Controls::textBox(this, QStringLiteral("mascotLabel"), QStringLiteral("Mascot"),
+                                 1200, 1320, 2055, 375);
+    for (QLineEdit* box : {m_school, m_coach, m_contact, m_mascot})
+        box->setText(QStringLiteral("Text1"));
+    auto* report = Controls::button(this, QStringLiteral("reportButton"),
+                                    QStringLiteral("Run Report"), 360, 1800, 1335, 375);
+    auto* del = Controls::button(this, QStringLiteral("deleteButton"),
+                                 QStringLiteral("Delete Team"), 1800, 1800, 1455, 375);
+    auto* update = Controls::button(this, QStringLiteral("updateButton"),
+                                    QStringLiteral("Update Info"), 3360, 1800, 1455, 375);
+
+    Controls::label(this, QStringLiteral("Label1"), QStringLiteral("Name"), 120, 360, 1215, 255);
+    Controls::label(this, QStringLiteral("Label2"), QStringLiteral("Coach"), 120, 720, 1215, 255);
+    Controls::label(this, QStringLiteral("Label3"), QStringLiteral("Contact #"), 120, 1080, 1215,
+                    255);
+    Controls::label(this, QStringLiteral("Label4"), QStringLiteral("Mascot"), 120, 1440, 1215, 255);
+
+    setTabOrder(m_school, m_coach);
+    setTabOrder(m_coach, m_contact);
+    setTabOrder(m_contact, m_mascot);
+    setTabOrder(m_mascot, report);
+    setTabOrder(report, del);
+    setTabOrder(del, update);
+
+    connect(update, &QPushButton::clicked, this, &TeamEditor::save);
+    connect(del, &QPushButton::clicked, this, &TeamEditor::remove);
+    connect(report, &QPushButton::clicked, this, [this] { emit reportRequested(m_teamPin); });
+}
+
+bool TeamEditor::build(qint64 teamPin)
+{
+    try {
+        RecordSet rs(QStringLiteral("SELECT * From Teams WHERE Pin = ") + QString::number(teamPin),
+                     m_app.connection());
+        if (rs.eof()) {
+            Dialogs::tell(this, QStringLiteral("This team is no longer in the database."),
+                          Dialogs::Icon::Warning);
+            return false;
+        }
+        m_teamPin = teamPin;
+        m_school->setText(rs.field(QStringLiteral("School")).text());
+        m_coach->setText(rs.field(QStringLiteral("Coach")).text());
+        m_contact->setText(rs.field(QStringLiteral("ContactNo")).text());
+        m_mascot->setText(rs.field(QStringLiteral("Mascot")).text());
+        return true;
+    } catch (const DatabaseError& e) {
+        Dialogs::tell(this, QStringLiteral("The team could not be read.\n\n") + e.message(),
+                      Dialogs::Icon::Warning);
+        return false;
+    }
+}
+
+void TeamEditor::save()
+{
+    try {
+        m_app.connection().transaction([&] {
+            m_app.connection().execute(
+                QStringLiteral("UPDATE Teams Set School='") + escapeSqlText(m_school->text()) +
+                QStringLiteral("',Coach='") + escapeSqlText(m_coach->text()) +
+                QStringLiteral("',ContactNo='") + escapeSqlText(m_contact->text()) +
+                QStringLiteral("',Mascot='") + escapeSqlText(m_mascot->text()) +
+                QStringLiteral("' WHERE Pin=") + QString::number(m_teamPin));
+        });
+    } catch (const DatabaseError& e) {
+        Dialogs::tell(
+            this, QStringLiteral("The team was not saved; nothing was changed.\n\n") + e.message(),
+            Dialogs::Icon::Warning);
+        return;
+    }
+    Dialogs::tell(this, QStringLiteral("Team Updated Successfully."));
+    hide();
+    m_lists.buildSchoolList();
+}
+
+void TeamEditor::remove()
+{
+    if (!Dialogs::ask(this, QStringLiteral("Delete Team?")))
+        return;
+    const QString pin = QString::number(m_teamPin);
+    try {
+        m_app.connection().transaction([&] {
+            m_app.connection().execute(
+                QStringLiteral("DELETE FROM Runner_to_Team WHERE Team_Pin=") + pin);
+            m_app.connection().execute(QStringLiteral("DELETE FROM Meet_to_Team WHERE Team_Pin=") +
+                                       pin);
+            m_app.connection().execute(QStringLiteral("DELETE FROM Teams WHERE Pin=") + pin);
+        });
+    } catch (const DatabaseError& e) {
+        Dialogs::tell(this,
+                      QStringLiteral("The team was not deleted; nothing was changed.\n\n") +
+                          e.message(),
+                      Dialogs::Icon::Warning);
+        return;
+    }
+    m_lists.buildSchoolList();
+    hide();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class AppContext;
+class MainLists;
+class QLineEdit;
+
+// teamInfo: one team's school, coach, contact and mascot; saves, deletes, or starts the team's
+// report. Closing it with the close box unloads it; the next use makes it anew.
+class TeamEditor : public QWidget
+{
+    Q_OBJECT
+public:
+    TeamEditor(AppContext& app, MainLists& lists);
+
+    // Loads a team; false (after telling the user) when the team cannot be shown.
+    bool build(qint64 teamPin);
+    qint64 teamPin() const { return m_teamPin; }
+
+    void save();
+    void remove();
+
+signals:
+    void reportRequested(qint64 team);
+
+private:
+    AppContext& m_app;
+    MainLists& m_lists;
+    qint64 m_teamPin = 0;
+    QLineEdit* m_school;
+    QLineEdit* m_coach;
+    QLineEdit* m_contact;
+    QLineEdit* m_mascot;
+};

@@ -1,0 +1,48 @@
+#include "TeamSelector.h"
+
+#include "data/DatabaseError.h"
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+#include "shell/Dialogs.h"
+#include "shell/KeyedList.h"
+#include "shell/Twips.h"
+
+#include <QAbstractButton>
+
+TeamSelector::TeamSelector(AppContext& app) : QWidget(nullptr, Qt::Window), m_app(app)
+{
+    setObjectName(QStringLiteral("teamSelector"));
+    setWindowTitle(QStringLiteral("Team Selector"));
+    setFixedSize(Twips::size(4680, 3195));
+    m_list = Controls::list(this, QStringLiteral("teamList"), QStringLiteral("Teams"), 120, 120,
+                            4455, 2895);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { choose(); });
+}
+
+void TeamSelector::build(QAbstractButton* box)
+{
+    m_box = box;
+    m_list->clear();
+    try {
+        RecordSet rs(QStringLiteral("SELECT * From Teams"), m_app.connection());
+        for (; !rs.eof(); rs.moveNext())
+            m_list->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
+                                 rs.field(QStringLiteral("School")).text());
+    } catch (const DatabaseError& e) {
+        Dialogs::tell(this, QStringLiteral("The teams could not be read.\n\n") + e.message(),
+                      Dialogs::Icon::Warning);
+    }
+    m_list->sortItems();
+}
+
+void TeamSelector::choose()
+{
+    const QListWidgetItem* item = m_list->selectedItem();
+    if (!item || !m_box)
+        return;
+    m_box->setText(QString::number(pinFromKey(KeyedList::keyOf(item))) + QLatin1Char(' ') +
+                   item->text());
+    hide();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class AppContext;
+class KeyedList;
+class QAbstractButton;
+
+// teamSelector: picks the hosting school of a meet into the meet sheet's button, as the
+// team's Pin, a blank and the school.
+class TeamSelector : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TeamSelector(AppContext& app);
+
+    void build(QAbstractButton* box);
+    KeyedList* teamList() const { return m_list; }
+    void choose();
+
+private:
+    AppContext& m_app;
+    KeyedList* m_list;
+    QPointer<QAbstractButton> m_box;
+};

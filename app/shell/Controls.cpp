@@ -1,0 +1,67 @@
+#include "Controls.h"
+
+#include "shell/KeyedList.h"
+#include "shell/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+QLabel* Controls::label(QWidget* parent, const QString& name, const QString& caption, int left,
+                        int top, int width, int height)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    // Captions sit at the top of their box, level with the text of the control beside them.
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setGeometry(Twips::rect(left, top, width, height));
+    return l;
+}
+
+QLineEdit* Controls::textBox(QWidget* parent, const QString& name, const QString& accessibleName,
+                             int left, int top, int width, int height)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setGeometry(Twips::rect(left, top, width, height));
+    return box;
+}
+
+QPlainTextEdit* Controls::multiLineBox(QWidget* parent, const QString& name,
+                                       const QString& accessibleName, int left, int top, int width,
+                                       int height)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setGeometry(Twips::rect(left, top, width, height));
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QPushButton* Controls::button(QWidget* parent, const QString& name, const QString& caption,
+                              int left, int top, int width, int height)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(Twips::rect(left, top, width, height));
+    b->setAutoDefault(false);
+    return b;
+}
+
+KeyedList* Controls::list(QWidget* parent, const QString& name, const QString& accessibleName,
+                          int left, int top, int width, int height)
+{
+    auto* l = new KeyedList(parent);
+    l->setObjectName(name);
+    l->setAccessibleName(accessibleName);
+    l->setGeometry(Twips::rect(left, top, width, height));
+    return l;
+}
+
+QString Controls::indexed(const QString& name, int index)
+{
+    return name + QLatin1Char('_') + QString::number(index);
+}

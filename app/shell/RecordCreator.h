@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Connection;
+
+// Creates new teams, runners and meets with their placeholder values, the way the Add
+// buttons do. Each creation is one unit of work: it applies whole or not at all.
+// Every method returns the new record's Pin and throws DatabaseError on failure.
+class RecordCreator
+{
+public:
+    explicit RecordCreator(Connection& db) : m_db(db) {}
+
+    qint64 addTeam();
+    // A runner of the given team.
+    qint64 addRunner(qint64 team);
+    // A meet of the given team with its whole sheet: one event per event type, each with two
+    // empty result slots (four for a relay).
+    qint64 addMeet(qint64 team);
+
+private:
+    // The newest row that carries a placeholder: an older one that was never renamed must not
+    // be mistaken for the row just made.
+    qint64 newestPin(const QString& sql);
+
+    Connection& m_db;
+};

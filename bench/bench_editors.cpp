@@ -1,0 +1,50 @@
+// Creating records and saving them in the editors, on a large database.
+#include "BenchTimer.h"
+#include "LargeTrack.h"
+
+#include "data/SqlText.h"
+#include "editors/RunnerEditor.h"
+#include "editors/TeamEditor.h"
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+#include "shell/KeyedList.h"
+#include "shell/MainWindow.h"
+#include "shell/ProgramWindows.h"
+#include "shell/RecordCreator.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    Dialogs::setAnswering(true);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Large.mdb"));
+    LargeTrack::make(path, LargeTrack::large());
+
+    AppContext app;
+    app.setDatabasePath(path);
+    app.connection().open(app.connectionString());
+    MainWindow window(app);
+    window.buildSchoolList();
+    window.buildEventList();
+    const qint64 team = pinFromKey(window.schoolList()->selectedKey());
+
+    RecordCreator creator(app.connection());
+    const double addMeet = BenchTimer::medianMs(21, [&] { creator.addMeet(team); });
+    BenchTimer::print(QStringLiteral("Add Meet (meet, 17 events, 42 slots)"), addMeet, 30);
+
+    RunnerEditor* runner = window.windows().runnerEditor();
+    const qint64 runnerPin = pinFromKey(KeyedList::keyOf(window.teamList()->item(0)));
+    const double runnerSave = BenchTimer::medianMs(
+        21, [&] { runner->save(); }, [&] { runner->build(runnerPin); });
+    BenchTimer::print(QStringLiteral("runner Save (with the runner list refresh)"), runnerSave, 10);
+
+    TeamEditor* teamEditor = window.windows().teamEditor();
+    const double teamSave = BenchTimer::medianMs(
+        21, [&] { teamEditor->save(); }, [&] { teamEditor->build(team); });
+    BenchTimer::print(QStringLiteral("team Save (with the team list refresh)"), teamSave, 10);
+    Dialogs::clear();
+    return 0;
+}

@@ -1,0 +1,208 @@
+// The runner editor against a real database: names, quoting, team moves, deletes.
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+#include "editors/RunnerEditor.h"
+#include "editors/RunnerName.h"
+#include "shell/Dialogs.h"
+#include "shell/KeyedList.h"
+#include "shell/ProgramWindows.h"
+#include "support/AppHarness.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+class RunnerEditorTest : public QObject
+{
+    Q_OBJECT
+
+    qint64 m_central = 0, m_north = 0, m_ann = 0, m_bo = 0, m_meet = 0;
+    std::unique_ptr<AppHarness> h;
+    RunnerEditor* editor = nullptr;
+
+    QLineEdit* box(const char* name) { return editor->findChild<QLineEdit*>(name); }
+    QPlainTextEdit* address() { return editor->findChild<QPlainTextEdit*>("AddressLabel"); }
+    void press(const char* name)
+    {
+        QTest::mouseClick(editor->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    void retype(QLineEdit* b, const QString& text)
+    {
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Delete);
+        QTest::keyClicks(b, text);
+    }
+    QString stored(const char* column, qint64 runner)
+    {
+        RecordSet rs(QStringLiteral("SELECT * FROM Runners WHERE Pin=%1").arg(runner), h->check());
+        return rs.eof() ? QStringLiteral("<gone>") : rs.field(column).text();
+    }
+    void open(qint64 runner)
+    {
+        h->window().openRunnerEditor(runner);
+        editor = h->window().windows().runnerEditor();
+        QVERIFY(editor->isVisible());
+    }
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<AppHarness>([this](TrackFixture& f) {
+            m_central = f.addTeam("Central");
+            m_north = f.addTeam("North");
+            m_ann = f.addRunner("Last,First", m_central);
+            m_bo = f.addRunner("Jones, Bo", m_central, "555-0102", "2 Oak Ave");
+            m_meet = f.addMeet(m_central, "2026-04-11");
+            f.fillSlot(f.slotPins(m_meet, 1)[0], m_bo, 0, 12.5, 1, 10);
+            f.fillSlot(f.slotPins(m_meet, 14)[2], m_bo, 0, 48.0, 2, 8);
+        });
+    }
+    void cleanup()
+    {
+        editor = nullptr;
+        h.reset();
+    }
+
+    void nameSplitAndJoin_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("new runner") << "Last,First"
+                                    << "First"
+                                    << "Last"
+                                    << "Last, First";
+        QTest::newRow("saved runner") << "Smith, Ann"
+                                      << " Ann"
+                                      << "Smith"
+                                      << "Smith, Ann";
+        QTest::newRow("no comma") << "Madonna"
+                                  << ""
+                                  << "Madonna"
+                                  << "Madonna, ";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << ""
+                               << ", ";
+    }
+    void nameSplitAndJoin()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, saved);
+        const RunnerName name = RunnerName::split(stored);
+        QCOMPARE(name.first, first);
+        QCOMPARE(name.last, last);
+        QCOMPARE(RunnerName::join(name.first, name.last), saved);
+        QCOMPARE(RunnerName::join(" Ann, B. ", "Smith, Jr"), QStringLiteral("Smith Jr, Ann B."));
+    }
+
+    void aNewRunnerShowsItsPlaceholderAndSavesIt()
+    {
+        open(m_ann);
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Runner Information"));
+        QCOMPARE(box("nameLabel_0")->text(), QStringLiteral("First"));
+        QCOMPARE(box("nameLabel_1")->text(), QStringLiteral("Last"));
+        QCOMPARE(box("phoneLabel")->text(), QString());
+        QCOMPARE(address()->toPlainText(), QString());
+        QCOMPARE(editor->findChild<KeyedList*>("teamBox")->selectedKey(), pinKey(m_central));
+        press("updateButton");
+        QCOMPARE(Dialogs::messages(), QStringList({"Runner Updated Successfully."}));
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(stored("Name", m_ann), QStringLiteral("Last, First"));
+        // The save rewrites the team link, so the runner now comes after the others.
+        QCOMPARE(AppHarness::texts(h->window().teamList()),
+                 QStringList({"Jones, Bo", "Last, First"}));
+    }
+
+    void typedTextIsStoredExactlyAsTyped()
+    {
+        open(m_ann);
+        box("nameLabel_0")->setText("Seán");
+        retype(box("nameLabel_1"), "O'Brien, Jr");
+        retype(box("phoneLabel"), "555 'x' 0101; --");
+        address()->setPlainText("12 O'Neil's Rd'); DROP TABLE Teams; --");
+        press("updateButton");
+        QCOMPARE(stored("Name", m_ann), QStringLiteral("O'Brien Jr, Seán"));
+        QCOMPARE(stored("PhoneNumber", m_ann), QStringLiteral("555 'x' 0101; --"));
+        QCOMPARE(stored("Address", m_ann),
+                 QStringLiteral("12 O'Neil's Rd'); DROP TABLE Teams; --"));
+        QCOMPARE(h->count("SELECT count(*) FROM Teams"), 2);
+        // Loading it again shows what was typed.
+        open(m_ann);
+        QCOMPARE(box("nameLabel_0")->text(), QStringLiteral(" Seán"));
+        QCOMPARE(box("nameLabel_1")->text(), QStringLiteral("O'Brien Jr"));
+    }
+
+    void movingToAnotherTeamLeavesOneLink()
+    {
+        open(m_bo);
+        auto* teams = editor->findChild<KeyedList*>("teamBox");
+        AppHarness::click(teams, 1);
+        press("updateButton");
+        QCOMPARE(h->count("SELECT count(*) FROM Runner_to_Team WHERE Runner_Pin=" +
+                          QString::number(m_bo)),
+                 1);
+        QCOMPARE(h->count("SELECT Team_Pin FROM Runner_to_Team WHERE Runner_Pin=" +
+                          QString::number(m_bo)),
+                 m_north);
+        QCOMPARE(AppHarness::texts(h->window().teamList()), QStringList({"Last,First"}));
+
+        // With no team chosen the runner keeps the one it has.
+        open(m_bo);
+        teams->clearSelection();
+        press("updateButton");
+        QCOMPARE(h->count("SELECT Team_Pin FROM Runner_to_Team WHERE Runner_Pin=" +
+                          QString::number(m_bo)),
+                 m_north);
+    }
+
+    void aFailedSaveChangesNothingAndSaysSo()
+    {
+        h->check().execute("CREATE TRIGGER refuse BEFORE INSERT ON Runner_to_Team "
+                           "BEGIN SELECT RAISE(ABORT, 'database is locked'); END");
+        const QString before = h->dumpAll();
+        open(m_bo);
+        retype(box("nameLabel_1"), "Changed");
+        press("updateButton");
+        QCOMPARE(h->dumpAll(), before);
+        QCOMPARE(Dialogs::messages().size(), 1);
+        QVERIFY(!Dialogs::messages().contains("Runner Updated Successfully."));
+        QVERIFY(editor->isVisible());
+    }
+
+    void noToDeleteSendsNothing()
+    {
+        const QString before = h->dumpAll();
+        open(m_bo);
+        Dialogs::setNextAnswer(false);
+        press("deleteButton");
+        QCOMPARE(Dialogs::questions(), QStringList({"Delete Runner?"}));
+        QCOMPARE(h->dumpAll(), before);
+        QVERIFY(editor->isVisible());
+    }
+
+    void deletingARunnerKeepsEverySheetWhole()
+    {
+        open(m_bo);
+        Dialogs::setNextAnswer(true);
+        press("deleteButton");
+        QVERIFY(!editor->isVisible());
+        const QString bo = QString::number(m_bo);
+        QCOMPARE(h->count("SELECT count(*) FROM Runners WHERE Pin=" + bo), 0);
+        QCOMPARE(h->count("SELECT count(*) FROM Runner_to_Team WHERE Runner_Pin=" + bo), 0);
+        QCOMPARE(h->count("SELECT count(*) FROM Event_to_Runner WHERE Runner_Pin=" + bo), 0);
+        const QString meet = QString::number(m_meet);
+        QCOMPARE(h->count("SELECT count(*) FROM Events_View WHERE Meet_Pin=" + meet), 42);
+        QCOMPARE(h->count("SELECT count(*) FROM Events_View WHERE Meet_Pin=" + meet +
+                          " AND (Place<>0 OR Points<>0 OR Measure1<>0 OR Measure2<>0)"),
+                 0);
+        QCOMPARE(AppHarness::texts(h->window().teamList()), QStringList({"Last,First"}));
+    }
+};
+
+QTEST_MAIN(RunnerEditorTest)
+#include "tst_runner_editor.moc"
