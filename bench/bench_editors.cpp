@@ -3,6 +3,7 @@
 #include "LargeTrack.h"
 
 #include "data/SqlText.h"
+#include "editors/MeetEditor.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
 #include "shell/AppContext.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -45,6 +47,17 @@ int main(int argc, char* argv[])
     const double teamSave = BenchTimer::medianMs(
         21, [&] { teamEditor->save(); }, [&] { teamEditor->build(team); });
     BenchTimer::print(QStringLiteral("team Save (with the team list refresh)"), teamSave, 10);
+
+    // A meet of the large database has a runner and a mark in every one of its 42 slots.
+    MeetEditor* meetEditor = window.windows().meetEditor();
+    const qint64 meet = pinFromKey(KeyedList::keyOf(window.meetList()->item(0)));
+    const double openMeet = BenchTimer::medianMs(21, [&] { meetEditor->build(meet); });
+    BenchTimer::print(QStringLiteral("open the meet editor on a meet"), openMeet, 30);
+    const double saveMeet = BenchTimer::medianMs(
+        21, [&] { meetEditor->save(); }, [&] { meetEditor->build(meet); });
+    BenchTimer::print(QStringLiteral("save a full meet sheet (with the meet list)"), saveMeet, 20);
+    if (!Dialogs::messages().filter(QStringLiteral("not")).isEmpty())
+        std::printf("unexpected message: %s\n", qPrintable(Dialogs::messages().last()));
     Dialogs::clear();
     return 0;
 }

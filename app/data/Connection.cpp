@@ -138,7 +138,14 @@ void Connection::execute(const QString& sql)
 {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."), sql);
+    if (m_observer)
+        m_observer(sql);
     executeRaw(sql);
+}
+
+void Connection::setStatementObserver(std::function<void(const QString&)> observer)
+{
+    m_observer = std::move(observer);
 }
 
 void Connection::transaction(const std::function<void()>& work)

@@ -35,6 +35,9 @@ public:
 
     QSqlDatabase database() const;
 
+    // Sees every statement that execute() is about to send; for tests that check what is sent.
+    void setStatementObserver(std::function<void(const QString&)> observer);
+
 private:
     void executeRaw(const QString& sql);
     void checkIsTrackDatabase();
@@ -42,4 +45,5 @@ private:
     QString m_name;
     QString m_path;
     int m_transactionDepth = 0;
+    std::function<void(const QString&)> m_observer;
 };

@@ -3,6 +3,7 @@
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "editors/MeetEditor.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
 #include "shell/AppContext.h"
@@ -420,7 +421,7 @@ void MainWindow::handleDoubleClick(KeyedList* list)
     else if (list == m_teamList)
         openRunnerEditor(pinFromKey(key));
     else if (list == m_meetList)
-        emit meetEditRequested(std::nullopt);
+        openMeetEditor();
     else if (list == m_eventList && !m_schoolList->selectedKey().isEmpty())
         emit eventReportRequested();
 }
@@ -537,6 +538,19 @@ void MainWindow::openRunnerEditor(qint64 runner)
         ProgramWindows::present(editor);
 }
 
+void MainWindow::openMeetEditor(std::optional<qint64> meet)
+{
+    if (!meet) {
+        const QString key = m_meetList->selectedKey();
+        if (key.isEmpty())
+            return;
+        meet = pinFromKey(key);
+    }
+    MeetEditor* editor = m_windows->meetEditor();
+    if (editor->build(*meet))
+        ProgramWindows::present(editor);
+}
+
 void MainWindow::addTeam()
 {
     qint64 team = 0;
@@ -586,7 +600,7 @@ void MainWindow::addMeet()
         return;
     }
     // The meet list shows the new meet once its editor saves it.
-    emit meetEditRequested(meet);
+    openMeetEditor(meet);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -51,6 +51,8 @@ public:
     void addMeet();
     void openTeamEditor(qint64 team);
     void openRunnerEditor(qint64 runner);
+    // The given meet, or the one selected in the meet list.
+    void openMeetEditor(std::optional<qint64> meet = std::nullopt);
 
     // What a click on an item shows in the info panel.
     void showTeamInfo(qint64 team);
@@ -59,8 +61,7 @@ public:
     void showEventInfo(qint64 type);
 
 signals:
-    // Double-clicks and menu items whose windows other parts of the program provide.
-    void meetEditRequested(std::optional<qint64> meet);
+    // A double-click and menu items whose windows other parts of the program provide.
     void eventReportRequested();
     void helpContentsRequested();
     void aboutRequested();

@@ -1,5 +1,6 @@
 #include "ProgramWindows.h"
 
+#include "editors/MeetEditor.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
@@ -15,6 +16,7 @@ ProgramWindows::~ProgramWindows()
     delete m_teamSelector.data();
     delete m_runnerEditor.data();
     delete m_teamEditor.data();
+    delete m_meetEditor.data();
 }
 
 template <class W, class... Args>
@@ -28,8 +30,8 @@ W* ProgramWindows::loaded(QPointer<W>& slot, Unload unload, Args&&... args)
     return slot;
 }
 
-// The runner editor and the pickers keep their content when closed, the team editor is
-// unloaded by its close box.
+// The runner and meet editors and the pickers keep their content when closed, the team
+// editor is unloaded by its close box.
 RunnerEditor* ProgramWindows::runnerEditor()
 {
     return loaded(m_runnerEditor, Unload::Never, m_app, m_lists);
@@ -38,6 +40,11 @@ RunnerEditor* ProgramWindows::runnerEditor()
 TeamEditor* ProgramWindows::teamEditor()
 {
     return loaded(m_teamEditor, Unload::OnClose, m_app, m_lists);
+}
+
+MeetEditor* ProgramWindows::meetEditor()
+{
+    return loaded(m_meetEditor, Unload::Never, m_app, m_lists, *this);
 }
 
 RunnerSelector* ProgramWindows::runnerSelector()

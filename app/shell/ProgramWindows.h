@@ -4,6 +4,7 @@
 
 class AppContext;
 class MainLists;
+class MeetEditor;
 class RunnerEditor;
 class RunnerSelector;
 class TeamEditor;
@@ -22,6 +23,7 @@ public:
 
     RunnerEditor* runnerEditor();
     TeamEditor* teamEditor();
+    MeetEditor* meetEditor();
     RunnerSelector* runnerSelector();
     TeamSelector* teamSelector();
 
@@ -40,6 +42,7 @@ private:
     MainLists& m_lists;
     QPointer<RunnerEditor> m_runnerEditor;
     QPointer<TeamEditor> m_teamEditor;
+    QPointer<MeetEditor> m_meetEditor;
     QPointer<RunnerSelector> m_runnerSelector;
     QPointer<TeamSelector> m_teamSelector;
 };

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "editors/SheetSlot.h"
+
+#include <QDate>
+#include <QWidget>
+#include <array>
+
+class AppContext;
+class MainLists;
+class ProgramWindows;
+class QCalendarWidget;
+class QLineEdit;
+class QPushButton;
+class RecordSet;
+
+// meetInfo: one meet on one sheet, with the host, the date, place and weather, and the result
+// slots of all seventeen events. Saves, deletes, or starts the meet's report. One window,
+// reused for every meet.
+class MeetEditor : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Events = 17;
+    static constexpr int Individual = 13;
+    static constexpr int Relays = 4;
+
+    MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& windows);
+
+    // Loads a meet; false (after telling the user) when the meet cannot be shown.
+    bool build(qint64 meetPin);
+    qint64 meetPin() const { return m_meetPin; }
+    qint64 teamPin() const { return m_teamPin; }
+
+    void save();
+    void remove();
+
+    // The slots as the sheet addresses them: first and second slot of event E (0 to 12), and
+    // leg k of relay r (0 to 3).
+    const SheetSlot& firstSlot(int event) const { return m_first[static_cast<size_t>(event)]; }
+    const SheetSlot& secondSlot(int event) const { return m_second[static_cast<size_t>(event)]; }
+    const SheetSlot& relayLeg(int relay, int leg) const;
+
+    static QString eventCaption(int event);
+
+signals:
+    void reportRequested(qint64 meet);
+
+private:
+    void buildSheet();
+    void buildMeetControls();
+    void setTabOrder();
+    SheetSlot makeSlot(int buttonIndex, bool second, int left, int top);
+    void clearSheet();
+    static void fillSlot(const SheetSlot& slot, const RecordSet& row, const QString& joinPin);
+    void fillSlotBoxes(const SheetSlot& slot, const RecordSet& row);
+    void pickRunner(const SheetSlot& slot);
+    void pickHost();
+    // The first box that holds no valid number, with its message; nothing when all are sound.
+    QLineEdit* firstBadBox(QString* message) const;
+    QStringList slotStatements();
+    QStringList meetStatements() const;
+
+    AppContext& m_app;
+    MainLists& m_lists;
+    ProgramWindows& m_windows;
+    qint64 m_meetPin = 0;
+    qint64 m_teamPin = 0;
+    QDate m_loadedDate;
+    bool m_dateChosen = false;
+    bool m_loading = false;
+
+    std::array<SheetSlot, Individual> m_first;
+    std::array<SheetSlot, Individual> m_second;
+    std::array<SheetSlot, Relays * 4> m_legs;
+
+    QPushButton* m_schoolBox = nullptr;
+    QCalendarWidget* m_timeBox = nullptr;
+    QLineEdit* m_meetPlace = nullptr;
+    QLineEdit* m_weatherBox = nullptr;
+    QPushButton* m_reportButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_updateButton = nullptr;
+};
