@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QRect>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
+class QTextDocument;
+
+namespace pagora {
+
+// Page layout of a rich-text document for a device: the document is laid out with the
+// device's own metrics at the width and height of a rectangle, cut into page slices, and
+// each slice can be drawn into that rectangle on any painter. Preview and paper break lines
+// alike because both are laid out for the same device.
+class RichTextEngine
+{
+public:
+    explicit RichTextEngine(QTextDocument* document);
+    ~RichTextEngine();
+
+    void setDocument(QTextDocument* document);
+
+    // Characters of the document's plain text.
+    int textLength() const;
+
+    // Draws (when `painter` is given) or only measures the text from character `first` into
+    // `area` on the painter, whose units are twips; the layout is made for `target`.
+    // Returns the first character that did not fit: the start of the next page, or the text
+    // length after the last page. At least one line is always placed.
+    int formatRange(QPainter* painter, QPaintDevice* target, const QRect& area, int first);
+
+    // Frees the cached layout.
+    void release();
+
+    int pageCount(QPaintDevice* target, const QRect& area);
+
+private:
+    struct Slice
+    {
+        int start;
+        int page;
+    };
+    void ensureLayout(QPaintDevice* target, const QRect& area);
+
+    QTextDocument* m_source;
+    std::unique_ptr<QTextDocument> m_layout;
+    const QPaintDevice* m_target = nullptr;
+    int m_dpiX = 0, m_dpiY = 0;
+    QSize m_area;
+    int m_revision = -1;
+    qreal m_pageHeight = 0;
+    std::vector<Slice> m_slices;
+};
+
+} // namespace pagora

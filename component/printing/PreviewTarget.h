@@ -1,0 +1,21 @@
+#pragma once
+
+class QPaintDevice;
+
+namespace pagora {
+
+// What the preview layout draws into: one page surface per page, each the size of the paper.
+class PreviewTarget
+{
+public:
+    virtual ~PreviewTarget() = default;
+    // Every page surface takes this size (twips); so does the shown page.
+    virtual void SizePreview(int lWidth, int lHeight) = 0;
+    // Makes the surface of page `PageNumber` (from 2 on) and its tab.
+    virtual void AddPage(int PageNumber) = 0;
+    // The surface of page `index` + 1, in twips.
+    virtual QPaintDevice* pageSurface(int index) = 0;
+    virtual void showPreview() = 0;
+};
+
+} // namespace pagora

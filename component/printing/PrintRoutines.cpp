@@ -1,0 +1,155 @@
+#include "PrintRoutines.h"
+
+#include "errors/PagoraError.h"
+#include "layout/RichTextBox.h"
+#include "printing/PreviewTarget.h"
+#include "printing/Printer.h"
+#include "windows/Messages.h"
+
+#include <QPainter>
+#include <cmath>
+#include <limits>
+
+namespace pagora {
+
+namespace {
+
+// Margin arithmetic is done in 32-bit integers, as callers expect; leaving their range is an
+// overflow error rather than a wrapped-around width.
+int checked(qint64 value)
+{
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        throw PagoraError(PagoraError::Overflow, QStringLiteral("Overflow"));
+    return static_cast<int>(value);
+}
+
+int rounded(double twips)
+{
+    if (!std::isfinite(twips) || std::fabs(twips) > std::numeric_limits<int>::max())
+        throw PagoraError(PagoraError::Overflow, QStringLiteral("Overflow"));
+    return static_cast<int>(std::lround(twips));
+}
+
+QRect area(int left, int top, int right, int bottom)
+{
+    return QRect(QPoint(left, top), QSize(std::max(1, right - left), std::max(1, bottom - top)));
+}
+
+} // namespace
+
+int PrintRoutines::MatchPrinterLayout(RichTextBox& control, int LeftMargin, int RightMargin,
+                                      bool MatchPrinter)
+{
+    if (!MatchPrinter) {
+        control.setTargetDevice(nullptr, 0);
+        return control.widthTwips();
+    }
+    Printer& printer = Printer::current();
+    const qint64 offset = printer.physicalOffsetX();
+    const int leftEdge = checked(LeftMargin - offset);
+    const int rightEdge = checked(qint64(printer.width()) - RightMargin - offset);
+    const int lineWidth = checked(qint64(rightEdge) - leftEdge);
+    control.setTargetDevice(printer.device(), lineWidth);
+    return lineWidth;
+}
+
+void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin,
+                                  int RightMargin, int BottomMargin)
+{
+    Printer& printer = Printer::current();
+    QPainter* painter = printer.startJob();
+    try {
+        const qint64 offsetX = printer.physicalOffsetX();
+        const qint64 offsetY = printer.physicalOffsetY();
+        // Relative to the printable area, so that the text falls the margins from the paper's
+        // edges.
+        const QRect draw = area(checked(LeftMargin - offsetX), checked(TopMargin - offsetY),
+                                checked(qint64(printer.width()) - RightMargin - offsetX),
+                                checked(qint64(printer.height()) - BottomMargin - offsetY));
+        const int length = control.textLength();
+        int start = 0;
+        for (;;) {
+            const int next = control.formatRange(painter, printer.device(), draw, start);
+            if (next >= length)
+                break;
+            start = next;
+            printer.newPage();
+            painter = printer.painter();
+        }
+        printer.endDocument();
+    } catch (...) {
+        printer.killDocument();
+        control.releaseLayout();
+        throw;
+    }
+    control.releaseLayout();
+}
+
+void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, double TopMargin,
+                                    double RightMargin, double BottomMargin, int Orientation,
+                                    PreviewTarget& preview, QWidget* messageParent)
+{
+    // Runs one step; false when the routine must end (the printer error).
+    auto step = [messageParent](const auto& work) {
+        try {
+            work();
+            return true;
+        } catch (const PagoraError& e) {
+            if (e.number() == PagoraError::PrinterFault) {
+                Messages::printerError(messageParent);
+                return false;
+            }
+            Messages::error(messageParent, e.number(), e.description());
+        } catch (const std::exception& e) {
+            Messages::error(messageParent, 0, QString::fromLocal8Bit(e.what()));
+        }
+        return true;
+    };
+
+    Printer* printer = nullptr;
+    if (!step([&] {
+            printer = &Printer::current();
+            printer->setOrientation(Orientation);
+        }))
+        return;
+    if (!printer)
+        return;
+
+    // Measured from the paper's edge: a page surface is the whole sheet.
+    QRect draw;
+    if (!step([&] {
+            draw = area(rounded(LeftMargin), rounded(TopMargin),
+                        rounded(printer->width() - RightMargin),
+                        rounded(printer->height() - BottomMargin));
+        }))
+        return;
+    if (!step([&] { preview.SizePreview(printer->width(), printer->height()); }))
+        return;
+
+    const int length = control.textLength();
+    int start = 0;
+    int page = 1;
+    for (;;) {
+        if (page > 1 && !step([&] { preview.AddPage(page); }))
+            return;
+        int next = length;
+        const bool going = step([&] {
+            QPainter painter(preview.pageSurface(page - 1));
+            next = control.formatRange(&painter, printer->device(), draw, start);
+        });
+        if (!going)
+            return;
+        if (next >= length || next <= start)
+            break;
+        start = next;
+        if (page == 32767) {
+            Messages::error(messageParent, PagoraError::Overflow, QStringLiteral("Overflow"));
+            break;
+        }
+        ++page;
+    }
+    control.releaseLayout();
+    step([&] { preview.showPreview(); });
+}
+
+} // namespace pagora

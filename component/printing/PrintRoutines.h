@@ -1,0 +1,30 @@
+#pragma once
+
+class QWidget;
+
+namespace pagora {
+
+class PreviewTarget;
+class RichTextBox;
+
+// Turns the content of a rich-text control into printed or previewed pages, on the current
+// printer. All margins are twips.
+class PrintRoutines
+{
+public:
+    // Makes the control break its lines as the printer will (or, with `MatchPrinter` false,
+    // at its window edge) and returns the line width (or the control's width).
+    static int MatchPrinterLayout(RichTextBox& control, int LeftMargin, int RightMargin,
+                                  bool MatchPrinter);
+    // Prints the whole content, page by page, in one job. Throws PagoraError.
+    static void PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin, int RightMargin,
+                              int BottomMargin);
+    // Lays the content out page by page onto the preview's surfaces and shows the preview.
+    // Errors are shown to the user, never thrown: the printer error ends the routine,
+    // any other error is told and the routine goes on.
+    static void PreviewRichText(RichTextBox& control, double LeftMargin, double TopMargin,
+                                double RightMargin, double BottomMargin, int Orientation,
+                                PreviewTarget& preview, QWidget* messageParent = nullptr);
+};
+
+} // namespace pagora

@@ -1,0 +1,47 @@
+#include "Printer.h"
+
+#include "printing/QtPrinter.h"
+
+#include <QPrinterInfo>
+
+namespace pagora {
+
+namespace {
+
+struct Current
+{
+    std::unique_ptr<Printer> chosen; // put in place by a test
+    std::unique_ptr<Printer> system;
+    QString systemName;
+};
+
+Current& current()
+{
+    static Current c;
+    return c;
+}
+
+} // namespace
+
+Printer& Printer::current()
+{
+    Current& c = pagora::current();
+    if (c.chosen)
+        return *c.chosen;
+    // The default printer may come and go while the program runs.
+    const QString name = QPrinterInfo::defaultPrinterName();
+    if (!c.system || name != c.systemName) {
+        const int orientation = c.system ? c.system->orientation() : Portrait;
+        c.system = QtPrinter::systemDefault();
+        c.system->setOrientation(orientation);
+        c.systemName = name;
+    }
+    return *c.system;
+}
+
+void Printer::setCurrent(std::unique_ptr<Printer> printer)
+{
+    pagora::current().chosen = std::move(printer);
+}
+
+} // namespace pagora

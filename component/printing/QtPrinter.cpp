@@ -1,0 +1,175 @@
+#include "QtPrinter.h"
+
+#include "errors/PagoraError.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <cmath>
+
+namespace pagora {
+
+namespace {
+
+QPageSize localeDefaultPaper()
+{
+    const QLocale locale;
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                   : QPageSize(QPageSize::A4);
+}
+
+} // namespace
+
+std::unique_ptr<QtPrinter> QtPrinter::systemDefault()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        // The queue's own paper, not Qt's default.
+        if (info.defaultPageSize().isValid())
+            printer->setPageSize(info.defaultPageSize());
+        return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), true));
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(localeDefaultPaper());
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+    return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), false));
+}
+
+std::unique_ptr<QtPrinter> QtPrinter::pdfFile(const QString& path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(localeDefaultPaper());
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+    return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), true));
+}
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, bool installed)
+    : m_printer(std::move(printer)), m_installed(installed)
+{
+}
+
+QtPrinter::~QtPrinter()
+{
+    if (m_painter && m_painter->isActive())
+        killDocument();
+}
+
+QPaintDevice* QtPrinter::device()
+{
+    return m_printer.get();
+}
+
+QPainter* QtPrinter::startJob()
+{
+    if (!m_installed)
+        throw PagoraError::printer();
+    if (m_painter && m_painter->isActive())
+        return m_painter.get();
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_printer.get())) {
+        m_painter.reset();
+        throw PagoraError::printer();
+    }
+    m_painter->scale(m_printer->logicalDpiX() / 1440.0, m_printer->logicalDpiY() / 1440.0);
+    return m_painter.get();
+}
+
+void QtPrinter::newPage()
+{
+    if (!m_painter || !m_printer->newPage())
+        throw PagoraError::printer();
+}
+
+void QtPrinter::endDocument()
+{
+    if (!m_painter)
+        return;
+    const bool ok = m_painter->end();
+    m_painter.reset();
+    if (!ok)
+        throw PagoraError::printer();
+}
+
+void QtPrinter::killDocument()
+{
+    if (!m_painter)
+        return;
+    m_printer->abort();
+    if (m_painter->isActive())
+        m_painter->end();
+    m_painter.reset();
+}
+
+int QtPrinter::toTwipsX(qreal pixels) const
+{
+    return static_cast<int>(std::lround(pixels * 1440.0 / m_printer->logicalDpiX()));
+}
+
+int QtPrinter::toTwipsY(qreal pixels) const
+{
+    return static_cast<int>(std::lround(pixels * 1440.0 / m_printer->logicalDpiY()));
+}
+
+int QtPrinter::width() const
+{
+    return toTwipsX(m_printer->paperRect(QPrinter::DevicePixel).width());
+}
+
+int QtPrinter::height() const
+{
+    return toTwipsY(m_printer->paperRect(QPrinter::DevicePixel).height());
+}
+
+int QtPrinter::scaleWidth() const
+{
+    return toTwipsX(m_printer->pageRect(QPrinter::DevicePixel).width());
+}
+
+int QtPrinter::scaleHeight() const
+{
+    return toTwipsY(m_printer->pageRect(QPrinter::DevicePixel).height());
+}
+
+int QtPrinter::physicalOffsetX() const
+{
+    return toTwipsX(m_printer->pageRect(QPrinter::DevicePixel).left() -
+                    m_printer->paperRect(QPrinter::DevicePixel).left());
+}
+
+int QtPrinter::physicalOffsetY() const
+{
+    return toTwipsY(m_printer->pageRect(QPrinter::DevicePixel).top() -
+                    m_printer->paperRect(QPrinter::DevicePixel).top());
+}
+
+int QtPrinter::orientation() const
+{
+    return m_printer->pageLayout().orientation() == QPageLayout::Landscape ? Landscape : Portrait;
+}
+
+void QtPrinter::setOrientation(int orientation)
+{
+    m_printer->setPageOrientation(orientation == Landscape ? QPageLayout::Landscape
+                                                           : QPageLayout::Portrait);
+}
+
+QString QtPrinter::deviceName() const
+{
+    return m_installed && m_printer->outputFormat() == QPrinter::NativeFormat
+               ? m_printer->printerName()
+               : m_printer->outputFileName();
+}
+
+QString QtPrinter::driverName() const
+{
+    return m_printer->outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF")
+                                                            : QStringLiteral("CUPS");
+}
+
+} // namespace pagora

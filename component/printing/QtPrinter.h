@@ -1,0 +1,54 @@
+#pragma once
+
+#include "printing/Printer.h"
+
+#include <QPrinter>
+#include <memory>
+
+class QPrinterInfo;
+
+namespace pagora {
+
+// A printer through Qt Print Support: a CUPS queue, or a PDF file.
+class QtPrinter : public Printer
+{
+public:
+    // The system's default queue, or, when there is none, a PDF page of the locale's default
+    // paper that lays out but does not print.
+    static std::unique_ptr<QtPrinter> systemDefault();
+    // Prints into a PDF file.
+    static std::unique_ptr<QtPrinter> pdfFile(const QString& path);
+
+    ~QtPrinter() override;
+
+    bool isInstalled() const override { return m_installed; }
+    QPaintDevice* device() override;
+    QPainter* startJob() override;
+    QPainter* painter() override { return m_painter.get(); }
+    void newPage() override;
+    void endDocument() override;
+    void killDocument() override;
+    int width() const override;
+    int height() const override;
+    int scaleWidth() const override;
+    int scaleHeight() const override;
+    int physicalOffsetX() const override;
+    int physicalOffsetY() const override;
+    int orientation() const override;
+    void setOrientation(int orientation) override;
+    QString deviceName() const override;
+    QString driverName() const override;
+
+    QPrinter& qprinter() { return *m_printer; }
+
+private:
+    QtPrinter(std::unique_ptr<QPrinter> printer, bool installed);
+    int toTwipsX(qreal pixels) const;
+    int toTwipsY(qreal pixels) const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    bool m_installed;
+};
+
+} // namespace pagora

@@ -1,0 +1,56 @@
+#include "CodePage.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+namespace pagora {
+
+namespace {
+
+QByteArray codecName(int codePage)
+{
+    switch (codePage) {
+    case 437:
+        return "IBM437";
+    case 850:
+        return "IBM850";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "EUC-KR";
+    case 950:
+        return "Big5";
+    case 10000:
+        return "macintosh";
+    case 65001:
+        return "UTF-8";
+    default:
+        return "windows-" + QByteArray::number(codePage);
+    }
+}
+
+} // namespace
+
+QString CodePage::decode(int codePage, const QByteArray& bytes)
+{
+    QStringDecoder decoder(codecName(codePage).constData());
+    if (!decoder.isValid())
+        decoder = QStringDecoder("windows-1252");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+int CodePage::forCharset(int charset)
+{
+    static const QHash<int, int> pages{
+        {0, 1252},   {77, 10000}, {128, 932},  {129, 949},  {134, 936},  {136, 950},
+        {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257},
+        {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850},
+    };
+    return pages.value(charset, 0);
+}
+
+} // namespace pagora

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace pagora {
+
+// What the reader knows of a control word: how it acts, and which one it is.
+struct RtfControlWord
+{
+    enum class Kind
+    {
+        Flag,        // acts by being there: \pard, \qc, \plain
+        Toggle,      // on, or off with a parameter of 0: \b, \i, \strike
+        Value,       // carries a number: \fs24, \li720, \cf2
+        Destination, // starts a group of its own kind: \fonttbl, \pict, \info
+        Symbol,      // stands for a character or a break: \par, \tab, \emdash
+    };
+
+    enum class Id
+    {
+        // destinations
+        FontTable,
+        ColorTable,
+        StyleSheet,
+        Info,
+        Picture,
+        Header,
+        Footer,
+        Footnote,
+        Field,
+        FieldInstruction,
+        FieldResult,
+        ShapePicture,
+        NonShapePicture,
+        ListText,
+        ParagraphNumber,
+        ParagraphNumberText,
+        Object,
+        Shape,
+        Unicode,
+        UnicodeAlternative,
+        Skip,
+        // document
+        Ansi,
+        Mac,
+        Pc,
+        Pca,
+        AnsiCodePage,
+        DefaultFont,
+        DefaultTab,
+        // font table
+        FontCharset,
+        FontFamily,
+        // colour table
+        Red,
+        Green,
+        Blue,
+        // character formats
+        Plain,
+        Bold,
+        Italic,
+        Underline,
+        UnderlineNone,
+        Strike,
+        FontSize,
+        Font,
+        ForeColor,
+        Highlight,
+        BackColor,
+        Hidden,
+        Superscript,
+        Subscript,
+        NoSuperSub,
+        UnicodeSkip,
+        UnicodeChar,
+        // paragraph formats
+        ParagraphDefault,
+        AlignLeft,
+        AlignCenter,
+        AlignRight,
+        AlignJustify,
+        LeftIndent,
+        RightIndent,
+        FirstIndent,
+        SpaceBefore,
+        SpaceAfter,
+        LineSpacing,
+        LineSpacingMultiple,
+        TabStop,
+        TabRight,
+        TabCenter,
+        TabDecimal,
+        InTable,
+        KeepTogether,
+        PageBreakBefore,
+        // tables
+        RowDefaults,
+        CellRight,
+        CellBorder,
+        Cell,
+        Row,
+        // pictures
+        PictureWidth,
+        PictureHeight,
+        PictureGoalWidth,
+        PictureGoalHeight,
+        PictureScaleX,
+        PictureScaleY,
+        Png,
+        Jpeg,
+        OtherPicture,
+        Binary,
+        // symbols
+        Paragraph,
+        Line,
+        Tab,
+        Page,
+        Section,
+        EmDash,
+        EnDash,
+        Bullet,
+        LeftQuote,
+        RightQuote,
+        LeftDoubleQuote,
+        RightDoubleQuote,
+        EmSpace,
+        EnSpace,
+    };
+
+    const char* name;
+    Kind kind;
+    Id id;
+
+    // The control word of this name, or nothing for a word the reader does not know.
+    static const RtfControlWord* find(const QByteArray& name);
+};
+
+} // namespace pagora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextOption>
+
+namespace pagora {
+
+// What a group of an RTF document carries, saved at "{" and restored at "}".
+struct RtfState
+{
+    enum class Destination
+    {
+        Text, // the document's own text
+        Skip, // dropped whole, nested groups included
+        Drop, // text dropped, nested destinations still read (\upr)
+        FontTable,
+        ColorTable,
+        Picture,
+    };
+
+    Destination destination = Destination::Text;
+    QTextCharFormat charFormat;
+    QTextBlockFormat blockFormat;
+    int codePage = 0;    // 0: the document's code page
+    int unicodeSkip = 1; // \ucN: bytes that stand in for each \u character
+    bool hidden = false;
+    bool fontChosen = false; // \f seen: the default font no longer applies
+    bool inTable = false;
+    QTextOption::TabType nextTabType = QTextOption::LeftTab;
+};
+
+} // namespace pagora

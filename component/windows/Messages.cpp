@@ -1,0 +1,69 @@
+#include "Messages.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace pagora {
+
+namespace {
+
+struct Record
+{
+    bool answering = false;
+    QStringList messages;
+};
+
+Record& record()
+{
+    static Record r;
+    return r;
+}
+
+} // namespace
+
+void Messages::tell(QWidget* parent, const QString& text, const QString& title)
+{
+    // A message without a title of its own carries the program's name, as the platform does.
+    const QString caption = title.isEmpty() ? QCoreApplication::applicationName() : title;
+    if (record().answering) {
+        record().messages << caption + QLatin1Char('|') + text;
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString Messages::printerErrorText()
+{
+    return QStringLiteral("Make sure that you have a printer installed.  If a ") +
+           QStringLiteral("printer is installed, go into your printer properties ") +
+           QStringLiteral("look under the Setup tab, and make sure the ICM checkbox ") +
+           QStringLiteral("is checked and try printing again.");
+}
+
+void Messages::printerError(QWidget* parent)
+{
+    tell(parent, printerErrorText(), QStringLiteral("Printer Error"));
+}
+
+void Messages::error(QWidget* parent, int number, const QString& description)
+{
+    tell(parent, QString::number(number) + QLatin1Char(' ') + description);
+}
+
+void Messages::setAnswering(bool on)
+{
+    record().answering = on;
+}
+
+QStringList Messages::recorded()
+{
+    return record().messages;
+}
+
+void Messages::clear()
+{
+    record().messages.clear();
+}
+
+} // namespace pagora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace pagora {
+
+// The component's message boxes, all with an OK button only. Tests answer them: in answering
+// mode nothing is shown and each message is recorded as "title|text".
+class Messages
+{
+public:
+    static void tell(QWidget* parent, const QString& text, const QString& title = QString());
+    // The printer error that every print action of the component shows.
+    static void printerError(QWidget* parent);
+    // An error shown as its number, one blank and its description.
+    static void error(QWidget* parent, int number, const QString& description);
+    static QString printerErrorText();
+
+    static void setAnswering(bool on);
+    static QStringList recorded();
+    static void clear();
+};
+
+} // namespace pagora

@@ -1,0 +1,65 @@
+// Printing for real: through a CUPS queue with the cups-pdf backend, read back from its PDF.
+#include "layout/RichTextBox.h"
+#include "printing/PrintRoutines.h"
+#include "printing/Printer.h"
+#include "support/PdfText.h"
+#include "windows/Messages.h"
+
+#include <QTest>
+
+using namespace pagora;
+
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+
+    QString m_pdfs;
+
+private slots:
+    void initTestCase()
+    {
+        const QByteArray server = qgetenv("PAGORA_TEST_CUPS");
+        m_pdfs = QString::fromLocal8Bit(qgetenv("PAGORA_TEST_PDF_DIR"));
+        if (server.isEmpty() || m_pdfs.isEmpty())
+            QSKIP("no test printer queue: run the tests with `make test`");
+        qputenv("CUPS_SERVER", server);
+        Messages::setAnswering(true);
+    }
+
+    void threePagesWithOneInchMargins()
+    {
+        Printer& printer = Printer::current();
+        QVERIFY(printer.isInstalled());
+        QCOMPARE(printer.deviceName(), QStringLiteral("PagoraPDF"));
+        RichTextBox box;
+        QByteArray rtf(
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Liberation Serif;}}\\pard\\fs24 ");
+        for (int page = 1; page <= 3; ++page) {
+            rtf += "Page" + QByteArray::number(page) + "Start";
+            for (int i = 0; i < 8; ++i)
+                rtf += " words that fill the line out to its right margin and wrap onto the next";
+            rtf += page < 3 ? "\\page\n" : "}";
+        }
+        box.loadRtf(rtf);
+        const QStringList before = PdfText::pdfsIn(m_pdfs);
+        PrintRoutines::PrintRichText(box, 1440, 1440, 1440, 1440);
+        const QString path = PdfText::waitForNewPdf(m_pdfs, before);
+        QVERIFY2(!path.isEmpty(), "the queue wrote no PDF");
+        const PdfText pdf(path);
+        QVERIFY(pdf.isValid());
+        QCOMPARE(pdf.pageCount(), 3);
+        QCOMPARE(pdf.pageSize(), QSizeF(612, 792));
+        for (int page = 1; page <= 3; ++page) {
+            const QRectF ink = pdf.inkBox(page);
+            QVERIFY2(qAbs(ink.left() - 72) < 3, qPrintable(QString::number(ink.left())));
+            QVERIFY2(ink.top() >= 70 && ink.top() < 78, qPrintable(QString::number(ink.top())));
+            QVERIFY2(ink.right() <= 612 - 72 + 1 && ink.right() > 612 - 72 - 40,
+                     qPrintable(QString::number(ink.right())));
+        }
+        QVERIFY(pdf.text().indexOf("Page1Start") < pdf.text().indexOf("Page2Start"));
+        QVERIFY(pdf.text().indexOf("Page2Start") < pdf.text().indexOf("Page3Start"));
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "tst_printing.moc"

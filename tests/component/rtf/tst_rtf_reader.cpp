@@ -1,0 +1,327 @@
+// The RTF reader on a corpus of small documents, one or more per feature, and on bad input.
+#include "errors/PagoraError.h"
+#include "layout/RichTextBox.h"
+#include "rtf/RtfReader.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
+
+using namespace pagora;
+
+namespace {
+
+QString corpus(const QString& name)
+{
+    return QStringLiteral(PAGORA_RTF_CORPUS "/") + name;
+}
+
+std::unique_ptr<QTextDocument> load(const QString& name)
+{
+    QFile file(corpus(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing corpus file %s", qPrintable(name));
+    auto doc = std::make_unique<QTextDocument>();
+    QString error;
+    if (!RtfReader::read(file.readAll(), doc.get(), &error))
+        qFatal("%s: %s", qPrintable(name), qPrintable(error));
+    return doc;
+}
+
+std::unique_ptr<QTextDocument> parse(const QByteArray& rtf)
+{
+    auto doc = std::make_unique<QTextDocument>();
+    QString error;
+    if (!RtfReader::read(rtf, doc.get(), &error))
+        return nullptr;
+    return doc;
+}
+
+// The character format of the text at the first occurrence of `word`.
+QTextCharFormat formatOf(QTextDocument* doc, const QString& word)
+{
+    const int at = doc->toRawText().indexOf(word);
+    if (at < 0)
+        qFatal("no %s in the document", qPrintable(word));
+    QTextCursor c(doc);
+    c.setPosition(at + 1);
+    return c.charFormat();
+}
+
+QTextBlockFormat blockOf(QTextDocument* doc, const QString& word)
+{
+    return doc->findBlock(doc->toRawText().indexOf(word)).blockFormat();
+}
+
+QStringList paragraphs(QTextDocument* doc)
+{
+    QStringList list;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        list << b.text();
+    return list;
+}
+
+} // namespace
+
+class RtfReaderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void characterFormats()
+    {
+        auto doc = load("characters.rtf");
+        QCOMPARE(paragraphs(doc.get()).first(),
+                 QStringLiteral("Plain bold italic under struck grouped after"));
+        QCOMPARE(formatOf(doc.get(), "Plain").fontWeight(), int(QFont::Normal));
+        QCOMPARE(formatOf(doc.get(), "bold").fontWeight(), int(QFont::Bold));
+        QVERIFY(formatOf(doc.get(), "italic").fontItalic());
+        QVERIFY(!formatOf(doc.get(), "italic").fontUnderline());
+        QVERIFY(formatOf(doc.get(), "under").fontUnderline());
+        QVERIFY(formatOf(doc.get(), "struck").fontStrikeOut());
+        QCOMPARE(formatOf(doc.get(), "grouped").fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatOf(doc.get(), "after").fontWeight(), int(QFont::Normal));
+
+        const QTextCharFormat mono = formatOf(doc.get(), "mono");
+        QCOMPARE(mono.fontFamilies().toStringList().first(), QStringLiteral("Courier New"));
+        QVERIFY(mono.fontFamilies().toStringList().contains("monospace"));
+        QCOMPARE(mono.fontPointSize(), 10.0);
+        QCOMPARE(formatOf(doc.get(), "Plain").fontPointSize(), 12.0);
+        QCOMPARE(formatOf(doc.get(), "Plain").fontFamilies().toStringList().first(),
+                 QStringLiteral("Times New Roman"));
+        QCOMPARE(formatOf(doc.get(), "red").foreground().color(), QColor(255, 0, 0));
+        QCOMPARE(formatOf(doc.get(), "marked").background().color(), QColor(0, 0, 255));
+        QCOMPARE(formatOf(doc.get(), "shaded").background().color(), QColor(255, 0, 0));
+        QVERIFY(!formatOf(doc.get(), "plain").fontItalic());
+        QCOMPARE(formatOf(doc.get(), "plain").fontPointSize(), 12.0);
+    }
+
+    void characterSets()
+    {
+        auto doc = load("charsets.rtf");
+        const QStringList p = paragraphs(doc.get());
+        QCOMPARE(p.at(0), QStringLiteral("caf\u00e9 \u20ac \u201cquoted\u201d"));
+        QCOMPARE(p.at(1), QStringLiteral("\u0410\u0431\u0432")); // Windows-1251 by \fcharset204
+        QCOMPARE(p.at(2), QStringLiteral("\u0160\u017e"));       // Windows-1250 by \fcharset238
+        QCOMPARE(p.at(3), QStringLiteral("\u20ac euro"));
+        QCOMPARE(p.at(4), QStringLiteral("\u4f60\u597d two")); // \uc2 drops two bytes each
+        QCOMPARE(p.at(5), QStringLiteral("\u03bb\u03b1\u03bc lambda"));
+        QCOMPARE(p.at(6), QStringLiteral("\U0001F600 emoji"));
+    }
+
+    void paragraphFormats()
+    {
+        auto doc = load("paragraphs.rtf");
+        QCOMPARE(blockOf(doc.get(), "left").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(blockOf(doc.get(), "center").alignment(), Qt::AlignHCenter);
+        QCOMPARE(blockOf(doc.get(), "right").alignment(), Qt::AlignRight);
+        QCOMPARE(blockOf(doc.get(), "justified").alignment(), Qt::AlignJustify);
+        const QTextBlockFormat indented = blockOf(doc.get(), "indented");
+        QCOMPARE(indented.leftMargin(), 96.0);
+        QCOMPARE(indented.rightMargin(), 48.0);
+        QCOMPARE(indented.textIndent(), -24.0);
+        QCOMPARE(blockOf(doc.get(), "spaced").topMargin(), 16.0);
+        QCOMPARE(blockOf(doc.get(), "spaced").bottomMargin(), 8.0);
+        QCOMPARE(blockOf(doc.get(), "one and a half").lineHeightType(),
+                 int(QTextBlockFormat::ProportionalHeight));
+        QCOMPARE(blockOf(doc.get(), "one and a half").lineHeight(), 150.0);
+        QCOMPARE(blockOf(doc.get(), "exactly").lineHeightType(),
+                 int(QTextBlockFormat::FixedHeight));
+        QCOMPARE(blockOf(doc.get(), "exactly").lineHeight(), 32.0);
+        // A later paragraph starts afresh after \pard.
+        QCOMPARE(blockOf(doc.get(), "exactly").leftMargin(), 0.0);
+
+        const QList<QTextOption::Tab> tabs = blockOf(doc.get(), "a\tb").tabPositions();
+        QCOMPARE(tabs.size(), 3);
+        QCOMPARE(tabs[0].position, 96.0);
+        QCOMPARE(tabs[0].type, QTextOption::LeftTab);
+        QCOMPARE(tabs[1].position, 384.0);
+        QCOMPARE(tabs[1].type, QTextOption::RightTab);
+        QCOMPARE(tabs[2].type, QTextOption::CenterTab);
+    }
+
+    void symbolsBreaksAndDefaultTab()
+    {
+        auto doc = load("symbols.rtf");
+        const QStringList p = paragraphs(doc.get());
+        QCOMPARE(p.at(0),
+                 QStringLiteral("a\u00a0b\u00adc\u2011d \\ { } e\u2014f\u2013g\u2022h\u2018i"
+                                "\u2019j\u201ck\u201d"));
+        QCOMPARE(p.at(1), QStringLiteral("one\u2028two\tthree"));
+        QCOMPARE(p.at(2), QStringLiteral("before"));
+        QCOMPARE(doc->findBlock(doc->toRawText().indexOf("before")).blockFormat().pageBreakPolicy(),
+                 QTextFormat::PageBreak_AlwaysAfter);
+        QCOMPARE(p.at(3), QStringLiteral("after"));
+        QCOMPARE(doc->defaultTextOption().tabStopDistance(), 24.0);
+    }
+
+    void tablesBecomeTextTables()
+    {
+        auto doc = load("table.rtf");
+        QTextCursor c(doc.get());
+        c.setPosition(doc->toRawText().indexOf("A1"));
+        QTextTable* table = c.currentTable();
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 2);
+        QCOMPARE(table->columns(), 2);
+        auto cellText = [table](int r, int col) {
+            QTextCursor a = table->cellAt(r, col).firstCursorPosition();
+            a.setPosition(table->cellAt(r, col).lastCursorPosition().position(),
+                          QTextCursor::KeepAnchor);
+            return a.selectedText();
+        };
+        QCOMPARE(cellText(0, 0), QStringLiteral("A1"));
+        QCOMPARE(cellText(0, 1), QStringLiteral("B1"));
+        QCOMPARE(cellText(1, 0), QStringLiteral("A2\u2029second line"));
+        QCOMPARE(cellText(1, 1), QStringLiteral("B2"));
+        const auto widths = table->format().columnWidthConstraints();
+        QCOMPARE(widths.size(), 2);
+        QCOMPARE(widths[0].rawValue(), 192.0);
+        // Text after the table is outside it.
+        c.setPosition(doc->toRawText().indexOf("after"));
+        QVERIFY(!c.currentTable());
+        c.setPosition(doc->toRawText().indexOf("before"));
+        QVERIFY(!c.currentTable());
+    }
+
+    void picturesAreImages()
+    {
+        auto doc = load("picture.rtf");
+        QString text = paragraphs(doc.get()).first();
+        QCOMPARE(text.count(QChar::ObjectReplacementCharacter), 1);
+        QCOMPARE(text.remove(QChar::ObjectReplacementCharacter), QStringLiteral("before  after"));
+        QTextCursor c(doc.get());
+        c.setPosition(doc->toRawText().indexOf(QChar::ObjectReplacementCharacter) + 1);
+        const QTextImageFormat image = c.charFormat().toImageFormat();
+        QVERIFY(image.isValid());
+        QCOMPARE(image.width(), 96.0); // one inch
+        QCOMPARE(image.height(), 72.0);
+        const QImage data =
+            doc->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+        QCOMPARE(data.size(), QSize(4, 3));
+        QCOMPARE(QColor(data.pixel(0, 0)), QColor(255, 0, 0));
+    }
+
+    void destinationsThatAreNotTextAreSkipped()
+    {
+        auto doc = load("skipped.rtf");
+        const QStringList p = paragraphs(doc.get());
+        QCOMPARE(p.at(0), QStringLiteral("visible link text end"));
+        QCOMPARE(p.at(1), QStringLiteral("shown marked"));
+        QCOMPARE(p.at(2), QStringLiteral("unicode version"));
+        QCOMPARE(p.at(3), QStringLiteral("\u2022\titem"));
+        QCOMPARE(formatOf(doc.get(), "arial").fontFamilies().toStringList().first(),
+                 QStringLiteral("Arial"));
+        const QString all = doc->toRawText();
+        for (const char* gone : {"Secret", "Somebody", "Normal", "heading", "SomeWriter", "header",
+                                 "footer", "hidden", "HYPERLINK", "ansi version", "020b"})
+            QVERIFY2(!all.contains(gone), gone);
+    }
+
+    void documentsFromOtherWriters()
+    {
+        auto wordpad = load("wordpad.rtf");
+        QCOMPARE(paragraphs(wordpad.get()).mid(0, 3),
+                 QStringList({"Team roster for the North Valley meet.", "Smith, Ann\t12.34",
+                              "Coach\u2019s note"}));
+        QCOMPARE(formatOf(wordpad.get(), "Team").fontPointSize(), 11.0);
+        QCOMPARE(formatOf(wordpad.get(), "North").fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatOf(wordpad.get(), "Coach").foreground().color(), QColor(0, 0, 255));
+
+        auto writer = load("libreoffice.rtf");
+        QCOMPARE(
+            paragraphs(writer.get()).mid(0, 2),
+            QStringList({"Meet results written in Writer.", "Shot Put\t41-06.50 \u2013 first"}));
+        QCOMPARE(formatOf(writer.get(), "Meet").fontFamilies().toStringList().first(),
+                 QStringLiteral("Liberation Serif"));
+        QCOMPARE(formatOf(writer.get(), "Shot").fontWeight(), int(QFont::Bold));
+        QVERIFY(!writer->toRawText().contains("Default Page Style"));
+        QVERIFY(!writer->toRawText().contains("Heading"));
+    }
+
+    void badInputNeverStopsTheReader_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 {{{ open {\\b bold") << "open bold";
+        QTest::newRow("stray closing braces") << QByteArray("{\\rtf1 a}}}} b}") << "a b";
+        QTest::newRow("truncated in the font table")
+            << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Ari") << "";
+        QTest::newRow("lone backslash at the end") << QByteArray("{\\rtf1 text\\") << "text";
+        QTest::newRow("broken hex escape") << QByteArray("{\\rtf1 a\\'zzb\\'4") << "azzb4";
+        QTest::newRow("huge numbers") << QByteArray("{\\rtf1\\fs99999999999999 x\\li-99999999999 "
+                                                    "y\\u-99999999 z\\uc99999 w}")
+                                      << "x y";
+        QTest::newRow("binary longer than the file")
+            << QByteArray("{\\rtf1 a\\bin999999999 xyz}") << "a";
+        QTest::newRow("very long control word")
+            << (QByteArray("{\\rtf1 \\") + QByteArray(100000, 'x') + QByteArray(" ok}")) << "ok";
+        QTest::newRow("very deep nesting") << (QByteArray("{\\rtf1 ") + QByteArray(200000, '{') +
+                                               "deep" + QByteArray(200000, '}') + " out}")
+                                           << "out";
+        QTest::newRow("cells without a row") << QByteArray("{\\rtf1 \\cell\\cell x\\row y}") << "";
+        QTest::newRow("a row without cells")
+            << QByteArray("{\\rtf1 \\trowd\\row\\intbl x\\par}") << "x";
+    }
+    void badInputNeverStopsTheReader()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        auto doc = parse(rtf);
+        QVERIFY(doc);
+        if (!text.isEmpty()) {
+            const QString got = doc->toRawText();
+            for (const QString& word : text.split(' '))
+                QVERIFY2(got.contains(word), qPrintable(got.left(200)));
+        }
+    }
+
+    void binaryGarbageAfterTheHeaderIsRead()
+    {
+        QByteArray garbage("{\\rtf1 ");
+        quint32 x = 12345;
+        for (int i = 0; i < 200000; ++i) {
+            x = x * 1103515245 + 12345;
+            garbage += static_cast<char>(x >> 24);
+        }
+        QVERIFY(parse(garbage));
+    }
+
+    void whatIsNotRtfIsRefused()
+    {
+        QTextDocument doc;
+        QString error;
+        QVERIFY(!RtfReader::read("Hello, world", &doc, &error));
+        QCOMPARE(error, QStringLiteral("not an RTF file"));
+        QVERIFY(!RtfReader::read(QByteArray(), &doc, &error));
+        QVERIFY(!RtfReader::read("\x89PNG\r\n", &doc, &error));
+        QVERIFY(RtfReader::read("\xEF\xBB\xBF \r\n{\\rtf1 ok}", &doc, &error));
+        QCOMPARE(doc.toRawText(), QStringLiteral("ok"));
+    }
+
+    void loadErrorsNameTheFile()
+    {
+        RichTextBox box;
+        try {
+            box.loadFile("/nowhere/report.rtf");
+            QFAIL("a missing file loaded");
+        } catch (const PagoraError& e) {
+            QCOMPARE(e.number(), 53);
+            QVERIFY(e.description().contains("/nowhere/report.rtf"));
+        }
+        try {
+            box.loadFile(QStringLiteral(PAGORA_RTF_CORPUS "/../tst_rtf_reader.cpp"));
+            QFAIL("a C++ file loaded");
+        } catch (const PagoraError& e) {
+            QVERIFY(e.description().contains("not an RTF file"));
+        }
+        box.loadFile(corpus("symbols.rtf"));
+        QCOMPARE(box.textLength(), box.document()->characterCount() - 1);
+        QVERIFY(box.toPlainText().startsWith("a"));
+    }
+};
+
+QTEST_MAIN(RtfReaderTest)
+#include "tst_rtf_reader.moc"

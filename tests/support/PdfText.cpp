@@ -1,0 +1,97 @@
+#include "PdfText.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+#include <QXmlStreamReader>
+
+namespace {
+
+QString run(const QString& program, const QStringList& args, bool* ok)
+{
+    QProcess p;
+    p.start(program, args);
+    *ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+PdfText::PdfText(const QString& path)
+{
+    bool ok = false;
+    const QString info = run(QStringLiteral("pdfinfo"), {path}, &ok);
+    if (!ok)
+        return;
+    const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    m_pages = pages.captured(1).toInt();
+    const auto size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(info);
+    m_pageSize = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+    m_text = run(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), path, QStringLiteral("-")}, &ok);
+    const QString html =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}, &ok);
+    QXmlStreamReader xml(html);
+    int page = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("page")) {
+            ++page;
+        } else if (xml.name() == QLatin1String("word")) {
+            const auto a = xml.attributes();
+            Word w;
+            w.page = page;
+            w.box = QRectF(QPointF(a.value("xMin").toDouble(), a.value("yMin").toDouble()),
+                           QPointF(a.value("xMax").toDouble(), a.value("yMax").toDouble()));
+            w.text = xml.readElementText();
+            m_words << w;
+        }
+    }
+    m_valid = true;
+}
+
+QRectF PdfText::inkBox(int page) const
+{
+    QRectF box;
+    for (const Word& w : m_words) {
+        if (w.page == page)
+            box = box.isNull() ? w.box : box.united(w.box);
+    }
+    return box;
+}
+
+QStringList PdfText::pdfsIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+}
+
+QString PdfText::waitForNewPdf(const QString& folder, const QStringList& before, int seconds)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < seconds * 1000) {
+        for (const QString& name : pdfsIn(folder)) {
+            if (before.contains(name))
+                continue;
+            const QString path = QDir(folder).filePath(name);
+            // cups-pdf writes the file in place: wait until it is whole and stops growing.
+            const qint64 size = QFileInfo(path).size();
+            QThread::msleep(500);
+            QFile file(path);
+            if (size > 0 && QFileInfo(path).size() == size && file.open(QIODevice::ReadOnly)) {
+                file.seek(std::max<qint64>(0, size - 32));
+                if (file.readAll().contains("%%EOF"))
+                    return path;
+            }
+        }
+        QThread::msleep(200);
+    }
+    return {};
+}
