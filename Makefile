@@ -15,7 +15,9 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 endif
 
-.PHONY: all deps configure build run test bench format clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test bench fuzz format clean
 
 all: build
 
@@ -39,8 +41,16 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS)
 	@bash scripts/run-bench build-bench
 
+# The RTF reader under libFuzzer, seeded with the test corpus; new inputs stay in build-fuzz.
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DPAGORA_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf_reader
+	@mkdir -p build-fuzz/corpus
+	@QT_QPA_PLATFORM=offscreen build-fuzz/tests/fuzz_rtf_reader -max_total_time=$(FUZZ_SECONDS) \
+		-max_len=65536 -timeout=10 -rss_limit_mb=4096 -detect_leaks=0 build-fuzz/corpus tests/component/rtf/corpus
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-sanitize build-bench
+	rm -rf build build-sanitize build-bench build-fuzz

@@ -18,6 +18,9 @@ qreal fromTwips(int twips)
     return twips / 15.0;
 }
 
+// A character that no text holds (a Unicode noncharacter).
+constexpr QChar LeftTabDelimiter(0xFFFF);
+
 // Nested groups beyond this depth are read as skipped: real documents stay far below it, and
 // no input can make the reader's state grow without bound.
 constexpr size_t MaxDepth = 512;
@@ -107,7 +110,7 @@ void RtfReader::run()
         switch (token.kind) {
         case RtfToken::Kind::End:
             flush();
-            m_cursor.setBlockFormat(state().blockFormat);
+            m_cursor.setBlockFormat(blockFormat());
             return;
         case RtfToken::Kind::GroupStart:
             groupStart();
@@ -582,8 +585,16 @@ void RtfReader::value(const RtfControlWord& word, int n)
     case I::TabStop: {
         QList<QTextOption::Tab> tabs = s.blockFormat.tabPositions();
         QTextOption::Tab tab(fromTwips(n), s.nextTabType);
-        if (s.nextTabType == QTextOption::DelimiterTab)
+        if (s.nextTabType == QTextOption::DelimiterTab) {
             tab.delimiter = QLatin1Char('.');
+        } else if (s.nextTabType == QTextOption::LeftTab) {
+            // Qt measures, for every left tab, all the text up to the paragraph's end and then
+            // does not use the result: a report of a hundred pages in one paragraph takes
+            // minutes. A delimiter tab whose delimiter never occurs stops exactly where a left
+            // tab does, without that measuring.
+            tab.type = QTextOption::DelimiterTab;
+            tab.delimiter = LeftTabDelimiter;
+        }
         tabs << tab;
         s.blockFormat.setTabPositions(tabs);
         s.nextTabType = QTextOption::LeftTab;
@@ -608,7 +619,7 @@ void RtfReader::symbol(const RtfControlWord& word)
         paragraphEnd();
         return;
     case I::Line:
-        appendBreak(QChar::LineSeparator);
+        lineBreak();
         return;
     case I::Tab:
         append(QStringLiteral("\t"));
@@ -727,7 +738,7 @@ void RtfReader::flush()
     if (state().hidden)
         return;
     placeCursor();
-    m_cursor.setBlockFormat(state().blockFormat);
+    m_cursor.setBlockFormat(blockFormat());
     m_cursor.insertText(text, state().charFormat);
 }
 
@@ -739,16 +750,38 @@ void RtfReader::append(const QString& text)
     m_pending += text;
 }
 
-void RtfReader::appendBreak(QChar character)
+QTextBlockFormat RtfReader::blockFormat() const
 {
-    append(QString(character));
+    QTextBlockFormat format = m_stack.back().blockFormat;
+    if (m_continuation) {
+        // A line after a line break: no space above it, no first-line indent.
+        format.setTopMargin(0);
+        format.setTextIndent(0);
+        format.setPageBreakPolicy(format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    }
+    return format;
+}
+
+void RtfReader::lineBreak()
+{
+    // Each line of a paragraph becomes a block of its own, with no space between them. Qt lays
+    // out one block's lines in quadratic time, and a report's table is one paragraph of
+    // thousands of lines.
+    flush();
+    placeCursor();
+    QTextBlockFormat ending = blockFormat();
+    ending.setBottomMargin(0);
+    m_cursor.setBlockFormat(ending);
+    m_continuation = true;
+    m_cursor.insertBlock(blockFormat(), state().charFormat);
 }
 
 void RtfReader::paragraphEnd()
 {
     flush();
     placeCursor();
-    m_cursor.setBlockFormat(state().blockFormat);
+    m_cursor.setBlockFormat(blockFormat());
+    m_continuation = false;
     m_cursor.insertBlock(state().blockFormat, state().charFormat);
 }
 
@@ -756,9 +789,10 @@ void RtfReader::pageBreak()
 {
     flush();
     placeCursor();
-    QTextBlockFormat breaking = state().blockFormat;
+    QTextBlockFormat breaking = blockFormat();
     breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
     m_cursor.setBlockFormat(breaking);
+    m_continuation = false;
     m_cursor.insertBlock(state().blockFormat, state().charFormat);
 }
 
@@ -797,7 +831,8 @@ void RtfReader::placeCursor()
         return;
     }
     if (m_rowEnded) {
-        m_table->appendRows(1);
+        if (m_row >= m_table->rows())
+            m_table->appendRows(m_row - m_table->rows() + 1);
         m_rowEnded = false;
         m_cellMoved = true;
     }
@@ -805,8 +840,16 @@ void RtfReader::placeCursor()
         // Rows may have more cells than the first one defined.
         if (m_column >= m_table->columns())
             m_table->appendColumns(m_column - m_table->columns() + 1);
-        m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
+        const QTextTableCell cell = m_table->cellAt(m_row, m_column);
         m_cellMoved = false;
+        if (!cell.isValid()) {
+            // Not a place this table has: the text goes on after it.
+            m_cursor = m_table->lastCursorPosition();
+            m_cursor.movePosition(QTextCursor::NextBlock);
+            m_table = nullptr;
+            return;
+        }
+        m_cursor = cell.firstCursorPosition();
     }
 }
 
@@ -815,7 +858,8 @@ void RtfReader::cellEnd()
     flush();
     state().inTable = true; // a \cell always belongs to a table row
     placeCursor();
-    m_cursor.setBlockFormat(state().blockFormat);
+    m_cursor.setBlockFormat(blockFormat());
+    m_continuation = false;
     ++m_column;
     m_cellMoved = true;
 }
@@ -823,7 +867,8 @@ void RtfReader::cellEnd()
 void RtfReader::rowEnd()
 {
     flush();
-    if (!m_table)
+    // A row end right after another one ends no row: no empty rows.
+    if (!m_table || m_rowEnded)
         return;
     ++m_row;
     m_column = 0;

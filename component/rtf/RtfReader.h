@@ -45,7 +45,7 @@ private:
     void flushBytes();
     void flush();
     void append(const QString& text);
-    void appendBreak(QChar character);
+    void lineBreak();
     void paragraphEnd();
     void pageBreak();
     void cellEnd();
@@ -58,6 +58,8 @@ private:
 
     RtfState& state() { return m_stack.back(); }
     QTextCharFormat defaultCharFormat() const;
+    // The current paragraph's format, as its current line needs it.
+    QTextBlockFormat blockFormat() const;
     int codePage() const;
     QColor color(int index) const;
 
@@ -74,7 +76,8 @@ private:
     std::vector<RtfState> m_stack;
     int m_overflowDepth = 0;
     bool m_starPending = false;
-    int m_unicodePending = 0; // replacement bytes still to drop after a \u character
+    int m_unicodePending = 0;    // replacement bytes still to drop after a \u character
+    bool m_continuation = false; // the current block continues a paragraph after \line
 
     int m_documentCodePage = 1252;
     int m_defaultFont = 0;

@@ -3,6 +3,7 @@
 #include "layout/RichTextBox.h"
 #include "rtf/RtfReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTextBlock>
@@ -136,7 +137,9 @@ private slots:
         const QList<QTextOption::Tab> tabs = blockOf(doc.get(), "a\tb").tabPositions();
         QCOMPARE(tabs.size(), 3);
         QCOMPARE(tabs[0].position, 96.0);
-        QCOMPARE(tabs[0].type, QTextOption::LeftTab);
+        // A left tab, in the form that lays out in linear time.
+        QCOMPARE(tabs[0].type, QTextOption::DelimiterTab);
+        QCOMPARE(tabs[0].delimiter, QChar(0xFFFF));
         QCOMPARE(tabs[1].position, 384.0);
         QCOMPARE(tabs[1].type, QTextOption::RightTab);
         QCOMPARE(tabs[2].type, QTextOption::CenterTab);
@@ -149,11 +152,27 @@ private slots:
         QCOMPARE(p.at(0),
                  QStringLiteral("a\u00a0b\u00adc\u2011d \\ { } e\u2014f\u2013g\u2022h\u2018i"
                                 "\u2019j\u201ck\u201d"));
-        QCOMPARE(p.at(1), QStringLiteral("one\u2028two\tthree"));
-        QCOMPARE(p.at(2), QStringLiteral("before"));
+        // A line break ends a line of the paragraph, which carries on without space between.
+        QCOMPARE(p.at(1), QStringLiteral("one"));
+        QCOMPARE(p.at(2), QStringLiteral("two\tthree"));
+        QCOMPARE(p.at(3), QStringLiteral("before"));
         QCOMPARE(doc->findBlock(doc->toRawText().indexOf("before")).blockFormat().pageBreakPolicy(),
                  QTextFormat::PageBreak_AlwaysAfter);
-        QCOMPARE(p.at(3), QStringLiteral("after"));
+        QCOMPARE(p.at(4), QStringLiteral("after"));
+
+        auto spaced = parse("{\\rtf1\\pard\\sb240\\sa120\\fi360 first\\line second\\line "
+                            "third\\par}");
+        const QList<QTextBlockFormat> lines{spaced->begin().blockFormat(),
+                                            spaced->begin().next().blockFormat(),
+                                            spaced->begin().next().next().blockFormat()};
+        QCOMPARE(lines[0].topMargin(), 16.0);
+        QCOMPARE(lines[0].textIndent(), 24.0);
+        QCOMPARE(lines[0].bottomMargin(), 0.0);
+        QCOMPARE(lines[1].topMargin(), 0.0);
+        QCOMPARE(lines[1].textIndent(), 0.0);
+        QCOMPARE(lines[1].bottomMargin(), 0.0);
+        QCOMPARE(lines[2].topMargin(), 0.0);
+        QCOMPARE(lines[2].bottomMargin(), 8.0);
         QCOMPARE(doc->defaultTextOption().tabStopDistance(), 24.0);
     }
 
@@ -276,6 +295,26 @@ private slots:
             for (const QString& word : text.split(' '))
                 QVERIFY2(got.contains(word), qPrintable(got.left(200)));
         }
+    }
+
+    // Inputs the fuzzer once broke the reader with.
+    void foundByTheFuzzer()
+    {
+        const QDir dir(QStringLiteral(PAGORA_RTF_CORPUS "/../crashes"));
+        const QStringList files = dir.entryList(QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString& name : files) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTextDocument doc;
+            QString error;
+            RtfReader::read(file.readAll(), &doc, &error);
+            doc.setPageSize(QSizeF(600, 800));
+            QVERIFY(doc.pageCount() >= 1);
+        }
+        auto doc = parse("{\\rtf1 \\cell x\\cell\\row\\row\\row y\\par}");
+        QVERIFY(doc);
+        QVERIFY(doc->toRawText().contains("y"));
     }
 
     void binaryGarbageAfterTheHeaderIsRead()
