@@ -46,8 +46,8 @@ fuzz: deps
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DPAGORA_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_rtf_reader
 	@mkdir -p build-fuzz/corpus
-	@QT_QPA_PLATFORM=offscreen build-fuzz/tests/fuzz_rtf_reader -max_total_time=$(FUZZ_SECONDS) \
-		-max_len=65536 -timeout=10 -rss_limit_mb=4096 -detect_leaks=0 build-fuzz/corpus tests/component/rtf/corpus
+	@QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 build-fuzz/tests/fuzz_rtf_reader -max_total_time=$(FUZZ_SECONDS) \
+		-max_len=65536 -timeout=10 -rss_limit_mb=4096 build-fuzz/corpus tests/component/rtf/corpus
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -56,7 +56,12 @@ int PrintRoutines::MatchPrinterLayout(RichTextBox& control, int LeftMargin, int 
 void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin,
                                   int RightMargin, int BottomMargin)
 {
-    Printer& printer = Printer::current();
+    PrintRichText(control, LeftMargin, TopMargin, RightMargin, BottomMargin, Printer::current());
+}
+
+void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin,
+                                  int RightMargin, int BottomMargin, Printer& printer)
+{
     QPainter* painter = printer.startJob();
     try {
         const qint64 offsetX = printer.physicalOffsetX();

@@ -5,6 +5,7 @@ class QWidget;
 namespace pagora {
 
 class PreviewTarget;
+class Printer;
 class RichTextBox;
 
 // Turns the content of a rich-text control into printed or previewed pages, on the current
@@ -19,6 +20,9 @@ public:
     // Prints the whole content, page by page, in one job. Throws PagoraError.
     static void PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin, int RightMargin,
                               int BottomMargin);
+    // The same on a given printer (a PDF file, say).
+    static void PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin, int RightMargin,
+                              int BottomMargin, Printer& printer);
     // Lays the content out page by page onto the preview's surfaces and shows the preview.
     // Errors are shown to the user, never thrown: the printer error ends the routine,
     // any other error is told and the routine goes on.

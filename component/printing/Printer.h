@@ -49,6 +49,8 @@ public:
 
     virtual int orientation() const = 0;
     virtual void setOrientation(int orientation) = 0;
+    // The name the print job carries (the queue shows it; cups-pdf names its file after it).
+    virtual void setDocumentName(const QString& name) = 0;
     virtual QString deviceName() const = 0;
     virtual QString driverName() const = 0;
 

@@ -159,6 +159,11 @@ void QtPrinter::setOrientation(int orientation)
                                                            : QPageLayout::Portrait);
 }
 
+void QtPrinter::setDocumentName(const QString& name)
+{
+    m_printer->setDocName(name);
+}
+
 QString QtPrinter::deviceName() const
 {
     return m_installed && m_printer->outputFormat() == QPrinter::NativeFormat

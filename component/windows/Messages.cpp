@@ -1,6 +1,7 @@
 #include "Messages.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace pagora {
@@ -11,6 +12,7 @@ struct Record
 {
     bool answering = false;
     QStringList messages;
+    QStringList saveFiles;
 };
 
 Record& record()
@@ -51,6 +53,23 @@ void Messages::error(QWidget* parent, int number, const QString& description)
     tell(parent, QString::number(number) + QLatin1Char(' ') + description);
 }
 
+QString Messages::saveFile(QWidget* parent, const QString& title, const QString& filter)
+{
+    if (record().answering)
+        return record().saveFiles.isEmpty() ? QString() : record().saveFiles.takeFirst();
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void Messages::setNextSaveFile(const QString& path)
+{
+    record().saveFiles << path;
+}
+
 void Messages::setAnswering(bool on)
 {
     record().answering = on;
@@ -64,6 +83,7 @@ QStringList Messages::recorded()
 void Messages::clear()
 {
     record().messages.clear();
+    record().saveFiles.clear();
 }
 
 } // namespace pagora

@@ -18,9 +18,12 @@ public:
     // An error shown as its number, one blank and its description.
     static void error(QWidget* parent, int number, const QString& description);
     static QString printerErrorText();
+    // The save-file dialog; the chosen path, or empty when cancelled.
+    static QString saveFile(QWidget* parent, const QString& title, const QString& filter);
 
     static void setAnswering(bool on);
     static QStringList recorded();
+    static void setNextSaveFile(const QString& path);
     static void clear();
 };
 

@@ -1,5 +1,6 @@
 #include "PdfText.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -69,7 +70,12 @@ QRectF PdfText::inkBox(int page) const
 
 QStringList PdfText::pdfsIn(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+    QStringList files;
+    const QDir dir(folder);
+    for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+        files << info.fileName() + QLatin1Char('@') +
+                     QString::number(info.lastModified().toMSecsSinceEpoch());
+    return files;
 }
 
 QString PdfText::waitForNewPdf(const QString& folder, const QStringList& before, int seconds)
@@ -77,10 +83,10 @@ QString PdfText::waitForNewPdf(const QString& folder, const QStringList& before,
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < seconds * 1000) {
-        for (const QString& name : pdfsIn(folder)) {
-            if (before.contains(name))
+        for (const QString& entry : pdfsIn(folder)) {
+            if (before.contains(entry))
                 continue;
-            const QString path = QDir(folder).filePath(name);
+            const QString path = QDir(folder).filePath(entry.section(QLatin1Char('@'), 0, 0));
             // cups-pdf writes the file in place: wait until it is whole and stops growing.
             const qint64 size = QFileInfo(path).size();
             QThread::msleep(500);

@@ -1,10 +1,16 @@
 // Printing for real: through a CUPS queue with the cups-pdf backend, read back from its PDF.
 #include "layout/RichTextBox.h"
+#include "pagora/Print.h"
+#include "print/Print.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
 #include "support/PdfText.h"
 #include "windows/Messages.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace pagora;
@@ -58,6 +64,48 @@ private slots:
         }
         QVERIFY(pdf.text().indexOf("Page1Start") < pdf.text().indexOf("Page2Start"));
         QVERIFY(pdf.text().indexOf("Page2Start") < pdf.text().indexOf("Page3Start"));
+    }
+
+    void eachPreviewsPrintButtonPrintsOnceAndCloses()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("two.rtf");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\\rtf1 FirstSheet\\page SecondSheet}");
+        f.close();
+        _Print* print = static_cast<_Print*>(Print::create(PrintInterfaceId));
+        print->putMyFile(file);
+        for (auto method : {&_Print::ShowPreview, &_Print::EditFilefile}) {
+            (print->*method)();
+            QCOMPARE(print->lastError().number, 0);
+            const char* name = method == &_Print::ShowPreview ? "frmJustPreview" : "frmPreview";
+            QPointer<QWidget> preview;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String(name) && w->isVisible())
+                    preview = w;
+            QVERIFY(preview);
+            const QStringList before = PdfText::pdfsIn(m_pdfs);
+            QTest::mouseClick(preview->findChild<QWidget*>("btnPreview_0"), Qt::LeftButton);
+            QTRY_VERIFY(!preview);
+            const QString path = PdfText::waitForNewPdf(m_pdfs, before);
+            QVERIFY2(!path.isEmpty(), name);
+            const PdfText pdf(path);
+            QCOMPARE(pdf.pageCount(), 2);
+            QVERIFY(pdf.text().contains("SecondSheet"));
+            // Once: no second job follows.
+            const QStringList after = PdfText::pdfsIn(m_pdfs);
+            QTest::qWait(1500);
+            QCOMPARE(PdfText::pdfsIn(m_pdfs), after);
+        }
+        const QStringList before = PdfText::pdfsIn(m_pdfs);
+        print->Send2Print();
+        QCOMPARE(print->lastError().number, 0);
+        const QString path = PdfText::waitForNewPdf(m_pdfs, before);
+        QVERIFY(!path.isEmpty());
+        QCOMPARE(PdfText(path).pageCount(), 2);
+        print->Release();
+        QVERIFY(Messages::recorded().isEmpty());
     }
 };
 

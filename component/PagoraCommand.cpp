@@ -1,0 +1,63 @@
+// pagora: the component from the command line.
+//   pagora register | unregister
+//   pagora preview FILE | edit FILE | print FILE
+#include "hosting/ComponentClient.h"
+#include "pagora/Print.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "pagora: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pagora"));
+    const QStringList args = QApplication::arguments();
+    const QString library = QApplication::applicationDirPath() + QStringLiteral("/libpagora.so");
+    const QString command = args.value(1);
+
+    if (command == QLatin1String("register") || command == QLatin1String("unregister")) {
+        QString error;
+        if (!pagora::ComponentClient::registerLibrary(
+                library, command == QLatin1String("unregister"), &error))
+            return fail(error);
+        return 0;
+    }
+    const QStringList verbs{QStringLiteral("preview"), QStringLiteral("edit"),
+                            QStringLiteral("print")};
+    if (!verbs.contains(command) || args.size() != 3) {
+        std::fprintf(stderr, "usage: pagora register | unregister | preview FILE | edit FILE | "
+                             "print FILE\n");
+        return 2;
+    }
+
+    QString error;
+    auto* print = static_cast<pagora::_Print*>(pagora::ComponentClient::createInstance(
+        QString::fromLatin1(pagora::PrintProgId), pagora::PrintInterfaceId, &error, library));
+    if (!print)
+        return fail(error);
+    print->putMyFile(QFileInfo(args.at(2)).absoluteFilePath());
+    if (command == QLatin1String("preview"))
+        print->ShowPreview();
+    else if (command == QLatin1String("edit"))
+        print->EditFilefile();
+    else
+        print->Send2Print();
+    const pagora::PrintError result = print->lastError();
+    print->Release();
+    if (result.number != 0)
+        return fail(QStringLiteral("%1 (error %2)").arg(result.description).arg(result.number));
+    if (command == QLatin1String("print"))
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,48 @@
+#include "DocumentWindow.h"
+
+#include "errors/PagoraError.h"
+#include "layout/RichTextBox.h"
+#include "printing/PrintRoutines.h"
+#include "printing/Printer.h"
+#include "windows/ComponentState.h"
+#include "windows/Messages.h"
+#include <QFileInfo>
+
+namespace pagora {
+
+DocumentWindow::DocumentWindow(const QString& name, const QString& caption)
+    : QWidget(nullptr, Qt::Window), m_box(new RichTextBox(this))
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+}
+
+void DocumentWindow::loadDocument(const QString& captionOnLoad)
+{
+    m_box->loadFile(ComponentState::currentFile());
+    if (!captionOnLoad.isEmpty())
+        setWindowTitle(captionOnLoad);
+    const int width = PrintRoutines::MatchPrinterLayout(*m_box, 1440, 1440, true);
+    // From here on a step that fails is skipped.
+    resize(width * logicalDpiX() / 1440 + 200 * logicalDpiX() / 1440, height());
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void DocumentWindow::MyPrintOff()
+{
+    try {
+        Printer& printer = Printer::current();
+        if (!printer.isInstalled())
+            throw PagoraError::printer();
+        printer.width();
+        printer.setDocumentName(QFileInfo(ComponentState::currentFile()).fileName());
+        PrintRoutines::PrintRichText(*m_box, 1440, 1440, 1440, 1440);
+    } catch (const PagoraError& e) {
+        if (e.number() == PagoraError::PrinterFault)
+            Messages::printerError(this);
+        else
+            Messages::error(this, e.number(), e.description());
+    }
+}
+
+} // namespace pagora

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "printing/PageSurfaces.h"
+#include "printing/PreviewTarget.h"
+
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QTabBar;
+class QToolButton;
+
+namespace pagora {
+
+class PageView;
+class RichTextBox;
+
+// "Tessaly Print Preview ActiveX Object": a laid-out document page by page, with zoom,
+// scrolling, page navigation, printing and saving as PDF. One design for both instances;
+// what differs between them is set by the one that opens it.
+class PreviewWindow : public QWidget, public PreviewTarget
+{
+    Q_OBJECT
+public:
+    struct Settings
+    {
+        QString objectName; // frmPreview or frmJustPreview
+        bool closeWhenDeactivated = false;
+        std::function<void()> print;     // what "&Print" does before the window closes
+        RichTextBox* document = nullptr; // what "Save PDF…" writes
+    };
+
+    explicit PreviewWindow(Settings settings);
+
+    // PreviewTarget
+    void SizePreview(int lWidth, int lHeight) override;
+    void AddPage(int PageNumber) override;
+    QPaintDevice* pageSurface(int index) override;
+    void showPreview() override;
+
+    void PictureShow();
+    void ZoomIn();
+    void ZoomOut();
+    void savePdf();
+
+    int zoomPercent() const { return m_zoom; }
+    int currentPage() const;
+    int pageCount() const { return m_surfaces.count(); }
+    const PageSurfaces& surfaces() const { return m_surfaces; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildToolbar();
+    void FillZoomList();
+    void zoomChosen(int index);
+    void SetScrollBars();
+    void CenterPage();
+    void relayout();
+    void viewportResized();
+    void placeAroundPage();
+    void pageSelectorChanged(int value);
+    void tabClicked(int index);
+    void activated();
+    void showPage(int index);
+
+    Settings m_settings;
+    PageSurfaces m_surfaces;
+    int m_zoom = 100;
+    bool m_isLoading = false;
+    bool m_adjusting = false;
+    // Margin guides at 100% zoom, in twips inside the page's edges.
+    int m_leftGuide = 320, m_rightGuide = 560, m_topGuide = 440, m_bottomGuide = 600;
+
+    QWidget* m_toolbar;
+    QPushButton* m_print;
+    QPushButton* m_savePdf;
+    QPushButton* m_zoomIn;
+    QPushButton* m_zoomOut;
+    QComboBox* m_percent;
+    QWidget* m_navigation;
+    QScrollBar* m_slider;
+    QToolButton* m_start;
+    QToolButton* m_previous;
+    QToolButton* m_next;
+    QToolButton* m_end;
+    QPushButton* m_done;
+    QWidget* m_viewport;
+    PageView* m_page;
+    QWidget* m_rightShadow;
+    QWidget* m_bottomShadow;
+    QWidget* m_guides[4];
+    QWidget* m_pageNumberBox;
+    QLabel* m_pageNumber;
+    QScrollBar* m_vertical;
+    QScrollBar* m_horizontal;
+    QWidget* m_corner;
+    QTabBar* m_tabs;
+};
+
+} // namespace pagora
