@@ -6,6 +6,7 @@
 #include "editors/MeetEditor.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
+#include "reports/EventReport.h"
 #include "shell/AppContext.h"
 #include "shell/Controls.h"
 #include "shell/DatabaseFiles.h"
@@ -423,7 +424,7 @@ void MainWindow::handleDoubleClick(KeyedList* list)
     else if (list == m_meetList)
         openMeetEditor();
     else if (list == m_eventList && !m_schoolList->selectedKey().isEmpty())
-        emit eventReportRequested();
+        runEventReport();
 }
 
 void MainWindow::showTeamInfo(qint64 team)
@@ -522,6 +523,14 @@ void MainWindow::showEventInfo(qint64 type)
     } catch (const DatabaseError& e) {
         tellDatabaseError(QStringLiteral("The best mark could not be read."), e.message());
     }
+}
+
+void MainWindow::runEventReport()
+{
+    const qint64 type = pinFromKey(m_eventList->selectedKey());
+    const qint64 team = pinFromKey(m_schoolList->selectedKey());
+    emit eventReportRequested();
+    Report::run(this, [&] { return EventReport::build(m_app, type, team); });
 }
 
 void MainWindow::openTeamEditor(qint64 team)

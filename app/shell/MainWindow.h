@@ -53,6 +53,8 @@ public:
     void openRunnerEditor(qint64 runner);
     // The given meet, or the one selected in the meet list.
     void openMeetEditor(std::optional<qint64> meet = std::nullopt);
+    // The event ranking of the selected event type for the selected team.
+    void runEventReport();
 
     // What a click on an item shows in the info panel.
     void showTeamInfo(qint64 team);
@@ -61,7 +63,7 @@ public:
     void showEventInfo(qint64 type);
 
 signals:
-    // A double-click and menu items whose windows other parts of the program provide.
+    // Menu items whose windows other parts of the program provide, and the event report's start.
     void eventReportRequested();
     void helpContentsRequested();
     void aboutRequested();

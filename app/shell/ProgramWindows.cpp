@@ -5,6 +5,9 @@
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
 #include "editors/TeamSelector.h"
+#include "reports/MeetReport.h"
+#include "reports/RunnerReport.h"
+#include "reports/TeamReport.h"
 #include "shell/AppContext.h"
 
 ProgramWindows::ProgramWindows(AppContext& app, MainLists& lists) : m_app(app), m_lists(lists) {}
@@ -34,17 +37,36 @@ W* ProgramWindows::loaded(QPointer<W>& slot, Unload unload, Args&&... args)
 // editor is unloaded by its close box.
 RunnerEditor* ProgramWindows::runnerEditor()
 {
-    return loaded(m_runnerEditor, Unload::Never, m_app, m_lists);
+    const bool fresh = !m_runnerEditor;
+    RunnerEditor* editor = loaded(m_runnerEditor, Unload::Never, m_app, m_lists);
+    if (fresh)
+        QObject::connect(editor, &RunnerEditor::reportRequested, editor,
+                         [this, editor](qint64 pin) {
+                             Report::run(editor, [&] { return RunnerReport::build(m_app, pin); });
+                         });
+    return editor;
 }
 
 TeamEditor* ProgramWindows::teamEditor()
 {
-    return loaded(m_teamEditor, Unload::OnClose, m_app, m_lists);
+    const bool fresh = !m_teamEditor;
+    TeamEditor* editor = loaded(m_teamEditor, Unload::OnClose, m_app, m_lists);
+    if (fresh)
+        QObject::connect(editor, &TeamEditor::reportRequested, editor, [this, editor](qint64 pin) {
+            Report::run(editor, [&] { return TeamReport::build(m_app, pin); });
+        });
+    return editor;
 }
 
 MeetEditor* ProgramWindows::meetEditor()
 {
-    return loaded(m_meetEditor, Unload::Never, m_app, m_lists, *this);
+    const bool fresh = !m_meetEditor;
+    MeetEditor* editor = loaded(m_meetEditor, Unload::Never, m_app, m_lists, *this);
+    if (fresh)
+        QObject::connect(editor, &MeetEditor::reportRequested, editor, [this, editor](qint64 pin) {
+            Report::run(editor, [&] { return MeetReport::build(m_app, pin); });
+        });
+    return editor;
 }
 
 RunnerSelector* ProgramWindows::runnerSelector()

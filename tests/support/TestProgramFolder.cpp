@@ -15,6 +15,15 @@ TestProgramFolder::TestProgramFolder()
         qFatal("cannot make a temporary program folder");
     QDir(m_dir.path()).mkpath(QStringLiteral("db"));
     copyOfBlank(QStringLiteral("Blank.mdb"));
+    // The report templates and the print-and-preview component, as the build lays them out;
+    // the component registers itself in a registry of the test's own when first used.
+    QDir(m_dir.path()).mkpath(QStringLiteral("Templates"));
+    const QDir templates(QStringLiteral(CINDREL_TEMPLATES));
+    for (const QString& name : templates.entryList({QStringLiteral("*.rtf")}, QDir::Files))
+        QFile::copy(templates.filePath(name), m_dir.filePath(QStringLiteral("Templates/") + name));
+    QFile::link(QStringLiteral(CINDREL_PAGORA_LIBRARY),
+                m_dir.filePath(QStringLiteral("libpagora.so")));
+    qputenv("COMPONENT_REGISTRY", m_dir.filePath(QStringLiteral("registry.ini")).toLocal8Bit());
     ProgramFolder::setPath(m_dir.path());
     SettingsStore::useFile(settingsFile());
     Dialogs::setAnswering(true);

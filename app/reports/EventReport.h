@@ -1,0 +1,12 @@
+#pragma once
+
+#include "reports/Report.h"
+
+class AppContext;
+
+// The marks of one team's runners in one event type, best first.
+class EventReport
+{
+public:
+    static Report build(AppContext& app, qint64 eventType, qint64 team);
+};

@@ -1,0 +1,72 @@
+#include "ReportFragments.h"
+
+#include "reports/ReportText.h"
+
+namespace {
+
+const QString Line = QStringLiteral("\\line ");
+const QString Tab = QStringLiteral("\t");
+
+QString blanks(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+} // namespace
+
+QString ReportFragments::eventHistory(const QList<EventRow>& rows)
+{
+    QString text = QLatin1String("Measure/Time") + blanks(8) + QLatin1String("Name") + blanks(21) +
+                   QLatin1String("Date") + blanks(6) + QLatin1String("Meet") + Line;
+    qint64 lastEvent = -1;
+    qint64 lastRunner = -1;
+    for (const EventRow& r : rows) {
+        if (r.eventPin != lastEvent || r.runnerPin != lastRunner) {
+            text += ReportText::column(r.measureTime, 20) + ReportText::column(r.runnerName, 25) +
+                    ReportText::column(r.meetTime, 10) + ReportText::rtf(r.host) + Line;
+            lastEvent = r.eventPin;
+            lastRunner = r.runnerPin;
+        } else {
+            text += blanks(20) + ReportText::column(r.runnerName, 25) + Line;
+        }
+    }
+    return text;
+}
+
+QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows)
+{
+    QString text = Tab + QLatin1String("Event") + blanks(15) + QLatin1String("Time") + Tab + Tab +
+                   QLatin1String("T/M") + Tab + Tab + QLatin1String("Pl") + Tab +
+                   QLatin1String("Pts") + Line + Line;
+    qint64 lastType = -1;
+    for (const RunnerRow& r : rows) {
+        if (r.type != lastType) {
+            lastType = r.type;
+            text += QLatin1String("\r\n");
+        }
+        text += Tab + ReportText::column(r.eventName, 20) + ReportText::rtf(r.meetTime) + Tab +
+                ReportText::rtf(r.measureTime) + Tab + Tab + ReportText::rtf(r.place) + Tab +
+                ReportText::rtf(r.points) + Line;
+    }
+    return text;
+}
+
+QString ReportFragments::teamRoster(const QList<RosterRow>& rows)
+{
+    QString text = QLatin1String("Grade") + Tab + Tab + QLatin1String("Name") + blanks(16) +
+                   QLatin1String("Phone") + Line;
+    for (const RosterRow& r : rows)
+        text += ReportText::rtf(r.grade) + Tab + Tab + ReportText::column(r.name, 20) +
+                ReportText::rtf(r.phone) + Line;
+    return text;
+}
+
+QString ReportFragments::teamSchedule(const QList<ScheduleRow>& rows)
+{
+    QString text = QLatin1String("Date") + blanks(8) + QLatin1String("Host") + blanks(21) +
+                   QLatin1String("Place") + Line;
+    for (const ScheduleRow& r : rows)
+        text += ReportText::column(r.meetTime, 12) + ReportText::column(r.host, 25) +
+                ReportText::rtf(r.place) + Line;
+    return text;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The tables of the reports, built row by row from the rows of their queries. Values go in as
+// text, never as RTF; the fragments' own "\line " and tabs align the columns.
+class ReportFragments
+{
+public:
+    struct EventRow
+    {
+        qint64 eventPin;
+        qint64 runnerPin;
+        QString measureTime, runnerName, meetTime, host;
+    };
+    struct RunnerRow
+    {
+        qint64 type;
+        QString eventName, meetTime, measureTime, place, points;
+    };
+    struct RosterRow
+    {
+        QString grade, name, phone;
+    };
+    struct ScheduleRow
+    {
+        QString meetTime, host, place;
+    };
+
+    // The event ranking: one full row per result, a continuation row (the name alone) for
+    // a row of the same event and runner as the one before.
+    static QString eventHistory(const QList<EventRow>& rows);
+    // A runner's results, a line break in the file's text before each event type's group.
+    static QString runnerHistory(const QList<RunnerRow>& rows);
+    static QString teamRoster(const QList<RosterRow>& rows);
+    static QString teamSchedule(const QList<ScheduleRow>& rows);
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "data/RecordSet.h"
+
+class Connection;
+
+// A report's query: a database error becomes the report's error.
+class ReportQuery : public RecordSet
+{
+public:
+    ReportQuery(const QString& sql, Connection& connection);
+    // The column's text on the current row; empty past the last row (a missing row is empty).
+    QString text(const QString& column) const;
+};

@@ -1,0 +1,39 @@
+#include "RunnerReport.h"
+
+#include "reports/ReportFragments.h"
+#include "reports/ReportQuery.h"
+#include "reports/ReportText.h"
+#include "shell/AppContext.h"
+
+Report RunnerReport::build(AppContext& app, qint64 runner)
+{
+    const QString r = QString::number(runner);
+    ReportQuery person(QStringLiteral("SELECT * FROM Runners_View WHERE Pin=") + r,
+                       app.connection());
+    const QString name = person.text(QStringLiteral("Name"));
+    const QString school = person.text(QStringLiteral("School"));
+    const QString address = person.text(QStringLiteral("Address"));
+    const QString phone = person.text(QStringLiteral("PhoneNumber"));
+    const QString grade = person.text(QStringLiteral("Grade"));
+
+    ReportQuery results(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin=") + r +
+                            QStringLiteral(" ORDER BY Type, MeetTime"),
+                        app.connection());
+    QList<ReportFragments::RunnerRow> rows;
+    for (; !results.eof(); results.moveNext())
+        rows.append(
+            {results.field(QStringLiteral("Type")).toInt(),
+             results.text(QStringLiteral("EventName")), results.text(QStringLiteral("MeetTime")),
+             results.text(QStringLiteral("MeasureTime")), results.text(QStringLiteral("Place")),
+             results.text(QStringLiteral("Points"))});
+
+    return Report(QStringLiteral("runner.rtf"),
+                  {{QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
+                   {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())},
+                   {QStringLiteral("<RUNNERNAME>"), ReportText::rtf(name)},
+                   {QStringLiteral("<RUNNERSCHOOL>"), ReportText::rtf(school)},
+                   {QStringLiteral("<RUNNERGRADE>"), ReportText::rtf(grade)},
+                   {QStringLiteral("<RUNNERADDRESS>"), ReportText::rtf(address)},
+                   {QStringLiteral("<RUNNERCONTACT>"), ReportText::rtf(phone)},
+                   {QStringLiteral("<RUNNERHISTORY>"), ReportFragments::runnerHistory(rows)}});
+}
