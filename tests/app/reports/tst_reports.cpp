@@ -1,0 +1,193 @@
+// The four reports on a real database: their documents, their errors, and each one printed
+// through the test printer queue.
+#include "hosting/ComponentClient.h"
+#include "pagora/Print.h"
+#include "reports/EventReport.h"
+#include "reports/MeetReport.h"
+#include "reports/ReportText.h"
+#include "reports/RunnerReport.h"
+#include "reports/TeamReport.h"
+#include "shell/Dialogs.h"
+#include "support/AppHarness.h"
+#include "support/PdfText.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+class ReportsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<AppHarness> h;
+    qint64 m_central = 0, m_north = 0, m_ann = 0, m_bo = 0, m_meet = 0;
+
+    static QString read(const QString& path)
+    {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return QString::fromLatin1(f.readAll());
+    }
+    void writeTemplate(const QString& name, const QByteArray& text)
+    {
+        QFile f(h->folder().file("Templates/" + name));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    // Prints the work file through the test queue and returns the printed text.
+    QString printWorkFile()
+    {
+        const QString pdfs = QString::fromLocal8Bit(qgetenv("PAGORA_TEST_PDF_DIR"));
+        if (pdfs.isEmpty())
+            return QString();
+        QString error;
+        auto* print = static_cast<pagora::_Print*>(
+            pagora::ComponentClient::createInstance(pagora::PrintProgId, pagora::PrintInterfaceId,
+                                                    &error, h->folder().file("libpagora.so")));
+        if (!print)
+            qFatal("%s", qPrintable(error));
+        print->putMyFile(ReportText::workFile());
+        const QStringList before = PdfText::pdfsIn(pdfs);
+        print->Send2Print();
+        const int failure = print->lastError().number;
+        print->Release();
+        if (failure)
+            return QStringLiteral("error %1").arg(failure);
+        return PdfText(PdfText::waitForNewPdf(pdfs, before)).text();
+    }
+    static void inOrder(const QString& text, const QStringList& words)
+    {
+        qsizetype at = 0;
+        for (const QString& w : words) {
+            const qsizetype next = text.indexOf(w, at);
+            QVERIFY2(next >= 0, qPrintable(w + " missing or out of order in:\n" + text));
+            at = next + w.size();
+        }
+    }
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<AppHarness>([this](TrackFixture& f) {
+            m_central = f.addTeam("St. Mary's {JV}", "D'Angelo", "555-0100", "Knights");
+            m_north = f.addTeam("North");
+            m_ann =
+                f.addRunner("Jos\u00e9, N\u00fa\u00f1ez", m_central, "555-0101", "C:\\Track", 11);
+            m_bo = f.addRunner("Brown, Bo", m_central, "555-0102", "2 Oak", 12);
+            m_meet = f.addMeet(m_central, "2026-04-11", m_north, "North Field", "Windy");
+            const auto dash = f.slotPins(m_meet, 1);
+            f.fillSlot(dash[0], m_bo, 0, 12.5, 2, 8);
+            f.fillSlot(dash[1], m_ann, 0, 11.42, 1, 10);
+            f.fillSlot(f.slotPins(m_meet, 12)[0], m_ann, 41, 6.5, 1, 10);
+            const auto relay = f.slotPins(m_meet, 14);
+            f.fillSlot(relay[0], m_ann, 0, 48.2, 3, 6);
+            f.fillSlot(relay[1], m_bo, 0, 48.2, 3, 6);
+            const qint64 later = f.addMeet(m_central, "2026-05-02", m_central, "Home");
+            f.fillSlot(f.slotPins(later, 1)[0], m_ann, 0, 11.3, 1, 10);
+        });
+    }
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmJustPreview"))
+                w->close();
+        h.reset();
+    }
+
+    void theRunnerReport()
+    {
+        const Report report = RunnerReport::build(h->app(), m_ann);
+        QVERIFY(report.present(nullptr));
+        const QString doc = read(ReportText::workFile());
+        QVERIFY(doc.contains("Jos\\'e9, N\\'fa\\'f1ez"));
+        QVERIFY(doc.contains("C:\\\\Track"));
+        QVERIFY(doc.contains("St. Mary's \\{JV\\}"));
+        QVERIFY(!doc.contains('<'));
+        inOrder(printWorkFile(),
+                {"North Valley High", "Pat Coach", "Jos\u00e9, N\u00fa\u00f1ez", "C:\\Track",
+                 "100 Meter Dash", "4/11/2026", "11.42", "1", "10", "5/2/2026", "11.30", "Shot Put",
+                 "41-06.50", "400 Meter Relay", "48.20"});
+    }
+
+    void theTeamReport()
+    {
+        // A user's school stored as a later placeholder shows the team's school.
+        h->app().setSchool("<TEAMSCHOOL>");
+        QVERIFY(TeamReport::build(h->app(), m_central).present(nullptr));
+        const QString doc = read(ReportText::workFile());
+        QVERIFY(!doc.contains("<TEAMSCHOOL>"));
+        inOrder(printWorkFile(),
+                {"St. Mary's {JV}", "Pat Coach", "St. Mary's {JV}", "Knights", "D'Angelo",
+                 "555-0100", "12", "Brown, Bo", "555-0102", "11", "Jos\u00e9, N\u00fa\u00f1ez",
+                 "4/11/2026", "North", "North Field", "5/2/2026", "St. Mary's {JV}", "Home"});
+    }
+
+    void theMeetReport()
+    {
+        QVERIFY(MeetReport::build(h->app(), m_meet).present(nullptr));
+        // Place ASC: the winner fills the first slot of the 100.
+        const Report report = MeetReport::build(h->app(), m_meet);
+        auto value = [&report](const QString& placeholder) {
+            for (const auto& [p, v] : report.replacements())
+                if (p == placeholder)
+                    return v;
+            return QStringLiteral("<none>");
+        };
+        QCOMPARE(value("<RUNNER100>"), QStringLiteral("Jos\\'e9, N\\'fa\\'f1ez"));
+        QCOMPARE(value("<2RUNNER100>"), QStringLiteral("Brown, Bo"));
+        QCOMPARE(value("<2TIME100>"), QStringLiteral("12.50"));
+        QCOMPARE(value("<2RUNNER400RELAY>"), QStringLiteral("Brown, Bo"));
+        QCOMPARE(value("<3RUNNER400>"), QString());
+        QCOMPARE(value("<RUNNERPOLEVAULT>"), QString());
+        inOrder(printWorkFile(), {"North Valley High", "North", "4/11/2026", "North Field", "Windy",
+                                  "100 Meter Dash", "Jos\u00e9, N\u00fa\u00f1ez", "11.42", "1",
+                                  "10", "Brown, Bo", "12.50", "2", "8", "Shot Put", "41-06.50",
+                                  "400 Meter Relay", "48.20", "Brown, Bo"});
+    }
+
+    void aMeetWithMissingSlotsGivesEmptyValues()
+    {
+        h->check().execute(QStringLiteral("DELETE FROM Event_to_Runner WHERE Pin IN (%1, %2)")
+                               .arg(h->data().slotPins(m_meet, 2)[0])
+                               .arg(h->data().slotPins(m_meet, 2)[1]));
+        const QString doc = MeetReport::build(h->app(), m_meet).document();
+        QVERIFY(!doc.contains("<RUNNER200>"));
+        QVERIFY(!doc.contains("<2POINTS200>"));
+        const QString none = MeetReport::build(h->app(), 9999).document();
+        QVERIFY(!none.contains("<MEETHOST>"));
+    }
+
+    void theEventReport()
+    {
+        QVERIFY(EventReport::build(h->app(), 1, m_central).present(nullptr));
+        inOrder(printWorkFile(), {"100 Meter Dash", "St. Mary's {JV}", "Knights", "D'Angelo",
+                                  "Measure/Time", "12.50", "Brown, Bo", "11.42", "Jos\u00e9",
+                                  "11.30", "5/2/2026", "St. Mary's {JV}"});
+    }
+
+    void placeholdersTwiceMissingAndInLowerCase()
+    {
+        writeTemplate("runner.rtf", "{\\rtf1 <USERNAME>|<USERNAME>|<username>|<RUNNERGRADE>}");
+        QCOMPARE(RunnerReport::build(h->app(), m_bo).document(),
+                 QStringLiteral("{\\rtf1 Pat Coach|Pat Coach|<username>|12}"));
+    }
+
+    void whatFailsIsToldAndNothingIsShown()
+    {
+        QFile::remove(h->folder().file("Templates/team.rtf"));
+        QVERIFY(!Report::run(nullptr, [&] { return TeamReport::build(h->app(), m_central); }));
+        QCOMPARE(Dialogs::messages().size(), 1);
+        QVERIFY(Dialogs::messages().last().contains("team.rtf"));
+
+        QFile::remove(ReportText::workFile());
+        QVERIFY(QDir().mkdir(ReportText::workFile())); // a folder where the work file belongs
+        QVERIFY(!RunnerReport::build(h->app(), m_bo).present(nullptr));
+        QCOMPARE(Dialogs::messages().size(), 2);
+        QVERIFY(Dialogs::messages().last().contains("file1.rtf"));
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!(w->objectName() == QLatin1String("frmJustPreview") && w->isVisible()));
+    }
+};
+
+QTEST_MAIN(ReportsTest)
+#include "tst_reports.moc"
