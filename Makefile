@@ -17,7 +17,7 @@ endif
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench fuzz install format clean
 
 all: build
 
@@ -29,6 +29,10 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The program folder under PREFIX (default /opt/cindrel), with a desktop entry and icon.
+install: build
+	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
 
 run: build
 	@$(BUILD_DIR)/Cindrel/cindrel

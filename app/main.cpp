@@ -1,3 +1,4 @@
+#include "shell/AboutWindow.h"
 #include "shell/AppContext.h"
 #include "shell/MainWindow.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cindrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(AboutWindow::applicationIcon());
 
     AppContext app;
     MainWindow mainWindow(app);

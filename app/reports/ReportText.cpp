@@ -3,14 +3,36 @@
 #include "reports/ReportError.h"
 #include "shell/ProgramFolder.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 QString ReportText::templateFolder()
 {
-    return ProgramFolder::file(QStringLiteral("Templates"));
+    const QString shipped = ProgramFolder::file(QStringLiteral("Templates"));
+    if (ProgramFolder::isWritable())
+        return shipped;
+    // An installed program: the work file goes to the user's data folder, with the
+    // templates copied beside it (afresh when the shipped ones are newer).
+    const QString own = ProgramFolder::writableFile(QStringLiteral("Templates"));
+    QDir().mkpath(own);
+    const QDir from(shipped);
+    for (const QFileInfo& t : from.entryInfoList({QStringLiteral("*.rtf")}, QDir::Files)) {
+        if (t.fileName() == QLatin1String("file1.rtf"))
+            continue;
+        const QString target = own + QLatin1Char('/') + t.fileName();
+        const QFileInfo existing(target);
+        if (!existing.exists() || existing.lastModified() < t.lastModified()) {
+            QFile::remove(target);
+            QFile::copy(t.absoluteFilePath(), target);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+    return own;
 }
 
 QString ReportText::templatePath(const QString& name)

@@ -14,7 +14,7 @@ QString DatabaseFiles::templatePath()
 
 QString DatabaseFiles::databaseFolder()
 {
-    return ProgramFolder::file(QStringLiteral("db"));
+    return ProgramFolder::writableFile(QStringLiteral("db"));
 }
 
 QString DatabaseFiles::newDatabasePath(const QString& school)

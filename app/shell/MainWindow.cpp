@@ -7,11 +7,13 @@
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
 #include "reports/EventReport.h"
+#include "shell/AboutWindow.h"
 #include "shell/AppContext.h"
 #include "shell/Controls.h"
 #include "shell/DatabaseFiles.h"
 #include "shell/Dialogs.h"
 #include "shell/FirstRunForm.h"
+#include "shell/HelpWindow.h"
 #include "shell/KeyedList.h"
 #include "shell/ProgramWindows.h"
 #include "shell/RecordCreator.h"
@@ -50,6 +52,7 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cindrel 1.0"));
+    setWindowIcon(AboutWindow::applicationIcon());
     buildControls();
     buildMenus();
     buildStatusBar();
@@ -141,10 +144,10 @@ void MainWindow::buildMenus()
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* contents = help->addAction(QStringLiteral("&Contents"));
     contents->setObjectName(QStringLiteral("mnuContents"));
-    connect(contents, &QAction::triggered, this, &MainWindow::helpContentsRequested);
+    connect(contents, &QAction::triggered, this, &MainWindow::showHelpContents);
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::buildStatusBar()
@@ -531,6 +534,26 @@ void MainWindow::runEventReport()
     const qint64 team = pinFromKey(m_schoolList->selectedKey());
     emit eventReportRequested();
     Report::run(this, [&] { return EventReport::build(m_app, type, team); });
+}
+
+void MainWindow::showHelpContents()
+{
+    // Owned by the main window, and made once.
+    if (!m_help) {
+        m_help = new HelpWindow(this);
+        m_app.windows().add(m_help);
+    }
+    m_help->showContents();
+}
+
+HelpWindow* MainWindow::helpWindow() const
+{
+    return m_help;
+}
+
+void MainWindow::showAbout()
+{
+    ProgramWindows::present(m_windows->about());
 }
 
 void MainWindow::openTeamEditor(qint64 team)

@@ -3,10 +3,12 @@
 #include "shell/MainLists.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class AppContext;
 class FirstRunForm;
+class HelpWindow;
 class KeyedList;
 class ProgramWindows;
 class QGroupBox;
@@ -55,6 +57,10 @@ public:
     void openMeetEditor(std::optional<qint64> meet = std::nullopt);
     // The event ranking of the selected event type for the selected team.
     void runEventReport();
+    // Help, "Contents" and "About".
+    void showHelpContents();
+    void showAbout();
+    HelpWindow* helpWindow() const;
 
     // What a click on an item shows in the info panel.
     void showTeamInfo(qint64 team);
@@ -63,10 +69,8 @@ public:
     void showEventInfo(qint64 type);
 
 signals:
-    // Menu items whose windows other parts of the program provide, and the event report's start.
+    // The event report's start.
     void eventReportRequested();
-    void helpContentsRequested();
-    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +104,7 @@ private:
     QLabel* m_statusTime = nullptr;
     QTimer* m_clock = nullptr;
     FirstRunForm* m_firstRun = nullptr;
+    QPointer<HelpWindow> m_help;
     // The item whose selection change was just handled, so that the click which caused it
     // is not handled twice.
     QListWidgetItem* m_justHandled = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 QString& overridePath()
@@ -29,4 +31,26 @@ void ProgramFolder::setPath(const QString& path)
 QString ProgramFolder::file(const QString& relative)
 {
     return path() + QLatin1Char('/') + relative;
+}
+
+bool ProgramFolder::isWritable()
+{
+    // The mode bits as well as access(): a folder made read-only stays so for every user,
+    // root included.
+    const QFileInfo info(path());
+    const auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.isWritable() && (info.permissions() & writeBits);
+}
+
+QString ProgramFolder::userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Cindrel");
+}
+
+QString ProgramFolder::writableFile(const QString& relative)
+{
+    if (isWritable())
+        return file(relative);
+    return userDataFolder() + QLatin1Char('/') + relative;
 }

@@ -11,4 +11,11 @@ public:
     static void setPath(const QString& path);
     // The program folder's path followed by a relative name ("Blank.mdb", "db").
     static QString file(const QString& relative);
+
+    // Whether the program may write beside itself. An installed copy may not: its writable
+    // parts (databases, the report work file) go under the user's data folder instead.
+    static bool isWritable();
+    // Where a writable part lives: beside the program, or under the user's data folder.
+    static QString writableFile(const QString& relative);
+    static QString userDataFolder();
 };

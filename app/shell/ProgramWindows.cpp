@@ -8,6 +8,7 @@
 #include "reports/MeetReport.h"
 #include "reports/RunnerReport.h"
 #include "reports/TeamReport.h"
+#include "shell/AboutWindow.h"
 #include "shell/AppContext.h"
 
 ProgramWindows::ProgramWindows(AppContext& app, MainLists& lists) : m_app(app), m_lists(lists) {}
@@ -20,6 +21,7 @@ ProgramWindows::~ProgramWindows()
     delete m_runnerEditor.data();
     delete m_teamEditor.data();
     delete m_meetEditor.data();
+    delete m_about.data();
 }
 
 template <class W, class... Args>
@@ -27,6 +29,7 @@ W* ProgramWindows::loaded(QPointer<W>& slot, Unload unload, Args&&... args)
 {
     if (!slot) {
         slot = new W(std::forward<Args>(args)...);
+        slot->setWindowIcon(AboutWindow::applicationIcon());
         slot->setAttribute(Qt::WA_DeleteOnClose, unload == Unload::OnClose);
         m_app.windows().add(slot);
     }
@@ -77,6 +80,11 @@ RunnerSelector* ProgramWindows::runnerSelector()
 TeamSelector* ProgramWindows::teamSelector()
 {
     return loaded(m_teamSelector, Unload::Never, m_app);
+}
+
+AboutWindow* ProgramWindows::about()
+{
+    return loaded(m_about, Unload::OnClose);
 }
 
 void ProgramWindows::present(QWidget* window)

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+class AboutWindow;
 class AppContext;
 class MainLists;
 class MeetEditor;
@@ -26,6 +27,7 @@ public:
     MeetEditor* meetEditor();
     RunnerSelector* runnerSelector();
     TeamSelector* teamSelector();
+    AboutWindow* about();
 
     // Shows a window without blocking the main window, in front of the others.
     static void present(QWidget* window);
@@ -45,4 +47,5 @@ private:
     QPointer<MeetEditor> m_meetEditor;
     QPointer<RunnerSelector> m_runnerSelector;
     QPointer<TeamSelector> m_teamSelector;
+    QPointer<AboutWindow> m_about;
 };

@@ -24,6 +24,10 @@ TestProgramFolder::TestProgramFolder()
     QFile::link(QStringLiteral(CINDREL_PAGORA_LIBRARY),
                 m_dir.filePath(QStringLiteral("libpagora.so")));
     qputenv("COMPONENT_REGISTRY", m_dir.filePath(QStringLiteral("registry.ini")).toLocal8Bit());
+    QDir(m_dir.path()).mkpath(QStringLiteral("help"));
+    for (const char* help : {"CindrelHelp.qch", "CindrelHelp.qhc"})
+        QFile::copy(QStringLiteral(CINDREL_HELP "/") + QLatin1String(help),
+                    m_dir.filePath(QStringLiteral("help/")) + QLatin1String(help));
     ProgramFolder::setPath(m_dir.path());
     SettingsStore::useFile(settingsFile());
     Dialogs::setAnswering(true);

@@ -1,0 +1,121 @@
+// Help, About, and a program installed where the user cannot write.
+#include "reports/ReportText.h"
+#include "reports/RunnerReport.h"
+#include "shell/AboutWindow.h"
+#include "shell/Dialogs.h"
+#include "shell/HelpWindow.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramWindows.h"
+#include "support/AppHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+class HelpAndAboutTest : public QObject
+{
+    Q_OBJECT
+
+    static void trigger(MainWindow& w, const char* action)
+    {
+        w.findChild<QAction*>(action)->trigger();
+    }
+
+private slots:
+    void contentsShowsEveryPage()
+    {
+        AppHarness h;
+        QVERIFY2(QFileInfo::exists(HelpWindow::helpFile()), qPrintable(HelpWindow::helpFile()));
+        trigger(h.window(), "mnuContents");
+        HelpWindow* help = h.window().helpWindow();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QVERIFY(help->hasHelp());
+        QCOMPARE(help->parentWidget(), &h.window());
+        QHelpContentModel* model = help->engine()->contentModel();
+        QTRY_VERIFY(model->rowCount() == 1 && model->rowCount(model->index(0, 0)) == 6);
+        QStringList titles{model->data(model->index(0, 0), Qt::DisplayRole).toString()};
+        for (int i = 0; i < 6; ++i)
+            titles
+                << model->data(model->index(i, 0, model->index(0, 0)), Qt::DisplayRole).toString();
+        QCOMPARE(titles,
+                 QStringList({"Cindrel Help", "The main window", "Runners and teams",
+                              "The meet sheet", "Reports and printing",
+                              "The first run and your databases", "Where your files live"}));
+        QVERIFY(help->page()->toPlainText().contains("Your first season"));
+        // Asked again, the same window.
+        trigger(h.window(), "mnuContents");
+        QCOMPARE(h.window().helpWindow(), help);
+    }
+
+    void aMissingHelpFileIsSaid()
+    {
+        AppHarness h;
+        QFile::remove(h.folder().file("help/CindrelHelp.qch"));
+        trigger(h.window(), "mnuContents");
+        HelpWindow* help = h.window().helpWindow();
+        QVERIFY(!help->hasHelp());
+        QVERIFY(help->findChild<QLabel*>("helpMissing")->text().contains("is missing"));
+    }
+
+    void aboutIsOneWindow()
+    {
+        AppHarness h;
+        trigger(h.window(), "mnuAbout");
+        AboutWindow* about = h.window().windows().about();
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Cindrel"));
+        QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral(" Version 1.0"));
+        QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+        trigger(h.window(), "mnuAbout");
+        QCOMPARE(h.window().windows().about(), about);
+        int shown = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            shown += w->objectName() == QLatin1String("frmAbout") && w->isVisible();
+        QCOMPARE(shown, 1);
+        QPointer<AboutWindow> gone = about;
+        QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QTRY_VERIFY(!gone);
+        QVERIFY(h.window().isVisible());
+    }
+
+    void aReadOnlyProgramFolderKeepsTheUsersFilesInTheirDataFolder()
+    {
+        TestProgramFolder folder;
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                 QFile::ExeGroup);
+        const QString data = ProgramFolder::userDataFolder();
+        QDir(data).removeRecursively();
+        {
+            folder.writeSettings("Pat", "Central", QString());
+            AppContext app;
+            MainWindow w(app);
+            w.startUp();
+            QCOMPARE(app.databasePath(), data + "/db/Central.mdb");
+            QVERIFY(app.connection().isOpen());
+            TrackFixture f(app.connection());
+            const qint64 runner = f.addRunner("Lee, Ann", f.addTeam("Central"));
+            QVERIFY(RunnerReport::build(app, runner).present(&w));
+            QCOMPARE(ReportText::workFile(), data + "/Templates/file1.rtf");
+            QVERIFY(QFileInfo::exists(data + "/Templates/runner.rtf"));
+            QVERIFY(!QFileInfo::exists(folder.file("Templates/file1.rtf")));
+            QVERIFY(!QFileInfo::exists(folder.file("db/Central.mdb")));
+            w.close();
+        }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->close();
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(data).removeRecursively();
+    }
+};
+
+QTEST_MAIN(HelpAndAboutTest)
+#include "tst_help_and_about.moc"
