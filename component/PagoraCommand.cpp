@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -20,11 +21,22 @@ int fail(const QString& message)
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pagora"));
-    const QStringList args = QApplication::arguments();
-    const QString library = QApplication::applicationDirPath() + QStringLiteral("/libpagora.so");
-    const QString command = args.value(1);
+    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const bool windows = command == QLatin1String("preview") || command == QLatin1String("edit") ||
+                         command == QLatin1String("print");
+    // Printing from a script needs no screen.
+    if (command == QLatin1String("print") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application;
+    if (windows)
+        application = std::make_unique<QApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Pagora"));
+    const QStringList args = QCoreApplication::arguments();
+    const QString library =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/libpagora.so");
 
     if (command == QLatin1String("register") || command == QLatin1String("unregister")) {
         QString error;

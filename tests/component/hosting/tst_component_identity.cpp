@@ -3,6 +3,7 @@
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
 
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,27 @@ private slots:
         QVERIFY2(print, qPrintable(error));
         print->Release();
         ComponentClient::registerLibrary(PAGORA_LIBRARY, true, &error);
+    }
+
+    void theCommandSaysWhatWentWrong()
+    {
+        auto run = [](const QStringList& args, QString* err) {
+            QProcess p;
+            p.start(QStringLiteral(PAGORA_COMMAND), args);
+            p.waitForFinished(60000);
+            *err = QString::fromLocal8Bit(p.readAllStandardError());
+            return p.exitCode();
+        };
+        QString err;
+        QCOMPARE(run({"print", m_dir.filePath("missing.rtf")}, &err), 1);
+        QVERIFY2(err.contains("missing.rtf") && err.contains("53"), qPrintable(err));
+        QCOMPARE(run({"frobnicate"}, &err), 2);
+        QVERIFY(err.contains("usage"));
+        QCOMPARE(run({"register"}, &err), 0);
+        QSettings registry(m_dir.filePath("registry.ini"), QSettings::IniFormat);
+        QCOMPARE(registry.value(QStringLiteral("ProgID/Pagora.Print/CLSID")).toString(),
+                 QString::fromLatin1(PrintClassId));
+        QCOMPARE(run({"unregister"}, &err), 0);
     }
 };
 
