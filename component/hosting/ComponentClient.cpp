@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 #include <QLibrary>
+#include <map>
+#include <memory>
 
 namespace pagora {
 
@@ -16,13 +18,19 @@ using GetClassObjectFunction = long (*)(const char*, void**);
 QFunctionPointer resolve(const QString& library, const char* symbol, QString* error)
 {
     // Loaded once and kept: the windows that a component opens outlive its objects.
-    auto* lib = new QLibrary(library);
-    if (!lib->load()) {
-        if (error)
-            *error = QStringLiteral("The component library \"%1\" cannot be loaded: %2")
-                         .arg(library, lib->errorString());
-        delete lib;
-        return nullptr;
+    // (QLibrary never unloads a library when the object goes.)
+    static std::map<QString, std::unique_ptr<QLibrary>> loaded;
+    auto& lib = loaded[library];
+    if (!lib) {
+        auto candidate = std::make_unique<QLibrary>(library);
+        if (!candidate->load()) {
+            if (error)
+                *error = QStringLiteral("The component library \"%1\" cannot be loaded: %2")
+                             .arg(library, candidate->errorString());
+            loaded.erase(library);
+            return nullptr;
+        }
+        lib = std::move(candidate);
     }
     const QFunctionPointer f = lib->resolve(symbol);
     if (!f && error)
