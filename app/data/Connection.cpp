@@ -18,14 +18,6 @@ QString uniqueConnectionName()
     return QStringLiteral("cindrel-%1").arg(++counter);
 }
 
-QString errorText(const QSqlError& error)
-{
-    QString text = error.databaseText();
-    if (text.isEmpty())
-        text = error.text();
-    return text;
-}
-
 } // namespace
 
 Connection::Connection() : m_name(uniqueConnectionName()) {}
@@ -66,7 +58,7 @@ void Connection::open(const QString& connectionString)
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
         if (!db.open()) {
-            const QString why = errorText(db.lastError());
+            const QString why = DatabaseError::describe(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
             throw DatabaseError(
@@ -88,7 +80,7 @@ void Connection::checkIsTrackDatabase()
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table','view')")))
         throw DatabaseError(QStringLiteral("\"%1\" is not a Cindrel database: %2")
-                                .arg(m_path, errorText(q.lastError())));
+                                .arg(m_path, DatabaseError::describe(q.lastError())));
     QStringList names;
     while (q.next())
         names << q.value(0).toString().toLower();
@@ -131,7 +123,7 @@ void Connection::executeRaw(const QString& sql)
 {
     QSqlQuery q(database());
     if (!q.exec(sql))
-        throw DatabaseError(errorText(q.lastError()), sql);
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
 }
 
 void Connection::execute(const QString& sql)

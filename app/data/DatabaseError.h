@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QSqlError;
 #include <stdexcept>
 
 // A database operation that failed: the file could not be opened, or the engine refused a
@@ -12,6 +14,9 @@ public:
 
     QString message() const { return m_message; }
     QString statement() const { return m_statement; }
+
+    // The engine's own words for an error, or Qt's when the engine gave none.
+    static QString describe(const QSqlError& error);
 
 private:
     QString m_message;

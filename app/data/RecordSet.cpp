@@ -25,10 +25,7 @@ void RecordSet::open(const QString& sql, Connection& connection)
     QSqlQuery q(connection.database());
     q.setForwardOnly(true);
     if (!q.exec(sql)) {
-        QString why = q.lastError().databaseText();
-        if (why.isEmpty())
-            why = q.lastError().text();
-        throw DatabaseError(why, sql);
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
     }
     const QSqlRecord record = q.record();
     std::vector<bool> dates;
@@ -49,9 +46,8 @@ void RecordSet::open(const QString& sql, Connection& connection)
         m_rows.push_back(std::move(row));
     }
     if (q.lastError().isValid()) {
-        const QString why = q.lastError().databaseText();
         m_rows.clear();
-        throw DatabaseError(why.isEmpty() ? q.lastError().text() : why, sql);
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
     }
     m_sql = sql;
     m_open = true;

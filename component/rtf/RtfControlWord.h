@@ -100,8 +100,6 @@ struct RtfControlWord
         Cell,
         Row,
         // pictures
-        PictureWidth,
-        PictureHeight,
         PictureGoalWidth,
         PictureGoalHeight,
         PictureScaleX,

@@ -25,17 +25,6 @@ constexpr QChar LeftTabDelimiter(0xFFFF);
 // no input can make the reader's state grow without bound.
 constexpr size_t MaxDepth = 512;
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 QString genericFamily(const QByteArray& word)
 {
     if (word == "fmodern")
@@ -288,7 +277,7 @@ void RtfReader::destination(const RtfControlWord& word)
         m_pictureKind = PictureKind::None;
         m_pictureData.clear();
         m_pictureBinary = false;
-        m_pictureWidth = m_pictureHeight = m_pictureGoalWidth = m_pictureGoalHeight = 0;
+        m_pictureGoalWidth = m_pictureGoalHeight = 0;
         m_pictureScaleX = m_pictureScaleY = 100;
         return;
     case I::Field:
@@ -463,12 +452,6 @@ void RtfReader::value(const RtfControlWord& word, int n)
         return;
     case RtfState::Destination::Picture:
         switch (word.id) {
-        case I::PictureWidth:
-            m_pictureWidth = n;
-            break;
-        case I::PictureHeight:
-            m_pictureHeight = n;
-            break;
         case I::PictureGoalWidth:
             m_pictureGoalWidth = n;
             break;
@@ -916,7 +899,7 @@ void RtfReader::insertPicture()
         bytes.reserve(m_pictureData.size() / 2);
         int high = -1;
         for (char c : std::as_const(m_pictureData)) {
-            const int v = hexDigit(c);
+            const int v = RtfTokenizer::hexDigit(c);
             if (v < 0)
                 continue;
             if (high < 0) {

@@ -111,7 +111,6 @@ private:
     PictureKind m_pictureKind = PictureKind::None;
     QByteArray m_pictureData;
     bool m_pictureBinary = false;
-    int m_pictureWidth = 0, m_pictureHeight = 0;
     int m_pictureGoalWidth = 0, m_pictureGoalHeight = 0;
     int m_pictureScaleX = 100, m_pictureScaleY = 100;
     int m_pictures = 0;

@@ -16,17 +16,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Control words are at most 32 letters and parameters at most 10 digits long; anything
 // longer is garbage, cut off rather than allowed to run on.
 constexpr int MaxWord = 32;
@@ -89,8 +78,8 @@ RtfToken RtfTokenizer::controlWord()
     if (!isLetter(c)) {
         ++m_pos;
         if (c == '\'') {
-            const int high = m_pos < m_data.size() ? hexValue(m_data.at(m_pos)) : -1;
-            const int low = m_pos + 1 < m_data.size() ? hexValue(m_data.at(m_pos + 1)) : -1;
+            const int high = m_pos < m_data.size() ? hexDigit(m_data.at(m_pos)) : -1;
+            const int low = m_pos + 1 < m_data.size() ? hexDigit(m_data.at(m_pos + 1)) : -1;
             if (high >= 0 && low >= 0) {
                 m_pos += 2;
                 token.kind = RtfToken::Kind::HexByte;
@@ -138,6 +127,17 @@ RtfToken RtfTokenizer::controlWord()
     if (m_pos < m_data.size() && m_data.at(m_pos) == ' ')
         ++m_pos;
     return token;
+}
+
+int RtfTokenizer::hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 void RtfTokenizer::skipBytes(qint64 count)
