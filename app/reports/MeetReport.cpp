@@ -53,15 +53,13 @@ Report MeetReport::build(AppContext& app, qint64 meet)
         auto entry = [&](const QString& runner, const QString& time, const QString& place,
                          const QString& points) {
             out << Report::Replacement{tag(runner),
-                                       ReportText::rtf(rows.text(QStringLiteral("Runners_Name")))};
-            if (!time.isEmpty()) {
-                out << Report::Replacement{tag(time), ReportText::rtf(
-                                                          rows.text(QStringLiteral("MeasureTime")))}
-                    << Report::Replacement{tag(place),
-                                           ReportText::rtf(rows.text(QStringLiteral("Place")))}
-                    << Report::Replacement{tag(points),
-                                           ReportText::rtf(rows.text(QStringLiteral("Points")))};
-            }
+                                       ReportText::rtf(rows.text(QStringLiteral("Runners_Name")))}
+                << Report::Replacement{tag(time),
+                                       ReportText::rtf(rows.text(QStringLiteral("MeasureTime")))}
+                << Report::Replacement{tag(place),
+                                       ReportText::rtf(rows.text(QStringLiteral("Place")))}
+                << Report::Replacement{tag(points),
+                                       ReportText::rtf(rows.text(QStringLiteral("Points")))};
         };
         if (!relay) {
             entry(QStringLiteral("RUNNER") + word, QStringLiteral("TIME") + word,
@@ -71,17 +69,31 @@ Report MeetReport::build(AppContext& app, qint64 meet)
                   QStringLiteral("2PLACE") + word, QStringLiteral("2POINTS") + word);
             continue;
         }
-        entry(QStringLiteral("1RUNNER") + word,
-              QStringLiteral("TIME") + word + QStringLiteral("RELAY"),
-              QStringLiteral("PLACE") + word + QStringLiteral("RELAY"),
-              QStringLiteral("POINTS") + word + QStringLiteral("RELAY"));
-        for (int leg = 2; leg <= 4; ++leg) {
-            rows.moveNext();
-            entry(QString::number(leg) + QStringLiteral("RUNNER") + word, {}, {}, {});
-            // The second leg's own placeholder: "<2RUNNER400>" belongs to the 400's second entry.
-            if (leg == 2)
-                entry(QStringLiteral("2RUNNER") + word + QStringLiteral("RELAY"), {}, {}, {});
+        // The relay's result is the one the meet sheet shows and saves: that of the first leg
+        // with a runner. A leg whose runner was deleted keeps its place but not the result.
+        QStringList names;
+        QString time, place, points;
+        for (int leg = 1; leg <= 4; ++leg, rows.moveNext()) {
+            names << rows.text(QStringLiteral("Runners_Name"));
+            const QString runner = rows.text(QStringLiteral("Runner_Pin"));
+            if (time.isNull() && !runner.isEmpty() && runner != QLatin1String("0")) {
+                time = rows.text(QStringLiteral("MeasureTime"));
+                place = rows.text(QStringLiteral("Place"));
+                points = rows.text(QStringLiteral("Points"));
+            }
         }
+        const QString relayWord = word + QStringLiteral("RELAY");
+        out << Report::Replacement{tag(QStringLiteral("1RUNNER") + word), ReportText::rtf(names[0])}
+            << Report::Replacement{tag(QStringLiteral("TIME") + relayWord), ReportText::rtf(time)}
+            << Report::Replacement{tag(QStringLiteral("PLACE") + relayWord), ReportText::rtf(place)}
+            << Report::Replacement{tag(QStringLiteral("POINTS") + relayWord),
+                                   ReportText::rtf(points)};
+        // The second leg's own placeholder: "<2RUNNER400>" belongs to the 400's second entry.
+        for (int leg = 2; leg <= 4; ++leg)
+            out << Report::Replacement{tag(QString::number(leg) + QStringLiteral("RUNNER") + word),
+                                       ReportText::rtf(names[leg - 1])};
+        out << Report::Replacement{tag(QStringLiteral("2RUNNER") + relayWord),
+                                   ReportText::rtf(names[1])};
     }
     return Report(QStringLiteral("meet.rtf"), out);
 }
