@@ -9,6 +9,37 @@ DatabaseError::DatabaseError(const QString& message, const QString& statement)
 
 QString DatabaseError::describe(const QSqlError& error)
 {
-    const QString text = error.databaseText();
-    return text.isEmpty() ? error.text() : text;
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // The engine's words mean little to a coach for the failures a coach can mend; they
+    // stay after the explanation for whoever helps.
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    if (!numeric)
+        return text;
+    QString plain;
+    switch (code) {
+    case 5: // busy
+    case 6: // locked
+        plain = QStringLiteral("The database file is in use by another program. Close that "
+                               "program (or wait until it is done) and try again.");
+        break;
+    case 8: // read-only
+        plain = QStringLiteral("The database file cannot be changed: it is read-only, or you "
+                               "are not allowed to write to it or to its folder.");
+        break;
+    case 13: // full
+        plain = QStringLiteral("The disk that holds the database file is full.");
+        break;
+    case 10: // I/O error
+        plain = QStringLiteral("The database file could not be read or written (a disk or "
+                               "network error).");
+        break;
+    case 11: // corrupt
+    case 26: // not a database
+        plain = QStringLiteral("The database file is damaged or is not a track database.");
+        break;
+    default:
+        return text;
+    }
+    return plain + QStringLiteral(" (") + text + QLatin1Char(')');
 }

@@ -11,6 +11,8 @@ class TrackFixture
 public:
     explicit TrackFixture(Connection& connection) : m_db(connection) {}
 
+    Connection& connection() { return m_db; }
+
     qint64 addTeam(const QString& school, const QString& coach = {}, const QString& contact = {},
                    const QString& mascot = {});
     qint64 addRunner(const QString& name, qint64 team, const QString& phone = {},

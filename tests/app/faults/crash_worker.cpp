@@ -1,0 +1,98 @@
+// The program at work for the crash test, which kills it at random moments: it adds meets
+// or saves one meet's sheet over and over, through the main window and the meet editor, and
+// reports each action on standard output once the action has returned.
+//   crash_worker FOLDER add
+//   crash_worker FOLDER save MEET FIRST_GENERATION
+#include "editors/MeetEditor.h"
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+#include "shell/MainWindow.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramWindows.h"
+#include "shell/SettingsStore.h"
+#include "support/AppHarness.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+void report(const char* what, qint64 n)
+{
+    std::printf("%s %lld\n", what, static_cast<long long>(n));
+    std::fflush(stdout);
+}
+
+bool failed()
+{
+    if (Dialogs::messages().isEmpty())
+        return false;
+    std::printf("error %s\n", qPrintable(Dialogs::messages().join(QStringLiteral(" | "))));
+    std::fflush(stdout);
+    return true;
+}
+
+// Every number box of the sheet and the weather carry the generation, so that a sheet saved
+// by halves would show two of them.
+void fillSheet(MeetEditor* editor, qint64 generation)
+{
+    const QString value = QString::number(generation % 1000);
+    for (QLineEdit* box : editor->findChildren<QLineEdit*>()) {
+        const QString name = box->objectName();
+        if (name == QLatin1String("weatherBox"))
+            box->setText(QStringLiteral("gen ") + QString::number(generation));
+        else if (name != QLatin1String("meetPlace"))
+            box->setText(value);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3)
+        return 2;
+    ProgramFolder::setPath(args[1]);
+    SettingsStore::useFile(QDir(args[1]).filePath(QStringLiteral("settings.ini")));
+    Dialogs::setAnswering(true);
+
+    AppContext app;
+    MainWindow window(app);
+    window.startUp();
+    AppHarness::click(window.schoolList(), 0);
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    if (args[2] == QLatin1String("add")) {
+        for (;;) {
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("meetAdd")),
+                              Qt::LeftButton);
+            if (failed())
+                return 1;
+            MeetEditor* editor = window.windows().meetEditor();
+            report("added", editor->meetPin());
+            editor->close();
+        }
+    }
+    if (args[2] == QLatin1String("save") && args.size() == 5) {
+        const qint64 meet = args[3].toLongLong();
+        for (qint64 generation = args[4].toLongLong();; ++generation) {
+            window.openMeetEditor(meet);
+            MeetEditor* editor = window.windows().meetEditor();
+            fillSheet(editor, generation);
+            QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("updateButton")),
+                              Qt::LeftButton);
+            if (failed())
+                return 1;
+            report("saved", generation);
+        }
+    }
+    return 2;
+}

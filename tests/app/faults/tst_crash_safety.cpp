@@ -1,0 +1,172 @@
+// The program killed outright (SIGKILL) at random moments while it adds meets and while it
+// saves a meet's sheet, fifty times in all. After every kill the database is sound, holds no
+// half-made meet or half-saved sheet, and keeps everything that was saved before.
+#include "data/Connection.h"
+#include "data/RecordSet.h"
+#include "support/TestProgramFolder.h"
+#include "support/TrackFixture.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTest>
+
+class CrashSafetyTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgramFolder> folder;
+    Connection check;
+    qint64 m_team = 0, m_kept = 0, m_worked = 0;
+    QString m_before; // what was saved before any kill, outside the meet being saved
+    QRandomGenerator random{20261207};
+
+    qint64 count(const QString& sql)
+    {
+        RecordSet rs(sql, check);
+        return rs.field(rs.fieldNames().first()).toInt();
+    }
+    QString rows(const QString& sql)
+    {
+        RecordSet rs(sql, check);
+        QString text;
+        for (; !rs.eof(); rs.moveNext()) {
+            for (const QString& name : rs.fieldNames())
+                text += rs.field(name).text() + QLatin1Char('|');
+            text += QLatin1Char('\n');
+        }
+        return text;
+    }
+    QString saved()
+    {
+        return rows(QStringLiteral("SELECT * FROM Teams ORDER BY Pin")) +
+               rows(QStringLiteral("SELECT * FROM Runners ORDER BY Pin")) +
+               rows(QStringLiteral("SELECT * FROM Runner_to_Team ORDER BY Pin")) +
+               rows(QStringLiteral("SELECT * FROM Meets WHERE Pin=%1").arg(m_kept)) +
+               rows(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=%1 ORDER BY JoinPin")
+                        .arg(m_kept));
+    }
+
+    // Runs the worker until a random moment after it is ready, kills it, and returns the
+    // lines it wrote.
+    QStringList runAndKill(const QStringList& args)
+    {
+        QProcess worker;
+        worker.setStandardErrorFile(QProcess::nullDevice());
+        worker.start(QStringLiteral(CRASH_WORKER), QStringList{folder->path()} + args);
+        if (!worker.waitForStarted())
+            qFatal("the crash worker did not start");
+        QByteArray out;
+        while (!out.contains("ready\n") && worker.state() == QProcess::Running) {
+            worker.waitForReadyRead(10000);
+            out += worker.readAllStandardOutput();
+        }
+        QTest::qSleep(static_cast<int>(random.bounded(20, 400)));
+        worker.kill();
+        worker.waitForFinished();
+        out += worker.readAllStandardOutput();
+        // The last line may have been cut short by the kill.
+        QStringList lines = QString::fromLatin1(out).split(QLatin1Char('\n'));
+        lines.removeLast();
+        for (const QString& line : lines)
+            if (line.startsWith(QLatin1String("error")))
+                qFatal("the worker failed: %s", qPrintable(line));
+        return lines;
+    }
+
+    void verifySound()
+    {
+        QCOMPARE(rows(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok|\n"));
+        QCOMPARE(saved(), m_before);
+    }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<TestProgramFolder>();
+        const QString path = folder->copyOfBlank(QStringLiteral("db/Track.mdb"));
+        check.open(Connection::connectionStringFor(path));
+        TrackFixture f(check);
+        m_team = f.addTeam(QStringLiteral("Central"));
+        const qint64 ann = f.addRunner(QStringLiteral("Adams, Ann"), m_team);
+        m_kept = f.addMeet(m_team, QStringLiteral("2026-04-11"));
+        for (int type = 1; type <= 17; ++type)
+            for (qint64 join : f.slotPins(m_kept, type))
+                f.fillSlot(join, ann, 0, 11 + type, 1, 10);
+        m_worked = f.addMeet(m_team, QStringLiteral("2026-04-18"));
+        for (int type = 1; type <= 17; ++type)
+            for (qint64 join : f.slotPins(m_worked, type))
+                f.fillSlot(join, ann, 0, 0, 0, 0);
+        folder->writeSettings(QStringLiteral("Pat Coach"), QStringLiteral("Central"), path);
+        m_before = saved();
+    }
+    void cleanup()
+    {
+        check.close();
+        folder.reset();
+    }
+
+    void killedWhileAddingMeets()
+    {
+        QSet<qint64> added;
+        for (int kill = 0; kill < 25; ++kill) {
+            for (const QString& line : runAndKill({QStringLiteral("add")}))
+                if (line.startsWith(QLatin1String("added ")))
+                    added.insert(line.mid(6).toLongLong());
+            verifySound();
+            // Every meet there is whole: its team link, its 17 events, their 42 slots.
+            const QString broken = QStringLiteral(
+                "SELECT count(*) FROM Meets m WHERE "
+                "(SELECT count(*) FROM Meet_to_Team WHERE Meet_Pin = m.Pin) <> 1 OR "
+                "(SELECT count(*) FROM Event_to_Meet WHERE Meet_Pin = m.Pin) <> 17 OR "
+                "(SELECT count(*) FROM Events_View WHERE Meet_Pin = m.Pin) <> 42");
+            QCOMPARE(count(broken), 0);
+            QCOMPARE(count("SELECT count(*) FROM Events WHERE Pin NOT IN "
+                           "(SELECT Event_Pin FROM Event_to_Meet)"),
+                     0);
+            QCOMPARE(count("SELECT count(*) FROM Event_to_Runner WHERE Event_Pin NOT IN "
+                           "(SELECT Pin FROM Events)"),
+                     0);
+            // Every meet the program finished is there.
+            for (qint64 meet : added)
+                QVERIFY(count(QStringLiteral("SELECT count(*) FROM Meets WHERE Pin=%1").arg(meet)));
+        }
+        QVERIFY2(added.size() >= 25, "the worker was killed before it got going");
+    }
+
+    void killedWhileSavingASheet()
+    {
+        qint64 finished = 0, next = 1;
+        for (int kill = 0; kill < 25; ++kill) {
+            for (const QString& line : runAndKill(
+                     {QStringLiteral("save"), QString::number(m_worked), QString::number(next)}))
+                if (line.startsWith(QLatin1String("saved ")))
+                    finished = line.mid(6).toLongLong();
+            verifySound();
+            // The sheet is one save's, whole: the weather names the generation, and every
+            // number of every slot carries it.
+            const QString weather =
+                rows(QStringLiteral("SELECT Weather FROM Meets WHERE Pin=%1").arg(m_worked));
+            const qint64 generation = weather.section(QLatin1Char(' '), 1).chopped(2).toLongLong();
+            QVERIFY2(weather.startsWith(QLatin1String("gen ")) || finished == 0,
+                     qPrintable(weather));
+            if (!weather.startsWith(QLatin1String("gen ")))
+                continue;
+            QVERIFY2(generation >= finished, qPrintable(weather));
+            const QString g = QString::number(generation % 1000);
+            QCOMPARE(
+                count(QStringLiteral("SELECT count(*) FROM Event_to_Runner s JOIN Event_to_Meet em "
+                                     "ON em.Event_Pin = s.Event_Pin WHERE em.Meet_Pin=%1 AND "
+                                     "s.Place=%2 AND s.Points=%2 AND s.feet=%2 AND s.Inches=%2 AND "
+                                     "s.Minutes=%2 AND s.Seconds=%2")
+                          .arg(m_worked)
+                          .arg(g)),
+                42);
+            next = generation + 1;
+        }
+        QVERIFY2(finished >= 25, "the worker was killed before it got going");
+    }
+};
+
+QTEST_MAIN(CrashSafetyTest)
+#include "tst_crash_safety.moc"
