@@ -13,9 +13,12 @@ namespace {
 
 // Lengths in RTF are twips; a QTextDocument measures in pixels at 96 to the inch, which its
 // layout scales to the device it lays out for.
+// Lengths beyond the largest paper a printer takes (22 inches) mean nothing in a document,
+// and a line or margin millions of points high makes the layout run for minutes.
 qreal fromTwips(int twips)
 {
-    return twips / 15.0;
+    constexpr int Largest = 22 * 1440;
+    return std::clamp(twips, -Largest, Largest) / 15.0;
 }
 
 // A character that no text holds (a Unicode noncharacter).
