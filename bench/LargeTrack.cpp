@@ -6,8 +6,10 @@
 
 #include <QDate>
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <vector>
@@ -145,16 +147,27 @@ void LargeTrack::fill(Connection& db, Size size, unsigned seed)
                                100) /
                     100;
                 const int relayPlace = 1 + pick(rng, 6);
-                for (int slot = 0; slot < (relay ? 4 : 2); ++slot) {
-                    const qint64 runner = roster.empty()
-                                              ? 0
-                                              : roster[static_cast<size_t>(
-                                                    pick(rng, static_cast<int>(roster.size())))];
-                    double value = relay ? mark
-                                         : std::round(std::uniform_real_distribution<double>(
-                                                          range.low, range.high)(rng) *
-                                                      100) /
-                                               100;
+                const int entries = relay ? 4 : 2;
+                // Different runners in one event, the better mark with the better place.
+                std::vector<qint64> entrants(roster.begin(), roster.end());
+                std::shuffle(entrants.begin(), entrants.end(), rng);
+                std::array<double, 2> marks{};
+                for (double& m : marks)
+                    m = std::round(
+                            std::uniform_real_distribution<double>(range.low, range.high)(rng) *
+                            100) /
+                        100;
+                if (field)
+                    std::sort(marks.begin(), marks.end(), std::greater<>());
+                else
+                    std::sort(marks.begin(), marks.end());
+                const int firstPlace = 1 + pick(rng, 4);
+                const std::array<int, 2> places{firstPlace, firstPlace + 1 + pick(rng, 3)};
+                for (int slot = 0; slot < entries; ++slot) {
+                    const qint64 runner = static_cast<size_t>(slot) < entrants.size()
+                                              ? entrants[static_cast<size_t>(slot)]
+                                              : 0;
+                    double value = relay ? mark : marks[static_cast<size_t>(slot)];
                     double first = 0, second = 0;
                     if (field) {
                         value = std::round(value * 2) / 2; // half inches
@@ -164,7 +177,7 @@ void LargeTrack::fill(Connection& db, Size size, unsigned seed)
                         first = std::floor(value / 60);
                         second = std::round((value - first * 60) * 100) / 100;
                     }
-                    const int place = relay ? relayPlace : 1 + pick(rng, 8);
+                    const int place = relay ? relayPlace : places[static_cast<size_t>(slot)];
                     const int points =
                         place <= 6 ? std::array<int, 6>{10, 8, 6, 4, 2, 1}[place - 1] : 0;
                     db.execute(QStringLiteral("INSERT INTO Event_to_Runner (Event_Pin,Runner_Pin,"

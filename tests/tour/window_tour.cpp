@@ -1,0 +1,189 @@
+// Opens every window of Cindrel and Pagora in turn, on a real X display (Xvfb), and takes a
+// screenshot of each with ImageMagick's `import`; with the test printer queue running it also
+// prints the four reports and keeps their PDFs. scripts/screenshots runs it.
+//   window_tour PROGRAM_FOLDER SAMPLE_DATABASE OUT_DIR
+#include "editors/MeetEditor.h"
+#include "editors/RunnerEditor.h"
+#include "editors/RunnerSelector.h"
+#include "editors/TeamEditor.h"
+#include "editors/TeamSelector.h"
+#include "hosting/ComponentClient.h"
+#include "pagora/Print.h"
+#include "reports/ReportText.h"
+#include "shell/AboutWindow.h"
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+#include "shell/FirstRunForm.h"
+#include "shell/HelpWindow.h"
+#include "shell/KeyedList.h"
+#include "shell/MainWindow.h"
+#include "shell/ProgramFolder.h"
+#include "shell/ProgramWindows.h"
+#include "shell/SettingsStore.h"
+#include "support/AppHarness.h"
+#include "support/PdfText.h"
+#include "support/PrintedPreview.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QString out;
+
+void shoot(QWidget* window, const QString& name)
+{
+    window->raise();
+    window->activateWindow();
+    QTest::qWait(600);
+    const QString file = QDir(out).filePath(name + QStringLiteral(".png"));
+    if (QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QString::number(window->winId()), file}) != 0)
+        std::fprintf(stderr, "window_tour: no screenshot of %s\n", qPrintable(name));
+    else
+        std::printf("%s\n", qPrintable(file));
+}
+
+QWidget* topLevel(const QString& objectName)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == objectName && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+void press(QWidget* parent, const QString& name)
+{
+    QTest::mouseClick(parent->findChild<QPushButton*>(name), Qt::LeftButton);
+    QTest::qWait(200);
+}
+
+// Prints the open preview through the test queue and keeps the PDF as `name`.pdf.
+void printPreview(const QString& name)
+{
+    const QString pdfs = qEnvironmentVariable("PAGORA_TEST_PDF_DIR");
+    QWidget* preview = PrintedPreview::window();
+    if (!preview)
+        return;
+    if (pdfs.isEmpty()) {
+        preview->close();
+        return;
+    }
+    const QStringList before = PdfText::pdfsIn(pdfs);
+    QTest::mouseClick(preview->findChild<QPushButton*>(QStringLiteral("btnPreview_0")),
+                      Qt::LeftButton);
+    const QString pdf = PdfText::waitForNewPdf(pdfs, before);
+    const QString kept = QDir(out).filePath(name + QStringLiteral(".pdf"));
+    QFile::remove(kept);
+    if (!pdf.isEmpty() && QFile::copy(pdf, kept))
+        std::printf("%s\n", qPrintable(kept));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Cindrel"));
+    QApplication::setWindowIcon(AboutWindow::applicationIcon());
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 4) {
+        std::fprintf(stderr, "usage: window_tour PROGRAM_FOLDER SAMPLE_DATABASE OUT_DIR\n");
+        return 2;
+    }
+    out = args[3];
+    QDir().mkpath(out);
+    ProgramFolder::setPath(args[1]);
+    SettingsStore::useFile(QDir(args[1]).filePath(QStringLiteral("tour-settings.ini")));
+    Dialogs::setAnswering(true);
+
+    AppContext app;
+    MainWindow w(app);
+    w.startUp();
+    FirstRunForm* first = w.firstRunForm();
+    if (first) {
+        QTest::keyClicks(first->nameBox(), "Pat Coach");
+        QTest::keyClicks(first->schoolBox(), "North Valley High");
+        shoot(first, QStringLiteral("first-run"));
+        press(first, QStringLiteral("submitButton"));
+    }
+    Dialogs::setNextOpenFile(args[2]);
+    w.loadDatabase();
+    AppHarness::click(w.schoolList(), 0);
+    AppHarness::click(w.meetList(), 0);
+    shoot(&w, QStringLiteral("main-window"));
+
+    AppHarness::click(w.teamList(), 0);
+    AppHarness::doubleClick(w.teamList(), 0);
+    RunnerEditor* runner = w.windows().runnerEditor();
+    shoot(runner, QStringLiteral("runner-editor"));
+    press(runner, QStringLiteral("reportButton"));
+    if (QWidget* preview = PrintedPreview::window())
+        shoot(preview, QStringLiteral("report-preview"));
+    printPreview(QStringLiteral("report-runner"));
+    runner->close();
+
+    AppHarness::doubleClick(w.schoolList(), 0);
+    TeamEditor* team = w.windows().teamEditor();
+    shoot(team, QStringLiteral("team-editor"));
+    press(team, QStringLiteral("reportButton"));
+    printPreview(QStringLiteral("report-team"));
+    team->close();
+
+    AppHarness::doubleClick(w.meetList(), 0);
+    MeetEditor* meet = w.windows().meetEditor();
+    shoot(meet, QStringLiteral("meet-editor"));
+    press(meet, QStringLiteral("runnerButton_0"));
+    shoot(w.windows().runnerSelector(), QStringLiteral("runner-picker"));
+    w.windows().runnerSelector()->close();
+    press(meet, QStringLiteral("schoolBox"));
+    shoot(w.windows().teamSelector(), QStringLiteral("team-picker"));
+    w.windows().teamSelector()->close();
+
+    press(meet, QStringLiteral("reportButton"));
+    if (QWidget* preview = PrintedPreview::window()) {
+        preview->resize(900, 760);
+        shoot(preview, QStringLiteral("preview-100"));
+        preview->findChild<QComboBox*>(QStringLiteral("cboPercent"))
+            ->setCurrentText(QStringLiteral("50%"));
+        shoot(preview, QStringLiteral("preview-50"));
+    }
+    printPreview(QStringLiteral("report-meet"));
+    meet->close();
+
+    AppHarness::click(w.eventList(), 11);
+    AppHarness::doubleClick(w.eventList(), 11);
+    printPreview(QStringLiteral("report-event"));
+
+    // The component's editor window, on the last report's document.
+    QString error;
+    auto* print = static_cast<pagora::_Print*>(pagora::ComponentClient::createInstance(
+        pagora::PrintProgId, pagora::PrintInterfaceId, &error,
+        ProgramFolder::file(QStringLiteral("libpagora.so"))));
+    if (print) {
+        print->putMyFile(ReportText::workFile());
+        print->EditFilefile();
+        if (QWidget* editor = topLevel(QStringLiteral("OpenFile")))
+            shoot(editor, QStringLiteral("editor-window"));
+    } else {
+        std::fprintf(stderr, "window_tour: %s\n", qPrintable(error));
+    }
+
+    w.showAbout();
+    shoot(w.windows().about(), QStringLiteral("about"));
+    w.windows().about()->close();
+    w.showHelpContents();
+    if (w.helpWindow())
+        shoot(w.helpWindow(), QStringLiteral("help"));
+    if (print)
+        print->Release();
+    return 0;
+}
