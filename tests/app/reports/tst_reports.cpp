@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 class ReportsTest : public QObject
@@ -53,7 +54,8 @@ class ReportsTest : public QObject
         print->Release();
         if (failure)
             return QStringLiteral("error %1").arg(failure);
-        return PdfText(PdfText::waitForNewPdf(pdfs, before)).text();
+        const QString pdf = PdfText::waitForNewPdf(pdfs, before);
+        return pdf.isEmpty() ? QStringLiteral("<nothing printed>") : PdfText(pdf).text();
     }
     // Without the test queue (a bare ctest run) there is no printed text to check.
     static void inOrder(const QString& text, const QStringList& words)
@@ -187,6 +189,33 @@ private slots:
         QVERIFY(!RunnerReport::build(h->app(), m_bo).present(nullptr));
         QCOMPARE(Dialogs::messages().size(), 2);
         QVERIFY(Dialogs::messages().last().contains("file1.rtf"));
+        QDir().rmdir(ReportText::workFile());
+
+        // A template that cannot be read (a folder stands in its place).
+        QFile::remove(h->folder().file("Templates/meet.rtf"));
+        QVERIFY(QDir().mkdir(h->folder().file("Templates/meet.rtf")));
+        QVERIFY(!Report::run(nullptr, [&] { return MeetReport::build(h->app(), m_meet); }));
+        QCOMPARE(Dialogs::messages().size(), 3);
+        QVERIFY(Dialogs::messages().last().contains("meet.rtf"));
+
+        // A work file that may not be written (immutable even for root, where the file
+        // system allows it).
+        QVERIFY(RunnerReport::build(h->app(), m_bo).present(nullptr));
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmJustPreview"))
+                w->close();
+        QFile::setPermissions(ReportText::workFile(), QFile::ReadOwner);
+        const bool immutable = QProcess::execute("chattr", {"+i", ReportText::workFile()}) == 0;
+        QFile probe(ReportText::workFile());
+        if (immutable || !probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            QVERIFY(!RunnerReport::build(h->app(), m_ann).present(nullptr));
+            QCOMPARE(Dialogs::messages().size(), 4);
+            QVERIFY(Dialogs::messages().last().contains("file1.rtf"));
+        }
+        probe.close();
+        if (immutable)
+            QProcess::execute("chattr", {"-i", ReportText::workFile()});
+        QFile::setPermissions(ReportText::workFile(), QFile::ReadOwner | QFile::WriteOwner);
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!(w->objectName() == QLatin1String("frmJustPreview") && w->isVisible()));
     }
