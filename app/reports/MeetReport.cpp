@@ -70,7 +70,8 @@ Report MeetReport::build(AppContext& app, qint64 meet)
             continue;
         }
         // The relay's result is the one the meet sheet shows and saves: that of the first leg
-        // with a runner. A leg whose runner was deleted keeps its place but not the result.
+        // with a runner. A leg whose runner was deleted is an empty slot, and the relay's
+        // result stays with the legs that are left.
         QStringList names;
         QString time, place, points;
         for (int leg = 1; leg <= 4; ++leg, rows.moveNext()) {

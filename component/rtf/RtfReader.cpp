@@ -12,9 +12,9 @@ namespace pagora {
 namespace {
 
 // Lengths in RTF are twips; a QTextDocument measures in pixels at 96 to the inch, which its
-// layout scales to the device it lays out for.
-// Lengths beyond the largest paper a printer takes (22 inches) mean nothing in a document,
-// and a line or margin millions of points high makes the layout run for minutes.
+// layout scales to the device it lays out for. A length beyond the largest paper a printer
+// takes (22 inches) means nothing, and a line millions of points high keeps the layout busy
+// for minutes: lengths are held to that size.
 qreal fromTwips(int twips)
 {
     constexpr int Largest = 22 * 1440;
