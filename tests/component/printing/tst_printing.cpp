@@ -36,7 +36,7 @@ private slots:
     {
         Printer& printer = Printer::current();
         QVERIFY(printer.isInstalled());
-        QCOMPARE(printer.deviceName(), QStringLiteral("PagoraPDF"));
+        QCOMPARE(printer.deviceName(), qEnvironmentVariable("PAGORA_TEST_QUEUE"));
         RichTextBox box;
         QByteArray rtf(
             "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Liberation Serif;}}\\pard\\fs24 ");
