@@ -1,5 +1,6 @@
 #include "EventReport.h"
 
+#include "data/MarkOrder.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -18,10 +19,11 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team)
                         app.connection());
     const QString name = typeRow.text(QStringLiteral("Name"));
 
+    // A ranking: the best mark first, which for a race is the lowest time.
     ReportQuery results(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
                                        "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
-                            t + QStringLiteral(") AND Type=") + e +
-                            QStringLiteral(" ORDER BY Measure1 DESC, Measure2 DESC"),
+                            t + QStringLiteral(") AND Type=") + e + QStringLiteral(" ORDER BY ") +
+                            MarkOrder::bestFirst(eventType),
                         app.connection());
     QList<ReportFragments::EventRow> rows;
     for (; !results.eof(); results.moveNext())

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "data/DatabaseError.h"
+#include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
@@ -38,11 +39,6 @@ const QString CrLf = QStringLiteral("\r\n");
 QString blanks(int n)
 {
     return QString(n, QLatin1Char(' '));
-}
-
-bool isFieldEvent(qint64 type)
-{
-    return type >= 8 && type <= 13;
 }
 
 } // namespace
@@ -487,8 +483,7 @@ void MainWindow::showEventInfo(qint64 type)
 {
     // The best real mark: the lowest time of a run or relay, the highest mark of a field
     // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
-    const QString order = isFieldEvent(type) ? QStringLiteral("Measure1 * 12 + Measure2 DESC")
-                                             : QStringLiteral("Measure1 * 60 + Measure2 ASC");
+    const QString order = MarkOrder::bestFirst(type);
     try {
         RecordSet best(QStringLiteral("SELECT * FROM Events_View WHERE Type=") +
                            QString::number(type) +

@@ -21,7 +21,7 @@ class ReportsTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<AppHarness> h;
-    qint64 m_central = 0, m_north = 0, m_ann = 0, m_bo = 0, m_meet = 0;
+    qint64 m_central = 0, m_north = 0, m_ann = 0, m_bo = 0, m_meet = 0, m_later = 0;
 
     static QString read(const QString& path)
     {
@@ -87,8 +87,8 @@ private slots:
             const auto relay = f.slotPins(m_meet, 14);
             f.fillSlot(relay[0], m_ann, 0, 48.2, 3, 6);
             f.fillSlot(relay[1], m_bo, 0, 48.2, 3, 6);
-            const qint64 later = f.addMeet(m_central, "2026-05-02", m_central, "Home");
-            f.fillSlot(f.slotPins(later, 1)[0], m_ann, 0, 11.3, 1, 10);
+            m_later = f.addMeet(m_central, "2026-05-02", m_central, "Home");
+            f.fillSlot(f.slotPins(m_later, 1)[0], m_ann, 0, 11.3, 1, 10);
         });
     }
     void cleanup()
@@ -164,10 +164,17 @@ private slots:
 
     void theEventReport()
     {
+        // A ranking, best first: the lowest time of a race, with an entry that has no mark yet
+        // at the end; the longest throw of a field event.
+        h->data().fillSlot(h->data().slotPins(m_later, 1)[1], m_bo, 0, 0);
+        h->data().fillSlot(h->data().slotPins(m_later, 12)[0], m_bo, 44, 2.25, 1, 10);
         QVERIFY(EventReport::build(h->app(), 1, m_central).present(nullptr));
-        inOrder(printWorkFile(), {"100 Meter Dash", "St. Mary's {JV}", "Knights", "D'Angelo",
-                                  "Measure/Time", "12.50", "Brown, Bo", "11.42", "Jos\u00e9",
-                                  "11.30", "5/2/2026", "St. Mary's {JV}"});
+        const QString dash = printWorkFile();
+        inOrder(dash, {"100 Meter Dash", "St. Mary's {JV}", "Knights", "D'Angelo", "Measure/Time",
+                       "11.30", "Jos\u00e9", "5/2/2026", "11.42", "Jos\u00e9", "4/11/2026", "12.50",
+                       "Brown, Bo", "4/11/2026", "Brown, Bo", "5/2/2026"});
+        QVERIFY(EventReport::build(h->app(), 12, m_central).present(nullptr));
+        inOrder(printWorkFile(), {"Shot Put", "44-02.25", "Brown, Bo", "41-06.50", "Jos\u00e9"});
     }
 
     void placeholdersTwiceMissingAndInLowerCase()
