@@ -101,3 +101,33 @@ QString PdfText::waitForNewPdf(const QString& folder, const QStringList& before,
     }
     return {};
 }
+
+QString PdfText::lastJobText()
+{
+    const QString folder = qEnvironmentVariable("PAGORA_TEST_SPOOL_DIR");
+    if (folder.isEmpty())
+        return QString();
+    const QDir spool(folder);
+    const QStringList jobs =
+        spool.entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name | QDir::Reversed);
+    return jobs.isEmpty() ? QString() : PdfText(spool.filePath(jobs.first())).text();
+}
+
+bool PdfText::isWindows1252(const QString& text)
+{
+    static const QString beyondLatin1 = QStringLiteral(
+        "\u20ac\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\u017d"
+        "\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\u017e"
+        "\u0178");
+    for (QChar c : text)
+        if (c.unicode() > 0xff && !beyondLatin1.contains(c))
+            return false;
+    return true;
+}
+
+QString PdfText::comparable(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    text.removeIf([](QChar c) { return c.isSurrogate(); });
+    return text.normalized(QString::NormalizationForm_KC);
+}

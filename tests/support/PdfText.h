@@ -31,6 +31,18 @@ public:
                                  int seconds = 60);
     static QStringList pdfsIn(const QString& folder);
 
+    // The text of the document that the test queue's last job was sent, before the queue's
+    // own conversions (empty without the queue). The printer's PDF keeps the text of
+    // Windows-1252 letters only: the PostScript step in between turns other fonts into
+    // drawings, so other text is checked here.
+    static QString lastJobText();
+    static bool isWindows1252(const QString& text);
+    // Text as a PDF reader can give it back, for comparing typed values with printed ones:
+    // no white space (columns pad and long values wrap), compatibility forms (a font may draw
+    // a CJK ideograph and its radical with one glyph), and no letters beyond the basic plane
+    // (emoji print, but no reader maps them back to text).
+    static QString comparable(QString text);
+
 private:
     bool m_valid = false;
     int m_pages = 0;

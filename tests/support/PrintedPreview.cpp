@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <QWidget>
 
@@ -38,16 +37,6 @@ QString PrintedPreview::print()
     if (pdf.isEmpty())
         return QStringLiteral("<nothing printed>");
     return PdfText(pdf).text();
-}
-
-QString PrintedPreview::lastJobDocument()
-{
-    const QDir spool(qEnvironmentVariable("PAGORA_TEST_SPOOL_DIR"));
-    const QStringList jobs =
-        spool.entryList({QStringLiteral("d*-001")}, QDir::Files, QDir::Name | QDir::Reversed);
-    if (spool.path().isEmpty() || jobs.isEmpty())
-        return QString();
-    return PdfText(spool.filePath(jobs.first())).text();
 }
 
 bool PrintedPreview::inOrder(const QString& text, const QStringList& words, QString* missing)

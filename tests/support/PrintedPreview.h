@@ -15,10 +15,6 @@ public:
     // Presses Print and returns the printed text. Null text without the test queue (a bare
     // ctest run), so that callers can skip what needs paper.
     static QString print();
-    // The text of the document that the last print job handed to the queue, before the
-    // queue's own conversions. The printer's PDF keeps the text of Windows-1252 letters
-    // only: the PostScript step in between turns other fonts into drawings.
-    static QString lastJobDocument();
     static bool havePrinter();
     // Fails the current test unless `words` occur in `text` in this order.
     static bool inOrder(const QString& text, const QStringList& words, QString* missing);

@@ -16,6 +16,7 @@
 #include "shell/MainWindow.h"
 #include "shell/ProgramWindows.h"
 #include "support/AppHarness.h"
+#include "support/PdfText.h"
 #include "support/PrintedPreview.h"
 #include "support/TestProgramFolder.h"
 
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 
 class BadInputTest : public QObject
@@ -60,29 +60,7 @@ class BadInputTest : public QObject
         RecordSet rs(sql, db);
         return rs.eof() ? QStringLiteral("<no row>") : rs.field(rs.fieldNames().first()).text();
     }
-    // Printed text wraps long values and pads columns: compare without any white space. A
-    // font may draw two letters with one glyph (a CJK ideograph and its radical), and a PDF
-    // reader then gives back either: compare compatibility forms.
-    static QString squeezed(QString text)
-    {
-        return text.remove(QRegularExpression(QStringLiteral("\\s")))
-            .normalized(QString::NormalizationForm_KC);
-    }
-    static bool windows1252(const QString& text)
-    {
-        static const QString extra = QStringLiteral(
-            "\u20ac\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152"
-            "\u017d\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a"
-            "\u0153\u017e\u0178");
-        for (QChar c : text)
-            if (c.unicode() > 0xff && !extra.contains(c))
-                return false;
-        return true;
-    }
-    // Prints the open preview and checks every value on paper. Text beyond Windows-1252 is
-    // read from the job the queue was sent (see PrintedPreview::lastJobDocument); letters
-    // beyond the basic plane (emoji) print, but no PDF reader gives them back as text, so
-    // they are left out of the comparison.
+    // Prints the open preview and checks every value on paper (see PdfText::lastJobText).
     static void verifyPrinted(const QStringList& values, const char* what)
     {
         // The document handed to the preview holds every letter, emoji included.
@@ -93,11 +71,11 @@ class BadInputTest : public QObject
             QVERIFY2(document.contains(ReportText::rtf(v)), what);
 
         const QString printed = PrintedPreview::print();
-        const QString page = squeezed(printed), job = squeezed(PrintedPreview::lastJobDocument());
+        const QString page = PdfText::comparable(printed);
+        const QString job = PdfText::comparable(PdfText::lastJobText());
         for (const QString& v : values) {
-            QString readable = squeezed(v);
-            readable.removeIf([](QChar c) { return c.isSurrogate(); });
-            const bool found = windows1252(v) ? page.contains(readable) : job.contains(readable);
+            const bool found =
+                (PdfText::isWindows1252(v) ? page : job).contains(PdfText::comparable(v));
             QVERIFY2(found, qPrintable(QString::fromLatin1(what) + " lacks " + v.left(60) + "\n" +
                                        printed.left(3000)));
         }

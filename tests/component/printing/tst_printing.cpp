@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace pagora;
 
@@ -106,6 +107,52 @@ private slots:
         QCOMPARE(PdfText(path).pageCount(), 2);
         print->Release();
         QVERIFY(Messages::recorded().isEmpty());
+    }
+
+    // What a user types into the editor window prints as typed, whatever the characters.
+    void theEditorPrintsWhatIsTyped()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("typed.rtf");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 Start\\par}");
+        f.close();
+        _Print* print = static_cast<_Print*>(Print::create(PrintInterfaceId));
+        print->putMyFile(file);
+        print->EditFilefile();
+        QCOMPARE(print->lastError().number, 0);
+        QPointer<QWidget> editor;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("OpenFile") && w->isVisible())
+                editor = w;
+        QVERIFY(editor);
+        auto* box = editor->findChild<RichTextBox*>();
+        box->moveCursor(QTextCursor::End);
+        const QStringList typed = {
+            QStringLiteral("O'Brien's 100% \"quoted\" C:\\Track {braces} '; DROP TABLE Teams; --"),
+            QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m \u20ac5 \u0391\u03b8\u03b7\u03bd\u03ac "
+                           "\u4e2d\u6587 Fast \U0001F600"),
+            QStringLiteral("0123456789").repeated(300)};
+        QTest::keyClicks(box, typed[0]);
+        for (const QString& text : typed.mid(1)) {
+            QTest::keyClick(box, Qt::Key_Return);
+            box->insertPlainText(text);
+        }
+        const QStringList before = PdfText::pdfsIn(m_pdfs);
+        QTest::mouseClick(editor->findChild<QWidget*>("Command1"), Qt::LeftButton);
+        const QString path = PdfText::waitForNewPdf(m_pdfs, before);
+        QVERIFY(!path.isEmpty());
+        const QString page = PdfText::comparable(PdfText(path).text());
+        const QString job = PdfText::comparable(PdfText::lastJobText());
+        for (const QString& text : typed) {
+            const QString expected = PdfText::comparable(text);
+            QVERIFY2(PdfText::isWindows1252(text) ? page.contains(expected)
+                                                  : job.contains(expected),
+                     qPrintable(text.left(60)));
+        }
+        editor->close();
+        print->Release();
     }
 };
 
