@@ -16,6 +16,6 @@ public:
     // ctest run), so that callers can skip what needs paper.
     static QString print();
     static bool havePrinter();
-    // Fails the current test unless `words` occur in `text` in this order.
+    // Whether `words` occur in `text` in this order; if not, the first one missing.
     static bool inOrder(const QString& text, const QStringList& words, QString* missing);
 };

@@ -150,6 +150,8 @@ class WriteFailuresTest : public QObject
                 m_immutable = false;
                 QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
             });
+            // Where the file system has no immutable flag and root may write anyway, the engine
+            // itself refuses writes, with the same error a read-only file gives.
             if (fault == ReadOnly && !m_immutable && QFile(path).open(QIODevice::ReadWrite))
                 h.app().connection().execute(QStringLiteral("PRAGMA query_only = ON"));
             // Another program in the middle of its own change: it may be read, not written.

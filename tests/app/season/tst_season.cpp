@@ -233,19 +233,14 @@ class SeasonTest : public QObject
         QVERIFY(!picker->isVisible());
         QCOMPARE(child<QPushButton>(editor, button)->text(), listedName(runner));
     }
-    void typeResult(MeetEditor* editor, const QString& suffix, const QString& placeBox,
-                    const QString& pointsBox, const QString& markBox, const Result& r)
+    // One entry's four boxes, named by their prefixes and the entry's index suffix.
+    void typeResult(MeetEditor* editor, const QString& suffix, const QStringList& boxes,
+                    const Result& r)
     {
-        retype(child<QLineEdit>(editor, placeBox + suffix), QString::number(r.place));
-        retype(child<QLineEdit>(editor, pointsBox + suffix), QString::number(r.points));
-        retype(child<QLineEdit>(editor, markBox + suffix), r.first);
-        retype(child<QLineEdit>(editor, QStringLiteral("measure2") + markBox.mid(7) + suffix),
-               r.second);
-    }
-    QString printed()
-    {
-        QString text = PrintedPreview::print();
-        return text;
+        retype(child<QLineEdit>(editor, boxes[0] + suffix), QString::number(r.place));
+        retype(child<QLineEdit>(editor, boxes[1] + suffix), QString::number(r.points));
+        retype(child<QLineEdit>(editor, boxes[2] + suffix), r.first);
+        retype(child<QLineEdit>(editor, boxes[3] + suffix), r.second);
     }
     static void verifyInOrder(const QString& text, const QStringList& words)
     {
@@ -363,16 +358,18 @@ private slots:
             for (int e = 0; e < 13; ++e) {
                 const QString n = '_' + QString::number(e);
                 pickRunner(editor, "runnerButton" + n, s.first[e].runner);
-                typeResult(editor, n, "placeBox", "pointsBox", "measureBox", s.first[e]);
+                typeResult(editor, n, {"placeBox", "pointsBox", "measureBox", "measure2Box"},
+                           s.first[e]);
                 pickRunner(editor, "runner2Button" + n, s.second[e].runner);
-                typeResult(editor, n, "PlaceBox2", "PointsBox2", "measureBox2", s.second[e]);
+                typeResult(editor, n, {"PlaceBox2", "PointsBox2", "measureBox2", "measure2Box2"},
+                           s.second[e]);
             }
             for (int r = 0; r < 4; ++r) {
                 for (int k = 0; k < 4; ++k)
                     pickRunner(editor, "runnerButton_" + QString::number(13 + 4 * r + k),
                                s.legs[r][k]);
-                typeResult(editor, '_' + QString::number(13 + r), "placeBox", "pointsBox",
-                           "measureBox", s.relay[r]);
+                typeResult(editor, '_' + QString::number(13 + r),
+                           {"placeBox", "pointsBox", "measureBox", "measure2Box"}, s.relay[r]);
             }
             press(editor, QStringLiteral("updateButton"));
             QVERIFY2(Dialogs::messages().isEmpty(), qPrintable(Dialogs::messages().join('\n')));
@@ -461,7 +458,7 @@ private slots:
         selectTeam(0);
         doubleClickText(w->teamList(), listedName(ann));
         press(w->windows().runnerEditor(), QStringLiteral("reportButton"));
-        verifyInOrder(printed(), expected);
+        verifyInOrder(PrintedPreview::print(), expected);
     }
 
     void theTeamReports()
@@ -481,7 +478,7 @@ private slots:
             expected << dateText(kMeetDates[m]) << kTeams[kMeetHosts[m]].school << kMeetPlaces[m];
         doubleClickText(w->schoolList(), kTeams[0].school);
         press(w->windows().teamEditor(), QStringLiteral("reportButton"));
-        const QString central = printed();
+        const QString central = PrintedPreview::print();
         verifyInOrder(central, expected);
         QVERIFY(!central.contains(listedName(kMoved)));
         QVERIFY(!central.contains(listedName(kDeleted)));
@@ -489,8 +486,9 @@ private slots:
         // North Valley has the moved runner and no meets of its own.
         doubleClickText(w->schoolList(), kTeams[1].school);
         press(w->windows().teamEditor(), QStringLiteral("reportButton"));
-        verifyInOrder(printed(), {"North Valley", "Wolves", "Lee Park", "555-0200", "Fox, Flo",
-                                  "Grant, Gus", "Hill, Hana", "Ito, Ike"});
+        verifyInOrder(PrintedPreview::print(),
+                      {"North Valley", "Wolves", "Lee Park", "555-0200", "Fox, Flo", "Grant, Gus",
+                       "Hill, Hana", "Ito, Ike"});
     }
 
     void theMeetReports()
@@ -534,7 +532,7 @@ private slots:
             MeetEditor* editor = w->windows().meetEditor();
             QCOMPARE(editor->meetPin(), meetPins[m]);
             press(editor, QStringLiteral("reportButton"));
-            const QString sheet = printed();
+            const QString sheet = PrintedPreview::print();
             verifyInOrder(sheet, expected);
             QVERIFY(!sheet.contains(listedName(kDeleted)));
             editor->close();
@@ -573,7 +571,7 @@ private slots:
             selectTeam(0);
             clickText(w->eventList(), kEvents[e]);
             doubleClickText(w->eventList(), kEvents[e]);
-            const QString text = printed();
+            const QString text = PrintedPreview::print();
             verifyInOrder(text, expected);
             QVERIFY(!text.contains(listedName(kMoved)));
         }
