@@ -22,6 +22,19 @@ class PrintingTest : public QObject
 
     QString m_pdfs;
 
+    // A Print instance on a document of its own in `dir`.
+    static _Print* printing(const QTemporaryDir& dir, const QByteArray& rtf)
+    {
+        const QString file = dir.filePath("document.rtf");
+        QFile f(file);
+        if (!f.open(QIODevice::WriteOnly) || f.write(rtf) != rtf.size())
+            qFatal("cannot write %s", qPrintable(file));
+        f.close();
+        auto* print = static_cast<_Print*>(Print::create(PrintInterfaceId));
+        print->putMyFile(file);
+        return print;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -70,13 +83,7 @@ private slots:
     void eachPreviewsPrintButtonPrintsOnceAndCloses()
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath("two.rtf");
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("{\\rtf1 FirstSheet\\page SecondSheet}");
-        f.close();
-        _Print* print = static_cast<_Print*>(Print::create(PrintInterfaceId));
-        print->putMyFile(file);
+        _Print* print = printing(dir, "{\\rtf1 FirstSheet\\page SecondSheet}");
         for (auto method : {&_Print::ShowPreview, &_Print::EditFilefile}) {
             (print->*method)();
             QCOMPARE(print->lastError().number, 0);
@@ -113,13 +120,8 @@ private slots:
     void theEditorPrintsWhatIsTyped()
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath("typed.rtf");
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 Start\\par}");
-        f.close();
-        _Print* print = static_cast<_Print*>(Print::create(PrintInterfaceId));
-        print->putMyFile(file);
+        _Print* print =
+            printing(dir, "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 Start\\par}");
         print->EditFilefile();
         QCOMPARE(print->lastError().number, 0);
         QPointer<QWidget> editor;
