@@ -3,6 +3,8 @@
 #include "data/RecordSet.h"
 #include "shell/KeyedList.h"
 
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QTest>
 
 AppHarness::AppHarness(const std::function<void(TrackFixture&)>& fill)
@@ -45,6 +47,25 @@ QString AppHarness::dumpAll()
                               "Meet_to_Team", "Event_to_Meet", "Event_to_Runner"})
         text += QLatin1String(table) + QLatin1Char('\n') + dump(QLatin1String(table));
     return text;
+}
+
+void AppHarness::press(QWidget* parent, const QString& button)
+{
+    QTest::mouseClick(control<QAbstractButton>(parent, button), Qt::LeftButton);
+}
+
+void AppHarness::typeOver(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    bool typable = text.size() < 200;
+    for (QChar c : text)
+        typable = typable && c.unicode() >= 0x20 && c.unicode() < 0x7f;
+    if (typable)
+        QTest::keyClicks(box, text);
+    else
+        box->insert(text);
 }
 
 void AppHarness::click(KeyedList* list, int row)

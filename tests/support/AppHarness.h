@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QLineEdit;
 class QListWidgetItem;
 class KeyedList;
 
@@ -32,6 +33,19 @@ public:
     // A whole table's rows as text, for "nothing changed" comparisons.
     QString dump(const QString& table);
     QString dumpAll();
+
+    // A window's control by its name; a missing one ends the test run.
+    template <class W = QWidget> static W* control(QWidget* parent, const QString& name)
+    {
+        W* c = parent->findChild<W*>(name);
+        if (!c)
+            qFatal("no control %s in %s", qPrintable(name), qPrintable(parent->objectName()));
+        return c;
+    }
+    static void press(QWidget* parent, const QString& button);
+    // Types over a box's text as the coach does: everything selected, then typed. The test
+    // driver types ASCII only, and 10,000 keystrokes take long: other text is pasted.
+    static void typeOver(QLineEdit* box, const QString& text);
 
     static void click(KeyedList* list, int row);
     static void doubleClick(KeyedList* list, int row);

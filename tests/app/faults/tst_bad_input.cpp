@@ -33,28 +33,10 @@ class BadInputTest : public QObject
 
     template <class W = QWidget> static W* child(QWidget* parent, const QString& name)
     {
-        W* c = parent->findChild<W*>(name);
-        if (!c)
-            qFatal("no control %s", qPrintable(name));
-        return c;
+        return AppHarness::control<W>(parent, name);
     }
-    static void press(QWidget* parent, const QString& name)
-    {
-        QTest::mouseClick(child<QPushButton>(parent, name), Qt::LeftButton);
-    }
-    // Typed where the test driver can type it (ASCII), inserted as a paste otherwise.
-    static void enter(QLineEdit* box, const QString& text)
-    {
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        bool ascii = text.size() < 200;
-        for (QChar c : text)
-            ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7f;
-        if (ascii)
-            QTest::keyClicks(box, text);
-        else
-            box->insert(text);
-    }
+    static void press(QWidget* parent, const QString& name) { AppHarness::press(parent, name); }
+    static void enter(QLineEdit* box, const QString& text) { AppHarness::typeOver(box, text); }
     static QString stored(Connection& db, const QString& sql)
     {
         RecordSet rs(sql, db);

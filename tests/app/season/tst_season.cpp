@@ -185,28 +185,12 @@ class SeasonTest : public QObject
 
     template <class W = QWidget> static W* child(QWidget* parent, const QString& name)
     {
-        W* c = parent->findChild<W*>(name);
-        if (!c)
-            qFatal("no control %s in %s", qPrintable(name), qPrintable(parent->objectName()));
-        return c;
+        return AppHarness::control<W>(parent, name);
     }
-    static void press(QWidget* parent, const QString& name)
-    {
-        QTest::mouseClick(child<QPushButton>(parent, name), Qt::LeftButton);
-    }
-    // Types over a box's text as the coach does: select everything and type.
+    static void press(QWidget* parent, const QString& name) { AppHarness::press(parent, name); }
     static void retype(QLineEdit* box, const QString& text)
     {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        bool ascii = true;
-        for (QChar c : text)
-            ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7f;
-        if (ascii)
-            QTest::keyClicks(box, text);
-        else
-            box->insert(text); // the test driver types no letters beyond ASCII
+        AppHarness::typeOver(box, text);
         QCOMPARE(box->text(), text);
     }
     QString listedName(int runner) const { return kRunners[runner].listed(); }
