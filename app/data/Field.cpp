@@ -35,11 +35,14 @@ Field Field::fromDateTime(const QDateTime& value)
     return f;
 }
 
+// The program writes ISO dates; older files hold the US short forms that other programs wrote
+// ("10/12/2024", "10/12/2024 3:30:00 PM"), read here so that they sort and show as dates.
 static QDateTime parseIsoDateTime(const QString& text)
 {
     const QString t = text.trimmed();
-    for (const char* format :
-         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"}) {
+    for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm",
+                               "yyyy-MM-dd", "M/d/yyyy", "M/d/yyyy h:mm:ss AP", "M/d/yyyy h:mm AP",
+                               "M/d/yyyy H:mm:ss", "M/d/yyyy H:mm"}) {
         QDateTime d = QDateTime::fromString(t, QLatin1String(format));
         if (d.isValid())
             return d;

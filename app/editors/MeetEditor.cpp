@@ -59,10 +59,19 @@ QString number(qint64 n)
     return QString::number(n);
 }
 
+// The property of a runner button that names its entry ("100 Meter Dash, first entry").
+const char* const kEntry = "entry";
+
+// What a screen reader says for a chosen runner or host, or for none.
+QString described(const QString& where, const QString& chosen, const QString& none)
+{
+    return where + QStringLiteral(": ") + (chosen.trimmed().isEmpty() ? none : chosen);
+}
+
 } // namespace
 
 MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& windows)
-    : QWidget(nullptr, Qt::Window), m_app(app), m_lists(lists), m_windows(windows)
+    : m_app(app), m_lists(lists), m_windows(windows)
 {
     setObjectName(QStringLiteral("meetInfo"));
     setWindowTitle(QStringLiteral("Meet Information"));
@@ -153,9 +162,8 @@ void MeetEditor::buildSheet()
         boxes(first, c, top, e, false);
         second = makeSlot(e, true, c.button, top + 240);
         boxes(second, c, top + 240, e, true);
-        first.button->setAccessibleName(eventCaption(e) + QStringLiteral(", runner"));
-        second.button->setAccessibleName(eventCaption(e) +
-                                         QStringLiteral(", second entry, runner"));
+        first.button->setProperty(kEntry, eventCaption(e) + QStringLiteral(", first entry"));
+        second.button->setProperty(kEntry, eventCaption(e) + QStringLiteral(", second entry"));
     }
 
     for (int r = 0; r < Relays; ++r) {
@@ -172,8 +180,8 @@ void MeetEditor::buildSheet()
             leg.points = shared.points;
             leg.mark1 = shared.mark1;
             leg.mark2 = shared.mark2;
-            leg.button->setAccessibleName(eventCaption(e) +
-                                          QStringLiteral(", runner %1").arg(k + 1));
+            leg.button->setProperty(kEntry,
+                                    eventCaption(e) + QStringLiteral(", leg %1").arg(k + 1));
             m_legs[static_cast<size_t>(4 * r + k)] = leg;
         }
     }
@@ -203,7 +211,6 @@ void MeetEditor::buildMeetControls()
                     1380, 255);
     m_schoolBox =
         Controls::button(this, QStringLiteral("schoolBox"), QString(), 9120, 3840, 2295, 375);
-    m_schoolBox->setAccessibleName(QStringLiteral("Hosting School"));
     connect(m_schoolBox, &QPushButton::clicked, this, &MeetEditor::pickHost);
 
     Controls::label(this, QStringLiteral("Label2_4"), QStringLiteral("Time"), 6360, 4065, 600, 255);
@@ -212,12 +219,6 @@ void MeetEditor::buildMeetControls()
     m_timeBox->setAccessibleName(QStringLiteral("Time"));
     m_timeBox->setGeometry(Twips::rect(6360, 4320, 5055, 3015));
     m_timeBox->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    auto chosen = [this] {
-        if (!m_loading)
-            m_dateChosen = true;
-    };
-    connect(m_timeBox, &QCalendarWidget::clicked, this, chosen);
-    connect(m_timeBox, &QCalendarWidget::selectionChanged, this, chosen);
 
     Controls::label(this, QStringLiteral("Label2_7"), QStringLiteral("Meet Place"), 6120, 7500,
                     1020, 255);
@@ -234,6 +235,7 @@ void MeetEditor::buildMeetControls()
                                       QStringLiteral("Delete Meet"), 8040, 7920, 1455, 375);
     m_updateButton = Controls::button(this, QStringLiteral("updateButton"),
                                       QStringLiteral("Update Meet Info"), 9720, 7920, 1695, 375);
+    setUpdateButton(m_updateButton);
     connect(m_updateButton, &QPushButton::clicked, this, &MeetEditor::save);
     connect(m_deleteButton, &QPushButton::clicked, this, &MeetEditor::remove);
     connect(m_reportButton, &QPushButton::clicked, this,
@@ -286,6 +288,46 @@ void MeetEditor::clearSheet()
     m_schoolBox->setText(QString());
     m_meetPlace->clear();
     m_weatherBox->clear();
+    describeChoices();
+}
+
+void MeetEditor::describeChoices()
+{
+    auto describe = [](const SheetSlot& s) {
+        s.button->setAccessibleName(described(s.button->property(kEntry).toString(),
+                                              s.button->text(), QStringLiteral("no runner")));
+    };
+    for (const auto* half : {&m_first, &m_second})
+        for (const SheetSlot& s : *half)
+            describe(s);
+    for (const SheetSlot& s : m_legs)
+        describe(s);
+    // The caption is "Pin School": the reader is told the school.
+    m_schoolBox->setAccessibleName(described(QStringLiteral("Hosting School"),
+                                             m_schoolBox->text().section(QLatin1Char(' '), 1),
+                                             QStringLiteral("none chosen")));
+}
+
+QString MeetEditor::snapshot() const
+{
+    QStringList values;
+    auto add = [&values](const SheetSlot& s) {
+        values << s.button->text() << s.label->text() << s.place->text() << s.points->text()
+               << s.mark1->text() << s.mark2->text();
+    };
+    for (const auto* half : {&m_first, &m_second})
+        for (const SheetSlot& s : *half)
+            add(s);
+    for (const SheetSlot& s : m_legs)
+        add(s);
+    values << m_schoolBox->text() << m_timeBox->selectedDate().toString(Qt::ISODate)
+           << m_meetPlace->text() << m_weatherBox->text();
+    return values.join(QChar(0));
+}
+
+QString MeetEditor::saveQuestion() const
+{
+    return QStringLiteral("Save the changes to this meet?");
 }
 
 void MeetEditor::fillSlot(const SheetSlot& slot, const RecordSet& row, const QString& joinPin)
@@ -328,14 +370,14 @@ bool MeetEditor::build(qint64 meetPin)
             team = info.field(QStringLiteral("Team_Pin")).toInt();
         }
 
-        m_loading = true;
         clearSheet();
         m_meetPin = meetPin;
         m_teamPin = team;
         const QDateTime when = info.field(QStringLiteral("MeetTime")).toDateTime();
         m_loadedDate = when.date();
-        m_dateChosen = m_loadedDate.isValid();
-        m_timeBox->setSelectedDate(m_dateChosen ? m_loadedDate : QDate::currentDate());
+        m_loadedTime = when.time();
+        // A meet without a date starts on today, and Save writes what the calendar shows.
+        m_timeBox->setSelectedDate(m_loadedDate.isValid() ? m_loadedDate : QDate::currentDate());
         m_weatherBox->setText(info.field(QStringLiteral("weather")).text());
         m_schoolBox->setText(info.field(QStringLiteral("HostingPin")).text() + QLatin1Char(' ') +
                              info.field(QStringLiteral("HostingSchool")).text());
@@ -372,26 +414,61 @@ bool MeetEditor::build(qint64 meetPin)
                 shown = shown || hasRunner;
             }
         }
-        m_loading = false;
+        describeChoices();
+        markUnchanged();
+        if (m_weatherBox->text() == QLatin1String("New Meet"))
+            offerForTyping(m_weatherBox);
         return true;
     } catch (const DatabaseError& e) {
-        m_loading = false;
         Dialogs::tell(this, QStringLiteral("The meet could not be read.\n\n") + e.message(),
                       Dialogs::Icon::Warning);
         return false;
     }
 }
 
+QList<const SheetSlot*> MeetEditor::eventSlots(const SheetSlot& slot, QString* event) const
+{
+    for (int e = 0; e < Individual; ++e) {
+        const SheetSlot* first = &m_first[static_cast<size_t>(e)];
+        const SheetSlot* second = &m_second[static_cast<size_t>(e)];
+        if (&slot == first || &slot == second) {
+            *event = eventCaption(e);
+            return {first, second};
+        }
+    }
+    for (int r = 0; r < Relays; ++r) {
+        QList<const SheetSlot*> legs;
+        for (int k = 0; k < 4; ++k)
+            legs << &relayLeg(r, k);
+        if (legs.contains(&slot)) {
+            *event = eventCaption(Individual + r);
+            return legs;
+        }
+    }
+    return {};
+}
+
 void MeetEditor::pickRunner(const SheetSlot& slot)
 {
+    // The other entries of the event, which the picked runner must not be in already.
+    QString event;
+    QList<RunnerSelector::Entry> others;
+    for (const SheetSlot* s : eventSlots(slot, &event)) {
+        if (s != &slot)
+            others << RunnerSelector::Entry{s->button, s->label};
+    }
     RunnerSelector* picker = m_windows.runnerSelector();
-    picker->build(m_teamPin, slot.button, slot.label);
+    connect(picker, &RunnerSelector::chosen, this, &MeetEditor::describeChoices,
+            Qt::UniqueConnection);
+    picker->build(m_teamPin, slot.button, slot.label, event, others);
     ProgramWindows::present(picker);
 }
 
 void MeetEditor::pickHost()
 {
     TeamSelector* picker = m_windows.teamSelector();
+    connect(picker, &TeamSelector::chosen, this, &MeetEditor::describeChoices,
+            Qt::UniqueConnection);
     picker->build(m_schoolBox);
     ProgramWindows::present(picker);
 }
@@ -413,6 +490,16 @@ QLineEdit* MeetEditor::firstBadBox(QString* message) const
                                .arg(where, name, box->text(), SheetNumber::rule());
                 return box;
             }
+        }
+        // Beside a minutes or feet box, the second half of a mark is less than one of those.
+        const int limit = field ? 12 : 60;
+        if (SheetNumber::sqlLiteral(s.mark2->text())->toDouble() >= limit) {
+            *message = QStringLiteral("%1: the %2 box holds \"%3\", but it must hold less than "
+                                      "%4 (put whole %5 in the %6 box). Nothing was saved.")
+                           .arg(where, boxes[3].second, s.mark2->text(), number(limit),
+                                field ? QStringLiteral("feet") : QStringLiteral("minutes"),
+                                boxes[2].second);
+            return s.mark2;
         }
         return nullptr;
     };
@@ -506,24 +593,27 @@ QStringList MeetEditor::meetStatements() const
     if (hostOk)
         statements << QStringLiteral("UPDATE Meets SET HostingTeam = ") + number(hostPin) +
                           QStringLiteral(" WHERE Pin = ") + pin;
-    // So does a date that was never chosen, and the time of day of one that did not change.
+    // The date the calendar shows, in the one sortable form; a date that did not change keeps
+    // its time of day.
     const QDate date = m_timeBox->selectedDate();
-    if (m_dateChosen && date != m_loadedDate)
-        statements << QStringLiteral("UPDATE Meets SET MeetTime = '") + date.toString(Qt::ISODate) +
-                          QStringLiteral("' WHERE PIN = ") + pin;
+    QString when = date.toString(Qt::ISODate);
+    if (date == m_loadedDate && m_loadedTime.isValid() && m_loadedTime != QTime(0, 0))
+        when += QLatin1Char(' ') + m_loadedTime.toString(QStringLiteral("HH:mm:ss"));
+    statements << QStringLiteral("UPDATE Meets SET MeetTime = '") + when +
+                      QStringLiteral("' WHERE PIN = ") + pin;
     statements << QStringLiteral("UPDATE Meets Set Place='") + escapeSqlText(m_meetPlace->text()) +
                       QStringLiteral("' WHERE PIN = ") + pin;
     return statements;
 }
 
-void MeetEditor::save()
+bool MeetEditor::save()
 {
     QString message;
     if (QLineEdit* bad = firstBadBox(&message)) {
         Dialogs::tell(this, message, Dialogs::Icon::Warning);
         bad->setFocus();
         bad->selectAll();
-        return;
+        return false;
     }
     try {
         m_app.connection().transaction([&] {
@@ -535,11 +625,15 @@ void MeetEditor::save()
         Dialogs::tell(
             this, QStringLiteral("The meet was not saved; nothing was changed.\n\n") + e.message(),
             Dialogs::Icon::Warning);
-        return;
+        return false;
     }
-    m_loadedDate = m_dateChosen ? m_timeBox->selectedDate() : QDate();
+    if (m_timeBox->selectedDate() != m_loadedDate)
+        m_loadedTime = QTime();
+    m_loadedDate = m_timeBox->selectedDate();
+    markUnchanged();
     m_lists.buildMeetList();
     hide();
+    return true;
 }
 
 void MeetEditor::remove()

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "editors/RecordWindow.h"
 #include "editors/SheetSlot.h"
 
 #include <QDate>
-#include <QWidget>
+#include <QTime>
 #include <array>
 
 class AppContext;
@@ -17,7 +18,7 @@ class RecordSet;
 // meetInfo: one meet on one sheet, with the host, the date, place and weather, and the result
 // slots of all seventeen events. Saves, deletes, or starts the meet's report. One window,
 // reused for every meet.
-class MeetEditor : public QWidget
+class MeetEditor : public RecordWindow
 {
     Q_OBJECT
 public:
@@ -32,7 +33,7 @@ public:
     qint64 meetPin() const { return m_meetPin; }
     qint64 teamPin() const { return m_teamPin; }
 
-    void save();
+    bool save() override;
     void remove();
 
     // The slots as the sheet addresses them: first and second slot of event E (0 to 12), and
@@ -46,6 +47,10 @@ public:
 signals:
     void reportRequested(qint64 meet);
 
+protected:
+    QString snapshot() const override;
+    QString saveQuestion() const override;
+
 private:
     void buildSheet();
     void buildMeetControls();
@@ -56,6 +61,10 @@ private:
     void fillSlotBoxes(const SheetSlot& slot, const RecordSet& row);
     void pickRunner(const SheetSlot& slot);
     void pickHost();
+    // The runner and host buttons tell a screen reader who was chosen, not only where.
+    void describeChoices();
+    // The slots of the event that a slot belongs to: both entries, or the relay's four legs.
+    QList<const SheetSlot*> eventSlots(const SheetSlot& slot, QString* event) const;
     // The first box that holds no valid number, with its message; nothing when all are sound.
     QLineEdit* firstBadBox(QString* message) const;
     QStringList slotStatements();
@@ -67,8 +76,7 @@ private:
     qint64 m_meetPin = 0;
     qint64 m_teamPin = 0;
     QDate m_loadedDate;
-    bool m_dateChosen = false;
-    bool m_loading = false;
+    QTime m_loadedTime;
 
     std::array<SheetSlot, Individual> m_first;
     std::array<SheetSlot, Individual> m_second;

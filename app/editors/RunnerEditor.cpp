@@ -1,6 +1,7 @@
 #include "RunnerEditor.h"
 
 #include "data/DatabaseError.h"
+#include "data/Field.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/RunnerName.h"
@@ -11,12 +12,12 @@
 #include "shell/MainLists.h"
 #include "shell/Twips.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists)
-    : QWidget(nullptr, Qt::Window), m_app(app), m_lists(lists)
+RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_lists(lists)
 {
     setObjectName(QStringLiteral("runnerInfo"));
     setWindowTitle(QStringLiteral("Runner Information"));
@@ -33,6 +34,9 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists)
     m_phone = Controls::textBox(this, QStringLiteral("phoneLabel"), QStringLiteral("Phone"), 1200,
                                 720, 2055, 375);
     m_phone->setText(QStringLiteral("Phone"));
+    m_grade = Controls::textBox(this, QStringLiteral("gradeBox"), QStringLiteral("Grade"), 3960,
+                                720, 855, 375);
+    m_grade->setMaxLength(4);
     m_address = Controls::multiLineBox(this, QStringLiteral("AddressLabel"),
                                        QStringLiteral("Address"), 1200, 1200, 3615, 1455);
     m_address->setPlainText(QStringLiteral("Address"));
@@ -49,16 +53,21 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists)
     Controls::label(this, QStringLiteral("Label2"), QStringLiteral("Phone"), 120, 840, 1215, 255);
     Controls::label(this, QStringLiteral("Label3"), QStringLiteral("Address"), 120, 1320, 1215,
                     255);
+    Controls::label(this, QStringLiteral("gradeLabel"), QStringLiteral("Grade"), 3360, 840, 600,
+                    255)
+        ->setBuddy(m_grade);
     Controls::label(this, QStringLiteral("label4"), QStringLiteral("Team"), 5280, 360, 1215, 255);
 
     setTabOrder(m_first, m_last);
     setTabOrder(m_last, m_phone);
-    setTabOrder(m_phone, m_address);
+    setTabOrder(m_phone, m_grade);
+    setTabOrder(m_grade, m_address);
     setTabOrder(m_address, m_teamBox);
     setTabOrder(m_teamBox, report);
     setTabOrder(report, del);
     setTabOrder(del, update);
 
+    setUpdateButton(update);
     connect(update, &QPushButton::clicked, this, &RunnerEditor::save);
     connect(del, &QPushButton::clicked, this, &RunnerEditor::remove);
     connect(report, &QPushButton::clicked, this, [this] { emit reportRequested(m_runnerPin); });
@@ -92,12 +101,18 @@ bool RunnerEditor::build(qint64 runnerPin)
         m_last->setText(name.last);
         m_phone->setText(rs.field(QStringLiteral("PhoneNumber")).text());
         m_address->setPlainText(rs.field(QStringLiteral("Address")).text());
+        const Field grade = rs.field(QStringLiteral("Grade"));
+        m_grade->setText(grade.isNull() || grade.toInt() == 0 ? QString() : grade.text());
         m_teamBox->clear();
         for (; !teams.eof(); teams.moveNext())
             m_teamBox->addKeyedItem(pinKey(teams.field(QStringLiteral("Pin")).toInt()),
                                     teams.field(QStringLiteral("School")).text());
         if (team)
             m_teamBox->selectKey(pinKey(*team));
+        markUnchanged();
+        // A new runner's placeholder name is there to be typed over.
+        if (name.first == QLatin1String("First") && name.last == QLatin1String("Last"))
+            offerForTyping(m_first);
         return true;
     } catch (const DatabaseError& e) {
         Dialogs::tell(this, QStringLiteral("The runner could not be read.\n\n") + e.message(),
@@ -106,8 +121,34 @@ bool RunnerEditor::build(qint64 runnerPin)
     }
 }
 
-void RunnerEditor::save()
+QString RunnerEditor::snapshot() const
 {
+    return QStringList{m_first->text(), m_last->text(),           m_phone->text(),
+                       m_grade->text(), m_address->toPlainText(), m_teamBox->selectedKey()}
+        .join(QChar(0));
+}
+
+QString RunnerEditor::saveQuestion() const
+{
+    return QStringLiteral("Save the changes to this runner?");
+}
+
+bool RunnerEditor::save()
+{
+    const QString gradeText = m_grade->text().trimmed();
+    bool gradeOk = false;
+    const int grade = gradeText.toInt(&gradeOk);
+    if (!gradeText.isEmpty() && (!gradeOk || grade < 1 || grade > 12)) {
+        Dialogs::tell(this,
+                      QStringLiteral("The Grade box holds \"%1\", but it must hold a whole number "
+                                     "from 1 to 12, or nothing. Nothing was saved.")
+                          .arg(m_grade->text()),
+                      Dialogs::Icon::Warning);
+        m_grade->setFocus();
+        m_grade->selectAll();
+        return false;
+    }
+    const QString gradeSql = gradeText.isEmpty() ? QStringLiteral("NULL") : QString::number(grade);
     const QString pin = QString::number(m_runnerPin);
     const QString name = RunnerName::join(m_first->text(), m_last->text());
     // Without a chosen team the runner keeps the one it has: a save never leaves it teamless.
@@ -120,7 +161,7 @@ void RunnerEditor::save()
                 QStringLiteral("UPDATE Runners Set Name='") + escapeSqlText(name) +
                 QStringLiteral("',PhoneNumber='") + escapeSqlText(m_phone->text()) +
                 QStringLiteral("', Address='") + escapeSqlText(m_address->toPlainText()) +
-                QStringLiteral("' WHERE Pin=") + pin);
+                QStringLiteral("', Grade=") + gradeSql + QStringLiteral(" WHERE Pin=") + pin);
             if (team) {
                 m_app.connection().execute(
                     QStringLiteral("DELETE From Runner_to_Team where Runner_Pin = ") + pin);
@@ -134,12 +175,14 @@ void RunnerEditor::save()
                       QStringLiteral("The runner was not saved; nothing was changed.\n\n") +
                           e.message(),
                       Dialogs::Icon::Warning);
-        return;
+        return false;
     }
     m_team = team;
+    markUnchanged();
     Dialogs::tell(this, QStringLiteral("Runner Updated Successfully."));
     hide();
     m_lists.buildTeamList();
+    return true;
 }
 
 void RunnerEditor::remove()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "editors/RecordWindow.h"
+
 #include <optional>
 
 class AppContext;
@@ -10,9 +11,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// runnerInfo: one runner's name, phone, address and team; saves, deletes, or starts the
+// runnerInfo: one runner's name, phone, address, grade and team; saves, deletes, or starts the
 // runner's report. One window, reused for every runner, hidden rather than destroyed.
-class RunnerEditor : public QWidget
+class RunnerEditor : public RecordWindow
 {
     Q_OBJECT
 public:
@@ -22,11 +23,15 @@ public:
     bool build(qint64 runnerPin);
     qint64 runnerPin() const { return m_runnerPin; }
 
-    void save();
+    bool save() override;
     void remove();
 
 signals:
     void reportRequested(qint64 runner);
+
+protected:
+    QString snapshot() const override;
+    QString saveQuestion() const override;
 
 private:
     AppContext& m_app;
@@ -36,6 +41,7 @@ private:
     QLineEdit* m_first;
     QLineEdit* m_last;
     QLineEdit* m_phone;
+    QLineEdit* m_grade;
     QPlainTextEdit* m_address;
     KeyedList* m_teamBox;
 };

@@ -24,10 +24,13 @@ RunnerSelector::RunnerSelector(AppContext& app) : QWidget(nullptr, Qt::Window), 
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { choose(); });
 }
 
-void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl)
+void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const QString& event,
+                           const QList<Entry>& others)
 {
     m_box = box;
     m_lbl = lbl;
+    m_event = event;
+    m_others = others;
     m_list->clear();
     try {
         RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
@@ -71,7 +74,28 @@ void RunnerSelector::choose()
         return;
     }
     const QString runner = QString::number(pinFromKey(KeyedList::keyOf(item)));
+    for (const Entry& other : m_others) {
+        if (other.box && other.lbl && !other.box->text().isEmpty() &&
+            other.lbl->text().section(QLatin1Char(' '), 0, 0) == runner) {
+            Dialogs::tell(this,
+                          QStringLiteral("%1 is already entered in the %2. A runner can take only "
+                                         "one entry of an event.")
+                              .arg(item->text(), m_event),
+                          Dialogs::Icon::Warning);
+            return;
+        }
+    }
     m_lbl->setText(runner + QLatin1Char(' ') + parts.at(1));
     m_box->setText(item->text());
     hide();
+    emit chosen();
+}
+
+void RunnerSelector::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -15,20 +15,36 @@ class RunnerSelector : public QWidget
 {
     Q_OBJECT
 public:
+    // Another entry of the same event: its button (the runner's name) and hidden label.
+    struct Entry
+    {
+        QPointer<QAbstractButton> box;
+        QPointer<QLabel> lbl;
+    };
+
     explicit RunnerSelector(AppContext& app);
 
-    // Offers the runners of a team for the given button and label.
-    void build(qint64 team, QAbstractButton* box, QLabel* lbl);
+    // Offers the runners of a team for the given button and label. A runner already in one
+    // of the event's other entries cannot be picked.
+    void build(qint64 team, QAbstractButton* box, QLabel* lbl, const QString& event = {},
+               const QList<Entry>& others = {});
     KeyedList* runnerList() const { return m_list; }
     // Puts the selected runner into the targets and hides the picker.
     void choose();
 
+signals:
+    // A runner was written into the target button and label.
+    void chosen();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     AppContext& m_app;
     KeyedList* m_list;
     QPointer<QAbstractButton> m_box;
     QPointer<QLabel> m_lbl;
+    QString m_event;
+    QList<Entry> m_others;
 };

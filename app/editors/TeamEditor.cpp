@@ -12,8 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TeamEditor::TeamEditor(AppContext& app, MainLists& lists)
-    : QWidget(nullptr, Qt::Window), m_app(app), m_lists(lists)
+TeamEditor::TeamEditor(AppContext& app, MainLists& lists) : m_app(app), m_lists(lists)
 {
     setObjectName(QStringLiteral("teamInfo"));
     setWindowTitle(QStringLiteral("Team Information"));
@@ -49,6 +48,7 @@ TeamEditor::TeamEditor(AppContext& app, MainLists& lists)
     setTabOrder(report, del);
     setTabOrder(del, update);
 
+    setUpdateButton(update);
     connect(update, &QPushButton::clicked, this, &TeamEditor::save);
     connect(del, &QPushButton::clicked, this, &TeamEditor::remove);
     connect(report, &QPushButton::clicked, this, [this] { emit reportRequested(m_teamPin); });
@@ -69,6 +69,9 @@ bool TeamEditor::build(qint64 teamPin)
         m_coach->setText(rs.field(QStringLiteral("Coach")).text());
         m_contact->setText(rs.field(QStringLiteral("ContactNo")).text());
         m_mascot->setText(rs.field(QStringLiteral("Mascot")).text());
+        markUnchanged();
+        if (m_school->text() == QLatin1String("New Team"))
+            offerForTyping(m_school);
         return true;
     } catch (const DatabaseError& e) {
         Dialogs::tell(this, QStringLiteral("The team could not be read.\n\n") + e.message(),
@@ -77,7 +80,18 @@ bool TeamEditor::build(qint64 teamPin)
     }
 }
 
-void TeamEditor::save()
+QString TeamEditor::snapshot() const
+{
+    return QStringList{m_school->text(), m_coach->text(), m_contact->text(), m_mascot->text()}.join(
+        QChar(0));
+}
+
+QString TeamEditor::saveQuestion() const
+{
+    return QStringLiteral("Save the changes to this team?");
+}
+
+bool TeamEditor::save()
 {
     try {
         m_app.connection().transaction([&] {
@@ -92,11 +106,13 @@ void TeamEditor::save()
         Dialogs::tell(
             this, QStringLiteral("The team was not saved; nothing was changed.\n\n") + e.message(),
             Dialogs::Icon::Warning);
-        return;
+        return false;
     }
+    markUnchanged();
     Dialogs::tell(this, QStringLiteral("Team Updated Successfully."));
     hide();
     m_lists.buildSchoolList();
+    return true;
 }
 
 void TeamEditor::remove()

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "editors/RecordWindow.h"
 
 class AppContext;
 class MainLists;
 class QLineEdit;
 
 // teamInfo: one team's school, coach, contact and mascot; saves, deletes, or starts the team's
-// report. Closing it with the close box unloads it; the next use makes it anew.
-class TeamEditor : public QWidget
+// report. Closing it with the close box unloads it (after asking about changes); the next use
+// makes it anew.
+class TeamEditor : public RecordWindow
 {
     Q_OBJECT
 public:
@@ -18,11 +19,15 @@ public:
     bool build(qint64 teamPin);
     qint64 teamPin() const { return m_teamPin; }
 
-    void save();
+    bool save() override;
     void remove();
 
 signals:
     void reportRequested(qint64 team);
+
+protected:
+    QString snapshot() const override;
+    QString saveQuestion() const override;
 
 private:
     AppContext& m_app;

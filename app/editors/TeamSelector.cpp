@@ -10,6 +10,7 @@
 #include "shell/Twips.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 
 TeamSelector::TeamSelector(AppContext& app) : QWidget(nullptr, Qt::Window), m_app(app)
 {
@@ -45,4 +46,21 @@ void TeamSelector::choose()
     m_box->setText(QString::number(pinFromKey(KeyedList::keyOf(item))) + QLatin1Char(' ') +
                    item->text());
     hide();
+    emit chosen();
+}
+
+void TeamSelector::keyPressEvent(QKeyEvent* event)
+{
+    // Enter picks the highlighted team; Escape leaves the sheet as it was.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        choose();
+        return;
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

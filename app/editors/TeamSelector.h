@@ -19,6 +19,13 @@ public:
     KeyedList* teamList() const { return m_list; }
     void choose();
 
+signals:
+    // A team was written into the target button.
+    void chosen();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     AppContext& m_app;
     KeyedList* m_list;

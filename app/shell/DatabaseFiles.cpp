@@ -25,8 +25,16 @@ QString DatabaseFiles::newDatabasePath(const QString& school)
     name.remove(QLatin1Char('/'));
     name.remove(QLatin1Char('\\'));
     name.remove(QChar(0));
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        name.clear();
+    // Nor be hidden from the file dialog: no leading dots, and a name when none is left.
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    // File names are limited (255 bytes on most file systems): a long school name is cut.
+    constexpr int MaxBytes = 100;
+    name.truncate(MaxBytes);
+    while (name.toUtf8().size() > MaxBytes || (!name.isEmpty() && name.back().isHighSurrogate()))
+        name.chop(1);
+    if (name.isEmpty())
+        name = QStringLiteral("Cindrel");
     return databaseFolder() + QLatin1Char('/') + name + QLatin1String(".mdb");
 }
 

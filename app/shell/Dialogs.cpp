@@ -10,7 +10,7 @@ namespace {
 struct Answers
 {
     bool answering = false;
-    std::deque<bool> answers;
+    std::deque<Dialogs::Answer> answers;
     std::deque<QString> files;
     QStringList messages;
     QStringList questions;
@@ -46,20 +46,46 @@ void Dialogs::tell(QWidget* parent, const QString& text, Icon icon, const QStrin
     box.exec();
 }
 
+namespace {
+
+Dialogs::Answer nextAnswer(const QString& question)
+{
+    state().questions << question;
+    if (state().answers.empty())
+        return Dialogs::Answer::No;
+    const Dialogs::Answer answer = state().answers.front();
+    state().answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 bool Dialogs::ask(QWidget* parent, const QString& text)
 {
-    if (state().answering) {
-        state().questions << text;
-        if (state().answers.empty())
-            return false;
-        const bool yes = state().answers.front();
-        state().answers.pop_front();
-        return yes;
-    }
+    if (state().answering)
+        return nextAnswer(text) == Answer::Yes;
     QMessageBox box(QMessageBox::NoIcon, appTitle(QString()), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Dialogs::Answer Dialogs::askYesNoCancel(QWidget* parent, const QString& text)
+{
+    if (state().answering)
+        return nextAnswer(text);
+    QMessageBox box(QMessageBox::Question, appTitle(QString()), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter,
@@ -89,7 +115,12 @@ void Dialogs::setAnswering(bool on)
 
 void Dialogs::setNextAnswer(bool yes)
 {
-    state().answers.push_back(yes);
+    state().answers.push_back(yes ? Answer::Yes : Answer::No);
+}
+
+void Dialogs::setNextAnswer(Answer answer)
+{
+    state().answers.push_back(answer);
 }
 
 void Dialogs::setNextOpenFile(const QString& path)

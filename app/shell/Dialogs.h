@@ -7,8 +7,8 @@ class QWidget;
 
 // Every modal message box and file dialog of the program goes through here, so that tests
 // can answer them. In answering mode nothing is shown: messages are recorded, questions take
-// the next queued answer (No when none is queued) and file dialogs the next queued file
-// (cancelled when none is queued).
+// the next queued answer (No when none is queued; a queued Cancel is No to a Yes/No question) and
+// file dialogs the next queued file (cancelled when none is queued).
 class Dialogs
 {
 public:
@@ -19,12 +19,20 @@ public:
         Warning,
         Critical
     };
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
 
     // A message with an OK button only, titled with the application's name unless given.
     static void tell(QWidget* parent, const QString& text, Icon icon = Icon::None,
                      const QString& title = QString());
     // A Yes/No question titled with the application's name; true on Yes.
     static bool ask(QWidget* parent, const QString& text);
+    // A Yes/No/Cancel question titled with the application's name; Cancel when dismissed.
+    static Answer askYesNoCancel(QWidget* parent, const QString& text);
     // The open-file dialog; the chosen path, or empty when cancelled.
     static QString openFile(QWidget* parent, const QString& title, const QString& filter,
                             const QString& startName);
@@ -32,6 +40,7 @@ public:
     // For tests.
     static void setAnswering(bool on);
     static void setNextAnswer(bool yes);
+    static void setNextAnswer(Answer answer);
     static void setNextOpenFile(const QString& path);
     static QStringList messages();
     static QStringList questions();

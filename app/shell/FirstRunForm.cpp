@@ -64,6 +64,7 @@ void FirstRunForm::finish()
         return;
     m_finished = true;
     hide();
+    emit finished();
     if (m_mainWindow)
         m_mainWindow->show();
 }

@@ -15,6 +15,10 @@ public:
     QLineEdit* nameBox() const { return m_nameBox; }
     QLineEdit* schoolBox() const { return m_schoolBox; }
 
+signals:
+    // The user answered or closed the window; the name and school are what they will be.
+    void finished();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

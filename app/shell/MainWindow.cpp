@@ -25,12 +25,14 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -81,7 +83,9 @@ void MainWindow::buildControls()
     m_infoLabel =
         Controls::label(m_infoFrame, QStringLiteral("infoLabel"), QString(), 120, 240, 2415, 1455);
     m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_infoLabel->setWordWrap(true);
+    // One line per value: a long school name is cut at the edge, and the whole text is in the
+    // tooltip.
+    m_infoLabel->setWordWrap(false);
     m_infoLabel->setTextFormat(Qt::PlainText);
     m_infoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -114,6 +118,7 @@ void MainWindow::buildControls()
         });
         connect(l, &QListWidget::itemDoubleClicked, this,
                 [this, l](QListWidgetItem*) { handleDoubleClick(l); });
+        l->installEventFilter(this);
     }
 
     connect(m_runnerAdd, &QPushButton::clicked, this, &MainWindow::addRunner);
@@ -134,12 +139,14 @@ void MainWindow::buildMenus()
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* load = file->addAction(QStringLiteral("&Load"));
     load->setObjectName(QStringLiteral("mnuLoad"));
+    load->setShortcut(QKeySequence::Open);
     connect(load, &QAction::triggered, this, &MainWindow::loadDatabase);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* contents = help->addAction(QStringLiteral("&Contents"));
     contents->setObjectName(QStringLiteral("mnuContents"));
+    contents->setShortcut(QKeySequence::HelpContents);
     connect(contents, &QAction::triggered, this, &MainWindow::showHelpContents);
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
@@ -200,6 +207,12 @@ void MainWindow::setInfo(const QString& text)
 {
     m_infoText = text;
     m_infoLabel->setText(text);
+    m_infoLabel->setToolTip(text);
+}
+
+void MainWindow::updateStatusText()
+{
+    m_statusText->setText(m_app.userName() + QLatin1String("  -  ") + m_app.school());
 }
 
 void MainWindow::tellDatabaseError(const QString& what, const QString& why)
@@ -216,10 +229,22 @@ void MainWindow::startUp()
         m_firstRun = new FirstRunForm(m_app, this);
         m_firstRun->setAttribute(Qt::WA_DeleteOnClose, false);
         m_app.windows().add(m_firstRun);
+        connect(m_firstRun, &FirstRunForm::finished, this, &MainWindow::firstRunFinished);
         m_firstRun->show();
     }
 
     m_app.setDatabasePath(SettingsStore::read(QStringLiteral("Database")));
+    // A new database is named after the school: on a first run, that waits for its answer.
+    if (!m_firstRun || !m_app.databasePath().isEmpty())
+        openStartDatabase();
+    updateStatusText();
+
+    if (!m_firstRun || !m_firstRun->isVisible())
+        show();
+}
+
+void MainWindow::openStartDatabase()
+{
     if (m_app.databasePath().isEmpty()) {
         try {
             m_app.setDatabasePath(DatabaseFiles::makeNewDatabase(m_app.school()));
@@ -227,17 +252,18 @@ void MainWindow::startUp()
             Dialogs::tell(this, e.message(), Dialogs::Icon::Warning);
         }
     }
-
     if (!m_app.databasePath().isEmpty())
         openDatabase(m_app.databasePath());
-
-    m_statusText->setText(m_app.userName() + QLatin1String("  -  ") + m_app.school());
-
     buildSchoolList();
+    m_eventList->clear();
     buildEventList();
+}
 
-    if (!m_firstRun || !m_firstRun->isVisible())
-        show();
+void MainWindow::firstRunFinished()
+{
+    updateStatusText();
+    if (!m_app.connection().isOpen() && m_app.databasePath().isEmpty())
+        openStartDatabase();
 }
 
 bool MainWindow::openDatabase(const QString& path)
@@ -256,9 +282,8 @@ bool MainWindow::openDatabase(const QString& path)
 
 void MainWindow::loadDatabase()
 {
-    QString startFolder = QFileInfo(m_app.databasePath()).absolutePath();
-    if (m_app.databasePath().isEmpty())
-        startFolder = DatabaseFiles::databaseFolder();
+    // The folder where the program keeps the coach's databases.
+    const QString startFolder = DatabaseFiles::databaseFolder();
     const QString chosen = Dialogs::openFile(this, QStringLiteral("Open Stats File"),
                                              QStringLiteral("Cindrel Databases (*.mdb)"),
                                              startFolder + QLatin1String("/*.mdb"));
@@ -328,9 +353,16 @@ void MainWindow::buildTeamList(std::optional<qint64> team)
             RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
                              QString::number(*team),
                          m_app.connection());
+            // By name, so that a saved runner keeps its place in the list.
+            QList<std::pair<QString, qint64>> runners;
             for (; !rs.eof(); rs.moveNext())
-                m_teamList->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
-                                         rs.field(QStringLiteral("Name")).text());
+                runners.append({rs.field(QStringLiteral("Name")).text(),
+                                rs.field(QStringLiteral("Pin")).toInt()});
+            std::stable_sort(runners.begin(), runners.end(), [](const auto& a, const auto& b) {
+                return QString::localeAwareCompare(a.first, b.first) < 0;
+            });
+            for (const auto& [name, pin] : runners)
+                m_teamList->addKeyedItem(pinKey(pin), name);
         } catch (const DatabaseError& e) {
             tellDatabaseError(QStringLiteral("The runners could not be read."), e.message());
         }
@@ -356,16 +388,34 @@ void MainWindow::buildMeetList()
             RecordSet rs(QStringLiteral("SELECT * From Meets_Info WHERE Team_Pin=") +
                              QString::number(pinFromKey(teamKey)),
                          m_app.connection());
+            struct Line
+            {
+                QDateTime when;
+                QString text;
+                qint64 pin;
+            };
+            QList<Line> meets;
             for (; !rs.eof(); rs.moveNext()) {
-                QString text = rs.field(QStringLiteral("MeetTime")).text() + QLatin1Char(' ') +
-                               rs.field(QStringLiteral("HostingSchool")).text();
+                const Field time = rs.field(QStringLiteral("MeetTime"));
+                QString text = (time.isNull() || time.text().isEmpty() ? QStringLiteral("(no date)")
+                                                                       : time.text()) +
+                               QLatin1Char(' ') + rs.field(QStringLiteral("HostingSchool")).text();
                 const Field place = rs.field(QStringLiteral("Place"));
                 if (!place.isNull() && !place.text().isEmpty() &&
                     place.text() != QLatin1String("0"))
                     text += QLatin1Char(' ') + place.text();
-                m_meetList->addKeyedItem(pinKey(rs.field(QStringLiteral("Meet_Pin")).toInt()),
-                                         text);
+                meets.append(
+                    {time.toDateTime(), text, rs.field(QStringLiteral("Meet_Pin")).toInt()});
             }
+            // In date order, whatever text form an older file keeps its dates in; meets
+            // without a date last.
+            std::stable_sort(meets.begin(), meets.end(), [](const Line& a, const Line& b) {
+                if (a.when.isValid() != b.when.isValid())
+                    return a.when.isValid();
+                return a.when < b.when;
+            });
+            for (const Line& m : meets)
+                m_meetList->addKeyedItem(pinKey(m.pin), m.text);
         } catch (const DatabaseError& e) {
             tellDatabaseError(QStringLiteral("The meets could not be read."), e.message());
         }
@@ -635,6 +685,25 @@ void MainWindow::closeEvent(QCloseEvent* event)
     SettingsStore::write(QStringLiteral("UserName"), m_app.userName());
     SettingsStore::write(QStringLiteral("School"), m_app.school());
     SettingsStore::write(QStringLiteral("Database"), m_app.databasePath());
-    m_app.windows().closeAll();
+    // An editor whose changes the user chose to keep open keeps the program open too.
+    if (!m_app.windows().closeAll()) {
+        event->ignore();
+        return;
+    }
     event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a list item opens it, as a double-click does.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        for (KeyedList* l : {m_schoolList, m_teamList, m_meetList, m_eventList}) {
+            if (watched == l && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                handleDoubleClick(l);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -74,8 +74,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Opens the database named in the settings, or makes one named after the school, and
+    // fills the lists.
+    void openStartDatabase();
+    void firstRunFinished();
+    void updateStatusText();
     void buildControls();
     void buildMenus();
     void buildStatusBar();

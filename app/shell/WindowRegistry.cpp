@@ -10,13 +10,14 @@ void WindowRegistry::add(QWidget* window)
     m_windows.append(window);
 }
 
-void WindowRegistry::closeAll()
+bool WindowRegistry::closeAll()
 {
     const auto windows = m_windows;
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
-        if (*it)
-            (*it)->close();
+        if (*it && !(*it)->close())
+            return false;
     }
+    return true;
 }
 
 QList<QWidget*> WindowRegistry::loaded() const

@@ -10,8 +10,9 @@ class WindowRegistry
 {
 public:
     void add(QWidget* window);
-    // Closes every registered window that still exists, the most recently loaded first.
-    void closeAll();
+    // Closes every registered window that still exists, the most recently loaded first;
+    // false when one of them refused (an editor whose changes the user kept).
+    bool closeAll();
     QList<QWidget*> loaded() const;
 
 private:

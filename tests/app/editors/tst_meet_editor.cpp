@@ -205,16 +205,21 @@ private slots:
                  QStringList({"4/11/2026 North North Field", "4/18/2026 North O'Hare Field"}));
     }
 
-    void aHostAndDateNeverChosenStayAsTheyAre()
+    void aNewMeetSavesTheDateItShowsAndNoHost()
     {
         QTest::mouseClick(h->window().findChild<QPushButton*>("meetAdd"), Qt::LeftButton);
         editor = h->window().windows().meetEditor();
+        QCOMPARE(control<QCalendarWidget>("timeBox")->selectedDate(), QDate::currentDate());
         pressSave();
         QVERIFY(Dialogs::messages().isEmpty());
         RecordSet rs(QStringLiteral("SELECT * FROM Meets WHERE Pin=%1").arg(editor->meetPin()),
                      h->check());
         QVERIFY(rs.field("HostingTeam").isNull());
-        QVERIFY(rs.field("MeetTime").isNull());
+        // Stored in the one sortable form.
+        RecordSet stored(QStringLiteral("SELECT MeetTime AS Stored FROM Meets WHERE Pin=%1")
+                             .arg(editor->meetPin()),
+                         h->check());
+        QCOMPARE(stored.field("Stored").text(), QDate::currentDate().toString(Qt::ISODate));
         QCOMPARE(rs.field("Weather").text(), QStringLiteral("New Meet"));
     }
 
@@ -347,6 +352,166 @@ private slots:
         QCOMPARE(h->count("SELECT count(*) FROM Events"), 17);
         QCOMPARE(h->count("SELECT count(*) FROM Event_to_Runner"), 41);
         QCOMPARE(AppHarness::texts(h->window().meetList()), QStringList({"4/18/2026 "}));
+    }
+
+    void screenReadersHearWhoRuns()
+    {
+        open(m_a);
+        auto said = [this](const char* name) {
+            return control<QWidget>(name)->accessibleName();
+        };
+        QCOMPARE(said("runnerButton_0"), QStringLiteral("100 Meter Dash, first entry: Adams, Ann"));
+        QCOMPARE(said("runner2Button_0"),
+                 QStringLiteral("100 Meter Dash, second entry: Brown, Bo"));
+        QCOMPARE(said("runnerButton_1"), QStringLiteral("200 Meter Dash, first entry: no runner"));
+        QCOMPARE(said("runnerButton_14"), QStringLiteral("400 Meter Relay, leg 2: no runner"));
+        QCOMPARE(said("schoolBox"), QStringLiteral("Hosting School: North"));
+        pick("runnerButton_14", m_cy);
+        QCOMPARE(said("runnerButton_14"), QStringLiteral("400 Meter Relay, leg 2: Cole, Cy"));
+        QTest::mouseClick(control<QPushButton>("schoolBox"), Qt::LeftButton);
+        KeyedList* hosts = h->window().windows().teamSelector()->teamList();
+        AppHarness::doubleClick(hosts, hosts->row(hosts->itemWithKey(pinKey(m_central))));
+        QCOMPARE(said("schoolBox"), QStringLiteral("Hosting School: Central"));
+    }
+
+    void marksBeyondTheirUnit_data()
+    {
+        QTest::addColumn<QString>("runner");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("75 seconds") << "runnerButton_2"
+                                    << "measure2Box_2"
+                                    << "75"
+                                    << "Secs";
+        QTest::newRow("60 seconds") << "runnerButton_2"
+                                    << "measure2Box_2"
+                                    << "60"
+                                    << "Secs";
+        QTest::newRow("59.99 seconds") << "runnerButton_2"
+                                       << "measure2Box_2"
+                                       << "59.99"
+                                       << "";
+        QTest::newRow("14 inches") << "runnerButton_8"
+                                   << "measure2Box_8"
+                                   << "14"
+                                   << "Inches";
+        QTest::newRow("12 inches") << "runner2Button_8"
+                                   << "measure2Box2_8"
+                                   << "12"
+                                   << "Inches";
+        QTest::newRow("11.75 inches") << "runnerButton_8"
+                                      << "measure2Box_8"
+                                      << "11.75"
+                                      << "";
+        QTest::newRow("relay 61 seconds") << "runnerButton_13"
+                                          << "measure2Box_13"
+                                          << "61"
+                                          << "Secs";
+    }
+    void marksBeyondTheirUnit()
+    {
+        QFETCH(QString, runner);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, named);
+        open(m_b);
+        pick(runner, m_dee);
+        type(box, typed);
+        const QString before = h->dumpAll();
+        pressSave();
+        if (named.isEmpty()) {
+            QVERIFY(Dialogs::messages().isEmpty());
+            QVERIFY(!editor->isVisible());
+            return;
+        }
+        QCOMPARE(h->dumpAll(), before);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(Dialogs::messages().size(), 1);
+        QVERIFY2(Dialogs::messages().first().contains(named + " box holds \"" + typed + '"'),
+                 qPrintable(Dialogs::messages().first()));
+        QCOMPARE(editor->focusWidget(), control<QLineEdit>(box));
+    }
+
+    void aRunnerTakesOneEntryOfAnEvent_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("both entries of the 200") << "runnerButton_1"
+                                                 << "runner2Button_1" << false;
+        QTest::newRow("two legs of a relay") << "runnerButton_13"
+                                             << "runnerButton_15" << false;
+        QTest::newRow("two events") << "runnerButton_0"
+                                    << "runnerButton_1" << true;
+        QTest::newRow("two relays") << "runnerButton_13"
+                                    << "runnerButton_17" << true;
+    }
+    void aRunnerTakesOneEntryOfAnEvent()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, taken);
+        open(m_b);
+        pick(first, m_dee);
+        const QString label = QString(second).replace("Button", "Label");
+        const QString before = hidden(label);
+        QTest::mouseClick(control<QPushButton>(second), Qt::LeftButton);
+        RunnerSelector* picker = h->window().windows().runnerSelector();
+        KeyedList* list = picker->runnerList();
+        AppHarness::doubleClick(list, list->row(list->itemWithKey(pinKey(m_dee))));
+        QCOMPARE(caption(second).isEmpty(), !taken);
+        QCOMPARE(picker->isVisible(), !taken);
+        if (!taken) {
+            QCOMPARE(hidden(label), before);
+            QCOMPARE(Dialogs::messages().size(), 1);
+            QVERIFY(Dialogs::messages().first().startsWith("Diaz, Dee is already entered in the "));
+        }
+    }
+
+    void closingAfterAChangeAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("weather");
+        QTest::newRow("yes") << int(Dialogs::Answer::Yes) << true << "Hail";
+        QTest::newRow("no") << int(Dialogs::Answer::No) << true << "Windy";
+        QTest::newRow("cancel") << int(Dialogs::Answer::Cancel) << false << "Windy";
+    }
+    void closingAfterAChangeAsks()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(QString, weather);
+        open(m_a);
+        // Unchanged, Escape closes without a question.
+        QTest::keyClick(control<QLineEdit>("weatherBox"), Qt::Key_Escape);
+        QVERIFY(!editor->isVisible());
+        QVERIFY(Dialogs::questions().isEmpty());
+        open(m_a);
+        type("weatherBox", "Hail");
+        Dialogs::setNextAnswer(Dialogs::Answer(answer));
+        QTest::keyClick(control<QLineEdit>("weatherBox"), Qt::Key_Escape);
+        QCOMPARE(Dialogs::questions(), QStringList({"Save the changes to this meet?"}));
+        QCOMPARE(!editor->isVisible(), closed);
+        RecordSet rs(QStringLiteral("SELECT Weather FROM Meets WHERE Pin=%1").arg(m_a), h->check());
+        QCOMPARE(rs.field("Weather").text(), weather);
+    }
+
+    void aNewMeetOffersItsPlaceholderAndEnterSaves()
+    {
+        QTest::mouseClick(h->window().findChild<QPushButton*>("meetAdd"), Qt::LeftButton);
+        editor = h->window().windows().meetEditor();
+        QLineEdit* weather = control<QLineEdit>("weatherBox");
+        QCOMPARE(weather->selectedText(), QStringLiteral("New Meet"));
+        QTest::keyClicks(weather, "Dry");
+        QCOMPARE(weather->text(), QStringLiteral("Dry"));
+        QTest::keyClick(weather, Qt::Key_Return);
+        QVERIFY(!editor->isVisible());
+        RecordSet rs(
+            QStringLiteral("SELECT Weather FROM Meets WHERE Pin=%1").arg(editor->meetPin()),
+            h->check());
+        QCOMPARE(rs.field("Weather").text(), QStringLiteral("Dry"));
     }
 
 private:

@@ -103,6 +103,25 @@ private slots:
         QCOMPARE(Dialogs::messages().size(), 1);
     }
 
+    void escapeCancelsAndTheTeamPickerTakesEnter()
+    {
+        RunnerSelector* runners = h->window().windows().runnerSelector();
+        runners->build(m_central, &button, &label);
+        ProgramWindows::present(runners);
+        QTest::keyClick(runners->runnerList(), Qt::Key_Escape);
+        QVERIFY(!runners->isVisible());
+        TeamSelector* teams = h->window().windows().teamSelector();
+        teams->build(&button);
+        ProgramWindows::present(teams);
+        teams->teamList()->selectRow(rowOf(teams->teamList(), m_north));
+        QTest::keyClick(teams->teamList(), Qt::Key_Return);
+        QVERIFY(!teams->isVisible());
+        QCOMPARE(button.text(), QString::number(m_north) + " North");
+        ProgramWindows::present(teams);
+        QTest::keyClick(teams->teamList(), Qt::Key_Escape);
+        QVERIFY(!teams->isVisible());
+    }
+
     void choosingATeamWritesPinAndSchool()
     {
         TeamSelector* picker = h->window().windows().teamSelector();

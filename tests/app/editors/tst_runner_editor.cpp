@@ -106,6 +106,8 @@ private slots:
         QCOMPARE(editor->windowTitle(), QStringLiteral("Runner Information"));
         QCOMPARE(box("nameLabel_0")->text(), QStringLiteral("First"));
         QCOMPARE(box("nameLabel_1")->text(), QStringLiteral("Last"));
+        // Typing replaces the placeholder.
+        QCOMPARE(box("nameLabel_0")->selectedText(), QStringLiteral("First"));
         QCOMPARE(box("phoneLabel")->text(), QString());
         QCOMPARE(address()->toPlainText(), QString());
         QCOMPARE(editor->findChild<KeyedList*>("teamBox")->selectedKey(), pinKey(m_central));
@@ -113,9 +115,52 @@ private slots:
         QCOMPARE(Dialogs::messages(), QStringList({"Runner Updated Successfully."}));
         QVERIFY(!editor->isVisible());
         QCOMPARE(stored("Name", m_ann), QStringLiteral("Last, First"));
-        // The save rewrites the team link, so the runner now comes after the others.
         QCOMPARE(AppHarness::texts(h->window().teamList()),
                  QStringList({"Jones, Bo", "Last, First"}));
+    }
+
+    void theGrade_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("9") << "9"
+                           << "9";
+        QTest::newRow("12 with blanks") << " 12 "
+                                        << "12";
+        QTest::newRow("empty") << ""
+                               << "";
+        for (const char* bad : {"13", "0", "x", "9.5", "-1"})
+            QTest::newRow(bad) << bad << "<refused>";
+    }
+    void theGrade()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        h->check().execute("UPDATE Runners SET Grade=10 WHERE Pin=" + QString::number(m_bo));
+        open(m_bo);
+        QCOMPARE(box("gradeBox")->text(), QStringLiteral("10"));
+        QCOMPARE(box("gradeBox")->accessibleName(), QStringLiteral("Grade"));
+        retype(box("gradeBox"), typed);
+        press("updateButton");
+        if (stored == "<refused>") {
+            QVERIFY(editor->isVisible());
+            QVERIFY(Dialogs::messages().first().contains("Grade box holds"));
+            QCOMPARE(this->stored("Grade", m_bo), QStringLiteral("10"));
+        } else {
+            QVERIFY(!editor->isVisible());
+            QCOMPARE(this->stored("Grade", m_bo), stored);
+        }
+    }
+
+    void closingAfterAChangeAsksAndYesSaves()
+    {
+        open(m_bo);
+        retype(box("phoneLabel"), "555-0199");
+        Dialogs::setNextAnswer(Dialogs::Answer::Yes);
+        QTest::keyClick(box("phoneLabel"), Qt::Key_Escape);
+        QCOMPARE(Dialogs::questions(), QStringList({"Save the changes to this runner?"}));
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(stored("PhoneNumber", m_bo), QStringLiteral("555-0199"));
     }
 
     void typedTextIsStoredExactlyAsTyped()

@@ -57,6 +57,7 @@ private slots:
         open(m_north);
         QCOMPARE(editor->windowTitle(), QStringLiteral("Team Information"));
         QCOMPARE(box("schoolLabel")->text(), QStringLiteral("New Team"));
+        QCOMPARE(box("schoolLabel")->selectedText(), QStringLiteral("New Team"));
         QCOMPARE(box("coachLabel")->text(), QString());
         QCOMPARE(box("contactLabel")->accessibleName(), QStringLiteral("Contact #"));
         const QMap<QString, QString> typed{
@@ -108,6 +109,8 @@ private slots:
         box("coachLabel")->setText("typed, never saved");
         QPointer<TeamEditor> first = editor;
         editor->close();
+        // Asked first; the answer when none is queued is No.
+        QCOMPARE(Dialogs::questions(), QStringList({"Save the changes to this team?"}));
         QTRY_VERIFY(!first);
         open(m_central);
         QCOMPARE(box("coachLabel")->text(), QStringLiteral("Lee Park"));

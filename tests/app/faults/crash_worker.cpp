@@ -41,7 +41,8 @@ bool failed()
 // by halves would show two of them.
 void fillSheet(MeetEditor* editor, qint64 generation)
 {
-    const QString value = QString::number(generation % 1000);
+    // Below 12, so that every box holds a mark the sheet accepts (inches, seconds).
+    const QString value = QString::number(generation % 12);
     for (QLineEdit* box : editor->findChildren<QLineEdit*>()) {
         const QString name = box->objectName();
         if (name == QLatin1String("weatherBox"))

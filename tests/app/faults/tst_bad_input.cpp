@@ -201,7 +201,7 @@ private slots:
             meetPin = f.addMeet(team, "2026-04-11");
             for (int type = 1; type <= 17; ++type)
                 for (qint64 join : f.slotPins(meetPin, type))
-                    f.fillSlot(join, ann, 0, 12, 1, 10);
+                    f.fillSlot(join, ann, 0, 11, 1, 10);
         });
         QStringList sent;
         h.app().connection().setStatementObserver([&sent](const QString& sql) { sent << sql; });

@@ -263,6 +263,9 @@ private slots:
         press(first, QStringLiteral("submitButton"));
         QVERIFY(w->isVisible());
         QCOMPARE(w->eventList()->count(), 17);
+        // The database is named after the school just typed, and the status bar says who.
+        QCOMPARE(app->databasePath(), folder->file("db/CentralHigh.mdb"));
+        QCOMPARE(w->statusText(), QStringLiteral("Dana O'Neil  -  Central High"));
         check = std::make_unique<Connection>();
         check->open(Connection::connectionStringFor(app->databasePath()));
     }
@@ -359,9 +362,9 @@ private slots:
             QVERIFY2(Dialogs::messages().isEmpty(), qPrintable(Dialogs::messages().join('\n')));
             QVERIFY(!editor->isVisible());
         }
-        // The meet list, in the order the meets were entered.
+        // The meet list, in date order although entered out of it.
         QStringList listed;
-        for (int m = 0; m < 4; ++m)
+        for (int m : {1, 3, 0, 2})
             listed << dateText(kMeetDates[m]) + ' ' + kTeams[kMeetHosts[m]].school + ' ' +
                           kMeetPlaces[m];
         QCOMPARE(AppHarness::texts(w->meetList()), listed);
@@ -401,7 +404,7 @@ private slots:
                  QStringList({"Adams, Ann", "Brown, Bo", "Cole, Cy", "D\u00edaz, Dee"}));
         selectTeam(1);
         QCOMPARE(AppHarness::texts(w->teamList()),
-                 QStringList({"Grant, Gus", "Hill, Hana", "Ito, Ike", "Fox, Flo"}));
+                 QStringList({"Fox, Flo", "Grant, Gus", "Hill, Hana", "Ito, Ike"}));
         // The deleted runner's slots stay on their sheets, empty; the moved runner's results
         // stay where they were made.
         QCOMPARE(count("SELECT count(*) FROM Events_View WHERE Runner_Pin=0"),
@@ -559,6 +562,22 @@ private slots:
             verifyInOrder(text, expected);
             QVERIFY(!text.contains(listedName(kMoved)));
         }
+    }
+
+    // Last, so that the reports above see only the season's four meets.
+    void aMeetSavedWithoutTouchingTheCalendarIsDatedToday()
+    {
+        selectTeam(0);
+        press(w.get(), QStringLiteral("meetAdd"));
+        MeetEditor* editor = w->windows().meetEditor();
+        retype(child<QLineEdit>(editor, "weatherBox"), QStringLiteral("Clear"));
+        press(editor, QStringLiteral("updateButton"));
+        QVERIFY(!editor->isVisible());
+        RecordSet rs(
+            QStringLiteral("SELECT MeetTime FROM Meets WHERE Pin=%1").arg(editor->meetPin()),
+            *check);
+        QCOMPARE(rs.field("MeetTime").toDateTime().date(), QDate::currentDate());
+        QVERIFY(AppHarness::texts(w->meetList()).contains(dateText(QDate::currentDate()) + ' '));
     }
 
 private:

@@ -12,6 +12,8 @@
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,8 +110,9 @@ private slots:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Cindrel 1.0"));
         QCOMPARE(texts(m_window->schoolList()), QStringList({"Central", "North"}));
         QCOMPARE(m_window->schoolList()->selectedKey(), pinKey(m_central));
-        QCOMPARE(texts(m_window->teamList()), QStringList({"Smith, Ann", "Jones, Bo"}));
-        QCOMPARE(KeyedList::keyOf(m_window->teamList()->item(0)), pinKey(m_ann));
+        // Runners by name, whatever order they were added in.
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Jones, Bo", "Smith, Ann"}));
+        QCOMPARE(KeyedList::keyOf(m_window->teamList()->item(1)), pinKey(m_ann));
         // Time, host and place; a meet without host or place shows its time and a blank.
         QCOMPARE(texts(m_window->meetList()),
                  QStringList({"4/11/2026 North North Field", "4/18/2026 "}));
@@ -137,7 +140,7 @@ private slots:
 
     void infoPanelTextsForRunnersAndMeets()
     {
-        click(m_window->teamList(), 0);
+        click(m_window->teamList(), 1);
         QCOMPARE(m_window->infoText(),
                  QStringLiteral("Name:          Smith, Ann\r\nPhone:         555-0101\r\n"
                                 "Address:       1 Elm St"));
@@ -254,7 +257,7 @@ private slots:
     {
         QSignalSpy report(m_window.get(), &MainWindow::eventReportRequested);
 
-        doubleClick(m_window->teamList(), 1);
+        doubleClick(m_window->teamList(), 0);
         RunnerEditor* runner = m_window->windows().runnerEditor();
         QVERIFY(runner->isVisible());
         QCOMPARE(runner->runnerPin(), m_bo);
@@ -288,6 +291,36 @@ private slots:
         QCOMPARE(teams->selectedKey(), pinKey(m_north));
         QCOMPARE(texts(m_window->teamList()), QStringList({"Diaz, Cy"}));
         QVERIFY(m_window->infoText().startsWith("School:        North"));
+    }
+
+    void enterOpensAListItemAndTheMenusHaveTheirKeys()
+    {
+        KeyedList* runners = m_window->teamList();
+        runners->selectRow(1);
+        QTest::keyClick(runners, Qt::Key_Return);
+        QVERIFY(m_window->windows().runnerEditor()->isVisible());
+        QCOMPARE(m_window->windows().runnerEditor()->runnerPin(), m_ann);
+        QCOMPARE(m_window->findChild<QAction*>("mnuLoad")->shortcut(),
+                 QKeySequence(QKeySequence::Open));
+        QCOMPARE(m_window->findChild<QAction*>("mnuContents")->shortcut(),
+                 QKeySequence(QKeySequence::HelpContents));
+        // A long school name stays on its one line of the info panel.
+        QVERIFY(!m_window->findChild<QLabel*>("infoLabel")->wordWrap());
+    }
+
+    void meetsAreListedByDateWhateverFormTheDateIsIn()
+    {
+        Connection c;
+        c.open(Connection::connectionStringFor(m_trackPath));
+        TrackFixture f(c);
+        // Older files hold dates as other programs wrote them, and meets without one.
+        f.addMeet(m_central, "10/2/2025", m_north);
+        f.addMeet(m_central, "4/12/2026 3:30:00 PM");
+        f.addMeet(m_central, QString(), m_north);
+        m_window->buildMeetList();
+        QCOMPARE(texts(m_window->meetList()),
+                 QStringList({"10/2/2025 North", "4/11/2026 North North Field",
+                              "4/12/2026 3:30 PM ", "4/18/2026 ", "(no date) North"}));
     }
 };
 

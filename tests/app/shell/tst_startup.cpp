@@ -9,6 +9,7 @@
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -39,12 +40,9 @@ private slots:
             QVERIFY(first->isVisible());
             QCOMPARE(first->windowTitle(), QStringLiteral("Cindrel First Run"));
             QVERIFY(!w.isVisible());
-            // The school is still unknown when the database is made.
-            QCOMPARE(app.databasePath(), folder.file("db/.mdb"));
-            QVERIFY(QFileInfo::exists(folder.file("db/.mdb")));
-            QCOMPARE(w.statusText(), QStringLiteral("  -  "));
-            QCOMPARE(w.eventList()->count(), 17);
-            QCOMPARE(w.schoolList()->count(), 0);
+            // The database waits for the school's name.
+            QCOMPARE(app.databasePath(), QString());
+            QVERIFY(QDir(folder.file("db")).entryList(QDir::Files | QDir::Hidden).isEmpty());
 
             QTest::keyClicks(first->nameBox(), "Pat Coach");
             QTest::keyClicks(first->schoolBox(), "North Valley High");
@@ -52,25 +50,27 @@ private slots:
             QVERIFY(!first->isVisible());
             QVERIFY(w.isVisible());
             QCOMPARE(app.userName(), QStringLiteral("Pat Coach"));
-            // Status bar and database name keep what start-up knew.
-            QCOMPARE(w.statusText(), QStringLiteral("  -  "));
+            QCOMPARE(app.databasePath(), folder.file("db/NorthValleyHigh.mdb"));
+            QVERIFY(app.connection().isOpen());
+            QCOMPARE(w.statusText(), QStringLiteral("Pat Coach  -  North Valley High"));
+            QCOMPARE(w.eventList()->count(), 17);
+            QCOMPARE(w.schoolList()->count(), 0);
             // Nothing is written before the main window closes.
             QCOMPARE(setting(folder, "UserName"), QString());
             w.close();
         }
         QCOMPARE(setting(folder, "UserName"), QStringLiteral("Pat Coach"));
         QCOMPARE(setting(folder, "School"), QStringLiteral("North Valley High"));
-        QCOMPARE(setting(folder, "Database"), folder.file("db/.mdb"));
+        QCOMPARE(setting(folder, "Database"), folder.file("db/NorthValleyHigh.mdb"));
 
         AppContext app;
         MainWindow w(app);
         w.startUp();
         QVERIFY(!w.firstRunForm());
         QVERIFY(w.isVisible());
-        QCOMPARE(app.databasePath(), folder.file("db/.mdb"));
+        QCOMPARE(app.databasePath(), folder.file("db/NorthValleyHigh.mdb"));
         QCOMPARE(w.statusText(), QStringLiteral("Pat Coach  -  North Valley High"));
         w.close();
-        QCOMPARE(setting(folder, "Database"), folder.file("db/.mdb"));
     }
 
     void oneBoxFilledAsksAgainNextTime()
@@ -137,7 +137,8 @@ private slots:
         AppContext app;
         MainWindow w(app);
         w.startUp();
-        QCOMPARE(app.databasePath(), folder.file("db/....UpOut.mdb"));
+        // Nor become a hidden file.
+        QCOMPARE(app.databasePath(), folder.file("db/UpOut.mdb"));
         w.close();
     }
 
