@@ -4,6 +4,8 @@
 #include "reports/ReportText.h"
 #include "shell/AppContext.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const kWords[18] = {"",           "100",       "200",     "400",         "800",
@@ -17,6 +19,40 @@ QString tag(const QString& name)
 }
 
 } // namespace
+
+QList<MeetReport::Entry> MeetReport::sheetOrder(RecordSet& rows, bool relay)
+{
+    QList<Entry> placed, unplaced;
+    for (; !rows.eof(); rows.moveNext()) {
+        if (rows.field(QStringLiteral("Runners_Name")).isNull())
+            continue;
+        Entry e{rows.field(QStringLiteral("Runners_Name")).text(),
+                rows.field(QStringLiteral("MeasureTime")).text(),
+                rows.field(QStringLiteral("Place")).text(),
+                rows.field(QStringLiteral("Points")).text(),
+                rows.field(QStringLiteral("Place")).toDouble(),
+                rows.field(QStringLiteral("JoinPin")).toInt()};
+        if (e.order > 0)
+            placed << e;
+        else
+            unplaced << e;
+    }
+    if (relay) {
+        // The legs in the order they were entered; the result is the first leg's.
+        QList<Entry> legs = placed + unplaced;
+        std::sort(legs.begin(), legs.end(),
+                  [](const Entry& a, const Entry& b) { return a.join < b.join; });
+        if (!legs.isEmpty() && legs[0].order <= 0)
+            legs[0].place.clear();
+        return legs;
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Entry& a, const Entry& b) { return a.order < b.order; });
+    // An entry that was not placed has no place to print.
+    for (Entry& e : unplaced)
+        e.place.clear();
+    return placed + unplaced;
+}
 
 QString MeetReport::slotWord(int type)
 {
@@ -49,52 +85,38 @@ Report MeetReport::build(AppContext& app, qint64 meet)
                              QStringLiteral(" AND Type = ") + QString::number(type) +
                              (relay ? QString() : QStringLiteral(" ORDER BY Place ASC")),
                          app.connection());
-        // A slot that the meet lacks is filled with empty text.
-        auto entry = [&](const QString& runner, const QString& time, const QString& place,
-                         const QString& points) {
-            out << Report::Replacement{tag(runner),
-                                       ReportText::rtf(rows.text(QStringLiteral("Runners_Name")))}
-                << Report::Replacement{tag(time),
-                                       ReportText::rtf(rows.text(QStringLiteral("MeasureTime")))}
-                << Report::Replacement{tag(place),
-                                       ReportText::rtf(rows.text(QStringLiteral("Place")))}
-                << Report::Replacement{tag(points),
-                                       ReportText::rtf(rows.text(QStringLiteral("Points")))};
+        const QList<Entry> entries = sheetOrder(rows, relay);
+        // A slot that the meet lacks, or that has no runner, is filled with empty text.
+        const Entry none;
+        auto at = [&entries, &none](int i) -> const Entry& {
+            return i < entries.size() ? entries[i] : none;
+        };
+        auto entry = [&out](const Entry& e, const QString& runner, const QString& time,
+                            const QString& place, const QString& points) {
+            out << Report::Replacement{tag(runner), ReportText::rtf(e.name)}
+                << Report::Replacement{tag(time), ReportText::rtf(e.time)}
+                << Report::Replacement{tag(place), ReportText::rtf(e.place)}
+                << Report::Replacement{tag(points), ReportText::rtf(e.points)};
         };
         if (!relay) {
-            entry(QStringLiteral("RUNNER") + word, QStringLiteral("TIME") + word,
+            entry(at(0), QStringLiteral("RUNNER") + word, QStringLiteral("TIME") + word,
                   QStringLiteral("PLACE") + word, QStringLiteral("POINTS") + word);
-            rows.moveNext();
-            entry(QStringLiteral("2RUNNER") + word, QStringLiteral("2TIME") + word,
+            entry(at(1), QStringLiteral("2RUNNER") + word, QStringLiteral("2TIME") + word,
                   QStringLiteral("2PLACE") + word, QStringLiteral("2POINTS") + word);
             continue;
         }
         // The relay's result is the one the meet sheet shows and saves: that of the first leg
         // with a runner. A leg whose runner was deleted is an empty slot, and the relay's
         // result stays with the legs that are left.
-        QStringList names;
-        QString time, place, points;
-        for (int leg = 1; leg <= 4; ++leg, rows.moveNext()) {
-            names << rows.text(QStringLiteral("Runners_Name"));
-            const QString runner = rows.text(QStringLiteral("Runner_Pin"));
-            if (time.isNull() && !runner.isEmpty() && runner != QLatin1String("0")) {
-                time = rows.text(QStringLiteral("MeasureTime"));
-                place = rows.text(QStringLiteral("Place"));
-                points = rows.text(QStringLiteral("Points"));
-            }
-        }
         const QString relayWord = word + QStringLiteral("RELAY");
-        out << Report::Replacement{tag(QStringLiteral("1RUNNER") + word), ReportText::rtf(names[0])}
-            << Report::Replacement{tag(QStringLiteral("TIME") + relayWord), ReportText::rtf(time)}
-            << Report::Replacement{tag(QStringLiteral("PLACE") + relayWord), ReportText::rtf(place)}
-            << Report::Replacement{tag(QStringLiteral("POINTS") + relayWord),
-                                   ReportText::rtf(points)};
+        entry(at(0), QStringLiteral("1RUNNER") + word, QStringLiteral("TIME") + relayWord,
+              QStringLiteral("PLACE") + relayWord, QStringLiteral("POINTS") + relayWord);
         // The second leg's own placeholder: "<2RUNNER400>" belongs to the 400's second entry.
         for (int leg = 2; leg <= 4; ++leg)
             out << Report::Replacement{tag(QString::number(leg) + QStringLiteral("RUNNER") + word),
-                                       ReportText::rtf(names[leg - 1])};
+                                       ReportText::rtf(at(leg - 1).name)};
         out << Report::Replacement{tag(QStringLiteral("2RUNNER") + relayWord),
-                                   ReportText::rtf(names[1])};
+                                   ReportText::rtf(at(1).name)};
     }
     return Report(QStringLiteral("meet.rtf"), out);
 }

@@ -14,7 +14,14 @@ Report::Report(const QString& templateName, QList<Replacement> replacements)
 
 QString Report::document() const
 {
-    QString text = ReportText::readTextFile(ReportText::templatePath(m_template));
+    const QString path = ReportText::templatePath(m_template);
+    QString text = ReportText::readTextFile(path);
+    // Checked here, so that the message names the template and not the work file made from it.
+    if (!text.trimmed().startsWith(QLatin1String("{\\rtf")))
+        throw ReportError(
+            QStringLiteral("The report template \"%1\" is not an RTF file. Put the template that "
+                           "came with the program back in its place.")
+                .arg(path));
     for (const auto& [placeholder, value] : m_replacements)
         ReportText::replace(text, placeholder, value);
     return text;
@@ -37,9 +44,11 @@ bool Report::present(QWidget* parent) const
         print->Release();
         print = nullptr;
         if (result.number != 0)
-            throw ReportError(QStringLiteral("The report cannot be shown: %1 (error %2)")
-                                  .arg(result.description)
-                                  .arg(result.number));
+            throw ReportError(
+                QStringLiteral("The report made from the template \"%1\" cannot be shown: %2 "
+                               "(error %3)")
+                    .arg(ReportText::templatePath(m_template), result.description)
+                    .arg(result.number));
         return true;
     } catch (const ReportError& e) {
         if (print)

@@ -16,14 +16,15 @@ QString blanks(int n)
 
 QString ReportFragments::eventHistory(const QList<EventRow>& rows)
 {
+    // The date column holds the longest short date ("12/31/2026") and a blank.
     QString text = QLatin1String("Measure/Time") + blanks(8) + QLatin1String("Name") + blanks(21) +
-                   QLatin1String("Date") + blanks(6) + QLatin1String("Meet") + Line;
+                   QLatin1String("Date") + blanks(7) + QLatin1String("Meet") + Line;
     qint64 lastEvent = -1;
     qint64 lastRunner = -1;
     for (const EventRow& r : rows) {
         if (r.eventPin != lastEvent || r.runnerPin != lastRunner) {
             text += ReportText::column(r.measureTime, 20) + ReportText::column(r.runnerName, 25) +
-                    ReportText::column(r.meetTime, 10) + ReportText::rtf(r.host) + Line;
+                    ReportText::column(r.meetTime, 11) + ReportText::rtf(r.host) + Line;
             lastEvent = r.eventPin;
             lastRunner = r.runnerPin;
         } else {

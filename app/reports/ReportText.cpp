@@ -111,6 +111,8 @@ QString ReportText::rtf(const QString& value)
 
 QString ReportText::column(const QString& value, int width)
 {
+    // At least one blank, so that a value as long as its column or longer never runs into
+    // the next one.
     const int blanks = width - static_cast<int>(value.size());
-    return rtf(value) + QString(std::max(0, blanks), QLatin1Char(' '));
+    return rtf(value) + QString(std::max(1, blanks), QLatin1Char(' '));
 }

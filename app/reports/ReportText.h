@@ -23,6 +23,7 @@ public:
     // A stored value as RTF text: "\", "{" and "}" escaped, characters outside ASCII as \'xx
     // (Windows-1252) or \uN?.
     static QString rtf(const QString& value);
-    // A value filled with blanks to a column's width (counted on the value as shown), as RTF.
+    // A value filled with blanks to a column's width (counted on the value as shown), as RTF;
+    // at least one blank follows even a value that fills or overruns the column.
     static QString column(const QString& value, int width);
 };

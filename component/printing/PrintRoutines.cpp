@@ -73,15 +73,26 @@ void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopM
                                 checked(qint64(printer.height()) - BottomMargin - offsetY));
         const int length = control.textLength();
         int start = 0;
-        for (;;) {
-            const int next = control.formatRange(painter, printer.device(), draw, start);
+        bool printed = false;
+        // Pages outside the chosen range are laid out, so that the next one starts where it
+        // should, but not drawn.
+        for (int page = 1;; ++page) {
+            const bool wanted = printer.printsPage(page);
+            if (wanted && printed) {
+                printer.newPage();
+                painter = printer.painter();
+            }
+            const int next =
+                control.formatRange(wanted ? painter : nullptr, printer.device(), draw, start);
+            printed = printed || wanted;
             if (next >= length)
                 break;
             start = next;
-            printer.newPage();
-            painter = printer.painter();
         }
-        printer.endDocument();
+        if (printed)
+            printer.endDocument();
+        else
+            printer.killDocument();
     } catch (...) {
         printer.killDocument();
         control.releaseLayout();

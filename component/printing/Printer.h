@@ -53,6 +53,8 @@ public:
     virtual void setDocumentName(const QString& name) = 0;
     virtual QString deviceName() const = 0;
     virtual QString driverName() const = 0;
+    // Whether page `page` (from 1) is among those the user asked for.
+    virtual bool printsPage(int page) const { return page > 0; }
 
     // The system's default printer (or the PDF page when there is none).
     static Printer& current();

@@ -54,6 +54,20 @@ QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, bool installed)
 {
 }
 
+void QtPrinter::chosen()
+{
+    m_installed = m_printer->outputFormat() == QPrinter::PdfFormat
+                      ? !m_printer->outputFileName().isEmpty()
+                      : !m_printer->printerName().isEmpty();
+}
+
+bool QtPrinter::printsPage(int page) const
+{
+    if (m_printer->printRange() != QPrinter::PageRange || m_printer->fromPage() < 1)
+        return page > 0;
+    return page >= m_printer->fromPage() && page <= m_printer->toPage();
+}
+
 QtPrinter::~QtPrinter()
 {
     if (m_painter && m_painter->isActive())

@@ -39,8 +39,11 @@ public:
     void setDocumentName(const QString& name) override;
     QString deviceName() const override;
     QString driverName() const override;
+    bool printsPage(int page) const override;
 
     QPrinter& qprinter() { return *m_printer; }
+    // After the print dialog changed the printer: a queue or a file chosen there prints.
+    void chosen();
 
 private:
     QtPrinter(std::unique_ptr<QPrinter> printer, bool installed);

@@ -21,9 +21,9 @@ void DocumentHolder::load()
     PreviewWindow::Settings settings;
     settings.objectName = QStringLiteral("frmJustPreview");
     QPointer<DocumentHolder> self(this);
-    settings.print = [self] {
+    settings.print = [self](Printer* chosen) {
         if (self)
-            self->MyPrintOff();
+            self->MyPrintOff(chosen);
     };
     settings.document = m_box;
     m_preview = new PreviewWindow(settings);

@@ -28,15 +28,15 @@ void DocumentWindow::loadDocument(const QString& captionOnLoad)
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void DocumentWindow::MyPrintOff()
+void DocumentWindow::MyPrintOff(Printer* chosen)
 {
     try {
-        Printer& printer = Printer::current();
+        Printer& printer = chosen ? *chosen : Printer::current();
         if (!printer.isInstalled())
             throw PagoraError::printer();
         printer.width();
         printer.setDocumentName(QFileInfo(ComponentState::currentFile()).fileName());
-        PrintRoutines::PrintRichText(*m_box, 1440, 1440, 1440, 1440);
+        PrintRoutines::PrintRichText(*m_box, 1440, 1440, 1440, 1440, printer);
     } catch (const PagoraError& e) {
         if (e.number() == PagoraError::PrinterFault)
             Messages::printerError(this);

@@ -4,6 +4,7 @@
 
 namespace pagora {
 
+class Printer;
 class RichTextBox;
 
 // A window that holds a copy of the current document in its rich-text control, laid out
@@ -15,8 +16,9 @@ public:
     explicit DocumentWindow(const QString& name, const QString& caption);
 
     RichTextBox* richTextBox() const { return m_box; }
-    // Prints the control's content with one-inch margins. Errors are told to the user.
-    void MyPrintOff();
+    // Prints the control's content with one-inch margins, on the printer chosen in a print
+    // dialog or else the current one. Errors are told to the user.
+    void MyPrintOff(Printer* chosen = nullptr);
 
 protected:
     // Loads the current file and fits its lines to the printer. Throws PagoraError when the

@@ -63,9 +63,9 @@ void EditorWindow::preview()
     settings.objectName = QStringLiteral("frmPreview");
     settings.closeWhenDeactivated = true;
     QPointer<EditorWindow> self(this);
-    settings.print = [self] {
+    settings.print = [self](Printer* chosen) {
         if (self)
-            self->Command1_Click();
+            self->MyPrintOff(chosen);
     };
     settings.document = m_box;
     m_preview = new PreviewWindow(settings);

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <deque>
 
 namespace pagora {
 
@@ -13,6 +16,7 @@ struct Record
     bool answering = false;
     QStringList messages;
     QStringList saveFiles;
+    std::deque<Messages::PrinterChoice> printerChoices;
 };
 
 Record& record()
@@ -65,6 +69,35 @@ QString Messages::saveFile(QWidget* parent, const QString& title, const QString&
     return dialog.selectedFiles().constFirst();
 }
 
+bool Messages::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    if (record().answering) {
+        if (record().printerChoices.empty())
+            return false;
+        const PrinterChoice choice = record().printerChoices.front();
+        record().printerChoices.pop_front();
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(choice.queue);
+        printer.setCopyCount(choice.copies);
+        if (choice.fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(choice.fromPage, choice.toPage);
+        } else {
+            printer.setPrintRange(QPrinter::AllPages);
+        }
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void Messages::setNextPrinterChoice(const PrinterChoice& choice)
+{
+    record().printerChoices.push_back(choice);
+}
+
 void Messages::setNextSaveFile(const QString& path)
 {
     record().saveFiles << path;
@@ -84,6 +117,7 @@ void Messages::clear()
 {
     record().messages.clear();
     record().saveFiles.clear();
+    record().printerChoices.clear();
 }
 
 } // namespace pagora

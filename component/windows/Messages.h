@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace pagora {
@@ -20,10 +21,23 @@ public:
     static QString printerErrorText();
     // The save-file dialog; the chosen path, or empty when cancelled.
     static QString saveFile(QWidget* parent, const QString& title, const QString& filter);
+    // The system's print dialog on a printer: the queue, copies and pages chosen there are
+    // set on it. False when cancelled.
+    static bool choosePrinter(QWidget* parent, QPrinter& printer);
+
+    // What a test's print dialog answers: a queue, copies, and a page range (0 for all).
+    struct PrinterChoice
+    {
+        QString queue;
+        int copies = 1;
+        int fromPage = 0;
+        int toPage = 0;
+    };
 
     static void setAnswering(bool on);
     static QStringList recorded();
     static void setNextSaveFile(const QString& path);
+    static void setNextPrinterChoice(const PrinterChoice& choice);
     static void clear();
 };
 

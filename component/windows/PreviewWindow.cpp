@@ -146,11 +146,13 @@ PreviewWindow::PreviewWindow(Settings settings)
     shortcut(QKeySequence(Qt::Key_PageUp), [this] { m_vertical->setValue(m_vertical->minimum()); });
     shortcut(QKeySequence(Qt::Key_PageDown),
              [this] { m_vertical->setValue(m_vertical->maximum()); });
-    shortcut(QKeySequence(Qt::KeypadModifier | Qt::Key_Plus), [this] {
+    // The number pad's + and -. X11's key mapper offers them to shortcuts without the keypad
+    // modifier, so a shortcut that names it never fires; these also take the main keys.
+    shortcut(QKeySequence(Qt::Key_Plus), [this] {
         ZoomIn();
         CenterPage();
     });
-    shortcut(QKeySequence(Qt::KeypadModifier | Qt::Key_Minus), [this] {
+    shortcut(QKeySequence(Qt::Key_Minus), [this] {
         ZoomOut();
         CenterPage();
     });
@@ -178,9 +180,12 @@ void PreviewWindow::buildToolbar()
     };
     // "Save PDF…" follows "&Print"; the controls after it move right by its width, and the zoom
     // list is wide enough to show "100%" whole.
-    constexpr int shift = 1170;
+    // "Printer..." sits between them, and moves them right by its own width.
+    constexpr int shift = 2 * 1170;
     m_print = button(QStringLiteral("btnPreview_0"), QStringLiteral("&Print"), 120, 795);
-    m_savePdf = button(QStringLiteral("btnSavePdf"), QStringLiteral("Save PDF\u2026"), 990, 1095);
+    m_printer = button(QStringLiteral("btnPrinter"), QStringLiteral("P&rinter..."), 990, 1095);
+    m_savePdf =
+        button(QStringLiteral("btnSavePdf"), QStringLiteral("Save PDF\u2026"), 990 + 1170, 1095);
     m_zoomIn = button(QStringLiteral("btnPreview_1"), QStringLiteral("Zoom &In"), 990 + shift, 855);
     m_zoomOut =
         button(QStringLiteral("btnPreview_2"), QStringLiteral("Zoom &Out"), 1920 + shift, 975);
@@ -221,9 +226,10 @@ void PreviewWindow::buildToolbar()
 
     connect(m_print, &QPushButton::clicked, this, [this] {
         if (m_settings.print)
-            m_settings.print();
+            m_settings.print(m_chosen.get());
         close();
     });
+    connect(m_printer, &QPushButton::clicked, this, &PreviewWindow::choosePrinter);
     connect(m_savePdf, &QPushButton::clicked, this, &PreviewWindow::savePdf);
     connect(m_zoomIn, &QPushButton::clicked, this, &PreviewWindow::ZoomIn);
     connect(m_zoomOut, &QPushButton::clicked, this, &PreviewWindow::ZoomOut);
@@ -506,16 +512,35 @@ void PreviewWindow::changeEvent(QEvent* event)
         return;
     if (isActiveWindow())
         activated();
-    else if (m_settings.closeWhenDeactivated && isVisible())
+    else if (m_settings.closeWhenDeactivated && isVisible() && !m_inDialog)
         close();
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::choosePrinter()
+{
+    // The dialog starts on the last choice, or on the system's default queue.
+    const bool hadChoice = m_chosen != nullptr;
+    std::unique_ptr<QtPrinter> printer =
+        hadChoice ? std::move(m_chosen) : QtPrinter::systemDefault();
+    m_inDialog = true;
+    const bool accepted = Messages::choosePrinter(this, printer->qprinter());
+    m_inDialog = false;
+    if (accepted)
+        printer->chosen();
+    if (accepted || hadChoice)
+        m_chosen = std::move(printer);
 }
 
 void PreviewWindow::savePdf()
 {
     if (!m_settings.document)
         return;
+    m_inDialog = true;
     const QString path =
         Messages::saveFile(this, QStringLiteral("Save PDF"), QStringLiteral("PDF files (*.pdf)"));
+    m_inDialog = false;
     if (path.isEmpty())
         return;
     try {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -16,6 +17,8 @@ class QToolButton;
 namespace pagora {
 
 class PageView;
+class Printer;
+class QtPrinter;
 class RichTextBox;
 
 // "Tessaly Print Preview ActiveX Object": a laid-out document page by page, with zoom,
@@ -29,11 +32,14 @@ public:
     {
         QString objectName; // frmPreview or frmJustPreview
         bool closeWhenDeactivated = false;
-        std::function<void()> print;     // what "&Print" does before the window closes
+        // What "&Print" does before the window closes: print on the printer chosen with
+        // "Printer...", or on the current one when none was chosen (nullptr).
+        std::function<void(Printer*)> print;
         RichTextBox* document = nullptr; // what "Save PDF…" writes
     };
 
     explicit PreviewWindow(Settings settings);
+    ~PreviewWindow() override;
 
     // PreviewTarget
     void SizePreview(int lWidth, int lHeight) override;
@@ -45,6 +51,8 @@ public:
     void ZoomIn();
     void ZoomOut();
     void savePdf();
+    // "Printer...": the system's print dialog; its choice holds for this window's next Print.
+    void choosePrinter();
 
     int zoomPercent() const { return m_zoom; }
     int currentPage() const;
@@ -80,6 +88,10 @@ private:
 
     QWidget* m_toolbar;
     QPushButton* m_print;
+    QPushButton* m_printer;
+    std::unique_ptr<QtPrinter> m_chosen;
+    // A dialog of this window is open: losing the focus to it does not close the window.
+    bool m_inDialog = false;
     QPushButton* m_savePdf;
     QPushButton* m_zoomIn;
     QPushButton* m_zoomOut;

@@ -17,7 +17,7 @@ private slots:
     void eventHistory()
     {
         const QString header =
-            "Measure/Time" + blanks(8) + "Name" + blanks(21) + "Date" + blanks(6) + "Meet\\line ";
+            "Measure/Time" + blanks(8) + "Name" + blanks(21) + "Date" + blanks(7) + "Meet\\line ";
         QCOMPARE(ReportFragments::eventHistory({}), header);
         const QList<Event> rows{
             {10, 1, "4:35.20", "Smith, Ann", "4/11/2026", "North"},
@@ -27,11 +27,12 @@ private slots:
             {10, 2, "4:35.20", "Jones, Bo", "4/11/2026", "North"},
             {11, 3, "41-06.50", "Abcdefghijklmnopqrstuvwxy", "12/31/2026", "Central"},
         };
+        // Every value, however long, keeps a blank before the next column.
         QCOMPARE(ReportFragments::eventHistory(rows),
                  header + "4:35.20" + blanks(13) + "Smith, Ann" + blanks(15) +
-                     "4/11/2026 North\\line " + "4:35.20" + blanks(13) + "Jones, Bo" + blanks(16) +
-                     "4/11/2026 North\\line " + blanks(20) + "Jones, Bo" + blanks(16) + "\\line " +
-                     "41-06.50" + blanks(12) + "Abcdefghijklmnopqrstuvwxy" + "12/31/2026" +
+                     "4/11/2026  North\\line " + "4:35.20" + blanks(13) + "Jones, Bo" + blanks(16) +
+                     "4/11/2026  North\\line " + blanks(20) + "Jones, Bo" + blanks(16) + "\\line " +
+                     "41-06.50" + blanks(12) + "Abcdefghijklmnopqrstuvwxy " + "12/31/2026 " +
                      "Central\\line ");
     }
 
@@ -45,7 +46,7 @@ private slots:
         QCOMPARE(ReportFragments::runnerHistory(rows),
                  header + "\r\n\t100 Meter Dash" + blanks(6) + "4/1/2026\t11.42\t\t1\t10\\line " +
                      "\t100 Meter Dash" + blanks(6) + "4/8/2026\t11.30\t\t\t\\line " +
-                     "\r\n\tAbcdefghijklmnopqrst4/8/2026\t41-06\t\t2\t8\\line ");
+                     "\r\n\tAbcdefghijklmnopqrst 4/8/2026\t41-06\t\t2\t8\\line ");
     }
 
     void rosterAndSchedule()
@@ -57,8 +58,8 @@ private slots:
         QCOMPARE(ReportFragments::teamSchedule(
                      {{"10/11/2026", "Abcdefghijklmnopqrstuvwxy", "Field"}, {"4/1/2026", "", ""}}),
                  "Date" + blanks(8) + "Host" + blanks(21) + "Place\\line 10/11/2026" + blanks(2) +
-                     "Abcdefghijklmnopqrstuvwxy" + "Field\\line 4/1/2026" + blanks(4) + blanks(25) +
-                     "\\line ");
+                     "Abcdefghijklmnopqrstuvwxy " + "Field\\line 4/1/2026" + blanks(4) +
+                     blanks(25) + "\\line ");
     }
 
     void valuesGoInAsTextNeverAsRtf()

@@ -150,6 +150,42 @@ private slots:
                                   "400 Meter Relay", "48.20", "Brown, Bo"});
     }
 
+    void theMeetSheetPrintsPlacedEntriesFirstAndEmptySlotsAsNothing()
+    {
+        // The 100: an entry without a place before a placed one in slot order. The 200: one
+        // runner, not placed, and an empty slot. The 800 relay: its first leg empty.
+        const auto dash = h->data().slotPins(m_later, 1);
+        h->data().fillSlot(dash[0], m_bo, 0, 13.1, 0, 0);
+        h->data().fillSlot(dash[1], m_ann, 0, 11.3, 1, 10);
+        h->data().fillSlot(h->data().slotPins(m_later, 2)[1], m_bo, 0, 25.5);
+        const auto relay = h->data().slotPins(m_later, 15);
+        h->data().fillSlot(relay[1], m_bo, 1, 40.5, 2, 8);
+        h->data().fillSlot(relay[2], m_ann, 1, 40.5, 2, 8);
+        const Report report = MeetReport::build(h->app(), m_later);
+        QStringList values;
+        for (const char* p :
+             {"<RUNNER100>", "<PLACE100>", "<2RUNNER100>", "<2TIME100>", "<2PLACE100>",
+              "<RUNNER200>", "<TIME200>", "<PLACE200>", "<POINTS200>", "<2RUNNER200>", "<2TIME200>",
+              "<2PLACE200>", "<2POINTS200>", "<1RUNNER800>", "<TIME800RELAY>", "<3RUNNER800>"})
+            for (const auto& [placeholder, value] : report.replacements())
+                if (placeholder == p) {
+                    values << value;
+                    break;
+                }
+        QCOMPARE(values,
+                 QStringList({"Jos\\'e9, N\\'fa\\'f1ez", "1", "Brown, Bo", "13.10", "", "Brown, Bo",
+                              "25.50", "", "0", "", "", "", "", "Brown, Bo", "1:40.50", ""}));
+    }
+
+    void aTemplateThatIsNotRtfIsNamed()
+    {
+        writeTemplate("team.rtf", "Roster of <TEAMSCHOOL>");
+        QVERIFY(!Report::run(nullptr, [&] { return TeamReport::build(h->app(), m_central); }));
+        QCOMPARE(Dialogs::messages().size(), 1);
+        QVERIFY(Dialogs::messages().first().contains("Templates/team.rtf"));
+        QVERIFY(!Dialogs::messages().first().contains("file1.rtf"));
+    }
+
     void aMeetWithMissingSlotsGivesEmptyValues()
     {
         h->check().execute(QStringLiteral("DELETE FROM Event_to_Runner WHERE Pin IN (%1, %2)")

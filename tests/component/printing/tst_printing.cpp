@@ -116,6 +116,34 @@ private slots:
         QVERIFY(Messages::recorded().isEmpty());
     }
 
+    // "Printer..." hands the print dialog's choice to the next Print: here pages 2 to 3 of four.
+    void thePrintDialogsChoiceHoldsForPrint()
+    {
+        QTemporaryDir dir;
+        _Print* print = printing(dir, "{\\rtf1 FirstSheet\\page SecondSheet\\page ThirdSheet\\page "
+                                      "FourthSheet}");
+        print->ShowPreview();
+        QPointer<QWidget> preview;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmJustPreview") && w->isVisible())
+                preview = w;
+        QVERIFY(preview);
+        // A cancelled dialog changes nothing; the next choice is kept.
+        QTest::mouseClick(preview->findChild<QWidget*>("btnPrinter"), Qt::LeftButton);
+        Messages::setNextPrinterChoice({qEnvironmentVariable("PAGORA_TEST_QUEUE"), 1, 2, 3});
+        QTest::mouseClick(preview->findChild<QWidget*>("btnPrinter"), Qt::LeftButton);
+        const QStringList before = PdfText::pdfsIn(m_pdfs);
+        QTest::mouseClick(preview->findChild<QWidget*>("btnPreview_0"), Qt::LeftButton);
+        QTRY_VERIFY(!preview);
+        const QString path = PdfText::waitForNewPdf(m_pdfs, before);
+        QVERIFY(!path.isEmpty());
+        const PdfText pdf(path);
+        QCOMPARE(pdf.pageCount(), 2);
+        QVERIFY(pdf.text().contains("SecondSheet") && pdf.text().contains("ThirdSheet"));
+        QVERIFY(!pdf.text().contains("FirstSheet") && !pdf.text().contains("FourthSheet"));
+        print->Release();
+    }
+
     // What a user types into the editor window prints as typed, whatever the characters.
     void theEditorPrintsWhatIsTyped()
     {

@@ -36,7 +36,7 @@ class PreviewWindowTest : public QObject
         PreviewWindow::Settings settings;
         settings.objectName = QStringLiteral("frmJustPreview");
         settings.closeWhenDeactivated = closeWhenDeactivated;
-        settings.print = [this] {
+        settings.print = [this](Printer*) {
             ++m_prints;
         };
         settings.document = m_box.get();
