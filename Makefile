@@ -30,9 +30,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The program folder under PREFIX (default /opt/cindrel), with a desktop entry and icon.
+# Under PREFIX (default /usr/local) and DESTDIR: lib/cindrel, bin/cindrel, and the desktop
+# entry, AppStream metadata and icon under share.
 install: build
-	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
 
 run: build
 	@$(BUILD_DIR)/Cindrel/cindrel

@@ -9,18 +9,32 @@
 #include <QHBoxLayout>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QImage>
 #include <QLabel>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
-// Shows the help's pages, which live inside the compiled help file.
+// Shows the help's pages, which live inside the compiled help file, with every picture
+// narrowed to fit the pane.
 class HelpBrowser : public QTextBrowser
 {
 public:
-    HelpBrowser(QHelpEngine* engine, QWidget* parent) : QTextBrowser(parent), m_engine(engine) {}
+    HelpBrowser(QHelpEngine* engine, QWidget* parent) : QTextBrowser(parent), m_engine(engine)
+    {
+        connect(this, &QTextBrowser::sourceChanged, this, [this] { fitPictures(); });
+    }
 
     QVariant loadResource(int type, const QUrl& name) override
     {
@@ -29,9 +43,57 @@ public:
         return QTextBrowser::loadResource(type, name);
     }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QTextBrowser::resizeEvent(event);
+        fitPictures();
+    }
+
 private:
+    void fitPictures();
+
     QHelpEngine* m_engine;
 };
+
+void HelpBrowser::fitPictures()
+{
+    QTextDocument* doc = document();
+    const qreal room = viewport()->width() - 2 * doc->documentMargin() - 8;
+    if (room <= 0)
+        return;
+    struct Picture
+    {
+        int position;
+        QTextImageFormat format;
+    };
+    QList<Picture> pictures;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().isImageFormat())
+                pictures.append({fragment.position(), fragment.charFormat().toImageFormat()});
+        }
+    }
+    for (Picture& p : pictures) {
+        const QUrl url(p.format.name());
+        QImage image;
+        const QVariant data = doc->resource(QTextDocument::ImageResource, url);
+        if (data.canConvert<QImage>())
+            image = data.value<QImage>();
+        if (image.isNull())
+            image = QImage::fromData(loadResource(QTextDocument::ImageResource, url).toByteArray());
+        if (image.isNull())
+            continue;
+        const qreal width = std::min<qreal>(image.width(), room);
+        p.format.setWidth(width);
+        p.format.setHeight(image.height() * width / image.width());
+        QTextCursor cursor(doc);
+        cursor.setPosition(p.position);
+        cursor.setPosition(p.position + 1, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(p.format);
+    }
+}
 
 } // namespace
 
@@ -76,11 +138,31 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     m_engine->setupData();
 
     auto* splitter = new QSplitter(this);
+    auto* tabs = new QTabWidget(splitter);
+    tabs->setObjectName(QStringLiteral("helpTabs"));
     QHelpContentWidget* contents = m_engine->contentWidget();
     contents->setObjectName(QStringLiteral("helpContents"));
+    tabs->addTab(contents, QStringLiteral("Contents"));
+
+    // Full-text search over every page; the index is made once, beside the user's copy.
+    QHelpSearchEngine* search = m_engine->searchEngine();
+    auto* searchTab = new QWidget(tabs);
+    auto* searchLayout = new QVBoxLayout(searchTab);
+    QHelpSearchQueryWidget* query = search->queryWidget();
+    query->setObjectName(QStringLiteral("helpSearch"));
+    QHelpSearchResultWidget* results = search->resultWidget();
+    results->setObjectName(QStringLiteral("helpResults"));
+    searchLayout->addWidget(query);
+    searchLayout->addWidget(results, 1);
+    tabs->addTab(searchTab, QStringLiteral("Search"));
+    connect(query, &QHelpSearchQueryWidget::search, search,
+            [search, query] { search->search(query->searchInput()); });
+
     m_page = new HelpBrowser(m_engine, splitter);
     m_page->setObjectName(QStringLiteral("helpPage"));
-    splitter->addWidget(contents);
+    connect(results, &QHelpSearchResultWidget::requestShowLink, m_page,
+            [this](const QUrl& url) { m_page->setSource(url); });
+    splitter->addWidget(tabs);
     splitter->addWidget(m_page);
     splitter->setStretchFactor(1, 3);
     layout->addWidget(splitter);
@@ -89,6 +171,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this,
             [this, contents] { contents->expandAll(); });
     m_engine->contentModel()->createContents(QString());
+    search->scheduleIndexDocumentation();
 }
 
 HelpWindow::~HelpWindow() = default;

@@ -13,11 +13,15 @@
 #include <QFileInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QHelpSearchEngine>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <algorithm>
 
 class HelpAndAboutTest : public QObject
 {
@@ -53,6 +57,42 @@ private slots:
         // Asked again, the same window.
         trigger(h.window(), "mnuContents");
         QCOMPARE(h.window().helpWindow(), help);
+
+        // A narrow pane shows the main window's picture whole, narrowed to fit.
+        help->resize(520, 600);
+        QTextBrowser* page = help->page();
+        QTRY_VERIFY(page->viewport()->width() < 500);
+        bool picture = false;
+        for (QTextBlock b = page->document()->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat()) {
+                    picture = true;
+                    QVERIFY(it.fragment().charFormat().toImageFormat().width() <=
+                            page->viewport()->width());
+                }
+        QVERIFY(picture);
+    }
+
+    void theHelpIsSearched()
+    {
+        AppHarness h;
+        QVERIFY(h.window().findChild<QAction*>("mnuContents")->shortcut() ==
+                QKeySequence(QKeySequence::HelpContents));
+        trigger(h.window(), "mnuContents");
+        QHelpSearchEngine* search = h.window().helpWindow()->engine()->searchEngine();
+        QSignalSpy found(search, &QHelpSearchEngine::searchingFinished);
+        // The index is made in the background the first time; searching waits for it.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                search->search(QStringLiteral("relay"));
+                return found.wait(2000) && found.last().first().toInt() > 0;
+            }(),
+            60000);
+        const QList<QHelpSearchResult> hits = search->searchResults(0, 10);
+        QVERIFY(!hits.isEmpty());
+        QVERIFY(std::any_of(hits.begin(), hits.end(), [](const QHelpSearchResult& r) {
+            return r.url().path().endsWith("meet-sheet.html");
+        }));
     }
 
     void aMissingHelpFileIsSaid()
