@@ -24,6 +24,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -83,8 +84,8 @@ void MainWindow::buildControls()
     m_infoLabel =
         Controls::label(m_infoFrame, QStringLiteral("infoLabel"), QString(), 120, 240, 2415, 1455);
     m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // One line per value: a long school name is cut at the edge, and the whole text is in the
-    // tooltip.
+    // One line per value: a long school name ends in an ellipsis, and the whole text is in
+    // the tooltip.
     m_infoLabel->setWordWrap(false);
     m_infoLabel->setTextFormat(Qt::PlainText);
     m_infoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -206,7 +207,11 @@ QString MainWindow::infoText() const
 void MainWindow::setInfo(const QString& text)
 {
     m_infoText = text;
-    m_infoLabel->setText(text);
+    const QFontMetrics metrics(m_infoLabel->font());
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines)
+        line = metrics.elidedText(line, Qt::ElideRight, m_infoLabel->width());
+    m_infoLabel->setText(lines.join(QLatin1Char('\n')));
     m_infoLabel->setToolTip(text);
 }
 

@@ -304,8 +304,17 @@ private slots:
                  QKeySequence(QKeySequence::Open));
         QCOMPARE(m_window->findChild<QAction*>("mnuContents")->shortcut(),
                  QKeySequence(QKeySequence::HelpContents));
-        // A long school name stays on its one line of the info panel.
-        QVERIFY(!m_window->findChild<QLabel*>("infoLabel")->wordWrap());
+        // A long school name stays on its one line of the info panel, shortened to fit.
+        m_app->connection().execute(QStringLiteral("UPDATE Teams SET School='%1' WHERE Pin=%2")
+                                        .arg(QString(60, 'W'))
+                                        .arg(m_central));
+        click(m_window->schoolList(), 0);
+        const QLabel* info = m_window->findChild<QLabel*>("infoLabel");
+        QVERIFY(!info->wordWrap());
+        const QStringList shown = info->text().split('\n');
+        QCOMPARE(shown.size(), 4);
+        QVERIFY(shown[0].endsWith(QChar(0x2026)));
+        QVERIFY(info->fontMetrics().horizontalAdvance(shown[0]) <= info->width());
     }
 
     void meetsAreListedByDateWhateverFormTheDateIsIn()
