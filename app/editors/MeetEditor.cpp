@@ -491,7 +491,8 @@ QLineEdit* MeetEditor::firstBadBox(QString* message) const
                 return box;
             }
         }
-        // Beside a minutes or feet box, the second half of a mark is less than one of those.
+        // Seconds stay under a minute and inches under a foot: the whole minutes and feet go in
+        // the box beside them.
         const int limit = field ? 12 : 60;
         if (SheetNumber::sqlLiteral(s.mark2->text())->toDouble() >= limit) {
             *message = QStringLiteral("%1: the %2 box holds \"%3\", but it must hold less than "
