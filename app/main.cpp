@@ -1,5 +1,5 @@
+#include "records/AppContext.h"
 #include "shell/AboutWindow.h"
-#include "shell/AppContext.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>

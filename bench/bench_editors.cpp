@@ -4,14 +4,14 @@
 
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
-#include "shell/AppContext.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
+#include "records/AppContext.h"
+#include "records/RecordCreator.h"
 #include "shell/MainWindow.h"
-#include "shell/ProgramWindows.h"
-#include "shell/RecordCreator.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

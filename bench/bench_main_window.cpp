@@ -3,10 +3,10 @@
 #include "LargeTrack.h"
 
 #include "data/SqlText.h"
-#include "shell/AppContext.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
+#include "records/AppContext.h"
 #include "shell/MainWindow.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

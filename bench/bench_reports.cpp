@@ -2,14 +2,14 @@
 #include "BenchTimer.h"
 #include "LargeTrack.h"
 
+#include "data/ProgramFolder.h"
 #include "data/RecordSet.h"
+#include "records/AppContext.h"
 #include "reports/EventReport.h"
 #include "reports/MeetReport.h"
 #include "reports/ReportText.h"
 #include "reports/RunnerReport.h"
 #include "reports/TeamReport.h"
-#include "shell/AppContext.h"
-#include "shell/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDir>

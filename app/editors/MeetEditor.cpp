@@ -3,15 +3,15 @@
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerSelector.h"
-#include "editors/SheetNumber.h"
 #include "editors/TeamSelector.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Dialogs.h"
-#include "shell/MainLists.h"
-#include "shell/ProgramWindows.h"
-#include "shell/Twips.h"
+#include "records/AppContext.h"
+#include "records/SheetNumber.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/MainLists.h"
+#include "ui/Twips.h"
 
 #include <QCalendarWidget>
 #include <QFrame>

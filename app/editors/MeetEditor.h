@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/RecordWindow.h"
 #include "editors/SheetSlot.h"
+#include "ui/RecordWindow.h"
 
 #include <QDate>
 #include <QTime>

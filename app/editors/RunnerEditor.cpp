@@ -4,13 +4,13 @@
 #include "data/Field.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
-#include "editors/RunnerName.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
-#include "shell/MainLists.h"
-#include "shell/Twips.h"
+#include "records/AppContext.h"
+#include "records/RunnerName.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
+#include "ui/MainLists.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

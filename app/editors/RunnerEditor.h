@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/RecordWindow.h"
+#include "ui/RecordWindow.h"
 
 #include <optional>
 

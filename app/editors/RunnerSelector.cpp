@@ -3,11 +3,11 @@
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
-#include "shell/Twips.h"
+#include "records/AppContext.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,10 +1,10 @@
 #include "EventReport.h"
 
 #include "data/MarkOrder.h"
+#include "records/AppContext.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
-#include "shell/AppContext.h"
 
 Report EventReport::build(AppContext& app, qint64 eventType, qint64 team)
 {

@@ -1,8 +1,8 @@
 #include "MeetReport.h"
 
+#include "records/AppContext.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
-#include "shell/AppContext.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "ReportText.h"
 
+#include "data/ProgramFolder.h"
 #include "reports/ReportError.h"
-#include "shell/ProgramFolder.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "RunnerReport.h"
 
+#include "records/AppContext.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
-#include "shell/AppContext.h"
 
 Report RunnerReport::build(AppContext& app, qint64 runner)
 {

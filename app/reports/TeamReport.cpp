@@ -1,9 +1,9 @@
 #include "TeamReport.h"
 
+#include "records/AppContext.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
-#include "shell/AppContext.h"
 
 Report TeamReport::build(AppContext& app, qint64 team)
 {

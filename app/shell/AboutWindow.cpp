@@ -1,7 +1,7 @@
 #include "AboutWindow.h"
 
-#include "shell/Controls.h"
-#include "shell/Twips.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QIcon>

@@ -1,8 +1,8 @@
 #include "FirstRunForm.h"
 
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Twips.h"
+#include "records/AppContext.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

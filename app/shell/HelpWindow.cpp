@@ -1,6 +1,6 @@
 #include "HelpWindow.h"
 
-#include "shell/ProgramFolder.h"
+#include "data/ProgramFolder.h"
 
 #include <QDateTime>
 #include <QDir>

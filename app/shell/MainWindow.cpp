@@ -1,26 +1,28 @@
 #include "MainWindow.h"
 
 #include "data/DatabaseError.h"
+#include "data/DatabaseFiles.h"
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
-#include "reports/EventReport.h"
+#include "records/AppContext.h"
+#include "records/RecordCreator.h"
+#include "reports/Reports.h"
 #include "shell/AboutWindow.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/DatabaseFiles.h"
-#include "shell/Dialogs.h"
 #include "shell/FirstRunForm.h"
 #include "shell/HelpWindow.h"
-#include "shell/KeyedList.h"
-#include "shell/ProgramWindows.h"
-#include "shell/RecordCreator.h"
+#include "shell/ReportViewer.h"
 #include "shell/SettingsStore.h"
-#include "shell/Twips.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
+#include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
@@ -47,8 +49,13 @@ QString blanks(int n)
 } // namespace
 
 MainWindow::MainWindow(AppContext& app, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_windows(std::make_unique<ProgramWindows>(app, *this))
+    : QMainWindow(parent), m_app(app),
+      m_windows(std::make_unique<ProgramWindows>(app, *this, m_registry))
 {
+    // Every window of the program carries the program's icon.
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(AboutWindow::applicationIcon());
+    connect(m_windows.get(), &ProgramWindows::reportRequested, this, &MainWindow::showReport);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Cindrel 1.0"));
     setWindowIcon(AboutWindow::applicationIcon());
@@ -233,7 +240,7 @@ void MainWindow::startUp()
     if (m_app.userName().isEmpty()) {
         m_firstRun = new FirstRunForm(m_app, this);
         m_firstRun->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_app.windows().add(m_firstRun);
+        m_registry.add(m_firstRun);
         connect(m_firstRun, &FirstRunForm::finished, this, &MainWindow::firstRunFinished);
         m_firstRun->show();
     }
@@ -583,7 +590,14 @@ void MainWindow::runEventReport()
     const qint64 type = pinFromKey(m_eventList->selectedKey());
     const qint64 team = pinFromKey(m_schoolList->selectedKey());
     emit eventReportRequested();
-    Report::run(this, [&] { return EventReport::build(m_app, type, team); });
+    showReport({ReportRequest::Kind::Event, type, team});
+}
+
+void MainWindow::showReport(const ReportRequest& request)
+{
+    // Messages go to the window the report was asked from.
+    QWidget* from = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    ReportViewer::show(from, [&] { return Reports::build(m_app, request); });
 }
 
 void MainWindow::showHelpContents()
@@ -591,7 +605,7 @@ void MainWindow::showHelpContents()
     // Owned by the main window, and made once.
     if (!m_help) {
         m_help = new HelpWindow(this);
-        m_app.windows().add(m_help);
+        m_registry.add(m_help);
     }
     m_help->showContents();
 }
@@ -601,9 +615,19 @@ HelpWindow* MainWindow::helpWindow() const
     return m_help;
 }
 
+AboutWindow* MainWindow::aboutWindow() const
+{
+    return m_about;
+}
+
 void MainWindow::showAbout()
 {
-    ProgramWindows::present(m_windows->about());
+    if (!m_about) {
+        m_about = new AboutWindow;
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+        m_registry.add(m_about);
+    }
+    ProgramWindows::present(m_about);
 }
 
 void MainWindow::openTeamEditor(qint64 team)
@@ -691,7 +715,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     SettingsStore::write(QStringLiteral("School"), m_app.school());
     SettingsStore::write(QStringLiteral("Database"), m_app.databasePath());
     // An editor whose changes the user chose to keep open keeps the program open too.
-    if (!m_app.windows().closeAll()) {
+    if (!m_registry.closeAll()) {
         event->ignore();
         return;
     }

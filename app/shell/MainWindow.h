@@ -1,11 +1,14 @@
 #pragma once
 
-#include "shell/MainLists.h"
+#include "records/ReportRequest.h"
+#include "ui/MainLists.h"
+#include "ui/WindowRegistry.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
 
+class AboutWindow;
 class AppContext;
 class FirstRunForm;
 class HelpWindow;
@@ -57,10 +60,13 @@ public:
     void openMeetEditor(std::optional<qint64> meet = std::nullopt);
     // The event ranking of the selected event type for the selected team.
     void runEventReport();
+    // Every report, whichever window asked for it, is shown from here.
+    void showReport(const ReportRequest& request);
     // Help, "Contents" and "About".
     void showHelpContents();
     void showAbout();
     HelpWindow* helpWindow() const;
+    AboutWindow* aboutWindow() const;
 
     // What a click on an item shows in the info panel.
     void showTeamInfo(qint64 team);
@@ -94,7 +100,9 @@ private:
     void handleDoubleClick(KeyedList* list);
 
     AppContext& m_app;
+    WindowRegistry m_registry;
     std::unique_ptr<ProgramWindows> m_windows;
+    QPointer<AboutWindow> m_about;
     KeyedList* m_schoolList = nullptr;
     KeyedList* m_teamList = nullptr;
     KeyedList* m_meetList = nullptr;

@@ -1,7 +1,7 @@
 #include "AppHarness.h"
 
 #include "data/RecordSet.h"
-#include "shell/KeyedList.h"
+#include "ui/KeyedList.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

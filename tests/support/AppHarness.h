@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
-#include "shell/AppContext.h"
+#include "records/AppContext.h"
 #include "shell/MainWindow.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"

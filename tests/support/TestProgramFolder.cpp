@@ -1,8 +1,8 @@
 #include "TestProgramFolder.h"
 
-#include "shell/Dialogs.h"
-#include "shell/ProgramFolder.h"
+#include "data/ProgramFolder.h"
 #include "shell/SettingsStore.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,27 +2,27 @@
 // screenshot of each with ImageMagick's `import`; with the test printer queue running it also
 // prints the four reports and keeps their PDFs. scripts/screenshots runs it.
 //   window_tour PROGRAM_FOLDER SAMPLE_DATABASE OUT_DIR
+#include "data/ProgramFolder.h"
 #include "editors/MeetEditor.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
 #include "editors/TeamSelector.h"
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
+#include "records/AppContext.h"
 #include "reports/ReportText.h"
 #include "shell/AboutWindow.h"
-#include "shell/AppContext.h"
-#include "shell/Dialogs.h"
 #include "shell/FirstRunForm.h"
 #include "shell/HelpWindow.h"
-#include "shell/KeyedList.h"
 #include "shell/MainWindow.h"
-#include "shell/ProgramFolder.h"
-#include "shell/ProgramWindows.h"
 #include "shell/SettingsStore.h"
 #include "support/AppHarness.h"
 #include "support/PdfText.h"
 #include "support/PrintedPreview.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -178,8 +178,8 @@ int main(int argc, char* argv[])
     }
 
     w.showAbout();
-    shoot(w.windows().about(), QStringLiteral("about"));
-    w.windows().about()->close();
+    shoot(w.aboutWindow(), QStringLiteral("about"));
+    w.aboutWindow()->close();
     w.showHelpContents();
     if (w.helpWindow())
         shoot(w.helpWindow(), QStringLiteral("help"));

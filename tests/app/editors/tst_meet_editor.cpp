@@ -2,13 +2,13 @@
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerSelector.h"
-#include "editors/SheetNumber.h"
 #include "editors/TeamSelector.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
-#include "shell/ProgramWindows.h"
+#include "records/SheetNumber.h"
 #include "support/AppHarness.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The runner and team pickers write their choice into the caller's controls.
 #include "data/SqlText.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerSelector.h"
 #include "editors/TeamSelector.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
-#include "shell/ProgramWindows.h"
 #include "support/AppHarness.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 // The runner editor against a real database: names, quoting, team moves, deletes.
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
-#include "editors/RunnerName.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
-#include "shell/ProgramWindows.h"
+#include "records/RunnerName.h"
 #include "support/AppHarness.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

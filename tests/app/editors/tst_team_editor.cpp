@@ -1,10 +1,10 @@
 // The team editor against a real database.
 #include "data/RecordSet.h"
+#include "editors/ProgramWindows.h"
 #include "editors/TeamEditor.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
-#include "shell/ProgramWindows.h"
 #include "support/AppHarness.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QLineEdit>
 #include <QPointer>

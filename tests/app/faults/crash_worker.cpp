@@ -3,14 +3,14 @@
 // reports each action on standard output once the action has returned.
 //   crash_worker FOLDER add
 //   crash_worker FOLDER save MEET FIRST_GENERATION
+#include "data/ProgramFolder.h"
 #include "editors/MeetEditor.h"
-#include "shell/AppContext.h"
-#include "shell/Dialogs.h"
+#include "editors/ProgramWindows.h"
+#include "records/AppContext.h"
 #include "shell/MainWindow.h"
-#include "shell/ProgramFolder.h"
-#include "shell/ProgramWindows.h"
 #include "shell/SettingsStore.h"
 #include "support/AppHarness.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>

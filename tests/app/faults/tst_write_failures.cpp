@@ -4,12 +4,12 @@
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
-#include "shell/ProgramWindows.h"
 #include "support/AppHarness.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QFile>
 #include <QLineEdit>

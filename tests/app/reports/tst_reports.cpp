@@ -7,9 +7,10 @@
 #include "reports/ReportText.h"
 #include "reports/RunnerReport.h"
 #include "reports/TeamReport.h"
-#include "shell/Dialogs.h"
+#include "shell/ReportViewer.h"
 #include "support/AppHarness.h"
 #include "support/PdfText.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -102,7 +103,7 @@ private slots:
     void theRunnerReport()
     {
         const Report report = RunnerReport::build(h->app(), m_ann);
-        QVERIFY(report.present(nullptr));
+        QVERIFY(ReportViewer::show(nullptr, report));
         const QString doc = read(ReportText::workFile());
         QVERIFY(doc.contains("Jos\\'e9, N\\'fa\\'f1ez"));
         QVERIFY(doc.contains("C:\\\\Track"));
@@ -118,7 +119,7 @@ private slots:
     {
         // A user's school stored as a later placeholder shows the team's school.
         h->app().setSchool("<TEAMSCHOOL>");
-        QVERIFY(TeamReport::build(h->app(), m_central).present(nullptr));
+        QVERIFY(ReportViewer::show(nullptr, TeamReport::build(h->app(), m_central)));
         const QString doc = read(ReportText::workFile());
         QVERIFY(!doc.contains("<TEAMSCHOOL>"));
         inOrder(printWorkFile(),
@@ -129,7 +130,7 @@ private slots:
 
     void theMeetReport()
     {
-        QVERIFY(MeetReport::build(h->app(), m_meet).present(nullptr));
+        QVERIFY(ReportViewer::show(nullptr, MeetReport::build(h->app(), m_meet)));
         // Place ASC: the winner fills the first slot of the 100.
         const Report report = MeetReport::build(h->app(), m_meet);
         auto value = [&report](const QString& placeholder) {
@@ -180,7 +181,8 @@ private slots:
     void aTemplateThatIsNotRtfIsNamed()
     {
         writeTemplate("team.rtf", "Roster of <TEAMSCHOOL>");
-        QVERIFY(!Report::run(nullptr, [&] { return TeamReport::build(h->app(), m_central); }));
+        QVERIFY(
+            !ReportViewer::show(nullptr, [&] { return TeamReport::build(h->app(), m_central); }));
         QCOMPARE(Dialogs::messages().size(), 1);
         QVERIFY(Dialogs::messages().first().contains("Templates/team.rtf"));
         QVERIFY(!Dialogs::messages().first().contains("file1.rtf"));
@@ -204,12 +206,12 @@ private slots:
         // at the end; the longest throw of a field event.
         h->data().fillSlot(h->data().slotPins(m_later, 1)[1], m_bo, 0, 0);
         h->data().fillSlot(h->data().slotPins(m_later, 12)[0], m_bo, 44, 2.25, 1, 10);
-        QVERIFY(EventReport::build(h->app(), 1, m_central).present(nullptr));
+        QVERIFY(ReportViewer::show(nullptr, EventReport::build(h->app(), 1, m_central)));
         const QString dash = printWorkFile();
         inOrder(dash, {"100 Meter Dash", "St. Mary's {JV}", "Knights", "D'Angelo", "Measure/Time",
                        "11.30", "Jos\u00e9", "5/2/2026", "11.42", "Jos\u00e9", "4/11/2026", "12.50",
                        "Brown, Bo", "4/11/2026", "Brown, Bo", "5/2/2026"});
-        QVERIFY(EventReport::build(h->app(), 12, m_central).present(nullptr));
+        QVERIFY(ReportViewer::show(nullptr, EventReport::build(h->app(), 12, m_central)));
         inOrder(printWorkFile(), {"Shot Put", "44-02.25", "Brown, Bo", "41-06.50", "Jos\u00e9"});
     }
 
@@ -223,13 +225,14 @@ private slots:
     void whatFailsIsToldAndNothingIsShown()
     {
         QFile::remove(h->folder().file("Templates/team.rtf"));
-        QVERIFY(!Report::run(nullptr, [&] { return TeamReport::build(h->app(), m_central); }));
+        QVERIFY(
+            !ReportViewer::show(nullptr, [&] { return TeamReport::build(h->app(), m_central); }));
         QCOMPARE(Dialogs::messages().size(), 1);
         QVERIFY(Dialogs::messages().last().contains("team.rtf"));
 
         QFile::remove(ReportText::workFile());
         QVERIFY(QDir().mkdir(ReportText::workFile())); // a folder where the work file belongs
-        QVERIFY(!RunnerReport::build(h->app(), m_bo).present(nullptr));
+        QVERIFY(!ReportViewer::show(nullptr, RunnerReport::build(h->app(), m_bo)));
         QCOMPARE(Dialogs::messages().size(), 2);
         QVERIFY(Dialogs::messages().last().contains("file1.rtf"));
         QDir().rmdir(ReportText::workFile());
@@ -237,13 +240,13 @@ private slots:
         // A template that cannot be read (a folder stands in its place).
         QFile::remove(h->folder().file("Templates/meet.rtf"));
         QVERIFY(QDir().mkdir(h->folder().file("Templates/meet.rtf")));
-        QVERIFY(!Report::run(nullptr, [&] { return MeetReport::build(h->app(), m_meet); }));
+        QVERIFY(!ReportViewer::show(nullptr, [&] { return MeetReport::build(h->app(), m_meet); }));
         QCOMPARE(Dialogs::messages().size(), 3);
         QVERIFY(Dialogs::messages().last().contains("meet.rtf"));
 
         // A work file that may not be written (immutable even for root, where the file
         // system allows it).
-        QVERIFY(RunnerReport::build(h->app(), m_bo).present(nullptr));
+        QVERIFY(ReportViewer::show(nullptr, RunnerReport::build(h->app(), m_bo)));
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("frmJustPreview"))
                 w->close();
@@ -251,7 +254,7 @@ private slots:
         const bool immutable = QProcess::execute("chattr", {"+i", ReportText::workFile()}) == 0;
         QFile probe(ReportText::workFile());
         if (immutable || !probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            QVERIFY(!RunnerReport::build(h->app(), m_ann).present(nullptr));
+            QVERIFY(!ReportViewer::show(nullptr, RunnerReport::build(h->app(), m_ann)));
             QCOMPARE(Dialogs::messages().size(), 4);
             QVERIFY(Dialogs::messages().last().contains("file1.rtf"));
         }

@@ -5,19 +5,19 @@
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
 #include "editors/TeamSelector.h"
-#include "shell/AppContext.h"
-#include "shell/Dialogs.h"
+#include "records/AppContext.h"
 #include "shell/FirstRunForm.h"
-#include "shell/KeyedList.h"
 #include "shell/MainWindow.h"
-#include "shell/ProgramWindows.h"
 #include "support/AppHarness.h"
 #include "support/PrintedPreview.h"
 #include "support/TestProgramFolder.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>

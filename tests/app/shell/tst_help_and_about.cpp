@@ -1,12 +1,13 @@
 // Help, About, and a program installed where the user cannot write.
+#include "data/ProgramFolder.h"
+#include "editors/ProgramWindows.h"
 #include "reports/ReportText.h"
 #include "reports/RunnerReport.h"
 #include "shell/AboutWindow.h"
-#include "shell/Dialogs.h"
 #include "shell/HelpWindow.h"
-#include "shell/ProgramFolder.h"
-#include "shell/ProgramWindows.h"
+#include "shell/ReportViewer.h"
 #include "support/AppHarness.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,13 +110,13 @@ private slots:
     {
         AppHarness h;
         trigger(h.window(), "mnuAbout");
-        AboutWindow* about = h.window().windows().about();
+        AboutWindow* about = h.window().aboutWindow();
         QVERIFY(about->isVisible());
         QCOMPARE(about->windowTitle(), QStringLiteral("About Cindrel"));
         QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral(" Version 1.0"));
         QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
         trigger(h.window(), "mnuAbout");
-        QCOMPARE(h.window().windows().about(), about);
+        QCOMPARE(h.window().aboutWindow(), about);
         int shown = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             shown += w->objectName() == QLatin1String("frmAbout") && w->isVisible();
@@ -142,7 +143,7 @@ private slots:
             QVERIFY(app.connection().isOpen());
             TrackFixture f(app.connection());
             const qint64 runner = f.addRunner("Lee, Ann", f.addTeam("Central"));
-            QVERIFY(RunnerReport::build(app, runner).present(&w));
+            QVERIFY(ReportViewer::show(&w, RunnerReport::build(app, runner)));
             QCOMPARE(ReportText::workFile(), data + "/Templates/file1.rtf");
             QVERIFY(QFileInfo::exists(data + "/Templates/runner.rtf"));
             QVERIFY(!QFileInfo::exists(folder.file("Templates/file1.rtf")));

@@ -2,15 +2,15 @@
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
+#include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
-#include "shell/AppContext.h"
-#include "shell/Dialogs.h"
-#include "shell/KeyedList.h"
+#include "records/AppContext.h"
 #include "shell/MainWindow.h"
-#include "shell/ProgramWindows.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // Start-up, the first run and the settings round trip, on a real program folder.
 #include "data/RecordSet.h"
-#include "shell/AppContext.h"
-#include "shell/Dialogs.h"
+#include "records/AppContext.h"
 #include "shell/FirstRunForm.h"
-#include "shell/KeyedList.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
 #include <QDir>
 #include <QFile>

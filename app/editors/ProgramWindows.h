@@ -1,8 +1,10 @@
 #pragma once
 
+#include "records/ReportRequest.h"
+
+#include <QObject>
 #include <QPointer>
 
-class AboutWindow;
 class AppContext;
 class MainLists;
 class MeetEditor;
@@ -11,14 +13,17 @@ class RunnerSelector;
 class TeamEditor;
 class TeamSelector;
 class QWidget;
+class WindowRegistry;
 
-// The program's single-instance windows, each made on first use and then reused.
-// A window that was closed (and so unloaded) is made anew the next time it is asked for.
-class ProgramWindows
+// The editors and pickers, each made on first use and then reused. A window that was closed
+// (and so unloaded) is made anew the next time it is asked for. The editors' reports come out
+// of one signal.
+class ProgramWindows : public QObject
 {
+    Q_OBJECT
 public:
-    ProgramWindows(AppContext& app, MainLists& lists);
-    ~ProgramWindows();
+    ProgramWindows(AppContext& app, MainLists& lists, WindowRegistry& registry);
+    ~ProgramWindows() override;
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
@@ -27,10 +32,12 @@ public:
     MeetEditor* meetEditor();
     RunnerSelector* runnerSelector();
     TeamSelector* teamSelector();
-    AboutWindow* about();
 
     // Shows a window without blocking the main window, in front of the others.
     static void present(QWidget* window);
+
+signals:
+    void reportRequested(const ReportRequest& request);
 
 private:
     enum class Unload
@@ -42,10 +49,10 @@ private:
 
     AppContext& m_app;
     MainLists& m_lists;
+    WindowRegistry& m_registry;
     QPointer<RunnerEditor> m_runnerEditor;
     QPointer<TeamEditor> m_teamEditor;
     QPointer<MeetEditor> m_meetEditor;
     QPointer<RunnerSelector> m_runnerSelector;
     QPointer<TeamSelector> m_teamSelector;
-    QPointer<AboutWindow> m_about;
 };

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "data/Connection.h"
-#include "shell/WindowRegistry.h"
 
 #include <QString>
 
-// What every window of the program shares for the whole run: the user's name and school,
-// the open database, and the registry of loaded windows.
+// What the program shares for the whole run: the user's name and school, and the open
+// database.
 class AppContext
 {
 public:
@@ -19,12 +18,10 @@ public:
     QString connectionString() const;
 
     Connection& connection() { return m_connection; }
-    WindowRegistry& windows() { return m_windows; }
 
 private:
     QString m_userName;
     QString m_school;
     QString m_databasePath;
     Connection m_connection;
-    WindowRegistry m_windows;
 };

@@ -1,7 +1,7 @@
 #include "Controls.h"
 
-#include "shell/KeyedList.h"
-#include "shell/Twips.h"
+#include "ui/KeyedList.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "RecordWindow.h"
 
-#include "shell/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

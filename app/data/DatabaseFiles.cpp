@@ -1,7 +1,7 @@
 #include "DatabaseFiles.h"
 
 #include "data/DatabaseError.h"
-#include "shell/ProgramFolder.h"
+#include "data/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,13 +5,12 @@
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
 #include "editors/TeamSelector.h"
-#include "reports/MeetReport.h"
-#include "reports/RunnerReport.h"
-#include "reports/TeamReport.h"
-#include "shell/AboutWindow.h"
-#include "shell/AppContext.h"
+#include "ui/WindowRegistry.h"
 
-ProgramWindows::ProgramWindows(AppContext& app, MainLists& lists) : m_app(app), m_lists(lists) {}
+ProgramWindows::ProgramWindows(AppContext& app, MainLists& lists, WindowRegistry& registry)
+    : m_app(app), m_lists(lists), m_registry(registry)
+{
+}
 
 ProgramWindows::~ProgramWindows()
 {
@@ -21,7 +20,6 @@ ProgramWindows::~ProgramWindows()
     delete m_runnerEditor.data();
     delete m_teamEditor.data();
     delete m_meetEditor.data();
-    delete m_about.data();
 }
 
 template <class W, class... Args>
@@ -29,9 +27,8 @@ W* ProgramWindows::loaded(QPointer<W>& slot, Unload unload, Args&&... args)
 {
     if (!slot) {
         slot = new W(std::forward<Args>(args)...);
-        slot->setWindowIcon(AboutWindow::applicationIcon());
         slot->setAttribute(Qt::WA_DeleteOnClose, unload == Unload::OnClose);
-        m_app.windows().add(slot);
+        m_registry.add(slot);
     }
     return slot;
 }
@@ -43,10 +40,9 @@ RunnerEditor* ProgramWindows::runnerEditor()
     const bool fresh = !m_runnerEditor;
     RunnerEditor* editor = loaded(m_runnerEditor, Unload::Never, m_app, m_lists);
     if (fresh)
-        QObject::connect(editor, &RunnerEditor::reportRequested, editor,
-                         [this, editor](qint64 pin) {
-                             Report::run(editor, [&] { return RunnerReport::build(m_app, pin); });
-                         });
+        connect(editor, &RunnerEditor::reportRequested, this, [this](qint64 pin) {
+            emit reportRequested({ReportRequest::Kind::Runner, pin});
+        });
     return editor;
 }
 
@@ -55,8 +51,8 @@ TeamEditor* ProgramWindows::teamEditor()
     const bool fresh = !m_teamEditor;
     TeamEditor* editor = loaded(m_teamEditor, Unload::OnClose, m_app, m_lists);
     if (fresh)
-        QObject::connect(editor, &TeamEditor::reportRequested, editor, [this, editor](qint64 pin) {
-            Report::run(editor, [&] { return TeamReport::build(m_app, pin); });
+        connect(editor, &TeamEditor::reportRequested, this, [this](qint64 pin) {
+            emit reportRequested({ReportRequest::Kind::Team, pin});
         });
     return editor;
 }
@@ -66,8 +62,8 @@ MeetEditor* ProgramWindows::meetEditor()
     const bool fresh = !m_meetEditor;
     MeetEditor* editor = loaded(m_meetEditor, Unload::Never, m_app, m_lists, *this);
     if (fresh)
-        QObject::connect(editor, &MeetEditor::reportRequested, editor, [this, editor](qint64 pin) {
-            Report::run(editor, [&] { return MeetReport::build(m_app, pin); });
+        connect(editor, &MeetEditor::reportRequested, this, [this](qint64 pin) {
+            emit reportRequested({ReportRequest::Kind::Meet, pin});
         });
     return editor;
 }
@@ -80,11 +76,6 @@ RunnerSelector* ProgramWindows::runnerSelector()
 TeamSelector* ProgramWindows::teamSelector()
 {
     return loaded(m_teamSelector, Unload::Never, m_app);
-}
-
-AboutWindow* ProgramWindows::about()
-{
-    return loaded(m_about, Unload::OnClose);
 }
 
 void ProgramWindows::present(QWidget* window)

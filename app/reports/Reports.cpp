@@ -1,0 +1,21 @@
+#include "Reports.h"
+
+#include "reports/EventReport.h"
+#include "reports/MeetReport.h"
+#include "reports/RunnerReport.h"
+#include "reports/TeamReport.h"
+
+Report Reports::build(AppContext& app, const ReportRequest& request)
+{
+    switch (request.kind) {
+    case ReportRequest::Kind::Runner:
+        return RunnerReport::build(app, request.pin);
+    case ReportRequest::Kind::Team:
+        return TeamReport::build(app, request.pin);
+    case ReportRequest::Kind::Meet:
+        return MeetReport::build(app, request.pin);
+    case ReportRequest::Kind::Event:
+        break;
+    }
+    return EventReport::build(app, request.pin, request.team);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "records/ReportRequest.h"
+#include "reports/Report.h"
+
+class AppContext;
+
+// The four reports behind one door.
+class Reports
+{
+public:
+    // Throws ReportError when the report cannot be made.
+    static Report build(AppContext& app, const ReportRequest& request);
+};
