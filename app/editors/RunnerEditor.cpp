@@ -1,16 +1,15 @@
 #include "RunnerEditor.h"
 
-#include "data/DatabaseError.h"
-#include "data/Field.h"
-#include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "records/AppContext.h"
-#include "records/RunnerName.h"
+#include "records/RunnerRecord.h"
+#include "records/TrackLists.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 #include "ui/MainLists.h"
 #include "ui/Twips.h"
+#include "ui/UserAction.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -75,50 +74,34 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
 
 bool RunnerEditor::build(qint64 runnerPin)
 {
-    const QString pin = QString::number(runnerPin);
-    try {
-        // The view is named in the filter: SQLite does not know it by its base table's name.
-        RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Runners_View.Pin = ") + pin,
-                     m_app.connection());
-        std::optional<qint64> team;
-        if (rs.eof()) {
-            // A runner without a team link is not in the view; show it all the same.
-            rs.open(QStringLiteral("SELECT * From Runners WHERE Pin = ") + pin, m_app.connection());
-            if (rs.eof()) {
-                Dialogs::tell(this, QStringLiteral("This runner is no longer in the database."),
-                              Dialogs::Icon::Warning);
-                return false;
-            }
-        } else {
-            team = rs.field(QStringLiteral("team_pin")).toInt();
-        }
-        const RunnerName name = RunnerName::split(rs.field(QStringLiteral("Name")).text());
-        RecordSet teams(QStringLiteral("SELECT * From Teams"), m_app.connection());
-
-        m_runnerPin = runnerPin;
-        m_team = team;
-        m_first->setText(name.first);
-        m_last->setText(name.last);
-        m_phone->setText(rs.field(QStringLiteral("PhoneNumber")).text());
-        m_address->setPlainText(rs.field(QStringLiteral("Address")).text());
-        const Field grade = rs.field(QStringLiteral("Grade"));
-        m_grade->setText(grade.isNull() || grade.toInt() == 0 ? QString() : grade.text());
-        m_teamBox->clear();
-        for (; !teams.eof(); teams.moveNext())
-            m_teamBox->addKeyedItem(pinKey(teams.field(QStringLiteral("Pin")).toInt()),
-                                    teams.field(QStringLiteral("School")).text());
-        if (team)
-            m_teamBox->selectKey(pinKey(*team));
-        markUnchanged();
-        // A new runner's placeholder name is there to be typed over.
-        if (name.first == QLatin1String("First") && name.last == QLatin1String("Last"))
-            offerForTyping(m_first);
-        return true;
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this, QStringLiteral("The runner could not be read.\n\n") + e.message(),
+    std::optional<RunnerRecord> runner;
+    QList<TrackLists::Item> teams;
+    if (!UserAction::run(this, QStringLiteral("The runner could not be read."), [&] {
+            runner = RunnerRecord::load(m_app.connection(), runnerPin);
+            teams = TrackLists::teams(m_app.connection());
+        }))
+        return false;
+    if (!runner) {
+        Dialogs::tell(this, QStringLiteral("This runner is no longer in the database."),
                       Dialogs::Icon::Warning);
         return false;
     }
+    m_runnerPin = runnerPin;
+    m_team = runner->team;
+    m_first->setText(runner->first);
+    m_last->setText(runner->last);
+    m_phone->setText(runner->phone);
+    m_address->setPlainText(runner->address);
+    m_grade->setText(runner->grade ? QString::number(*runner->grade) : QString());
+    m_teamBox->clear();
+    m_teamBox->addKeyedItems(teams);
+    if (runner->team)
+        m_teamBox->selectKey(pinKey(*runner->team));
+    markUnchanged();
+    // A new runner's placeholder name is there to be typed over.
+    if (runner->first == QLatin1String("First") && runner->last == QLatin1String("Last"))
+        offerForTyping(m_first);
+    return true;
 }
 
 QString RunnerEditor::snapshot() const
@@ -135,10 +118,10 @@ QString RunnerEditor::saveQuestion() const
 
 bool RunnerEditor::save()
 {
-    const QString gradeText = m_grade->text().trimmed();
-    bool gradeOk = false;
-    const int grade = gradeText.toInt(&gradeOk);
-    if (!gradeText.isEmpty() && (!gradeOk || grade < 1 || grade > 12)) {
+    RunnerRecord runner{m_runnerPin,     m_first->text(),          m_last->text(),
+                        m_phone->text(), m_address->toPlainText(), std::nullopt,
+                        m_team};
+    if (!RunnerRecord::readGrade(m_grade->text(), &runner.grade)) {
         Dialogs::tell(this,
                       QStringLiteral("The Grade box holds \"%1\", but it must hold a whole number "
                                      "from 1 to 12, or nothing. Nothing was saved.")
@@ -148,36 +131,13 @@ bool RunnerEditor::save()
         m_grade->selectAll();
         return false;
     }
-    const QString gradeSql = gradeText.isEmpty() ? QStringLiteral("NULL") : QString::number(grade);
-    const QString pin = QString::number(m_runnerPin);
-    const QString name = RunnerName::join(m_first->text(), m_last->text());
     // Without a chosen team the runner keeps the one it has: a save never leaves it teamless.
-    std::optional<qint64> team = m_team;
     if (!m_teamBox->selectedKey().isEmpty())
-        team = pinFromKey(m_teamBox->selectedKey());
-    try {
-        m_app.connection().transaction([&] {
-            m_app.connection().execute(
-                QStringLiteral("UPDATE Runners Set Name='") + escapeSqlText(name) +
-                QStringLiteral("',PhoneNumber='") + escapeSqlText(m_phone->text()) +
-                QStringLiteral("', Address='") + escapeSqlText(m_address->toPlainText()) +
-                QStringLiteral("', Grade=") + gradeSql + QStringLiteral(" WHERE Pin=") + pin);
-            if (team) {
-                m_app.connection().execute(
-                    QStringLiteral("DELETE From Runner_to_Team where Runner_Pin = ") + pin);
-                m_app.connection().execute(
-                    QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES (") +
-                    pin + QLatin1Char(',') + QString::number(*team) + QLatin1Char(')'));
-            }
-        });
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this,
-                      QStringLiteral("The runner was not saved; nothing was changed.\n\n") +
-                          e.message(),
-                      Dialogs::Icon::Warning);
+        runner.team = pinFromKey(m_teamBox->selectedKey());
+    if (!UserAction::run(this, QStringLiteral("The runner was not saved; nothing was changed."),
+                         [&] { runner.save(m_app.connection()); }))
         return false;
-    }
-    m_team = team;
+    m_team = runner.team;
     markUnchanged();
     Dialogs::tell(this, QStringLiteral("Runner Updated Successfully."));
     hide();
@@ -189,25 +149,9 @@ void RunnerEditor::remove()
 {
     if (!Dialogs::ask(this, QStringLiteral("Delete Runner?")))
         return;
-    const QString pin = QString::number(m_runnerPin);
-    try {
-        m_app.connection().transaction([&] {
-            m_app.connection().execute(
-                QStringLiteral("DELETE FROM Runner_to_Team where Runner_Pin=") + pin);
-            // The runner's slots stay in their meets, emptied: every sheet keeps its shape.
-            m_app.connection().execute(
-                QStringLiteral("UPDATE Event_to_Runner SET Runner_Pin=0, Place=0, Points=0, "
-                               "feet=0, Inches=0, Minutes=0, Seconds=0 where Runner_Pin=") +
-                pin);
-            m_app.connection().execute(QStringLiteral("DELETE FROM Runners where Pin=") + pin);
-        });
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this,
-                      QStringLiteral("The runner was not deleted; nothing was changed.\n\n") +
-                          e.message(),
-                      Dialogs::Icon::Warning);
+    if (!UserAction::run(this, QStringLiteral("The runner was not deleted; nothing was changed."),
+                         [&] { RunnerRecord::remove(m_app.connection(), m_runnerPin); }))
         return;
-    }
     m_lists.buildTeamList();
     hide();
 }

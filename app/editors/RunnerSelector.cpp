@@ -1,13 +1,13 @@
 #include "RunnerSelector.h"
 
-#include "data/DatabaseError.h"
-#include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "records/AppContext.h"
+#include "records/TrackLists.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 #include "ui/Twips.h"
+#include "ui/UserAction.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -32,17 +32,8 @@ void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const
     m_event = event;
     m_others = others;
     m_list->clear();
-    try {
-        RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
-                         QString::number(team),
-                     m_app.connection());
-        for (; !rs.eof(); rs.moveNext())
-            m_list->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
-                                 rs.field(QStringLiteral("Name")).text());
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this, QStringLiteral("The runners could not be read.\n\n") + e.message(),
-                      Dialogs::Icon::Warning);
-    }
+    UserAction::run(this, QStringLiteral("The runners could not be read."),
+                    [&] { m_list->addKeyedItems(TrackLists::runners(m_app.connection(), team)); });
     // Alphabetical, so that a coach finds a name in a long roster.
     m_list->sortItems();
 }

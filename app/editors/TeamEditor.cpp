@@ -1,13 +1,12 @@
 #include "TeamEditor.h"
 
-#include "data/DatabaseError.h"
-#include "data/RecordSet.h"
-#include "data/SqlText.h"
 #include "records/AppContext.h"
+#include "records/TeamRecord.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/MainLists.h"
 #include "ui/Twips.h"
+#include "ui/UserAction.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,28 +55,24 @@ TeamEditor::TeamEditor(AppContext& app, MainLists& lists) : m_app(app), m_lists(
 
 bool TeamEditor::build(qint64 teamPin)
 {
-    try {
-        RecordSet rs(QStringLiteral("SELECT * From Teams WHERE Pin = ") + QString::number(teamPin),
-                     m_app.connection());
-        if (rs.eof()) {
-            Dialogs::tell(this, QStringLiteral("This team is no longer in the database."),
-                          Dialogs::Icon::Warning);
-            return false;
-        }
-        m_teamPin = teamPin;
-        m_school->setText(rs.field(QStringLiteral("School")).text());
-        m_coach->setText(rs.field(QStringLiteral("Coach")).text());
-        m_contact->setText(rs.field(QStringLiteral("ContactNo")).text());
-        m_mascot->setText(rs.field(QStringLiteral("Mascot")).text());
-        markUnchanged();
-        if (m_school->text() == QLatin1String("New Team"))
-            offerForTyping(m_school);
-        return true;
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this, QStringLiteral("The team could not be read.\n\n") + e.message(),
+    std::optional<TeamRecord> team;
+    if (!UserAction::run(this, QStringLiteral("The team could not be read."),
+                         [&] { team = TeamRecord::load(m_app.connection(), teamPin); }))
+        return false;
+    if (!team) {
+        Dialogs::tell(this, QStringLiteral("This team is no longer in the database."),
                       Dialogs::Icon::Warning);
         return false;
     }
+    m_teamPin = teamPin;
+    m_school->setText(team->school);
+    m_coach->setText(team->coach);
+    m_contact->setText(team->contact);
+    m_mascot->setText(team->mascot);
+    markUnchanged();
+    if (m_school->text() == QLatin1String("New Team"))
+        offerForTyping(m_school);
+    return true;
 }
 
 QString TeamEditor::snapshot() const
@@ -93,21 +88,11 @@ QString TeamEditor::saveQuestion() const
 
 bool TeamEditor::save()
 {
-    try {
-        m_app.connection().transaction([&] {
-            m_app.connection().execute(
-                QStringLiteral("UPDATE Teams Set School='") + escapeSqlText(m_school->text()) +
-                QStringLiteral("',Coach='") + escapeSqlText(m_coach->text()) +
-                QStringLiteral("',ContactNo='") + escapeSqlText(m_contact->text()) +
-                QStringLiteral("',Mascot='") + escapeSqlText(m_mascot->text()) +
-                QStringLiteral("' WHERE Pin=") + QString::number(m_teamPin));
-        });
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(
-            this, QStringLiteral("The team was not saved; nothing was changed.\n\n") + e.message(),
-            Dialogs::Icon::Warning);
+    const TeamRecord team{m_teamPin, m_school->text(), m_coach->text(), m_contact->text(),
+                          m_mascot->text()};
+    if (!UserAction::run(this, QStringLiteral("The team was not saved; nothing was changed."),
+                         [&] { team.save(m_app.connection()); }))
         return false;
-    }
     markUnchanged();
     Dialogs::tell(this, QStringLiteral("Team Updated Successfully."));
     hide();
@@ -119,22 +104,9 @@ void TeamEditor::remove()
 {
     if (!Dialogs::ask(this, QStringLiteral("Delete Team?")))
         return;
-    const QString pin = QString::number(m_teamPin);
-    try {
-        m_app.connection().transaction([&] {
-            m_app.connection().execute(
-                QStringLiteral("DELETE FROM Runner_to_Team WHERE Team_Pin=") + pin);
-            m_app.connection().execute(QStringLiteral("DELETE FROM Meet_to_Team WHERE Team_Pin=") +
-                                       pin);
-            m_app.connection().execute(QStringLiteral("DELETE FROM Teams WHERE Pin=") + pin);
-        });
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this,
-                      QStringLiteral("The team was not deleted; nothing was changed.\n\n") +
-                          e.message(),
-                      Dialogs::Icon::Warning);
+    if (!UserAction::run(this, QStringLiteral("The team was not deleted; nothing was changed."),
+                         [&] { TeamRecord::remove(m_app.connection(), m_teamPin); }))
         return;
-    }
     m_lists.buildSchoolList();
     hide();
 }

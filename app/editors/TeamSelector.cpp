@@ -1,13 +1,13 @@
 #include "TeamSelector.h"
 
-#include "data/DatabaseError.h"
-#include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "records/AppContext.h"
+#include "records/TrackLists.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 #include "ui/Twips.h"
+#include "ui/UserAction.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -26,15 +26,8 @@ void TeamSelector::build(QAbstractButton* box)
 {
     m_box = box;
     m_list->clear();
-    try {
-        RecordSet rs(QStringLiteral("SELECT * From Teams"), m_app.connection());
-        for (; !rs.eof(); rs.moveNext())
-            m_list->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
-                                 rs.field(QStringLiteral("School")).text());
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this, QStringLiteral("The teams could not be read.\n\n") + e.message(),
-                      Dialogs::Icon::Warning);
-    }
+    UserAction::run(this, QStringLiteral("The teams could not be read."),
+                    [&] { m_list->addKeyedItems(TrackLists::teams(m_app.connection())); });
     m_list->sortItems();
 }
 

@@ -2,15 +2,16 @@
 
 #include "data/DatabaseError.h"
 #include "data/DatabaseFiles.h"
-#include "data/MarkOrder.h"
-#include "data/RecordSet.h"
+#include "data/Field.h"
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
 #include "records/AppContext.h"
+#include "records/InfoPanel.h"
 #include "records/RecordCreator.h"
+#include "records/TrackLists.h"
 #include "reports/Reports.h"
 #include "shell/AboutWindow.h"
 #include "shell/FirstRunForm.h"
@@ -21,6 +22,7 @@
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 #include "ui/Twips.h"
+#include "ui/UserAction.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,17 +38,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
-
-namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
-
-QString blanks(int n)
-{
-    return QString(n, QLatin1Char(' '));
-}
-
-} // namespace
 
 MainWindow::MainWindow(AppContext& app, QWidget* parent)
     : QMainWindow(parent), m_app(app),
@@ -227,9 +218,9 @@ void MainWindow::updateStatusText()
     m_statusText->setText(m_app.userName() + QLatin1String("  -  ") + m_app.school());
 }
 
-void MainWindow::tellDatabaseError(const QString& what, const QString& why)
+bool MainWindow::attempt(const QString& what, const std::function<void()>& action)
 {
-    Dialogs::tell(this, what + QLatin1String("\n\n") + why, Dialogs::Icon::Warning);
+    return UserAction::run(this, what, action);
 }
 
 void MainWindow::startUp()
@@ -257,13 +248,9 @@ void MainWindow::startUp()
 
 void MainWindow::openStartDatabase()
 {
-    if (m_app.databasePath().isEmpty()) {
-        try {
-            m_app.setDatabasePath(DatabaseFiles::makeNewDatabase(m_app.school()));
-        } catch (const DatabaseError& e) {
-            Dialogs::tell(this, e.message(), Dialogs::Icon::Warning);
-        }
-    }
+    if (m_app.databasePath().isEmpty())
+        attempt(QStringLiteral("No new database could be made."),
+                [&] { m_app.setDatabasePath(DatabaseFiles::makeNewDatabase(m_app.school())); });
     if (!m_app.databasePath().isEmpty())
         openDatabase(m_app.databasePath());
     buildSchoolList();
@@ -280,16 +267,10 @@ void MainWindow::firstRunFinished()
 
 bool MainWindow::openDatabase(const QString& path)
 {
-    try {
-        m_app.connection().open(Connection::connectionStringFor(path));
-        return true;
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The database \"%1\" could not be opened. Use File, Load "
-                                         "to choose another database.")
-                              .arg(path),
-                          e.message());
-        return false;
-    }
+    return attempt(QStringLiteral("The database \"%1\" could not be opened. Use File, Load to "
+                                  "choose another database.")
+                       .arg(path),
+                   [&] { m_app.connection().open(Connection::connectionStringFor(path)); });
 }
 
 void MainWindow::loadDatabase()
@@ -304,16 +285,11 @@ void MainWindow::loadDatabase()
 
     // Open the new file beside the old one first: when it fails, the old one stays open.
     Connection probe;
-    try {
-        probe.open(Connection::connectionStringFor(chosen));
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(
-            QStringLiteral("The database \"%1\" could not be opened. The database \"%2\" stays "
-                           "open.")
-                .arg(chosen, m_app.databasePath()),
-            e.message());
+    if (!attempt(QStringLiteral("The database \"%1\" could not be opened. The database \"%2\" "
+                                "stays open.")
+                     .arg(chosen, m_app.databasePath()),
+                 [&] { probe.open(Connection::connectionStringFor(chosen)); }))
         return;
-    }
     probe.close();
 
     const QString previous = m_app.databasePath();
@@ -332,15 +308,9 @@ void MainWindow::buildSchoolList()
 {
     m_filling = true;
     m_schoolList->clear();
-    try {
-        RecordSet rs(QStringLiteral("SELECT * From Teams"), m_app.connection());
-        for (; !rs.eof(); rs.moveNext())
-            m_schoolList->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
-                                       rs.field(QStringLiteral("School")).text());
-    } catch (const DatabaseError& e) {
-        if (m_app.connection().isOpen())
-            tellDatabaseError(QStringLiteral("The teams could not be read."), e.message());
-    }
+    if (m_app.connection().isOpen())
+        attempt(QStringLiteral("The teams could not be read."),
+                [&] { m_schoolList->addKeyedItems(TrackLists::teams(m_app.connection())); });
     m_filling = false;
     updateAddButtons();
     if (m_schoolList->count() > 0) {
@@ -360,25 +330,9 @@ void MainWindow::buildTeamList(std::optional<qint64> team)
     }
     m_filling = true;
     m_teamList->clear();
-    if (team) {
-        try {
-            RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
-                             QString::number(*team),
-                         m_app.connection());
-            // By name, so that a saved runner keeps its place in the list.
-            QList<std::pair<QString, qint64>> runners;
-            for (; !rs.eof(); rs.moveNext())
-                runners.append({rs.field(QStringLiteral("Name")).text(),
-                                rs.field(QStringLiteral("Pin")).toInt()});
-            std::stable_sort(runners.begin(), runners.end(), [](const auto& a, const auto& b) {
-                return QString::localeAwareCompare(a.first, b.first) < 0;
-            });
-            for (const auto& [name, pin] : runners)
-                m_teamList->addKeyedItem(pinKey(pin), name);
-        } catch (const DatabaseError& e) {
-            tellDatabaseError(QStringLiteral("The runners could not be read."), e.message());
-        }
-    }
+    if (team)
+        attempt(QStringLiteral("The runners could not be read."),
+                [&] { m_teamList->addKeyedItems(TrackLists::runners(m_app.connection(), *team)); });
     m_filling = false;
     buildMeetList();
 }
@@ -395,43 +349,10 @@ void MainWindow::buildMeetList()
     }
     m_meetList->clear();
     const QString teamKey = m_schoolList->selectedKey();
-    if (!teamKey.isEmpty()) {
-        try {
-            RecordSet rs(QStringLiteral("SELECT * From Meets_Info WHERE Team_Pin=") +
-                             QString::number(pinFromKey(teamKey)),
-                         m_app.connection());
-            struct Line
-            {
-                QDateTime when;
-                QString text;
-                qint64 pin;
-            };
-            QList<Line> meets;
-            for (; !rs.eof(); rs.moveNext()) {
-                const Field time = rs.field(QStringLiteral("MeetTime"));
-                QString text = (time.isNull() || time.text().isEmpty() ? QStringLiteral("(no date)")
-                                                                       : time.text()) +
-                               QLatin1Char(' ') + rs.field(QStringLiteral("HostingSchool")).text();
-                const Field place = rs.field(QStringLiteral("Place"));
-                if (!place.isNull() && !place.text().isEmpty() &&
-                    place.text() != QLatin1String("0"))
-                    text += QLatin1Char(' ') + place.text();
-                meets.append(
-                    {time.toDateTime(), text, rs.field(QStringLiteral("Meet_Pin")).toInt()});
-            }
-            // In date order, whatever text form an older file keeps its dates in; meets
-            // without a date last.
-            std::stable_sort(meets.begin(), meets.end(), [](const Line& a, const Line& b) {
-                if (a.when.isValid() != b.when.isValid())
-                    return a.when.isValid();
-                return a.when < b.when;
-            });
-            for (const Line& m : meets)
-                m_meetList->addKeyedItem(pinKey(m.pin), m.text);
-        } catch (const DatabaseError& e) {
-            tellDatabaseError(QStringLiteral("The meets could not be read."), e.message());
-        }
-    }
+    if (!teamKey.isEmpty())
+        attempt(QStringLiteral("The meets could not be read."), [&] {
+            m_meetList->addKeyedItems(TrackLists::meets(m_app.connection(), pinFromKey(teamKey)));
+        });
     m_filling = false;
 }
 
@@ -439,15 +360,9 @@ void MainWindow::buildEventList()
 {
     // Runs once, at start-up: the event types are the same in every database.
     m_filling = true;
-    try {
-        RecordSet rs(QStringLiteral("SELECT * FROM EventType"), m_app.connection());
-        for (; !rs.eof(); rs.moveNext())
-            m_eventList->addKeyedItem(pinKey(rs.field(QStringLiteral("Pin")).toInt()),
-                                      rs.field(QStringLiteral("Name")).text());
-    } catch (const DatabaseError& e) {
-        if (m_app.connection().isOpen())
-            tellDatabaseError(QStringLiteral("The event types could not be read."), e.message());
-    }
+    if (m_app.connection().isOpen())
+        attempt(QStringLiteral("The event types could not be read."),
+                [&] { m_eventList->addKeyedItems(TrackLists::eventTypes(m_app.connection())); });
     m_filling = false;
     m_eventList->update();
 }
@@ -490,99 +405,34 @@ void MainWindow::handleDoubleClick(KeyedList* list)
 
 void MainWindow::showTeamInfo(qint64 team)
 {
-    try {
-        RecordSet rs(QStringLiteral("SELECT * FROM Teams WHERE Pin=") + QString::number(team),
-                     m_app.connection());
-        if (rs.eof())
-            return;
-        setInfo(QLatin1String("School:") + blanks(8) + rs.field(QStringLiteral("School")).text() +
-                CrLf + QLatin1String("Coach:") + blanks(9) +
-                rs.field(QStringLiteral("Coach")).text() + CrLf + QLatin1String("Contact:") +
-                blanks(7) + rs.field(QStringLiteral("ContactNo")).text() + CrLf +
-                QLatin1String("Mascot:") + blanks(8) + rs.field(QStringLiteral("Mascot")).text());
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The team could not be read."), e.message());
-    }
+    attempt(QStringLiteral("The team could not be read."), [&] {
+        if (const std::optional<QString> text = InfoPanel::team(m_app.connection(), team))
+            setInfo(*text);
+    });
 }
 
 void MainWindow::showRunnerInfo(qint64 runner)
 {
-    try {
-        RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Runner_Pin = ") +
-                         QString::number(runner),
-                     m_app.connection());
-        if (rs.eof())
-            return;
-        setInfo(QLatin1String("Name:") + blanks(10) + rs.field(QStringLiteral("Name")).text() +
-                CrLf + QLatin1String("Phone:") + blanks(9) +
-                rs.field(QStringLiteral("PhoneNumber")).text() + CrLf + QLatin1String("Address:") +
-                blanks(7) + rs.field(QStringLiteral("Address")).text());
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The runner could not be read."), e.message());
-    }
+    attempt(QStringLiteral("The runner could not be read."), [&] {
+        if (const std::optional<QString> text = InfoPanel::runner(m_app.connection(), runner))
+            setInfo(*text);
+    });
 }
 
 void MainWindow::showMeetInfo(qint64 meet)
 {
-    try {
-        RecordSet rs(QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=") +
-                         QString::number(meet),
-                     m_app.connection());
-        if (rs.eof())
-            return;
-        setInfo(QLatin1String("School:") + blanks(8) +
-                rs.field(QStringLiteral("HostingSchool")).text() + CrLf + QLatin1String("Time:") +
-                blanks(11) + rs.field(QStringLiteral("MeetTime")).text() + CrLf +
-                QLatin1String("Weather:") + blanks(5) + rs.field(QStringLiteral("Weather")).text() +
-                CrLf + QLatin1String("Place:") + blanks(10) +
-                rs.field(QStringLiteral("Place")).text() + CrLf);
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The meet could not be read."), e.message());
-    }
+    attempt(QStringLiteral("The meet could not be read."), [&] {
+        if (const std::optional<QString> text = InfoPanel::meet(m_app.connection(), meet))
+            setInfo(*text);
+    });
 }
 
 void MainWindow::showEventInfo(qint64 type)
 {
-    // The best real mark: the lowest time of a run or relay, the highest mark of a field
-    // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
-    const QString order = MarkOrder::bestFirst(type);
-    try {
-        RecordSet best(QStringLiteral("SELECT * FROM Events_View WHERE Type=") +
-                           QString::number(type) +
-                           QStringLiteral(" AND Runners_Name IS NOT NULL AND (Measure1 <> 0 OR "
-                                          "Measure2 <> 0) ORDER BY ") +
-                           order + QStringLiteral(", MeetTime DESC, JoinPin LIMIT 1"),
-                       m_app.connection());
-        if (best.eof()) {
-            const QListWidgetItem* item = m_eventList->itemWithKey(pinKey(type));
-            const QString name = item ? item->text() : QStringLiteral("this event");
-            setInfo(QStringLiteral("No mark has been recorded in the %1 yet.").arg(name));
-            return;
-        }
-        QString text = QLatin1String("Best Time:") + blanks(3) +
-                       best.field(QStringLiteral("MeasureTime")).text() + CrLf;
-        if (best.field(QStringLiteral("isRelay")).toBool()) {
-            // The relay's result stands in each leg's slot: name the legs of that one result.
-            RecordSet legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin=") +
-                               QString::number(best.field(QStringLiteral("event_Pin")).toInt()) +
-                               QStringLiteral(" AND Runners_Name IS NOT NULL ORDER BY JoinPin"),
-                           m_app.connection());
-            bool first = true;
-            for (; !legs.eof(); legs.moveNext()) {
-                text += (first ? QLatin1String("Competitor:") + blanks(2) : blanks(21)) +
-                        legs.field(QStringLiteral("Runners_Name")).text() + CrLf;
-                first = false;
-            }
-        } else {
-            text += QLatin1String("Competitor:") + blanks(2) +
-                    best.field(QStringLiteral("Runners_Name")).text() + CrLf;
-        }
-        text += QLatin1String("Date:") + blanks(11) +
-                best.field(QStringLiteral("MeetTime")).text() + CrLf;
-        setInfo(text);
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The best mark could not be read."), e.message());
-    }
+    const QListWidgetItem* item = m_eventList->itemWithKey(pinKey(type));
+    const QString name = item ? item->text() : QStringLiteral("this event");
+    attempt(QStringLiteral("The best mark could not be read."),
+            [&] { setInfo(InfoPanel::event(m_app.connection(), type, name)); });
 }
 
 void MainWindow::runEventReport()
@@ -660,13 +510,9 @@ void MainWindow::openMeetEditor(std::optional<qint64> meet)
 void MainWindow::addTeam()
 {
     qint64 team = 0;
-    try {
-        team = RecordCreator(m_app.connection()).addTeam();
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The new team could not be made; nothing was added."),
-                          e.message());
+    if (!attempt(QStringLiteral("The new team could not be made; nothing was added."),
+                 [&] { team = RecordCreator(m_app.connection()).addTeam(); }))
         return;
-    }
     // The team list shows the new team once its editor saves it.
     openTeamEditor(team);
 }
@@ -678,13 +524,9 @@ void MainWindow::addRunner()
         return;
     const qint64 team = pinFromKey(teamKey);
     qint64 runner = 0;
-    try {
-        runner = RecordCreator(m_app.connection()).addRunner(team);
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The new runner could not be made; nothing was added."),
-                          e.message());
+    if (!attempt(QStringLiteral("The new runner could not be made; nothing was added."),
+                 [&] { runner = RecordCreator(m_app.connection()).addRunner(team); }))
         return;
-    }
     RunnerEditor* editor = m_windows->runnerEditor();
     const bool built = editor->build(runner);
     buildTeamList(team);
@@ -698,13 +540,9 @@ void MainWindow::addMeet()
     if (teamKey.isEmpty())
         return;
     qint64 meet = 0;
-    try {
-        meet = RecordCreator(m_app.connection()).addMeet(pinFromKey(teamKey));
-    } catch (const DatabaseError& e) {
-        tellDatabaseError(QStringLiteral("The new meet could not be made; nothing was added."),
-                          e.message());
+    if (!attempt(QStringLiteral("The new meet could not be made; nothing was added."),
+                 [&] { meet = RecordCreator(m_app.connection()).addMeet(pinFromKey(teamKey)); }))
         return;
-    }
     // The meet list shows the new meet once its editor saves it.
     openMeetEditor(meet);
 }

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class AboutWindow;
@@ -95,7 +96,9 @@ private:
     void updateAddButtons();
     bool openDatabase(const QString& path);
     void setInfo(const QString& text);
-    void tellDatabaseError(const QString& what, const QString& why);
+    // Runs a user action on the database; what the database refuses is told as `what` and the
+    // engine's reason. False when it was refused.
+    bool attempt(const QString& what, const std::function<void()>& action);
     void handleItem(KeyedList* list, QListWidgetItem* item);
     void handleDoubleClick(KeyedList* list);
 

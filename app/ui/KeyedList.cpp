@@ -1,5 +1,7 @@
 #include "KeyedList.h"
 
+#include "data/SqlText.h"
+
 namespace {
 constexpr int KeyRole = Qt::UserRole + 1;
 }
@@ -18,6 +20,12 @@ QListWidgetItem* KeyedList::addKeyedItem(const QString& key, const QString& text
     auto* item = new QListWidgetItem(text, this);
     item->setData(KeyRole, key);
     return item;
+}
+
+void KeyedList::addKeyedItems(const QList<TrackLists::Item>& items)
+{
+    for (const TrackLists::Item& item : items)
+        addKeyedItem(pinKey(item.pin), item.text);
 }
 
 QString KeyedList::keyOf(const QListWidgetItem* item)

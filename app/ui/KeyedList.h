@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/TrackLists.h"
+
 #include <QListWidget>
 
 // A list of one-line items, each with a key ("Pin" followed by the row's Pin).
@@ -10,6 +12,7 @@ public:
     explicit KeyedList(QWidget* parent = nullptr);
 
     QListWidgetItem* addKeyedItem(const QString& key, const QString& text);
+    void addKeyedItems(const QList<TrackLists::Item>& items);
     static QString keyOf(const QListWidgetItem* item);
     // The selected item's key; empty when nothing is selected.
     QString selectedKey() const;

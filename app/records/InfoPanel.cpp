@@ -1,0 +1,83 @@
+#include "InfoPanel.h"
+
+#include "data/MarkOrder.h"
+#include "data/RecordSet.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+QString blanks(int n)
+{
+    return QString(n, QLatin1Char(' '));
+}
+
+QString line(const char* caption, int gap, const RecordSet& rs, const char* column)
+{
+    return QLatin1String(caption) + blanks(gap) + rs.field(QLatin1String(column)).text();
+}
+
+} // namespace
+
+std::optional<QString> InfoPanel::team(Connection& db, qint64 team)
+{
+    const RecordSet rs(QStringLiteral("SELECT * FROM Teams WHERE Pin=") + QString::number(team),
+                       db);
+    if (rs.eof())
+        return std::nullopt;
+    return line("School:", 8, rs, "School") + CrLf + line("Coach:", 9, rs, "Coach") + CrLf +
+           line("Contact:", 7, rs, "ContactNo") + CrLf + line("Mascot:", 8, rs, "Mascot");
+}
+
+std::optional<QString> InfoPanel::runner(Connection& db, qint64 runner)
+{
+    const RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Runner_Pin = ") +
+                           QString::number(runner),
+                       db);
+    if (rs.eof())
+        return std::nullopt;
+    return line("Name:", 10, rs, "Name") + CrLf + line("Phone:", 9, rs, "PhoneNumber") + CrLf +
+           line("Address:", 7, rs, "Address");
+}
+
+std::optional<QString> InfoPanel::meet(Connection& db, qint64 meet)
+{
+    const RecordSet rs(
+        QStringLiteral("SELECT * FROM Meets_Info WHERE Meet_Pin=") + QString::number(meet), db);
+    if (rs.eof())
+        return std::nullopt;
+    return line("School:", 8, rs, "HostingSchool") + CrLf + line("Time:", 11, rs, "MeetTime") +
+           CrLf + line("Weather:", 5, rs, "Weather") + CrLf + line("Place:", 10, rs, "Place") +
+           CrLf;
+}
+
+QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName)
+{
+    // The best real mark: the lowest time of a run or relay, the highest mark of a field
+    // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
+    const RecordSet best(
+        QStringLiteral("SELECT * FROM Events_View WHERE Type=") + QString::number(type) +
+            QStringLiteral(" AND Runners_Name IS NOT NULL AND (Measure1 <> 0 OR "
+                           "Measure2 <> 0) ORDER BY ") +
+            MarkOrder::bestFirst(type) + QStringLiteral(", MeetTime DESC, JoinPin LIMIT 1"),
+        db);
+    if (best.eof())
+        return QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
+    QString text = line("Best Time:", 3, best, "MeasureTime") + CrLf;
+    if (best.field(QStringLiteral("isRelay")).toBool()) {
+        // The relay's result stands in each leg's slot: name the legs of that one result.
+        bool first = true;
+        for (RecordSet legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin=") +
+                                QString::number(best.field(QStringLiteral("event_Pin")).toInt()) +
+                                QStringLiteral(" AND Runners_Name IS NOT NULL ORDER BY JoinPin"),
+                            db);
+             !legs.eof(); legs.moveNext()) {
+            text += (first ? QLatin1String("Competitor:") + blanks(2) : blanks(21)) +
+                    legs.field(QStringLiteral("Runners_Name")).text() + CrLf;
+            first = false;
+        }
+    } else {
+        text += line("Competitor:", 2, best, "Runners_Name") + CrLf;
+    }
+    return text + line("Date:", 11, best, "MeetTime") + CrLf;
+}

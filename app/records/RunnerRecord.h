@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class Connection;
+
+// One runner as the runner editor shows it: the name in its two parts, phone, address, grade
+// and team. Throws DatabaseError when the database refuses a statement; a save or a delete
+// applies whole or not at all.
+class RunnerRecord
+{
+public:
+    qint64 pin = 0;
+    QString first, last, phone, address;
+    std::optional<int> grade;
+    // A runner without a team link has none.
+    std::optional<qint64> team;
+
+    // Nothing when the runner is gone.
+    static std::optional<RunnerRecord> load(Connection& db, qint64 pin);
+    // A grade as typed: a whole number from 1 to 12, or nothing for an empty box; false for
+    // anything else.
+    static bool readGrade(const QString& typed, std::optional<int>* grade);
+    // Without a team the runner keeps the link it has.
+    void save(Connection& db) const;
+    // The runner's slots stay in their meets, emptied, so that every sheet keeps its shape.
+    static void remove(Connection& db, qint64 pin);
+};

@@ -1,0 +1,72 @@
+#include "TrackLists.h"
+
+#include "data/RecordSet.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+QList<TrackLists::Item> TrackLists::teams(Connection& db)
+{
+    QList<Item> items;
+    for (RecordSet rs(QStringLiteral("SELECT * From Teams"), db); !rs.eof(); rs.moveNext())
+        items.append(
+            {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("School")).text()});
+    return items;
+}
+
+QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team)
+{
+    QList<Item> items;
+    for (RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
+                          QString::number(team),
+                      db);
+         !rs.eof(); rs.moveNext())
+        items.append(
+            {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("Name")).text()});
+    // By name, so that a saved runner keeps its place in the list.
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+        return QString::localeAwareCompare(a.text, b.text) < 0;
+    });
+    return items;
+}
+
+QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team)
+{
+    struct Meet
+    {
+        QDateTime when;
+        Item item;
+    };
+    QList<Meet> meets;
+    for (RecordSet rs(QStringLiteral("SELECT * From Meets_Info WHERE Team_Pin=") +
+                          QString::number(team),
+                      db);
+         !rs.eof(); rs.moveNext()) {
+        const Field time = rs.field(QStringLiteral("MeetTime"));
+        QString text = (time.text().isEmpty() ? QStringLiteral("(no date)") : time.text()) +
+                       QLatin1Char(' ') + rs.field(QStringLiteral("HostingSchool")).text();
+        const Field place = rs.field(QStringLiteral("Place"));
+        if (!place.text().isEmpty() && place.text() != QLatin1String("0"))
+            text += QLatin1Char(' ') + place.text();
+        meets.append({time.toDateTime(), {rs.field(QStringLiteral("Meet_Pin")).toInt(), text}});
+    }
+    // In date order, whatever text form an older file keeps its dates in.
+    std::stable_sort(meets.begin(), meets.end(), [](const Meet& a, const Meet& b) {
+        if (a.when.isValid() != b.when.isValid())
+            return a.when.isValid();
+        return a.when < b.when;
+    });
+    QList<Item> items;
+    for (const Meet& m : meets)
+        items.append(m.item);
+    return items;
+}
+
+QList<TrackLists::Item> TrackLists::eventTypes(Connection& db)
+{
+    QList<Item> items;
+    for (RecordSet rs(QStringLiteral("SELECT * FROM EventType"), db); !rs.eof(); rs.moveNext())
+        items.append(
+            {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("Name")).text()});
+    return items;
+}
