@@ -1,17 +1,16 @@
 #include "MeetEditor.h"
 
 #include "data/DatabaseError.h"
-#include "data/RecordSet.h"
-#include "data/SqlText.h"
 #include "editors/ProgramWindows.h"
 #include "editors/RunnerSelector.h"
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
-#include "records/SheetNumber.h"
+#include "records/MeetSheet.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/MainLists.h"
 #include "ui/Twips.h"
+#include "ui/UserAction.h"
 
 #include <QCalendarWidget>
 #include <QFrame>
@@ -20,12 +19,6 @@
 #include <QPushButton>
 
 namespace {
-
-const char* const kCaptions[MeetEditor::Events] = {
-    "100 Meter Dash",   "200 Meter Dash",    "400 Meter Dash", "800 Meter Dash",  "1600 Meter Run",
-    "3200 Meter Run",   "300 Meter Hurdles", "High Jump",      "Long Jump",       "Triple Jump",
-    "Pole Vault",       "Shot Put",          "Discus Throw",   "400 Meter Relay", "800 Meter Relay",
-    "1600 Meter Relay", "3200 Meter Relay"};
 
 // Twips of the sheet's two halves.
 struct Columns
@@ -84,7 +77,7 @@ MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& window
 
 QString MeetEditor::eventCaption(int event)
 {
-    return QString::fromLatin1(kCaptions[event]);
+    return MeetSheet::eventName(event);
 }
 
 const SheetSlot& MeetEditor::relayLeg(int relay, int leg) const
@@ -330,100 +323,66 @@ QString MeetEditor::saveQuestion() const
     return QStringLiteral("Save the changes to this meet?");
 }
 
-void MeetEditor::fillSlot(const SheetSlot& slot, const RecordSet& row, const QString& joinPin)
+void MeetEditor::showSlot(const SheetSlot& slot, const MeetSheet::Entry& entry, qint64 join)
 {
-    slot.button->setText(row.field(QStringLiteral("Runners_Name")).text());
+    slot.button->setText(entry.name);
     slot.button->setEnabled(true);
-    slot.label->setText(row.field(QStringLiteral("runner_pin")).text() + QLatin1Char(' ') +
-                        joinPin);
+    slot.label->setText(number(entry.runner) + QLatin1Char(' ') + number(join));
 }
 
-void MeetEditor::fillSlotBoxes(const SheetSlot& slot, const RecordSet& row)
+void MeetEditor::showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers)
 {
-    slot.place->setText(row.field(QStringLiteral("Place")).text());
-    slot.points->setText(row.field(QStringLiteral("Points")).text());
-    slot.mark1->setText(row.field(QStringLiteral("Measure1")).text());
-    slot.mark2->setText(row.field(QStringLiteral("Measure2")).text());
+    slot.place->setText(numbers.place);
+    slot.points->setText(numbers.points);
+    slot.mark1->setText(numbers.mark1);
+    slot.mark2->setText(numbers.mark2);
 }
 
 bool MeetEditor::build(qint64 meetPin)
 {
-    const QString meet = number(meetPin);
-    try {
-        RecordSet info(QStringLiteral("SELECT * From Meets_Info WHERE meet_pin = ") + meet,
-                       m_app.connection());
-        qint64 team = 0;
-        if (info.eof()) {
-            // A meet whose team was deleted has no Meets_Info row; show it all the same.
-            info.open(QStringLiteral("SELECT Meets.Pin AS Meet_Pin, MeetTime, Weather, Place, "
-                                     "HostingTeam AS HostingPin, Teams.School AS HostingSchool "
-                                     "FROM Meets LEFT JOIN Teams ON Teams.Pin = Meets.HostingTeam "
-                                     "WHERE Meets.Pin = ") +
-                          meet,
-                      m_app.connection());
-            if (info.eof()) {
-                Dialogs::tell(this, QStringLiteral("This meet is no longer in the database."),
-                              Dialogs::Icon::Warning);
-                return false;
-            }
-        } else {
-            team = info.field(QStringLiteral("Team_Pin")).toInt();
-        }
-
-        clearSheet();
-        m_meetPin = meetPin;
-        m_teamPin = team;
-        const QDateTime when = info.field(QStringLiteral("MeetTime")).toDateTime();
-        m_loadedDate = when.date();
-        m_loadedTime = when.time();
-        // A meet without a date starts on today, and Save writes what the calendar shows.
-        m_timeBox->setSelectedDate(m_loadedDate.isValid() ? m_loadedDate : QDate::currentDate());
-        m_weatherBox->setText(info.field(QStringLiteral("weather")).text());
-        m_schoolBox->setText(info.field(QStringLiteral("HostingPin")).text() + QLatin1Char(' ') +
-                             info.field(QStringLiteral("HostingSchool")).text());
-        m_meetPlace->setText(info.field(QStringLiteral("Place")).text());
-
-        for (int e = 0; e < Individual; ++e) {
-            RecordSet rs(QStringLiteral("SELECT * From Events_View WHERE meet_pin=") + meet +
-                             QStringLiteral(" AND type = ") + number(e + 1),
-                         m_app.connection());
-            for (const SheetSlot* slot :
-                 {&m_first[static_cast<size_t>(e)], &m_second[static_cast<size_t>(e)]}) {
-                if (rs.eof())
-                    break;
-                fillSlot(*slot, rs, rs.field(QStringLiteral("joinpin")).text());
-                fillSlotBoxes(*slot, rs);
-                rs.moveNext();
-            }
-        }
-
-        for (int r = 0; r < Relays; ++r) {
-            RecordSet rs(QStringLiteral("SELECT * From Events_View WHERE meet_pin=") + meet +
-                             QStringLiteral(" AND type = ") + number(r + 14) +
-                             QStringLiteral(" ORDER BY JoinPin"),
-                         m_app.connection());
-            // The relay's boxes show what a save writes: the result of the first leg that has a
-            // runner, or of the last leg when none has.
-            bool shown = false;
-            for (int k = 0; k < 4 && !rs.eof(); ++k, rs.moveNext()) {
-                const SheetSlot& leg = relayLeg(r, k);
-                fillSlot(leg, rs, QStringLiteral("1"));
-                const bool hasRunner = !rs.field(QStringLiteral("runners_name")).isNull();
-                if (!shown)
-                    fillSlotBoxes(leg, rs);
-                shown = shown || hasRunner;
-            }
-        }
-        describeChoices();
-        markUnchanged();
-        if (m_weatherBox->text() == QLatin1String("New Meet"))
-            offerForTyping(m_weatherBox);
-        return true;
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this, QStringLiteral("The meet could not be read.\n\n") + e.message(),
+    std::optional<MeetSheet> sheet;
+    if (!UserAction::run(this, QStringLiteral("The meet could not be read."),
+                         [&] { sheet = MeetSheet::load(m_app.connection(), meetPin); }))
+        return false;
+    if (!sheet) {
+        Dialogs::tell(this, QStringLiteral("This meet is no longer in the database."),
                       Dialogs::Icon::Warning);
         return false;
     }
+    clearSheet();
+    m_meetPin = meetPin;
+    m_teamPin = sheet->team;
+    m_loadedDate = sheet->date;
+    m_loadedTime = sheet->time;
+    // A meet without a date starts on today, and Save writes what the calendar shows.
+    m_timeBox->setSelectedDate(m_loadedDate.isValid() ? m_loadedDate : QDate::currentDate());
+    m_weatherBox->setText(sheet->weather);
+    m_schoolBox->setText((sheet->host ? number(*sheet->host) : QString()) + QLatin1Char(' ') +
+                         sheet->hostName);
+    m_meetPlace->setText(sheet->place);
+    for (size_t e = 0; e < Individual; ++e) {
+        for (const auto& [slot, entry] : {std::pair{&m_first[e], &sheet->first[e]},
+                                          std::pair{&m_second[e], &sheet->second[e]}}) {
+            if (!entry->exists)
+                continue;
+            showSlot(*slot, *entry, entry->join);
+            showNumbers(*slot, entry->numbers);
+        }
+    }
+    for (int r = 0; r < Relays; ++r) {
+        const MeetSheet::Relay& relay = sheet->relays[static_cast<size_t>(r)];
+        for (int k = 0; k < 4; ++k) {
+            if (relay.legs[static_cast<size_t>(k)].exists)
+                showSlot(relayLeg(r, k), relay.legs[static_cast<size_t>(k)], 1);
+        }
+        if (relay.legs[0].exists)
+            showNumbers(relayLeg(r, 0), relay.numbers);
+    }
+    describeChoices();
+    markUnchanged();
+    if (m_weatherBox->text() == QLatin1String("New Meet"))
+        offerForTyping(m_weatherBox);
+    return true;
 }
 
 QList<const SheetSlot*> MeetEditor::eventSlots(const SheetSlot& slot, QString* event) const
@@ -473,164 +432,95 @@ void MeetEditor::pickHost()
     ProgramWindows::present(picker);
 }
 
-QLineEdit* MeetEditor::firstBadBox(QString* message) const
-{
-    auto check = [message](const SheetSlot& s, const QString& where, bool field) -> QLineEdit* {
-        if (s.button->text().isEmpty())
-            return nullptr;
-        const std::pair<QLineEdit*, QString> boxes[] = {
-            {s.place, QStringLiteral("Place")},
-            {s.points, QStringLiteral("Points")},
-            {s.mark1, field ? QStringLiteral("Feet") : QStringLiteral("Mins")},
-            {s.mark2, field ? QStringLiteral("Inches") : QStringLiteral("Secs")}};
-        for (const auto& [box, name] : boxes) {
-            if (!SheetNumber::sqlLiteral(box->text())) {
-                *message = QStringLiteral("%1: the %2 box holds \"%3\", but it must hold %4. "
-                                          "Nothing was saved.")
-                               .arg(where, name, box->text(), SheetNumber::rule());
-                return box;
-            }
-        }
-        // Seconds stay under a minute and inches under a foot: the whole minutes and feet go in
-        // the box beside them.
-        const int limit = field ? 12 : 60;
-        if (SheetNumber::sqlLiteral(s.mark2->text())->toDouble() >= limit) {
-            *message = QStringLiteral("%1: the %2 box holds \"%3\", but it must hold less than "
-                                      "%4 (put whole %5 in the %6 box). Nothing was saved.")
-                           .arg(where, boxes[3].second, s.mark2->text(), number(limit),
-                                field ? QStringLiteral("feet") : QStringLiteral("minutes"),
-                                boxes[2].second);
-            return s.mark2;
-        }
-        return nullptr;
-    };
-    for (int e = 0; e < Individual; ++e) {
-        if (QLineEdit* bad = check(m_first[static_cast<size_t>(e)],
-                                   eventCaption(e) + QStringLiteral(", first entry"), isField(e)))
-            return bad;
-        if (QLineEdit* bad = check(m_second[static_cast<size_t>(e)],
-                                   eventCaption(e) + QStringLiteral(", second entry"), isField(e)))
-            return bad;
-    }
-    for (int r = 0; r < Relays; ++r) {
-        for (int k = 0; k < 4; ++k) {
-            if (QLineEdit* bad = check(relayLeg(r, k), eventCaption(Individual + r), false))
-                return bad;
-        }
-    }
-    return nullptr;
-}
-
 namespace {
 
-QString slotStatement(const QString& runner, const SheetSlot& s, const QString& join)
-{
-    const QString mark1 = *SheetNumber::sqlLiteral(s.mark1->text());
-    const QString mark2 = *SheetNumber::sqlLiteral(s.mark2->text());
-    return QStringLiteral("UPDATE Event_to_Runner Set Runner_Pin = ") + runner +
-           QStringLiteral(",feet=") + mark1 + QStringLiteral(",Inches=") + mark2 +
-           QStringLiteral(",Minutes=") + mark1 + QStringLiteral(",Seconds=") + mark2 +
-           QStringLiteral(",Points=") + *SheetNumber::sqlLiteral(s.points->text()) +
-           QStringLiteral(",Place=") + *SheetNumber::sqlLiteral(s.place->text()) +
-           QStringLiteral(" WHERE Pin=") + join;
-}
-
-// The label's "runner join" as two numbers; the sheet itself writes them, so anything else
+// The runner's Pin in the label's "runner join"; the sheet itself writes it, so anything else
 // is a fault of the program, not of the user.
-std::pair<QString, QString> labelPins(const QLabel* label)
+qint64 labelRunner(const QLabel* label)
 {
-    const QStringList parts = label->text().split(QLatin1Char(' '));
-    bool runnerOk = false, joinOk = false;
-    const qint64 runner = parts.value(0).toLongLong(&runnerOk);
-    const qint64 join = parts.value(1).toLongLong(&joinOk);
-    if (!runnerOk || !joinOk)
+    bool ok = false;
+    const qint64 runner = label->text().section(QLatin1Char(' '), 0, 0).toLongLong(&ok);
+    if (!ok)
         throw DatabaseError(
             QStringLiteral("The sheet's slot %1 holds no valid runner and slot (\"%2\").")
                 .arg(label->objectName(), label->text()));
-    return {QString::number(runner), QString::number(join)};
+    return runner;
+}
+
+MeetSheet::Numbers numbersIn(const SheetSlot& slot)
+{
+    return {slot.place->text(), slot.points->text(), slot.mark1->text(), slot.mark2->text()};
 }
 
 } // namespace
 
-QStringList MeetEditor::slotStatements()
+MeetSheet MeetEditor::sheet() const
 {
-    QStringList statements;
-    for (int e = 0; e < Individual; ++e) {
-        for (const SheetSlot* s :
-             {&m_first[static_cast<size_t>(e)], &m_second[static_cast<size_t>(e)]}) {
-            if (s->button->text().isEmpty())
-                continue;
-            const auto [runner, join] = labelPins(s->label);
-            statements << slotStatement(runner, *s, join);
+    MeetSheet sheet;
+    sheet.meet = m_meetPin;
+    sheet.team = m_teamPin;
+    sheet.date = m_timeBox->selectedDate();
+    // A date that did not change keeps its time of day.
+    if (sheet.date == m_loadedDate)
+        sheet.time = m_loadedTime;
+    bool hostOk = false;
+    const qint64 host = m_schoolBox->text().section(QLatin1Char(' '), 0, 0).toLongLong(&hostOk);
+    if (hostOk)
+        sheet.host = host;
+    sheet.hostName = m_schoolBox->text().section(QLatin1Char(' '), 1);
+    sheet.place = m_meetPlace->text();
+    sheet.weather = m_weatherBox->text();
+    auto entry = [](const SheetSlot& slot) {
+        MeetSheet::Entry e;
+        e.exists = !slot.label->text().isEmpty();
+        e.name = slot.button->text();
+        if (!e.name.isEmpty()) {
+            e.runner = labelRunner(slot.label);
+            e.join = slot.label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
         }
+        e.numbers = numbersIn(slot);
+        return e;
+    };
+    for (size_t e = 0; e < Individual; ++e) {
+        sheet.first[e] = entry(m_first[e]);
+        sheet.second[e] = entry(m_second[e]);
     }
     for (int r = 0; r < Relays; ++r) {
-        // Leg k writes to the k-th slot in the order the sheet was loaded in.
-        RecordSet rs(QStringLiteral("SELECT * FROM Events_View where meet_Pin=") +
-                         number(m_meetPin) + QStringLiteral(" AND type=") + number(r + 14) +
-                         QStringLiteral(" ORDER BY JoinPin"),
-                     m_app.connection());
-        for (int k = 0; k < 4 && !rs.eof(); ++k, rs.moveNext()) {
-            const SheetSlot& leg = relayLeg(r, k);
-            if (leg.button->text().isEmpty())
-                continue;
-            const QString runner = labelPins(leg.label).first;
-            statements << slotStatement(runner, leg, rs.field(QStringLiteral("JoinPin")).text());
-        }
+        MeetSheet::Relay& relay = sheet.relays[static_cast<size_t>(r)];
+        for (int k = 0; k < 4; ++k)
+            relay.legs[static_cast<size_t>(k)] = entry(relayLeg(r, k));
+        relay.numbers = numbersIn(relayLeg(r, 0));
     }
-    return statements;
+    return sheet;
 }
 
-QStringList MeetEditor::meetStatements() const
+QLineEdit* MeetEditor::boxOf(const MeetSheet::Problem& problem) const
 {
-    const QString pin = number(m_meetPin);
-    QStringList statements;
-    statements << QStringLiteral("UPDATE Meets SET Weather = '") +
-                      escapeSqlText(m_weatherBox->text()) + QStringLiteral("' WHERE PIN = ") + pin;
-    // A host that was never chosen stays as it is.
-    const QString host = m_schoolBox->text().section(QLatin1Char(' '), 0, 0);
-    bool hostOk = false;
-    const qint64 hostPin = host.toLongLong(&hostOk);
-    if (hostOk)
-        statements << QStringLiteral("UPDATE Meets SET HostingTeam = ") + number(hostPin) +
-                          QStringLiteral(" WHERE Pin = ") + pin;
-    // The date the calendar shows, in the one sortable form; a date that did not change keeps
-    // its time of day.
-    const QDate date = m_timeBox->selectedDate();
-    QString when = date.toString(Qt::ISODate);
-    if (date == m_loadedDate && m_loadedTime.isValid() && m_loadedTime != QTime(0, 0))
-        when += QLatin1Char(' ') + m_loadedTime.toString(QStringLiteral("HH:mm:ss"));
-    statements << QStringLiteral("UPDATE Meets SET MeetTime = '") + when +
-                      QStringLiteral("' WHERE PIN = ") + pin;
-    statements << QStringLiteral("UPDATE Meets Set Place='") + escapeSqlText(m_meetPlace->text()) +
-                      QStringLiteral("' WHERE PIN = ") + pin;
-    return statements;
+    const SheetSlot& slot = problem.event >= Individual ? relayLeg(problem.event - Individual, 0)
+                            : problem.entry == 0 ? m_first[static_cast<size_t>(problem.event)]
+                                                 : m_second[static_cast<size_t>(problem.event)];
+    QLineEdit* const boxes[] = {slot.place, slot.points, slot.mark1, slot.mark2};
+    return boxes[problem.box];
 }
 
 bool MeetEditor::save()
 {
-    QString message;
-    if (QLineEdit* bad = firstBadBox(&message)) {
-        Dialogs::tell(this, message, Dialogs::Icon::Warning);
+    std::optional<MeetSheet> typed;
+    if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."),
+                         [&] { typed = sheet(); }))
+        return false;
+    if (const std::optional<MeetSheet::Problem> problem = typed->check()) {
+        Dialogs::tell(this, problem->message, Dialogs::Icon::Warning);
+        QLineEdit* bad = boxOf(*problem);
         bad->setFocus();
         bad->selectAll();
         return false;
     }
-    try {
-        m_app.connection().transaction([&] {
-            const QStringList statements = slotStatements() + meetStatements();
-            for (const QString& sql : statements)
-                m_app.connection().execute(sql);
-        });
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(
-            this, QStringLiteral("The meet was not saved; nothing was changed.\n\n") + e.message(),
-            Dialogs::Icon::Warning);
+    if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."),
+                         [&] { typed->save(m_app.connection()); }))
         return false;
-    }
-    if (m_timeBox->selectedDate() != m_loadedDate)
-        m_loadedTime = QTime();
-    m_loadedDate = m_timeBox->selectedDate();
+    m_loadedDate = typed->date;
+    m_loadedTime = typed->time;
     markUnchanged();
     m_lists.buildMeetList();
     hide();
@@ -641,29 +531,9 @@ void MeetEditor::remove()
 {
     if (!Dialogs::ask(this, QStringLiteral("Delete Meet?")))
         return;
-    const QString pin = number(m_meetPin);
-    try {
-        Connection& db = m_app.connection();
-        db.transaction([&] {
-            RecordSet events(QStringLiteral("SELECT * FROM Event_to_Meet WHERE Meet_Pin=") + pin,
-                             db);
-            for (; !events.eof(); events.moveNext()) {
-                const QString event = events.field(QStringLiteral("Event_Pin")).text();
-                db.execute(QStringLiteral("DELETE FROM Events WHERE Pin = ") + event);
-                db.execute(QStringLiteral("DELETE FROM Event_to_Runner WHERE Event_Pin = ") +
-                           event);
-                db.execute(QStringLiteral("DELETE FROM Event_to_Meet WHERE Event_Pin = ") + event);
-            }
-            db.execute(QStringLiteral("DELETE FROM Meets WHERE Pin = ") + pin);
-            db.execute(QStringLiteral("DELETE FROM Meet_to_Team WHERE Meet_Pin = ") + pin);
-        });
-    } catch (const DatabaseError& e) {
-        Dialogs::tell(this,
-                      QStringLiteral("The meet was not deleted; nothing was changed.\n\n") +
-                          e.message(),
-                      Dialogs::Icon::Warning);
+    if (!UserAction::run(this, QStringLiteral("The meet was not deleted; nothing was changed."),
+                         [&] { MeetSheet::remove(m_app.connection(), m_meetPin); }))
         return;
-    }
     m_lists.buildMeetList();
     hide();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/SheetSlot.h"
+#include "records/MeetSheet.h"
 #include "ui/RecordWindow.h"
 
 #include <QDate>
@@ -13,7 +14,6 @@ class ProgramWindows;
 class QCalendarWidget;
 class QLineEdit;
 class QPushButton;
-class RecordSet;
 
 // meetInfo: one meet on one sheet, with the host, the date, place and weather, and the result
 // slots of all seventeen events. Saves, deletes, or starts the meet's report. One window,
@@ -57,18 +57,18 @@ private:
     void setTabOrder();
     SheetSlot makeSlot(int buttonIndex, bool second, int left, int top);
     void clearSheet();
-    static void fillSlot(const SheetSlot& slot, const RecordSet& row, const QString& joinPin);
-    void fillSlotBoxes(const SheetSlot& slot, const RecordSet& row);
+    void showSlot(const SheetSlot& slot, const MeetSheet::Entry& entry, qint64 join);
+    static void showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers);
     void pickRunner(const SheetSlot& slot);
     void pickHost();
     // The runner and host buttons tell a screen reader who was chosen, not only where.
     void describeChoices();
     // The slots of the event that a slot belongs to: both entries, or the relay's four legs.
     QList<const SheetSlot*> eventSlots(const SheetSlot& slot, QString* event) const;
-    // The first box that holds no valid number, with its message; nothing when all are sound.
-    QLineEdit* firstBadBox(QString* message) const;
-    QStringList slotStatements();
-    QStringList meetStatements() const;
+    // The sheet as the window shows it now. Throws DatabaseError on a slot the program itself
+    // left unreadable.
+    MeetSheet sheet() const;
+    QLineEdit* boxOf(const MeetSheet::Problem& problem) const;
 
     AppContext& m_app;
     MainLists& m_lists;
