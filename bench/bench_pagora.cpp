@@ -8,6 +8,7 @@
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
 #include "printing/QtPrinter.h"
+#include "windows/MessageReport.h"
 #include "windows/Messages.h"
 
 #include <QApplication>
@@ -83,7 +84,9 @@ int main(int argc, char* argv[])
         RichTextBox box;
         box.loadFile(source);
         PageSurfaces surfaces;
-        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, surfaces);
+        MessageReport errors;
+        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, surfaces,
+                                       errors);
     });
     BenchTimer::print(QStringLiteral("load and lay out the preview pages"), preview, 1000);
 

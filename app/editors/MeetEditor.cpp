@@ -9,67 +9,31 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/MainLists.h"
-#include "ui/Twips.h"
 #include "ui/UserAction.h"
+#include "units/Twips.h"
 
 #include <QCalendarWidget>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-// Twips of the sheet's two halves.
-struct Columns
-{
-    int label, button, place, points, mark1, mark2;
-};
-constexpr Columns kLeft{120, 1560, 3480, 4080, 4680, 5280};
-constexpr Columns kRight{6120, 7200, 9120, 9720, 10320, 10920};
-constexpr int kButtonWidth = 1815, kButtonHeight = 255;
-constexpr int kBoxWidth = 585, kBoxHeight = 285;
-
-bool onRight(int event)
-{
-    return event >= 7 && event <= 12;
-}
-
-bool isField(int event)
-{
-    return event >= 7 && event <= 12;
-}
-
-int eventTop(int event)
-{
-    if (event >= MeetEditor::Individual)
-        return 4440 + 960 * (event - MeetEditor::Individual);
-    return 240 + 600 * (onRight(event) ? event - 7 : event);
-}
-
 QString number(qint64 n)
 {
     return QString::number(n);
 }
 
-// The property of a runner button that names its entry ("100 Meter Dash, first entry").
-const char* const kEntry = "entry";
-
-// What a screen reader says for a chosen runner or host, or for none.
-QString described(const QString& where, const QString& chosen, const QString& none)
-{
-    return where + QStringLiteral(": ") + (chosen.trimmed().isEmpty() ? none : chosen);
-}
-
 } // namespace
 
 MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& windows)
-    : m_app(app), m_lists(lists), m_windows(windows)
+    : m_app(app), m_lists(lists), m_windows(windows), m_slots(this)
 {
     setObjectName(QStringLiteral("meetInfo"));
     setWindowTitle(QStringLiteral("Meet Information"));
     setFixedSize(Twips::size(11865, 8415));
-    buildSheet();
+    for (const SheetSlot* slot : m_slots.all())
+        connect(slot->button, &QPushButton::clicked, this, [this, slot] { pickRunner(*slot); });
     buildMeetControls();
     setTabOrder();
     clearSheet();
@@ -82,120 +46,7 @@ QString MeetEditor::eventCaption(int event)
 
 const SheetSlot& MeetEditor::relayLeg(int relay, int leg) const
 {
-    return m_legs[static_cast<size_t>(4 * relay + leg)];
-}
-
-SheetSlot MeetEditor::makeSlot(int index, bool second, int left, int top)
-{
-    SheetSlot slot;
-    const QString buttonName =
-        second ? QStringLiteral("runner2Button") : QStringLiteral("runnerButton");
-    const QString labelName =
-        second ? QStringLiteral("runner2Label") : QStringLiteral("runnerLabel");
-    slot.button = Controls::button(this, Controls::indexed(buttonName, index), QString(), left, top,
-                                   kButtonWidth, kButtonHeight);
-    slot.label = Controls::label(this, Controls::indexed(labelName, index),
-                                 second ? QStringLiteral("r2l") : QStringLiteral("r2L"), left, top,
-                                 kButtonWidth, kButtonHeight);
-    slot.label->hide();
-    return slot;
-}
-
-void MeetEditor::buildSheet()
-{
-    auto headings = [this](const Columns& c, int place, int points, int mark1, int mark2,
-                           const QString& first, const QString& second) {
-        Controls::label(this, Controls::indexed(QStringLiteral("Label2"), place),
-                        QStringLiteral("Place"), c.place, 0, kBoxWidth, 240);
-        Controls::label(this, Controls::indexed(QStringLiteral("Label2"), points),
-                        QStringLiteral("Points"), c.points, 0, kBoxWidth, 240);
-        Controls::label(this, Controls::indexed(QStringLiteral("Label2"), mark1), first, c.mark1, 0,
-                        kBoxWidth, 240);
-        Controls::label(this, Controls::indexed(QStringLiteral("Label2"), mark2), second, c.mark2,
-                        0, kBoxWidth, 240);
-    };
-    headings(kLeft, 0, 1, 3, 2, QStringLiteral("Mins"), QStringLiteral("Secs"));
-    headings(kRight, 9, 8, 11, 10, QStringLiteral("Feet"), QStringLiteral("Inches"));
-
-    auto boxes = [this](SheetSlot& slot, const Columns& c, int top, int event, bool second) {
-        const QString suffix = second ? QStringLiteral("2") : QString();
-        const QString entry = eventCaption(event) +
-                              (second ? QStringLiteral(", second entry, ") : QStringLiteral(", "));
-        const QString first = isField(event) ? QStringLiteral("Feet") : QStringLiteral("Mins");
-        const QString secondMark =
-            isField(event) ? QStringLiteral("Inches") : QStringLiteral("Secs");
-        slot.place = Controls::textBox(
-            this,
-            Controls::indexed(second ? QStringLiteral("PlaceBox2") : QStringLiteral("placeBox"),
-                              event),
-            entry + QStringLiteral("Place"), c.place, top, kBoxWidth, kBoxHeight);
-        slot.points = Controls::textBox(
-            this,
-            Controls::indexed(second ? QStringLiteral("PointsBox2") : QStringLiteral("pointsBox"),
-                              event),
-            entry + QStringLiteral("Points"), c.points, top, kBoxWidth, kBoxHeight);
-        slot.mark1 =
-            Controls::textBox(this, Controls::indexed(QStringLiteral("measureBox") + suffix, event),
-                              entry + first, c.mark1, top, kBoxWidth, kBoxHeight);
-        slot.mark2 = Controls::textBox(
-            this, Controls::indexed(QStringLiteral("measure2Box") + suffix, event),
-            entry + secondMark, c.mark2, top, kBoxWidth, kBoxHeight);
-    };
-
-    for (int e = 0; e < Individual; ++e) {
-        const Columns& c = onRight(e) ? kRight : kLeft;
-        const int top = eventTop(e);
-        QLabel* caption =
-            Controls::label(this, Controls::indexed(QStringLiteral("Label1"), e), eventCaption(e),
-                            c.label, top, c.button - c.label - 60, 480);
-        caption->setWordWrap(true);
-        SheetSlot& first = m_first[static_cast<size_t>(e)];
-        SheetSlot& second = m_second[static_cast<size_t>(e)];
-        first = makeSlot(e, false, c.button, top);
-        boxes(first, c, top, e, false);
-        second = makeSlot(e, true, c.button, top + 240);
-        boxes(second, c, top + 240, e, true);
-        first.button->setProperty(kEntry, eventCaption(e) + QStringLiteral(", first entry"));
-        second.button->setProperty(kEntry, eventCaption(e) + QStringLiteral(", second entry"));
-    }
-
-    for (int r = 0; r < Relays; ++r) {
-        const int e = Individual + r;
-        const int top = eventTop(e);
-        Controls::label(this, Controls::indexed(QStringLiteral("Label1"), e), eventCaption(e),
-                        kLeft.label, top, kLeft.button - kLeft.label - 60, 480)
-            ->setWordWrap(true);
-        SheetSlot shared;
-        boxes(shared, kLeft, top, e, false);
-        for (int k = 0; k < 4; ++k) {
-            SheetSlot leg = makeSlot(Individual + 4 * r + k, false, kLeft.button, top + 240 * k);
-            leg.place = shared.place;
-            leg.points = shared.points;
-            leg.mark1 = shared.mark1;
-            leg.mark2 = shared.mark2;
-            leg.button->setProperty(kEntry,
-                                    eventCaption(e) + QStringLiteral(", leg %1").arg(k + 1));
-            m_legs[static_cast<size_t>(4 * r + k)] = leg;
-        }
-    }
-
-    auto* line = new QFrame(this);
-    line->setObjectName(QStringLiteral("Line1_0"));
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(Twips::rect(5850, 0, 60, 8415));
-
-    for (size_t i = 0; i < m_first.size(); ++i) {
-        const SheetSlot* first = &m_first[i];
-        const SheetSlot* second = &m_second[i];
-        connect(first->button, &QPushButton::clicked, this, [this, first] { pickRunner(*first); });
-        connect(second->button, &QPushButton::clicked, this,
-                [this, second] { pickRunner(*second); });
-    }
-    for (const SheetSlot& leg : m_legs) {
-        const SheetSlot* l = &leg;
-        connect(leg.button, &QPushButton::clicked, this, [this, l] { pickRunner(*l); });
-    }
+    return m_slots.relayLeg(relay, leg);
 }
 
 void MeetEditor::buildMeetControls()
@@ -237,24 +88,7 @@ void MeetEditor::buildMeetControls()
 
 void MeetEditor::setTabOrder()
 {
-    QList<QWidget*> order;
-    auto addSlot = [&order](const SheetSlot& s) {
-        order << s.button << s.place << s.points << s.mark1 << s.mark2;
-    };
-    for (int e = 0; e < 7; ++e) {
-        addSlot(m_first[static_cast<size_t>(e)]);
-        addSlot(m_second[static_cast<size_t>(e)]);
-    }
-    for (int r = 0; r < Relays; ++r) {
-        for (int k = 0; k < 4; ++k)
-            order << relayLeg(r, k).button;
-        const SheetSlot& first = relayLeg(r, 0);
-        order << first.place << first.points << first.mark1 << first.mark2;
-    }
-    for (int e = 7; e < Individual; ++e) {
-        addSlot(m_first[static_cast<size_t>(e)]);
-        addSlot(m_second[static_cast<size_t>(e)]);
-    }
+    QList<QWidget*> order = m_slots.tabOrder();
     order << m_schoolBox << m_timeBox << m_meetPlace << m_weatherBox << m_reportButton
           << m_deleteButton << m_updateButton;
     for (int i = 1; i < order.size(); ++i)
@@ -263,21 +97,7 @@ void MeetEditor::setTabOrder()
 
 void MeetEditor::clearSheet()
 {
-    // Every control of the sheet starts empty: a slot the new meet lacks must not keep the
-    // previous meet's runner or join pin, or a save would write into the previous meet.
-    auto clear = [](const SheetSlot& s) {
-        s.button->setText(QString());
-        s.button->setEnabled(false);
-        s.label->setText(QString());
-        for (QLineEdit* box : {s.place, s.points, s.mark1, s.mark2})
-            box->clear();
-    };
-    for (const SheetSlot& s : m_first)
-        clear(s);
-    for (const SheetSlot& s : m_second)
-        clear(s);
-    for (const SheetSlot& s : m_legs)
-        clear(s);
+    m_slots.clear();
     m_schoolBox->setText(QString());
     m_meetPlace->clear();
     m_weatherBox->clear();
@@ -286,19 +106,11 @@ void MeetEditor::clearSheet()
 
 void MeetEditor::describeChoices()
 {
-    auto describe = [](const SheetSlot& s) {
-        s.button->setAccessibleName(described(s.button->property(kEntry).toString(),
-                                              s.button->text(), QStringLiteral("no runner")));
-    };
-    for (const auto* half : {&m_first, &m_second})
-        for (const SheetSlot& s : *half)
-            describe(s);
-    for (const SheetSlot& s : m_legs)
-        describe(s);
+    m_slots.describeRunners();
     // The caption is "Pin School": the reader is told the school.
-    m_schoolBox->setAccessibleName(described(QStringLiteral("Hosting School"),
-                                             m_schoolBox->text().section(QLatin1Char(' '), 1),
-                                             QStringLiteral("none chosen")));
+    const QString school = m_schoolBox->text().section(QLatin1Char(' '), 1).trimmed();
+    m_schoolBox->setAccessibleName(QStringLiteral("Hosting School: ") +
+                                   (school.isEmpty() ? QStringLiteral("none chosen") : school));
 }
 
 QString MeetEditor::snapshot() const
@@ -308,11 +120,8 @@ QString MeetEditor::snapshot() const
         values << s.button->text() << s.label->text() << s.place->text() << s.points->text()
                << s.mark1->text() << s.mark2->text();
     };
-    for (const auto* half : {&m_first, &m_second})
-        for (const SheetSlot& s : *half)
-            add(s);
-    for (const SheetSlot& s : m_legs)
-        add(s);
+    for (const SheetSlot* s : m_slots.all())
+        add(*s);
     values << m_schoolBox->text() << m_timeBox->selectedDate().toString(Qt::ISODate)
            << m_meetPlace->text() << m_weatherBox->text();
     return values.join(QChar(0));
@@ -361,8 +170,8 @@ bool MeetEditor::build(qint64 meetPin)
                          sheet->hostName);
     m_meetPlace->setText(sheet->place);
     for (size_t e = 0; e < Individual; ++e) {
-        for (const auto& [slot, entry] : {std::pair{&m_first[e], &sheet->first[e]},
-                                          std::pair{&m_second[e], &sheet->second[e]}}) {
+        for (const auto& [slot, entry] : {std::pair{&m_slots.first(int(e)), &sheet->first[e]},
+                                          std::pair{&m_slots.second(int(e)), &sheet->second[e]}}) {
             if (!entry->exists)
                 continue;
             showSlot(*slot, *entry, entry->join);
@@ -388,8 +197,8 @@ bool MeetEditor::build(qint64 meetPin)
 QList<const SheetSlot*> MeetEditor::eventSlots(const SheetSlot& slot, QString* event) const
 {
     for (int e = 0; e < Individual; ++e) {
-        const SheetSlot* first = &m_first[static_cast<size_t>(e)];
-        const SheetSlot* second = &m_second[static_cast<size_t>(e)];
+        const SheetSlot* first = &m_slots.first(e);
+        const SheetSlot* second = &m_slots.second(e);
         if (&slot == first || &slot == second) {
             *event = eventCaption(e);
             return {first, second};
@@ -482,8 +291,8 @@ MeetSheet MeetEditor::sheet() const
         return e;
     };
     for (size_t e = 0; e < Individual; ++e) {
-        sheet.first[e] = entry(m_first[e]);
-        sheet.second[e] = entry(m_second[e]);
+        sheet.first[e] = entry(m_slots.first(int(e)));
+        sheet.second[e] = entry(m_slots.second(int(e)));
     }
     for (int r = 0; r < Relays; ++r) {
         MeetSheet::Relay& relay = sheet.relays[static_cast<size_t>(r)];
@@ -497,8 +306,8 @@ MeetSheet MeetEditor::sheet() const
 QLineEdit* MeetEditor::boxOf(const MeetSheet::Problem& problem) const
 {
     const SheetSlot& slot = problem.event >= Individual ? relayLeg(problem.event - Individual, 0)
-                            : problem.entry == 0 ? m_first[static_cast<size_t>(problem.event)]
-                                                 : m_second[static_cast<size_t>(problem.event)];
+                            : problem.entry == 0        ? m_slots.first(problem.event)
+                                                        : m_slots.second(problem.event);
     QLineEdit* const boxes[] = {slot.place, slot.points, slot.mark1, slot.mark2};
     return boxes[problem.box];
 }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "editors/SheetSlot.h"
+#include "editors/SheetControls.h"
 #include "records/MeetSheet.h"
 #include "ui/RecordWindow.h"
 
 #include <QDate>
 #include <QTime>
-#include <array>
 
 class AppContext;
 class MainLists;
@@ -38,8 +37,8 @@ public:
 
     // The slots as the sheet addresses them: first and second slot of event E (0 to 12), and
     // leg k of relay r (0 to 3).
-    const SheetSlot& firstSlot(int event) const { return m_first[static_cast<size_t>(event)]; }
-    const SheetSlot& secondSlot(int event) const { return m_second[static_cast<size_t>(event)]; }
+    const SheetSlot& firstSlot(int event) const { return m_slots.first(event); }
+    const SheetSlot& secondSlot(int event) const { return m_slots.second(event); }
     const SheetSlot& relayLeg(int relay, int leg) const;
 
     static QString eventCaption(int event);
@@ -52,10 +51,8 @@ protected:
     QString saveQuestion() const override;
 
 private:
-    void buildSheet();
     void buildMeetControls();
     void setTabOrder();
-    SheetSlot makeSlot(int buttonIndex, bool second, int left, int top);
     void clearSheet();
     void showSlot(const SheetSlot& slot, const MeetSheet::Entry& entry, qint64 join);
     static void showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers);
@@ -78,9 +75,7 @@ private:
     QDate m_loadedDate;
     QTime m_loadedTime;
 
-    std::array<SheetSlot, Individual> m_first;
-    std::array<SheetSlot, Individual> m_second;
-    std::array<SheetSlot, Relays * 4> m_legs;
+    SheetControls m_slots;
 
     QPushButton* m_schoolBox = nullptr;
     QCalendarWidget* m_timeBox = nullptr;

@@ -8,8 +8,8 @@
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 #include "ui/MainLists.h"
-#include "ui/Twips.h"
 #include "ui/UserAction.h"
+#include "units/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

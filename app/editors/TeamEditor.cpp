@@ -5,8 +5,8 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/MainLists.h"
-#include "ui/Twips.h"
 #include "ui/UserAction.h"
+#include "units/Twips.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -6,8 +6,8 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
-#include "ui/Twips.h"
 #include "ui/UserAction.h"
+#include "units/Twips.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "AboutWindow.h"
 
 #include "ui/Controls.h"
-#include "ui/Twips.h"
+#include "units/Twips.h"
 
 #include <QFrame>
 #include <QIcon>

@@ -2,7 +2,7 @@
 
 #include "records/AppContext.h"
 #include "ui/Controls.h"
-#include "ui/Twips.h"
+#include "units/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -21,8 +21,8 @@
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
-#include "ui/Twips.h"
 #include "ui/UserAction.h"
+#include "units/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

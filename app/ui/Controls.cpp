@@ -1,7 +1,7 @@
 #include "Controls.h"
 
 #include "ui/KeyedList.h"
-#include "ui/Twips.h"
+#include "units/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,8 @@
 #include "RichTextBox.h"
 
-#include "errors/PagoraError.h"
-#include "rtf/RtfReader.h"
+#include "layout/RtfDocument.h"
+#include "units/Twips.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QTextDocument>
 
 namespace pagora {
@@ -17,31 +15,20 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), m_engine(document
 
 void RichTextBox::loadFile(const QString& path)
 {
-    if (path.isEmpty())
-        throw PagoraError(PagoraError::FileNotFound,
-                          QStringLiteral("File not found: no file was named"));
-    QFile file(path);
-    if (!QFileInfo(path).isFile())
-        throw PagoraError(PagoraError::FileNotFound,
-                          QStringLiteral("File not found: '%1'").arg(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw PagoraError(75,
-                          QStringLiteral("Path/File access error: '%1' cannot be read").arg(path));
-    loadRtf(file.readAll(), path);
+    setLoaded(RtfDocument::load(path));
 }
 
 void RichTextBox::loadRtf(const QByteArray& data, const QString& name)
 {
-    // Read into a document of its own, out of sight: the control lays out only the result.
-    auto* loaded = new QTextDocument(this);
-    QString why;
-    if (!RtfReader::read(data, loaded, &why)) {
-        delete loaded;
-        throw PagoraError(PagoraError::BadFileFormat,
-                          QStringLiteral("'%1' is %2")
-                              .arg(name.isEmpty() ? QStringLiteral("the document") : name, why));
-    }
-    // The editor deletes a previous document that it owns.
+    setLoaded(RtfDocument::read(data, name));
+}
+
+void RichTextBox::setLoaded(std::unique_ptr<QTextDocument> document)
+{
+    // Read out of sight: the control lays out only the result. It deletes a previous
+    // document that it owns.
+    QTextDocument* loaded = document.release();
+    loaded->setParent(this);
     m_engine.setDocument(loaded);
     setDocument(loaded);
 }
@@ -58,12 +45,12 @@ void RichTextBox::setTargetDevice(QPaintDevice* device, int lineWidth)
         return;
     }
     setLineWrapMode(QTextEdit::FixedPixelWidth);
-    setLineWrapColumnOrWidth(std::max(1, lineWidth * logicalDpiX() / 1440));
+    setLineWrapColumnOrWidth(std::max(1, Twips::x(this, lineWidth)));
 }
 
 int RichTextBox::widthTwips() const
 {
-    return width() * 1440 / std::max(1, logicalDpiX());
+    return Twips::fromPixels(width(), logicalDpiX());
 }
 
 int RichTextBox::formatRange(QPainter* painter, QPaintDevice* target, const QRect& area, int first)

@@ -3,6 +3,7 @@
 #include "layout/RichTextEngine.h"
 
 #include <QTextEdit>
+#include <memory>
 
 namespace pagora {
 
@@ -31,6 +32,8 @@ public:
     RichTextEngine& engine() { return m_engine; }
 
 private:
+    void setLoaded(std::unique_ptr<QTextDocument> document);
+
     RichTextEngine m_engine;
 };
 

@@ -1,5 +1,7 @@
 #include "RichTextEngine.h"
 
+#include "units/Twips.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QPainter>
@@ -51,8 +53,8 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_layout->setDocumentMargin(0);
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
-    const qreal width = std::max(1.0, std::floor(area.width() * dpiX / 1440.0));
-    m_pageHeight = std::max(1.0, std::floor(area.height() * dpiY / 1440.0));
+    const qreal width = std::max(1.0, std::floor(Twips::toPixelsExact(area.width(), dpiX)));
+    m_pageHeight = std::max(1.0, std::floor(Twips::toPixelsExact(area.height(), dpiY)));
     m_layout->setPageSize(QSizeF(width, m_pageHeight));
 
     m_slices.clear();
@@ -102,11 +104,11 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
     const Slice slice = m_slices[index];
 
     if (painter) {
-        const qreal width = std::floor(area.width() * m_dpiX / 1440.0);
+        const qreal width = std::floor(Twips::toPixelsExact(area.width(), m_dpiX));
         const qreal top = slice.page * m_pageHeight;
         painter->save();
         painter->translate(area.left(), area.top());
-        painter->scale(1440.0 / m_dpiX, 1440.0 / m_dpiY);
+        painter->scale(1 / Twips::toPixelsExact(1, m_dpiX), 1 / Twips::toPixelsExact(1, m_dpiY));
         painter->translate(0, -top);
         const QRectF clip(0, top, width, m_pageHeight);
         painter->setClipRect(clip, Qt::IntersectClip);

@@ -2,12 +2,17 @@
 
 #include "errors/PagoraError.h"
 #include "hosting/ComponentServer.h"
-#include "windows/ComponentState.h"
-#include "windows/DirectPrintWindow.h"
+#include "layout/RichTextEngine.h"
+#include "layout/RtfDocument.h"
+#include "print/ComponentState.h"
+#include "printing/PrintRoutines.h"
+#include "printing/Printer.h"
 #include "windows/DocumentHolder.h"
 #include "windows/EditorWindow.h"
 
+#include <QFileInfo>
 #include <QPointer>
+#include <QTextDocument>
 #include <cstring>
 #include <memory>
 
@@ -75,7 +80,7 @@ QVariant Print::EditFilefile()
     if (fresh)
         editor() = new EditorWindow;
     try {
-        editor()->load();
+        editor()->load(m_myFile);
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};
         if (fresh)
@@ -94,7 +99,7 @@ QVariant Print::ShowPreview()
     ComponentState::setCurrentFile(m_myFile);
     auto holder = std::make_unique<DocumentHolder>();
     try {
-        holder->load();
+        holder->load(m_myFile);
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};
         return {};
@@ -108,9 +113,16 @@ QVariant Print::Send2Print()
 {
     m_error = {};
     ComponentState::setCurrentFile(m_myFile);
-    DirectPrintWindow window;
+    // Straight from the file to the printer, through the layout engine: no window.
     try {
-        window.load();
+        const std::unique_ptr<QTextDocument> document = RtfDocument::load(m_myFile);
+        Printer& printer = Printer::current();
+        // The layout has a page without a printer; printing has not, and the caller hears so.
+        if (!printer.isInstalled())
+            throw PagoraError::printer();
+        printer.setDocumentName(QFileInfo(m_myFile).fileName());
+        RichTextEngine engine(document.get());
+        PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, printer);
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};
     }

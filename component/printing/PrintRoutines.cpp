@@ -2,9 +2,9 @@
 
 #include "errors/PagoraError.h"
 #include "layout/RichTextBox.h"
+#include "printing/ErrorReport.h"
 #include "printing/PreviewTarget.h"
 #include "printing/Printer.h"
-#include "windows/Messages.h"
 
 #include <QPainter>
 #include <cmath>
@@ -62,6 +62,12 @@ void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopM
 void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin,
                                   int RightMargin, int BottomMargin, Printer& printer)
 {
+    PrintRichText(control.engine(), LeftMargin, TopMargin, RightMargin, BottomMargin, printer);
+}
+
+void PrintRoutines::PrintRichText(RichTextEngine& control, int LeftMargin, int TopMargin,
+                                  int RightMargin, int BottomMargin, Printer& printer)
+{
     QPainter* painter = printer.startJob();
     try {
         const qint64 offsetX = printer.physicalOffsetX();
@@ -95,29 +101,29 @@ void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopM
             printer.killDocument();
     } catch (...) {
         printer.killDocument();
-        control.releaseLayout();
+        control.release();
         throw;
     }
-    control.releaseLayout();
+    control.release();
 }
 
 void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, double TopMargin,
                                     double RightMargin, double BottomMargin, int Orientation,
-                                    PreviewTarget& preview, QWidget* messageParent)
+                                    PreviewTarget& preview, ErrorReport& errors)
 {
     // Runs one step; false when the routine must end (the printer error).
-    auto step = [messageParent](const auto& work) {
+    auto step = [&errors](const auto& work) {
         try {
             work();
             return true;
         } catch (const PagoraError& e) {
             if (e.number() == PagoraError::PrinterFault) {
-                Messages::printerError(messageParent);
+                errors.printerError();
                 return false;
             }
-            Messages::error(messageParent, e.number(), e.description());
+            errors.error(e.number(), e.description());
         } catch (const std::exception& e) {
-            Messages::error(messageParent, 0, QString::fromLocal8Bit(e.what()));
+            errors.error(0, QString::fromLocal8Bit(e.what()));
         }
         return true;
     };
@@ -159,7 +165,7 @@ void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, dou
             break;
         start = next;
         if (page == 32767) {
-            Messages::error(messageParent, PagoraError::Overflow, QStringLiteral("Overflow"));
+            errors.error(PagoraError::Overflow, QStringLiteral("Overflow"));
             break;
         }
         ++page;

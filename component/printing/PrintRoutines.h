@@ -1,12 +1,12 @@
 #pragma once
 
-class QWidget;
-
 namespace pagora {
 
+class ErrorReport;
 class PreviewTarget;
 class Printer;
 class RichTextBox;
+class RichTextEngine;
 
 // Turns the content of a rich-text control into printed or previewed pages, on the current
 // printer. All margins are twips.
@@ -23,12 +23,15 @@ public:
     // The same on a given printer (a PDF file, say).
     static void PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin, int RightMargin,
                               int BottomMargin, Printer& printer);
+    // A document laid out by its engine, with no control to show it.
+    static void PrintRichText(RichTextEngine& document, int LeftMargin, int TopMargin,
+                              int RightMargin, int BottomMargin, Printer& printer);
     // Lays the content out page by page onto the preview's surfaces and shows the preview.
-    // Errors are shown to the user, never thrown: the printer error ends the routine,
-    // any other error is told and the routine goes on.
+    // Errors go to `errors`, never thrown: the printer error ends the routine, any other
+    // error is told and the routine goes on.
     static void PreviewRichText(RichTextBox& control, double LeftMargin, double TopMargin,
                                 double RightMargin, double BottomMargin, int Orientation,
-                                PreviewTarget& preview, QWidget* messageParent = nullptr);
+                                PreviewTarget& preview, ErrorReport& errors);
 };
 
 } // namespace pagora

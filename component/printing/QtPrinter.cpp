@@ -1,6 +1,7 @@
 #include "QtPrinter.h"
 
 #include "errors/PagoraError.h"
+#include "units/Twips.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -90,7 +91,8 @@ QPainter* QtPrinter::startJob()
         m_painter.reset();
         throw PagoraError::printer();
     }
-    m_painter->scale(m_printer->logicalDpiX() / 1440.0, m_printer->logicalDpiY() / 1440.0);
+    m_painter->scale(Twips::toPixelsExact(1, m_printer->logicalDpiX()),
+                     Twips::toPixelsExact(1, m_printer->logicalDpiY()));
     return m_painter.get();
 }
 
@@ -122,12 +124,12 @@ void QtPrinter::killDocument()
 
 int QtPrinter::toTwipsX(qreal pixels) const
 {
-    return static_cast<int>(std::lround(pixels * 1440.0 / m_printer->logicalDpiX()));
+    return Twips::fromPixels(pixels, m_printer->logicalDpiX());
 }
 
 int QtPrinter::toTwipsY(qreal pixels) const
 {
-    return static_cast<int>(std::lround(pixels * 1440.0 / m_printer->logicalDpiY()));
+    return Twips::fromPixels(pixels, m_printer->logicalDpiY());
 }
 
 int QtPrinter::width() const

@@ -3,6 +3,7 @@
 #include "layout/RichTextBox.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
+#include "windows/MessageReport.h"
 #include "windows/PreviewWindow.h"
 
 #include <QEvent>
@@ -15,9 +16,9 @@ DocumentHolder::DocumentHolder()
     m_box->viewport()->installEventFilter(this);
 }
 
-void DocumentHolder::load()
+void DocumentHolder::load(const QString& path)
 {
-    loadDocument(QStringLiteral("Print Preview"));
+    loadDocument(path, QStringLiteral("Print Preview"));
     PreviewWindow::Settings settings;
     settings.objectName = QStringLiteral("frmJustPreview");
     QPointer<DocumentHolder> self(this);
@@ -29,8 +30,9 @@ void DocumentHolder::load()
     m_preview = new PreviewWindow(settings);
     // The holder goes with its preview.
     connect(m_preview, &QObject::destroyed, this, &QObject::deleteLater);
+    MessageReport errors(m_preview);
     PrintRoutines::PreviewRichText(*m_box, 1400, 1400, 1400, 1400, Printer::current().orientation(),
-                                   *m_preview, m_preview);
+                                   *m_preview, errors);
     if (!m_preview->isVisible())
         m_preview->close();
 }

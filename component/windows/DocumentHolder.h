@@ -17,7 +17,7 @@ public:
 
     // Loads the current file and opens its preview. Throws PagoraError when the file cannot
     // be loaded; the holder then has no preview.
-    void load();
+    void load(const QString& path);
     PreviewWindow* preview() const { return m_preview; }
 
 protected:

@@ -4,7 +4,7 @@
 #include "layout/RichTextBox.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
-#include "windows/ComponentState.h"
+#include "units/Twips.h"
 #include "windows/Messages.h"
 #include <QFileInfo>
 
@@ -17,14 +17,15 @@ DocumentWindow::DocumentWindow(const QString& name, const QString& caption)
     setWindowTitle(caption);
 }
 
-void DocumentWindow::loadDocument(const QString& captionOnLoad)
+void DocumentWindow::loadDocument(const QString& path, const QString& captionOnLoad)
 {
-    m_box->loadFile(ComponentState::currentFile());
+    m_box->loadFile(path);
+    m_path = path;
     if (!captionOnLoad.isEmpty())
         setWindowTitle(captionOnLoad);
     const int width = PrintRoutines::MatchPrinterLayout(*m_box, 1440, 1440, true);
     // From here on a step that fails is skipped.
-    resize(width * logicalDpiX() / 1440 + 200 * logicalDpiX() / 1440, height());
+    resize(Twips::x(this, width) + Twips::x(this, 200), height());
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -35,7 +36,7 @@ void DocumentWindow::MyPrintOff(Printer* chosen)
         if (!printer.isInstalled())
             throw PagoraError::printer();
         printer.width();
-        printer.setDocumentName(QFileInfo(ComponentState::currentFile()).fileName());
+        printer.setDocumentName(QFileInfo(m_path).fileName());
         PrintRoutines::PrintRichText(*m_box, 1440, 1440, 1440, 1440, printer);
     } catch (const PagoraError& e) {
         if (e.number() == PagoraError::PrinterFault)

@@ -21,11 +21,13 @@ public:
     void MyPrintOff(Printer* chosen = nullptr);
 
 protected:
-    // Loads the current file and fits its lines to the printer. Throws PagoraError when the
-    // file cannot be loaded (missing, unreadable, no RTF); later steps fail quietly.
-    void loadDocument(const QString& captionOnLoad = QString());
+    // Loads a file and fits its lines to the printer. Throws PagoraError when the file cannot
+    // be loaded (missing, unreadable, no RTF); later steps fail quietly.
+    void loadDocument(const QString& path, const QString& captionOnLoad = QString());
 
     RichTextBox* m_box;
+    // The file shown, whose name the print job carries.
+    QString m_path;
 };
 
 } // namespace pagora

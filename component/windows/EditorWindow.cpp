@@ -3,6 +3,8 @@
 #include "layout/RichTextBox.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
+#include "units/Twips.h"
+#include "windows/MessageReport.h"
 #include "windows/PreviewWindow.h"
 
 #include <QPushButton>
@@ -21,7 +23,8 @@ EditorWindow::EditorWindow()
         QFont tahoma(QStringLiteral("Tahoma"));
         tahoma.setPointSize(8);
         b->setFont(tahoma);
-        b->setGeometry(left * dpi / 1440, 0, width * dpi / 1440, 375 * dpi / 1440);
+        b->setGeometry(Twips::toPixels(left, dpi), 0, Twips::toPixels(width, dpi),
+                       Twips::toPixels(375, dpi));
         return b;
     };
     connect(button(QStringLiteral("Command2"), QStringLiteral("Turn On"), 1560, 975),
@@ -34,9 +37,9 @@ EditorWindow::EditorWindow()
             &QPushButton::clicked, this, &EditorWindow::preview);
 }
 
-void EditorWindow::load()
+void EditorWindow::load(const QString& path)
 {
-    loadDocument();
+    loadDocument(path);
 }
 
 void EditorWindow::Command1_Click()
@@ -69,8 +72,9 @@ void EditorWindow::preview()
     };
     settings.document = m_box;
     m_preview = new PreviewWindow(settings);
+    MessageReport errors(m_preview);
     PrintRoutines::PreviewRichText(*m_box, 1400, 1400, 1400, 1400, Printer::current().orientation(),
-                                   *m_preview, m_preview);
+                                   *m_preview, errors);
     if (!m_preview->isVisible())
         m_preview->close();
 }
@@ -82,9 +86,9 @@ void EditorWindow::resizeEvent(QResizeEvent* event)
         return;
     const int dpi = logicalDpiX();
     const QRect inner = contentsRect();
-    m_box->setGeometry(100 * dpi / 1440, 500 * dpi / 1440,
-                       std::max(0, inner.width() - 200 * dpi / 1440),
-                       std::max(0, inner.height() - 600 * dpi / 1440));
+    m_box->setGeometry(Twips::toPixels(100, dpi), Twips::toPixels(500, dpi),
+                       std::max(0, inner.width() - Twips::toPixels(200, dpi)),
+                       std::max(0, inner.height() - Twips::toPixels(600, dpi)));
 }
 
 } // namespace pagora

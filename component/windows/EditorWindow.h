@@ -15,8 +15,8 @@ class EditorWindow : public DocumentWindow
 public:
     EditorWindow();
 
-    // Loads the current file. Throws PagoraError when the file cannot be loaded.
-    void load();
+    // Loads a file. Throws PagoraError when the file cannot be loaded.
+    void load(const QString& path);
     void Command1_Click(); // Print
     void turnOn();
     void turnOff();

@@ -4,6 +4,7 @@
 #include "layout/RichTextBox.h"
 #include "printing/PrintRoutines.h"
 #include "printing/QtPrinter.h"
+#include "units/Twips.h"
 #include "windows/Messages.h"
 #include "windows/PageView.h"
 
@@ -30,7 +31,7 @@ namespace {
 // The window's geometry is designed in twips.
 int px(const QWidget* w, double twips)
 {
-    return static_cast<int>(std::lround(twips * w->logicalDpiX() / 1440.0));
+    return Twips::x(w, twips);
 }
 
 // A margin guide: a thin dotted line along a strip.

@@ -1,8 +1,8 @@
 // The class Print and its three methods, with the windows they open.
 #include "component/printing/FakePrinter.h"
 #include "pagora/Print.h"
+#include "print/ComponentState.h"
 #include "print/Print.h"
-#include "windows/ComponentState.h"
 #include "windows/Messages.h"
 #include "windows/PreviewWindow.h"
 

@@ -5,6 +5,7 @@
 #include "printing/PageSurfaces.h"
 #include "printing/PrintRoutines.h"
 #include "support/PdfText.h"
+#include "windows/MessageReport.h"
 #include "windows/Messages.h"
 
 #include <QPainter>
@@ -71,7 +72,9 @@ private slots:
         box.loadRtf("{\\rtf1}");
         QCOMPARE(box.textLength(), 0);
         PageSurfaces preview;
-        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview);
+        MessageReport errors;
+        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview,
+                                       errors);
         QCOMPARE(preview.count(), 1);
         QVERIFY(preview.shown());
         PrintRoutines::PrintRichText(box, 1440, 1440, 1440, 1440);
@@ -128,7 +131,9 @@ private slots:
         RichTextBox box;
         box.loadRtf(pages(3));
         PageSurfaces preview;
-        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview);
+        MessageReport errors;
+        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview,
+                                       errors);
         QCOMPARE(preview.count(), 3);
         QCOMPARE(preview.pageSize(), QSize(printer->width(), printer->height()));
         QVERIFY(Messages::recorded().isEmpty());
@@ -163,7 +168,9 @@ private slots:
         box.loadRtf(pages(2));
         QCOMPARE(PrintRoutines::MatchPrinterLayout(box, 1440, 1440, true) > 0, true);
         PageSurfaces preview;
-        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview);
+        MessageReport errors;
+        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview,
+                                       errors);
         QCOMPARE(preview.count(), 2);
         QVERIFY(preview.shown());
         QVERIFY(Messages::recorded().isEmpty());
@@ -181,8 +188,11 @@ private slots:
         RichTextBox box;
         box.loadRtf(pages(3));
         PageSurfaces preview;
-        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview);
-        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview);
+        MessageReport errors;
+        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview,
+                                       errors);
+        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview,
+                                       errors);
         QCOMPARE(preview.count(), 3);
         QCOMPARE(Messages::recorded().size(), 2);
         QVERIFY(Messages::recorded().first().startsWith("Cindrel|360 ") ||

@@ -4,6 +4,7 @@
 #include "printing/PageSurfaces.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
+#include "windows/MessageReport.h"
 #include "windows/Messages.h"
 
 #include <QTest>
@@ -37,7 +38,9 @@ private slots:
             QCOMPARE(e.number(), 482);
         }
         PageSurfaces preview;
-        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, printer.orientation(), preview);
+        MessageReport errors;
+        PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, printer.orientation(), preview,
+                                       errors);
         QVERIFY(preview.shown());
         QCOMPARE(preview.count(), 2);
         // US English: the page is Letter.

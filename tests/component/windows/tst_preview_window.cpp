@@ -3,6 +3,7 @@
 #include "layout/RichTextBox.h"
 #include "printing/PrintRoutines.h"
 #include "support/PdfText.h"
+#include "windows/MessageReport.h"
 #include "windows/Messages.h"
 #include "windows/PreviewWindow.h"
 
@@ -41,7 +42,9 @@ class PreviewWindowTest : public QObject
         };
         settings.document = m_box.get();
         QPointer<PreviewWindow> w = new PreviewWindow(settings);
-        PrintRoutines::PreviewRichText(*m_box, 1400, 1400, 1400, 1400, Printer::Portrait, *w);
+        MessageReport errors;
+        PrintRoutines::PreviewRichText(*m_box, 1400, 1400, 1400, 1400, Printer::Portrait, *w,
+                                       errors);
         if (!QTest::qWaitForWindowActive(w))
             qWarning("the preview did not become active");
         return w;

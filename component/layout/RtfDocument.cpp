@@ -1,0 +1,38 @@
+#include "RtfDocument.h"
+
+#include "errors/PagoraError.h"
+#include "rtf/RtfReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace pagora {
+
+std::unique_ptr<QTextDocument> RtfDocument::load(const QString& path)
+{
+    if (path.isEmpty())
+        throw PagoraError(PagoraError::FileNotFound,
+                          QStringLiteral("File not found: no file was named"));
+    QFile file(path);
+    if (!QFileInfo(path).isFile())
+        throw PagoraError(PagoraError::FileNotFound,
+                          QStringLiteral("File not found: '%1'").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw PagoraError(75,
+                          QStringLiteral("Path/File access error: '%1' cannot be read").arg(path));
+    return read(file.readAll(), path);
+}
+
+std::unique_ptr<QTextDocument> RtfDocument::read(const QByteArray& data, const QString& name)
+{
+    auto document = std::make_unique<QTextDocument>();
+    QString why;
+    if (!RtfReader::read(data, document.get(), &why))
+        throw PagoraError(PagoraError::BadFileFormat,
+                          QStringLiteral("'%1' is %2")
+                              .arg(name.isEmpty() ? QStringLiteral("the document") : name, why));
+    return document;
+}
+
+} // namespace pagora

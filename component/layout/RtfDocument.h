@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+class QTextDocument;
+
+namespace pagora {
+
+// An RTF file read into a document of its own. Throws PagoraError when the file is missing,
+// unreadable or no RTF.
+class RtfDocument
+{
+public:
+    static std::unique_ptr<QTextDocument> load(const QString& path);
+    // `name` is what an error message calls the data.
+    static std::unique_ptr<QTextDocument> read(const QByteArray& data, const QString& name);
+};
+
+} // namespace pagora
