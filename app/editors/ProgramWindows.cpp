@@ -5,7 +5,13 @@
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
 #include "editors/TeamSelector.h"
+#include "records/AppContext.h"
+#include "records/RecordCreator.h"
+#include "ui/MainLists.h"
+#include "ui/UserAction.h"
 #include "ui/WindowRegistry.h"
+
+#include <QApplication>
 
 ProgramWindows::ProgramWindows(AppContext& app, MainLists& lists, WindowRegistry& registry)
     : m_app(app), m_lists(lists), m_registry(registry)
@@ -76,6 +82,59 @@ RunnerSelector* ProgramWindows::runnerSelector()
 TeamSelector* ProgramWindows::teamSelector()
 {
     return loaded(m_teamSelector, Unload::Never, m_app);
+}
+
+void ProgramWindows::openTeamEditor(qint64 team)
+{
+    TeamEditor* editor = teamEditor();
+    if (editor->build(team))
+        present(editor);
+}
+
+void ProgramWindows::openRunnerEditor(qint64 runner)
+{
+    RunnerEditor* editor = runnerEditor();
+    if (editor->build(runner))
+        present(editor);
+}
+
+void ProgramWindows::openMeetEditor(qint64 meet)
+{
+    MeetEditor* editor = meetEditor();
+    if (editor->build(meet))
+        present(editor);
+}
+
+void ProgramWindows::addTeam()
+{
+    qint64 team = 0;
+    if (UserAction::run(QApplication::activeWindow(),
+                        QStringLiteral("The new team could not be made; nothing was added."),
+                        [&] { team = RecordCreator(m_app.connection()).addTeam(); }))
+        openTeamEditor(team);
+}
+
+void ProgramWindows::addRunner(qint64 team)
+{
+    qint64 runner = 0;
+    if (!UserAction::run(QApplication::activeWindow(),
+                         QStringLiteral("The new runner could not be made; nothing was added."),
+                         [&] { runner = RecordCreator(m_app.connection()).addRunner(team); }))
+        return;
+    RunnerEditor* editor = runnerEditor();
+    const bool built = editor->build(runner);
+    m_lists.buildTeamList(team);
+    if (built)
+        present(editor);
+}
+
+void ProgramWindows::addMeet(qint64 team)
+{
+    qint64 meet = 0;
+    if (UserAction::run(QApplication::activeWindow(),
+                        QStringLiteral("The new meet could not be made; nothing was added."),
+                        [&] { meet = RecordCreator(m_app.connection()).addMeet(team); }))
+        openMeetEditor(meet);
 }
 
 void ProgramWindows::present(QWidget* window)

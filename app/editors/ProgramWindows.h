@@ -33,6 +33,17 @@ public:
     RunnerSelector* runnerSelector();
     TeamSelector* teamSelector();
 
+    // Loads a record into its editor and shows it; nothing when it cannot be loaded.
+    void openTeamEditor(qint64 team);
+    void openRunnerEditor(qint64 runner);
+    void openMeetEditor(qint64 meet);
+    // The Add buttons: a new record with its placeholder values, opened in its editor. The
+    // new team and meet show in the main window's lists once their editors save them; the new
+    // runner at once.
+    void addTeam();
+    void addRunner(qint64 team);
+    void addMeet(qint64 team);
+
     // Shows a window without blocking the main window, in front of the others.
     static void present(QWidget* window);
 

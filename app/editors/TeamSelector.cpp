@@ -19,7 +19,8 @@ TeamSelector::TeamSelector(AppContext& app) : QWidget(nullptr, Qt::Window), m_ap
     setFixedSize(Twips::size(4680, 3195));
     m_list = Controls::list(this, QStringLiteral("teamList"), QStringLiteral("Teams"), 120, 120,
                             4455, 2895);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { choose(); });
+    // A double-click or Enter picks the highlighted team.
+    connect(m_list, &KeyedList::opened, this, &TeamSelector::choose);
 }
 
 void TeamSelector::build(QAbstractButton* box)
@@ -44,16 +45,10 @@ void TeamSelector::choose()
 
 void TeamSelector::keyPressEvent(QKeyEvent* event)
 {
-    // Enter picks the highlighted team; Escape leaves the sheet as it was.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        choose();
-        return;
-    case Qt::Key_Escape:
+    // Escape leaves the sheet as it was.
+    if (event->key() == Qt::Key_Escape) {
         close();
         return;
-    default:
-        QWidget::keyPressEvent(event);
     }
+    QWidget::keyPressEvent(event);
 }

@@ -1,43 +1,29 @@
 #include "MainWindow.h"
 
-#include "data/DatabaseError.h"
-#include "data/DatabaseFiles.h"
-#include "data/Field.h"
 #include "data/SqlText.h"
-#include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
-#include "editors/RunnerEditor.h"
-#include "editors/TeamEditor.h"
 #include "records/AppContext.h"
 #include "records/InfoPanel.h"
-#include "records/RecordCreator.h"
 #include "records/TrackLists.h"
 #include "reports/Reports.h"
 #include "shell/AboutWindow.h"
+#include "shell/DatabaseSwitch.h"
 #include "shell/FirstRunForm.h"
-#include "shell/HelpWindow.h"
+#include "shell/HelpMenu.h"
+#include "shell/InfoFrame.h"
+#include "shell/MainStatusBar.h"
 #include "shell/ReportViewer.h"
 #include "shell/SettingsStore.h"
 #include "ui/Controls.h"
-#include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 #include "ui/UserAction.h"
 #include "units/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QTimer>
-#include <algorithm>
 
 MainWindow::MainWindow(AppContext& app, QWidget* parent)
     : QMainWindow(parent), m_app(app),
@@ -76,17 +62,7 @@ void MainWindow::buildControls()
     m_meetAdd = Controls::button(central, QStringLiteral("meetAdd"), QStringLiteral("Add Meet"),
                                  240, 2760, 2625, 375);
 
-    m_infoFrame = new QGroupBox(QStringLiteral("Info"), central);
-    m_infoFrame->setObjectName(QStringLiteral("infoFrame"));
-    m_infoFrame->setGeometry(Twips::rect(240, 3600, 2655, 1935));
-    m_infoLabel =
-        Controls::label(m_infoFrame, QStringLiteral("infoLabel"), QString(), 120, 240, 2415, 1455);
-    m_infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // One line per value: a long school name ends in an ellipsis, and the whole text is in
-    // the tooltip.
-    m_infoLabel->setWordWrap(false);
-    m_infoLabel->setTextFormat(Qt::PlainText);
-    m_infoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_info = new InfoFrame(central);
 
     Controls::label(central, QStringLiteral("Label1_0"), QStringLiteral("Runners:"), 3000, 240,
                     2895, 255);
@@ -115,9 +91,8 @@ void MainWindow::buildControls()
             if (!handled)
                 handleItem(l, item);
         });
-        connect(l, &QListWidget::itemDoubleClicked, this,
-                [this, l](QListWidgetItem*) { handleDoubleClick(l); });
-        l->installEventFilter(this);
+        // A double-click or Enter.
+        connect(l, &KeyedList::opened, this, [this, l] { handleDoubleClick(l); });
     }
 
     connect(m_runnerAdd, &QPushButton::clicked, this, &MainWindow::addRunner);
@@ -141,47 +116,13 @@ void MainWindow::buildMenus()
     load->setShortcut(QKeySequence::Open);
     connect(load, &QAction::triggered, this, &MainWindow::loadDatabase);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* contents = help->addAction(QStringLiteral("&Contents"));
-    contents->setObjectName(QStringLiteral("mnuContents"));
-    contents->setShortcut(QKeySequence::HelpContents);
-    connect(contents, &QAction::triggered, this, &MainWindow::showHelpContents);
-    QAction* about = help->addAction(QStringLiteral("&About"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }
 
 void MainWindow::buildStatusBar()
 {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("statusBar"));
-    bar->setSizeGripEnabled(false);
-    m_statusText = new QLabel(bar);
-    m_statusText->setObjectName(QStringLiteral("statusPanel1"));
-    m_statusDate = new QLabel(bar);
-    m_statusDate->setObjectName(QStringLiteral("statusPanel2"));
-    m_statusTime = new QLabel(bar);
-    m_statusTime->setObjectName(QStringLiteral("statusPanel3"));
-    for (QLabel* panel : {m_statusDate, m_statusTime}) {
-        panel->setFixedWidth(Twips::x(1440));
-        panel->setAlignment(Qt::AlignCenter);
-    }
-    bar->addWidget(m_statusText, 1);
-    bar->addPermanentWidget(m_statusDate);
-    bar->addPermanentWidget(m_statusTime);
-
-    m_clock = new QTimer(this);
-    connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
-    m_clock->start(1000);
-    updateClock();
-}
-
-void MainWindow::updateClock()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    m_statusDate->setText(Field::dateText(QDateTime(now.date(), QTime(0, 0))));
-    m_statusTime->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+    m_status = new MainStatusBar(this);
+    setStatusBar(m_status);
 }
 
 void MainWindow::updateAddButtons()
@@ -194,28 +135,22 @@ void MainWindow::updateAddButtons()
 
 QString MainWindow::statusText() const
 {
-    return m_statusText->text();
+    return m_status->text();
 }
 
 QString MainWindow::infoText() const
 {
-    return m_infoText;
+    return m_info->text();
 }
 
 void MainWindow::setInfo(const QString& text)
 {
-    m_infoText = text;
-    const QFontMetrics metrics(m_infoLabel->font());
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    for (QString& line : lines)
-        line = metrics.elidedText(line, Qt::ElideRight, m_infoLabel->width());
-    m_infoLabel->setText(lines.join(QLatin1Char('\n')));
-    m_infoLabel->setToolTip(text);
+    m_info->setText(text);
 }
 
 void MainWindow::updateStatusText()
 {
-    m_statusText->setText(m_app.userName() + QLatin1String("  -  ") + m_app.school());
+    m_status->setText(m_app.userName() + QLatin1String("  -  ") + m_app.school());
 }
 
 bool MainWindow::attempt(const QString& what, const std::function<void()>& action)
@@ -248,11 +183,7 @@ void MainWindow::startUp()
 
 void MainWindow::openStartDatabase()
 {
-    if (m_app.databasePath().isEmpty())
-        attempt(QStringLiteral("No new database could be made."),
-                [&] { m_app.setDatabasePath(DatabaseFiles::makeNewDatabase(m_app.school())); });
-    if (!m_app.databasePath().isEmpty())
-        openDatabase(m_app.databasePath());
+    DatabaseSwitch(m_app, this).openAtStart();
     buildSchoolList();
     m_eventList->clear();
     buildEventList();
@@ -265,41 +196,10 @@ void MainWindow::firstRunFinished()
         openStartDatabase();
 }
 
-bool MainWindow::openDatabase(const QString& path)
-{
-    return attempt(QStringLiteral("The database \"%1\" could not be opened. Use File, Load to "
-                                  "choose another database.")
-                       .arg(path),
-                   [&] { m_app.connection().open(Connection::connectionStringFor(path)); });
-}
-
 void MainWindow::loadDatabase()
 {
-    // The folder where the program keeps the coach's databases.
-    const QString startFolder = DatabaseFiles::databaseFolder();
-    const QString chosen = Dialogs::openFile(this, QStringLiteral("Open Stats File"),
-                                             QStringLiteral("Cindrel Databases (*.mdb)"),
-                                             startFolder + QLatin1String("/*.mdb"));
-    if (chosen.isEmpty() || chosen.contains(QLatin1Char('*')))
+    if (!DatabaseSwitch(m_app, this).load())
         return;
-
-    // Open the new file beside the old one first: when it fails, the old one stays open.
-    Connection probe;
-    if (!attempt(QStringLiteral("The database \"%1\" could not be opened. The database \"%2\" "
-                                "stays open.")
-                     .arg(chosen, m_app.databasePath()),
-                 [&] { probe.open(Connection::connectionStringFor(chosen)); }))
-        return;
-    probe.close();
-
-    const QString previous = m_app.databasePath();
-    m_app.connection().close();
-    if (!openDatabase(chosen)) {
-        if (!previous.isEmpty())
-            openDatabase(previous);
-        return;
-    }
-    m_app.setDatabasePath(QFileInfo(chosen).absoluteFilePath());
     buildSchoolList();
     buildMeetList();
 }
@@ -394,9 +294,9 @@ void MainWindow::handleDoubleClick(KeyedList* list)
     if (key.isEmpty())
         return;
     if (list == m_schoolList)
-        openTeamEditor(pinFromKey(key));
+        m_windows->openTeamEditor(pinFromKey(key));
     else if (list == m_teamList)
-        openRunnerEditor(pinFromKey(key));
+        m_windows->openRunnerEditor(pinFromKey(key));
     else if (list == m_meetList)
         openMeetEditor();
     else if (list == m_eventList && !m_schoolList->selectedKey().isEmpty())
@@ -450,101 +350,28 @@ void MainWindow::showReport(const ReportRequest& request)
     ReportViewer::show(from, [&] { return Reports::build(m_app, request); });
 }
 
-void MainWindow::showHelpContents()
+void MainWindow::openMeetEditor()
 {
-    // Owned by the main window, and made once.
-    if (!m_help) {
-        m_help = new HelpWindow(this);
-        m_registry.add(m_help);
-    }
-    m_help->showContents();
-}
-
-HelpWindow* MainWindow::helpWindow() const
-{
-    return m_help;
-}
-
-AboutWindow* MainWindow::aboutWindow() const
-{
-    return m_about;
-}
-
-void MainWindow::showAbout()
-{
-    if (!m_about) {
-        m_about = new AboutWindow;
-        m_about->setAttribute(Qt::WA_DeleteOnClose);
-        m_registry.add(m_about);
-    }
-    ProgramWindows::present(m_about);
-}
-
-void MainWindow::openTeamEditor(qint64 team)
-{
-    TeamEditor* editor = m_windows->teamEditor();
-    if (editor->build(team))
-        ProgramWindows::present(editor);
-}
-
-void MainWindow::openRunnerEditor(qint64 runner)
-{
-    RunnerEditor* editor = m_windows->runnerEditor();
-    if (editor->build(runner))
-        ProgramWindows::present(editor);
-}
-
-void MainWindow::openMeetEditor(std::optional<qint64> meet)
-{
-    if (!meet) {
-        const QString key = m_meetList->selectedKey();
-        if (key.isEmpty())
-            return;
-        meet = pinFromKey(key);
-    }
-    MeetEditor* editor = m_windows->meetEditor();
-    if (editor->build(*meet))
-        ProgramWindows::present(editor);
+    if (const QString key = m_meetList->selectedKey(); !key.isEmpty())
+        m_windows->openMeetEditor(pinFromKey(key));
 }
 
 void MainWindow::addTeam()
 {
-    qint64 team = 0;
-    if (!attempt(QStringLiteral("The new team could not be made; nothing was added."),
-                 [&] { team = RecordCreator(m_app.connection()).addTeam(); }))
-        return;
-    // The team list shows the new team once its editor saves it.
-    openTeamEditor(team);
+    m_windows->addTeam();
 }
 
 void MainWindow::addRunner()
 {
-    const QString teamKey = m_schoolList->selectedKey();
-    if (teamKey.isEmpty())
-        return;
-    const qint64 team = pinFromKey(teamKey);
-    qint64 runner = 0;
-    if (!attempt(QStringLiteral("The new runner could not be made; nothing was added."),
-                 [&] { runner = RecordCreator(m_app.connection()).addRunner(team); }))
-        return;
-    RunnerEditor* editor = m_windows->runnerEditor();
-    const bool built = editor->build(runner);
-    buildTeamList(team);
-    if (built)
-        ProgramWindows::present(editor);
+    // Runners and meets are added to the selected team.
+    if (const QString team = m_schoolList->selectedKey(); !team.isEmpty())
+        m_windows->addRunner(pinFromKey(team));
 }
 
 void MainWindow::addMeet()
 {
-    const QString teamKey = m_schoolList->selectedKey();
-    if (teamKey.isEmpty())
-        return;
-    qint64 meet = 0;
-    if (!attempt(QStringLiteral("The new meet could not be made; nothing was added."),
-                 [&] { meet = RecordCreator(m_app.connection()).addMeet(pinFromKey(teamKey)); }))
-        return;
-    // The meet list shows the new meet once its editor saves it.
-    openMeetEditor(meet);
+    if (const QString team = m_schoolList->selectedKey(); !team.isEmpty())
+        m_windows->addMeet(pinFromKey(team));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -558,19 +385,4 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    // Enter on a list item opens it, as a double-click does.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        for (KeyedList* l : {m_schoolList, m_teamList, m_meetList, m_eventList}) {
-            if (watched == l && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-                handleDoubleClick(l);
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

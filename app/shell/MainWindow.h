@@ -1,11 +1,11 @@
 #pragma once
 
 #include "records/ReportRequest.h"
+#include "shell/HelpMenu.h"
 #include "ui/MainLists.h"
 #include "ui/WindowRegistry.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -13,13 +13,12 @@ class AboutWindow;
 class AppContext;
 class FirstRunForm;
 class HelpWindow;
+class InfoFrame;
 class KeyedList;
+class MainStatusBar;
 class ProgramWindows;
-class QGroupBox;
-class QLabel;
 class QListWidgetItem;
 class QPushButton;
-class QTimer;
 
 // Form1, the program's home: teams, the selected team's runners and meets, the event types,
 // the info panel and the buttons that create records.
@@ -55,19 +54,17 @@ public:
     void addTeam();
     void addRunner();
     void addMeet();
-    void openTeamEditor(qint64 team);
-    void openRunnerEditor(qint64 runner);
-    // The given meet, or the one selected in the meet list.
-    void openMeetEditor(std::optional<qint64> meet = std::nullopt);
+    // The meet selected in the meet list.
+    void openMeetEditor();
     // The event ranking of the selected event type for the selected team.
     void runEventReport();
     // Every report, whichever window asked for it, is shown from here.
     void showReport(const ReportRequest& request);
     // Help, "Contents" and "About".
-    void showHelpContents();
-    void showAbout();
-    HelpWindow* helpWindow() const;
-    AboutWindow* aboutWindow() const;
+    void showHelpContents() { m_helpMenu->showContents(); }
+    void showAbout() { m_helpMenu->showAbout(); }
+    HelpWindow* helpWindow() const { return m_helpMenu->helpWindow(); }
+    AboutWindow* aboutWindow() const { return m_helpMenu->aboutWindow(); }
 
     // What a click on an item shows in the info panel.
     void showTeamInfo(qint64 team);
@@ -81,7 +78,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Opens the database named in the settings, or makes one named after the school, and
@@ -92,9 +88,7 @@ private:
     void buildControls();
     void buildMenus();
     void buildStatusBar();
-    void updateClock();
     void updateAddButtons();
-    bool openDatabase(const QString& path);
     void setInfo(const QString& text);
     // Runs a user action on the database; what the database refuses is told as `what` and the
     // engine's reason. False when it was refused.
@@ -105,7 +99,6 @@ private:
     AppContext& m_app;
     WindowRegistry m_registry;
     std::unique_ptr<ProgramWindows> m_windows;
-    QPointer<AboutWindow> m_about;
     KeyedList* m_schoolList = nullptr;
     KeyedList* m_teamList = nullptr;
     KeyedList* m_meetList = nullptr;
@@ -113,15 +106,10 @@ private:
     QPushButton* m_runnerAdd = nullptr;
     QPushButton* m_teamAdd = nullptr;
     QPushButton* m_meetAdd = nullptr;
-    QGroupBox* m_infoFrame = nullptr;
-    QLabel* m_infoLabel = nullptr;
-    QString m_infoText;
-    QLabel* m_statusText = nullptr;
-    QLabel* m_statusDate = nullptr;
-    QLabel* m_statusTime = nullptr;
-    QTimer* m_clock = nullptr;
+    InfoFrame* m_info = nullptr;
+    MainStatusBar* m_status = nullptr;
     FirstRunForm* m_firstRun = nullptr;
-    QPointer<HelpWindow> m_help;
+    HelpMenu* m_helpMenu = nullptr;
     // The item whose selection change was just handled, so that the click which caused it
     // is not handled twice.
     QListWidgetItem* m_justHandled = nullptr;

@@ -2,6 +2,9 @@
 
 #include "data/SqlText.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
+
 namespace {
 constexpr int KeyRole = Qt::UserRole + 1;
 }
@@ -13,6 +16,18 @@ KeyedList::KeyedList(QWidget* parent) : QListWidget(parent)
     // A long meet line scrolls rather than losing its place at the right edge.
     setTextElideMode(Qt::ElideNone);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(this, &QListWidget::itemDoubleClicked, this, &KeyedList::opened);
+}
+
+void KeyedList::keyPressEvent(QKeyEvent* event)
+{
+    // Enter opens only where opening means something; elsewhere it goes on to the window.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && isSignalConnected(QMetaMethod::fromSignal(&KeyedList::opened))) {
+        emit opened();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 QListWidgetItem* KeyedList::addKeyedItem(const QString& key, const QString& text)

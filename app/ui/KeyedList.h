@@ -21,4 +21,11 @@ public:
     // Makes the item with this key the selected one; false when there is none.
     bool selectKey(const QString& key);
     void selectRow(int row);
+
+signals:
+    // The user asked to open the selected item: a double-click, or Enter.
+    void opened();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

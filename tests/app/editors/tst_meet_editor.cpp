@@ -38,7 +38,7 @@ class MeetEditorTest : public QObject
     void type(const QString& box, const QString& value) { control<QLineEdit>(box)->setText(value); }
     void open(qint64 meet)
     {
-        h->window().openMeetEditor(meet);
+        h->window().windows().openMeetEditor(meet);
         editor = h->window().windows().meetEditor();
         QVERIFY(editor->isVisible());
     }

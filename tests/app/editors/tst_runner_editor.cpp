@@ -40,7 +40,7 @@ class RunnerEditorTest : public QObject
     }
     void open(qint64 runner)
     {
-        h->window().openRunnerEditor(runner);
+        h->window().windows().openRunnerEditor(runner);
         editor = h->window().windows().runnerEditor();
         QVERIFY(editor->isVisible());
     }

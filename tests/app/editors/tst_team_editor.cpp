@@ -26,7 +26,7 @@ class TeamEditorTest : public QObject
     }
     void open(qint64 team)
     {
-        h->window().openTeamEditor(team);
+        h->window().windows().openTeamEditor(team);
         editor = h->window().windows().teamEditor();
         QVERIFY(editor->isVisible());
     }
@@ -119,7 +119,7 @@ private slots:
     void aTeamThatIsGoneIsNotShown()
     {
         h->check().execute("DELETE FROM Teams WHERE Pin=" + QString::number(m_central));
-        h->window().openTeamEditor(m_central);
+        h->window().windows().openTeamEditor(m_central);
         QVERIFY(!h->window().windows().teamEditor()->isVisible());
         QCOMPARE(Dialogs::messages().size(), 1);
     }

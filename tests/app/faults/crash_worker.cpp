@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
     if (args[2] == QLatin1String("save") && args.size() == 5) {
         const qint64 meet = args[3].toLongLong();
         for (qint64 generation = args[4].toLongLong();; ++generation) {
-            window.openMeetEditor(meet);
+            window.windows().openMeetEditor(meet);
             MeetEditor* editor = window.windows().meetEditor();
             fillSheet(editor, generation);
             QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("updateButton")),

@@ -171,16 +171,16 @@ private slots:
             QSKIP("the test printer queue runs under scripts/run-tests");
         // Printed exactly as typed, in every report that shows the box's value.
         const QString user = value, userSchool = QStringLiteral("S ") + value;
-        w.openTeamEditor(teamPin);
+        w.windows().openTeamEditor(teamPin);
         press(w.windows().teamEditor(), QStringLiteral("reportButton"));
         verifyPrinted({userSchool, user, school, mascot, coach, contact, name, phone, place},
                       "team report");
-        w.openRunnerEditor(runnerPin);
+        w.windows().openRunnerEditor(runnerPin);
         press(w.windows().runnerEditor(), QStringLiteral("reportButton"));
         verifyPrinted({userSchool, user, name, school, phone, QStringLiteral("A ") + value,
                        QStringLiteral("line two"), QStringLiteral("11.42")},
                       "runner report");
-        w.openMeetEditor(meetPin);
+        w.windows().openMeetEditor(meetPin);
         press(w.windows().meetEditor(), QStringLiteral("reportButton"));
         verifyPrinted({userSchool, user, school, place, weather, name}, "meet report");
         AppHarness::click(w.schoolList(), 0);
@@ -205,7 +205,7 @@ private slots:
         });
         QStringList sent;
         h.app().connection().setStatementObserver([&sent](const QString& sql) { sent << sql; });
-        h.window().openMeetEditor(meetPin);
+        h.window().windows().openMeetEditor(meetPin);
         MeetEditor* editor = h.window().windows().meetEditor();
         const QString before = h.dumpAll();
         int boxes = 0;

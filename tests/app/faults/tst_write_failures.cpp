@@ -56,7 +56,7 @@ class WriteFailuresTest : public QObject
         return {
             {"team save",
              [this](AppHarness& h) -> QWidget* {
-                 h.window().openTeamEditor(m_central);
+                 h.window().windows().openTeamEditor(m_central);
                  TeamEditor* e = h.window().windows().teamEditor();
                  box(e, "coachLabel")->setText("New Coach");
                  press(e, "updateButton");
@@ -64,14 +64,14 @@ class WriteFailuresTest : public QObject
              }},
             {"team delete",
              [this](AppHarness& h) -> QWidget* {
-                 h.window().openTeamEditor(m_central);
+                 h.window().windows().openTeamEditor(m_central);
                  Dialogs::setNextAnswer(true);
                  press(h.window().windows().teamEditor(), "deleteButton");
                  return h.window().windows().teamEditor();
              }},
             {"runner save",
              [this](AppHarness& h) -> QWidget* {
-                 h.window().openRunnerEditor(m_ann);
+                 h.window().windows().openRunnerEditor(m_ann);
                  RunnerEditor* e = h.window().windows().runnerEditor();
                  box(e, "phoneLabel")->setText("555-9999");
                  press(e, "updateButton");
@@ -79,14 +79,14 @@ class WriteFailuresTest : public QObject
              }},
             {"runner delete",
              [this](AppHarness& h) -> QWidget* {
-                 h.window().openRunnerEditor(m_ann);
+                 h.window().windows().openRunnerEditor(m_ann);
                  Dialogs::setNextAnswer(true);
                  press(h.window().windows().runnerEditor(), "deleteButton");
                  return h.window().windows().runnerEditor();
              }},
             {"meet save",
              [this](AppHarness& h) -> QWidget* {
-                 h.window().openMeetEditor(m_meet);
+                 h.window().windows().openMeetEditor(m_meet);
                  MeetEditor* e = h.window().windows().meetEditor();
                  box(e, "measure2Box_0")->setText("10.99");
                  box(e, "weatherBox")->setText("Hail");
@@ -95,7 +95,7 @@ class WriteFailuresTest : public QObject
              }},
             {"meet delete",
              [this](AppHarness& h) -> QWidget* {
-                 h.window().openMeetEditor(m_meet);
+                 h.window().windows().openMeetEditor(m_meet);
                  Dialogs::setNextAnswer(true);
                  press(h.window().windows().meetEditor(), "deleteButton");
                  return h.window().windows().meetEditor();

@@ -1,0 +1,56 @@
+#include "DatabaseSwitch.h"
+
+#include "data/DatabaseFiles.h"
+#include "records/AppContext.h"
+#include "ui/Dialogs.h"
+#include "ui/UserAction.h"
+
+#include <QFileInfo>
+
+bool DatabaseSwitch::openAtStart()
+{
+    if (m_app.databasePath().isEmpty())
+        UserAction::run(m_parent, QStringLiteral("No new database could be made."), [&] {
+            m_app.setDatabasePath(DatabaseFiles::makeNewDatabase(m_app.school()));
+        });
+    return !m_app.databasePath().isEmpty() && open(m_app.databasePath());
+}
+
+bool DatabaseSwitch::open(const QString& path)
+{
+    return UserAction::run(m_parent,
+                           QStringLiteral("The database \"%1\" could not be opened. Use File, "
+                                          "Load to choose another database.")
+                               .arg(path),
+                           [&] { m_app.connection().open(Connection::connectionStringFor(path)); });
+}
+
+bool DatabaseSwitch::load()
+{
+    // The folder where the program keeps the coach's databases.
+    const QString chosen = Dialogs::openFile(
+        m_parent, QStringLiteral("Open Stats File"), QStringLiteral("Cindrel Databases (*.mdb)"),
+        DatabaseFiles::databaseFolder() + QLatin1String("/*.mdb"));
+    if (chosen.isEmpty() || chosen.contains(QLatin1Char('*')))
+        return false;
+
+    // Open the new file beside the old one first: when it fails, the old one stays open.
+    Connection probe;
+    if (!UserAction::run(m_parent,
+                         QStringLiteral("The database \"%1\" could not be opened. The database "
+                                        "\"%2\" stays open.")
+                             .arg(chosen, m_app.databasePath()),
+                         [&] { probe.open(Connection::connectionStringFor(chosen)); }))
+        return false;
+    probe.close();
+
+    const QString previous = m_app.databasePath();
+    m_app.connection().close();
+    if (!open(chosen)) {
+        if (!previous.isEmpty())
+            open(previous);
+        return false;
+    }
+    m_app.setDatabasePath(QFileInfo(chosen).absoluteFilePath());
+    return true;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class AppContext;
+class QWidget;
+
+// Which database is open: the one the settings name, a new one made for the school, or one
+// the user chooses with File, Load. What cannot be opened is told over `parent`.
+class DatabaseSwitch
+{
+public:
+    DatabaseSwitch(AppContext& app, QWidget* parent) : m_app(app), m_parent(parent) {}
+
+    // Opens the database path, making a new database named after the school when there is no
+    // path yet. False when no database is open afterwards.
+    bool openAtStart();
+    // File, Load: the file dialog, then the chosen database in place of the open one, which
+    // stays open when the new one cannot be. True when another database is open now.
+    bool load();
+
+private:
+    bool open(const QString& path);
+
+    AppContext& m_app;
+    QWidget* m_parent;
+};

@@ -1,0 +1,50 @@
+#include "MainStatusBar.h"
+
+#include "data/Field.h"
+#include "units/Twips.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("statusBar"));
+    setSizeGripEnabled(false);
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("statusPanel1"));
+    m_date = new QLabel(this);
+    m_date->setObjectName(QStringLiteral("statusPanel2"));
+    m_time = new QLabel(this);
+    m_time->setObjectName(QStringLiteral("statusPanel3"));
+    for (QLabel* panel : {m_date, m_time}) {
+        panel->setFixedWidth(Twips::x(1440));
+        panel->setAlignment(Qt::AlignCenter);
+    }
+    addWidget(m_text, 1);
+    addPermanentWidget(m_date);
+    addPermanentWidget(m_time);
+
+    m_clock = new QTimer(this);
+    connect(m_clock, &QTimer::timeout, this, &MainStatusBar::updateClock);
+    m_clock->start(1000);
+    updateClock();
+}
+
+QString MainStatusBar::text() const
+{
+    return m_text->text();
+}
+
+void MainStatusBar::setText(const QString& text)
+{
+    m_text->setText(text);
+}
+
+void MainStatusBar::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    m_date->setText(Field::dateText(QDateTime(now.date(), QTime(0, 0))));
+    m_time->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+}

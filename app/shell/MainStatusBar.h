@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+class QTimer;
+
+// The main window's status bar: a wide panel with the user's name and school, then today's
+// date and the time, kept current.
+class MainStatusBar : public QStatusBar
+{
+    Q_OBJECT
+public:
+    explicit MainStatusBar(QWidget* parent = nullptr);
+
+    QString text() const;
+    void setText(const QString& text);
+
+private:
+    void updateClock();
+
+    QLabel* m_text;
+    QLabel* m_date;
+    QLabel* m_time;
+    QTimer* m_clock;
+};
