@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QList>
+
+namespace pagora {
+
+// The colour table destination (\colortbl): red, green and blue values, each entry ended by
+// ";". An entry without values is the "auto" colour.
+class RtfColorTable
+{
+public:
+    void start();
+    void setRed(int n);
+    void setGreen(int n);
+    void setBlue(int n);
+    void text(const QByteArray& bytes);
+    // Invalid for the auto colour and for an index the table lacks.
+    QColor color(int index) const;
+
+private:
+    QList<QColor> m_colors;
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_set = false;
+};
+
+} // namespace pagora

@@ -1,0 +1,186 @@
+#include "RtfDocumentBuilder.h"
+
+#include "rtf/RtfLength.h"
+
+#include <QTextDocument>
+#include <QTextTable>
+
+namespace pagora {
+
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* document)
+    : m_document(document), m_cursor(document)
+{
+}
+
+void RtfDocumentBuilder::flush(const RtfState& state)
+{
+    if (m_pending.isEmpty())
+        return;
+    const QString text = m_pending;
+    m_pending.clear();
+    if (state.hidden)
+        return;
+    placeCursor(state);
+    m_cursor.setBlockFormat(blockFormat(state));
+    m_cursor.insertText(text, state.charFormat);
+}
+
+QTextBlockFormat RtfDocumentBuilder::blockFormat(const RtfState& state) const
+{
+    QTextBlockFormat format = state.blockFormat;
+    if (m_continuation) {
+        // A line after a line break: no space above it, no first-line indent.
+        format.setTopMargin(0);
+        format.setTextIndent(0);
+        format.setPageBreakPolicy(format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    }
+    return format;
+}
+
+void RtfDocumentBuilder::lineBreak(const RtfState& state)
+{
+    // Each line of a paragraph becomes a block of its own, with no space between them. Qt lays
+    // out one block's lines in quadratic time, and a report's table is one paragraph of
+    // thousands of lines.
+    flush(state);
+    placeCursor(state);
+    QTextBlockFormat ending = blockFormat(state);
+    ending.setBottomMargin(0);
+    m_cursor.setBlockFormat(ending);
+    m_continuation = true;
+    m_cursor.insertBlock(blockFormat(state), state.charFormat);
+}
+
+void RtfDocumentBuilder::paragraphEnd(const RtfState& state)
+{
+    flush(state);
+    placeCursor(state);
+    m_cursor.setBlockFormat(blockFormat(state));
+    m_continuation = false;
+    m_cursor.insertBlock(state.blockFormat, state.charFormat);
+}
+
+void RtfDocumentBuilder::pageBreak(const RtfState& state)
+{
+    flush(state);
+    placeCursor(state);
+    QTextBlockFormat breaking = blockFormat(state);
+    breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+    m_cursor.setBlockFormat(breaking);
+    m_continuation = false;
+    m_cursor.insertBlock(state.blockFormat, state.charFormat);
+}
+
+void RtfDocumentBuilder::leaveTable()
+{
+    // The text goes on after the table.
+    m_cursor = m_table->lastCursorPosition();
+    m_cursor.movePosition(QTextCursor::NextBlock);
+    m_table = nullptr;
+}
+
+void RtfDocumentBuilder::insertTable()
+{
+    QTextTableFormat format;
+    format.setBorder(m_cellBorders ? 0.5 : 0);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setCellPadding(RtfLength::fromTwips(108));
+    format.setCellSpacing(0);
+    QList<QTextLength> widths;
+    int left = 0;
+    for (int right : std::as_const(m_cellRights)) {
+        widths << QTextLength(QTextLength::FixedLength,
+                              RtfLength::fromTwips(std::max(right - left, 1)));
+        left = std::max(left, right);
+    }
+    if (!widths.isEmpty())
+        format.setColumnWidthConstraints(widths);
+    const int columns = std::max<int>(1, static_cast<int>(m_cellRights.size()));
+    m_table = m_cursor.insertTable(1, columns, format);
+    m_row = 0;
+    m_column = 0;
+    m_rowEnded = false;
+    m_cellMoved = false;
+    m_cursor = m_table->cellAt(0, 0).firstCursorPosition();
+}
+
+void RtfDocumentBuilder::placeCursor(const RtfState& state)
+{
+    if (!state.inTable) {
+        // The paragraph after the last row: out of the table.
+        if (m_table)
+            leaveTable();
+        return;
+    }
+    if (!m_table) {
+        insertTable();
+        return;
+    }
+    if (m_rowEnded) {
+        if (m_row >= m_table->rows())
+            m_table->appendRows(m_row - m_table->rows() + 1);
+        m_rowEnded = false;
+        m_cellMoved = true;
+    }
+    if (m_cellMoved) {
+        // Rows may have more cells than the first one defined.
+        if (m_column >= m_table->columns())
+            m_table->appendColumns(m_column - m_table->columns() + 1);
+        const QTextTableCell cell = m_table->cellAt(m_row, m_column);
+        m_cellMoved = false;
+        // Not a place this table has: the text goes on after it.
+        if (!cell.isValid())
+            leaveTable();
+        else
+            m_cursor = cell.firstCursorPosition();
+    }
+}
+
+void RtfDocumentBuilder::cellEnd(RtfState& state)
+{
+    flush(state);
+    state.inTable = true;
+    placeCursor(state);
+    m_cursor.setBlockFormat(blockFormat(state));
+    m_continuation = false;
+    ++m_column;
+    m_cellMoved = true;
+}
+
+void RtfDocumentBuilder::rowEnd()
+{
+    // A row end right after another one ends no row: no empty rows.
+    if (!m_table || m_rowEnded)
+        return;
+    ++m_row;
+    m_column = 0;
+    m_rowEnded = true;
+    m_cellMoved = false;
+}
+
+void RtfDocumentBuilder::rowDefaults()
+{
+    m_cellRights.clear();
+    m_cellBorders = false;
+}
+
+void RtfDocumentBuilder::insertImage(const RtfState& state, const QTextImageFormat& image)
+{
+    placeCursor(state);
+    m_cursor.insertImage(image);
+}
+
+void RtfDocumentBuilder::setDefaultTab(int twips)
+{
+    QTextOption option = m_document->defaultTextOption();
+    option.setTabStopDistance(RtfLength::fromTwips(twips));
+    m_document->setDefaultTextOption(option);
+}
+
+void RtfDocumentBuilder::finish(const RtfState& state)
+{
+    flush(state);
+    m_cursor.setBlockFormat(blockFormat(state));
+}
+
+} // namespace pagora

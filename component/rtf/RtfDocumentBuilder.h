@@ -1,0 +1,63 @@
+#pragma once
+
+#include "rtf/RtfState.h"
+
+#include <QList>
+#include <QString>
+#include <QTextCursor>
+
+class QTextDocument;
+class QTextImageFormat;
+class QTextTable;
+
+namespace pagora {
+
+// Writes what the RTF text says into the document: runs of text in their formats,
+// paragraphs, line and page breaks, tables row by row and cell by cell, and pictures. Each
+// call is given the state of the group it comes from.
+class RtfDocumentBuilder
+{
+public:
+    explicit RtfDocumentBuilder(QTextDocument* document);
+
+    // Text that waits for the next change of format.
+    void append(const QString& text) { m_pending += text; }
+    void flush(const RtfState& state);
+    void lineBreak(const RtfState& state);
+    void paragraphEnd(const RtfState& state);
+    void pageBreak(const RtfState& state);
+    // A \cell always belongs to a table row: the state is in the table from here on.
+    void cellEnd(RtfState& state);
+    void rowEnd();
+    // \trowd, \cellxN and \clbrdr*: the cells of the rows to come.
+    void rowDefaults();
+    void cellRight(int twips) { m_cellRights << twips; }
+    void cellBorder() { m_cellBorders = true; }
+    void insertImage(const RtfState& state, const QTextImageFormat& image);
+    void setDefaultTab(int twips);
+    // The end of the document.
+    void finish(const RtfState& state);
+
+private:
+    // Enters or leaves a table as the current paragraph asks, before anything is inserted.
+    void placeCursor(const RtfState& state);
+    // The current paragraph's format, as its current line needs it.
+    QTextBlockFormat blockFormat(const RtfState& state) const;
+    void insertTable();
+    void leaveTable();
+
+    QTextDocument* m_document;
+    QTextCursor m_cursor;
+    QString m_pending;
+    bool m_continuation = false; // the current block continues a paragraph after \line
+
+    QTextTable* m_table = nullptr;
+    int m_row = 0;
+    int m_column = 0;
+    bool m_rowEnded = false;
+    bool m_cellMoved = false;
+    QList<int> m_cellRights;
+    bool m_cellBorders = false;
+};
+
+} // namespace pagora

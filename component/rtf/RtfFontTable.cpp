@@ -1,0 +1,71 @@
+#include "RtfFontTable.h"
+
+#include "rtf/CodePage.h"
+
+namespace pagora {
+
+void RtfFontTable::startEntry()
+{
+    m_entry = Font();
+    m_name.clear();
+}
+
+int RtfFontTable::number(int n, int documentCodePage)
+{
+    const int committed = end(documentCodePage);
+    m_number = n;
+    return committed;
+}
+
+void RtfFontTable::family(const QByteArray& word)
+{
+    if (word == "fmodern")
+        m_entry.generic = QStringLiteral("monospace");
+    else if (word == "froman")
+        m_entry.generic = QStringLiteral("serif");
+    else if (word == "fswiss")
+        m_entry.generic = QStringLiteral("sans-serif");
+    else
+        m_entry.generic.clear();
+}
+
+QList<int> RtfFontTable::text(const QByteArray& bytes, int documentCodePage)
+{
+    QList<int> committed;
+    for (char c : bytes) {
+        if (c == ';')
+            committed << commit(documentCodePage);
+        else
+            m_name += c;
+    }
+    return committed;
+}
+
+int RtfFontTable::end(int documentCodePage)
+{
+    if (m_name.isEmpty() && m_entry.name.isEmpty())
+        return -1;
+    return commit(documentCodePage);
+}
+
+int RtfFontTable::commit(int documentCodePage)
+{
+    const int page = CodePage::forCharset(m_entry.charset);
+    m_entry.name = CodePage::decode(page ? page : documentCodePage, m_name.trimmed()).trimmed();
+    m_fonts.insert(m_number, m_entry);
+    startEntry();
+    return m_number;
+}
+
+QStringList RtfFontTable::families(int number) const
+{
+    const Font f = font(number);
+    QStringList families;
+    if (!f.name.isEmpty())
+        families << f.name;
+    if (!f.generic.isEmpty())
+        families << f.generic;
+    return families;
+}
+
+} // namespace pagora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace pagora {
+
+// The font table destination (\fonttbl): each entry's number, charset, family and name, read
+// piece by piece, and the fonts it names afterwards.
+class RtfFontTable
+{
+public:
+    struct Font
+    {
+        QString name;
+        int charset = -1;
+        QString generic; // the family's generic name: serif, sans-serif, monospace
+    };
+
+    // The table starts, or an entry in a group of its own.
+    void startEntry();
+    // \fN: a new entry; a pending one is committed first. Its number, or -1.
+    int number(int n, int documentCodePage);
+    void charset(int n) { m_entry.charset = n; }
+    // \froman, \fswiss, \fmodern and the rest.
+    void family(const QByteArray& word);
+    // Text of the entry; ";" ends it. The numbers of the entries it ended.
+    QList<int> text(const QByteArray& bytes, int documentCodePage);
+    void byte(char c) { m_name += c; }
+    // The table's group ends: a pending entry is committed. Its number, or -1.
+    int end(int documentCodePage);
+
+    Font font(int number) const { return m_fonts.value(number); }
+    // The font's name and its generic family, as a text format names them.
+    QStringList families(int number) const;
+
+private:
+    int commit(int documentCodePage);
+
+    QHash<int, Font> m_fonts;
+    int m_number = 0;
+    Font m_entry;
+    QByteArray m_name;
+};
+
+} // namespace pagora
