@@ -5,16 +5,13 @@
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
+#include "reports/TeamHeader.h"
 
 Report EventReport::build(AppContext& app, qint64 eventType, qint64 team)
 {
     const QString t = QString::number(team);
     const QString e = QString::number(eventType);
-    ReportQuery teamRow(QStringLiteral("SELECT * FROM Teams WHERE Pin=") + t, app.connection());
-    const QString school = teamRow.text(QStringLiteral("school"));
-    const QString mascot = teamRow.text(QStringLiteral("mascot"));
-    const QString coach = teamRow.text(QStringLiteral("coach"));
-    const QString contact = teamRow.text(QStringLiteral("ContactNo"));
+    const TeamHeader header = TeamHeader::read(app.connection(), team);
     ReportQuery typeRow(QStringLiteral("SELECT * FROM EventType WHERE Pin = ") + e,
                         app.connection());
     const QString name = typeRow.text(QStringLiteral("Name"));
@@ -35,12 +32,11 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team)
                      results.text(QStringLiteral("HostingSchool"))});
 
     return Report(QStringLiteral("Event.rtf"),
-                  {{QStringLiteral("<EVENTNAME>"), ReportText::rtf(name)},
-                   {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
-                   {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())},
-                   {QStringLiteral("<TEAMSCHOOL>"), ReportText::rtf(school)},
-                   {QStringLiteral("<TEAMMASCOT>"), ReportText::rtf(mascot)},
-                   {QStringLiteral("<TEAMCOACH>"), ReportText::rtf(coach)},
-                   {QStringLiteral("<TEAMCONTACT>"), ReportText::rtf(contact)},
-                   {QStringLiteral("<EVENTHISTORY>"), ReportFragments::eventHistory(rows)}});
+                  QList<Report::Replacement>{
+                      {QStringLiteral("<EVENTNAME>"), ReportText::rtf(name)},
+                      {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
+                      {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
+                      header.replacements() +
+                      QList<Report::Replacement>{
+                          {QStringLiteral("<EVENTHISTORY>"), ReportFragments::eventHistory(rows)}});
 }

@@ -4,15 +4,12 @@
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
+#include "reports/TeamHeader.h"
 
 Report TeamReport::build(AppContext& app, qint64 team)
 {
     const QString t = QString::number(team);
-    ReportQuery row(QStringLiteral("SELECT * FROM Teams WHERE Pin=") + t, app.connection());
-    const QString school = row.text(QStringLiteral("school"));
-    const QString mascot = row.text(QStringLiteral("mascot"));
-    const QString coach = row.text(QStringLiteral("coach"));
-    const QString contact = row.text(QStringLiteral("ContactNo"));
+    const TeamHeader header = TeamHeader::read(app.connection(), team);
 
     ReportQuery runners(QStringLiteral("SELECT * FROM Runners_View WHERE Team_Pin=") + t +
                             QStringLiteral(" ORDER BY Grade DESC, Name ASC"),
@@ -32,12 +29,12 @@ Report TeamReport::build(AppContext& app, qint64 team)
                          meets.text(QStringLiteral("Place"))});
 
     return Report(QStringLiteral("team.rtf"),
-                  {{QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
-                   {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())},
-                   {QStringLiteral("<TEAMSCHOOL>"), ReportText::rtf(school)},
-                   {QStringLiteral("<TEAMMASCOT>"), ReportText::rtf(mascot)},
-                   {QStringLiteral("<TEAMCOACH>"), ReportText::rtf(coach)},
-                   {QStringLiteral("<TEAMCONTACT>"), ReportText::rtf(contact)},
-                   {QStringLiteral("<TEAMROSTER>"), ReportFragments::teamRoster(roster)},
-                   {QStringLiteral("<TEAMSCHEDULE>"), ReportFragments::teamSchedule(schedule)}});
+                  QList<Report::Replacement>{
+                      {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
+                      {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
+                      header.replacements() +
+                      QList<Report::Replacement>{
+                          {QStringLiteral("<TEAMROSTER>"), ReportFragments::teamRoster(roster)},
+                          {QStringLiteral("<TEAMSCHEDULE>"),
+                           ReportFragments::teamSchedule(schedule)}});
 }
