@@ -27,13 +27,12 @@ public:
 
     MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& windows);
 
-    // Loads a meet; false (after telling the user) when the meet cannot be shown.
-    bool build(qint64 meetPin);
+    bool build(qint64 meetPin) override;
     qint64 meetPin() const { return m_meetPin; }
     qint64 teamPin() const { return m_teamPin; }
 
     bool save() override;
-    void remove();
+    void remove() override;
 
     // The slots as the sheet addresses them: first and second slot of event E (0 to 12), and
     // leg k of relay r (0 to 3).
@@ -42,9 +41,6 @@ public:
     const SheetSlot& relayLeg(int relay, int leg) const;
 
     static QString eventCaption(int event);
-
-signals:
-    void reportRequested(qint64 meet);
 
 protected:
     QString snapshot() const override;

@@ -19,15 +19,11 @@ class RunnerEditor : public RecordWindow
 public:
     RunnerEditor(AppContext& app, MainLists& lists);
 
-    // Loads a runner; false (after telling the user) when the runner cannot be shown.
-    bool build(qint64 runnerPin);
+    bool build(qint64 runnerPin) override;
     qint64 runnerPin() const { return m_runnerPin; }
 
     bool save() override;
-    void remove();
-
-signals:
-    void reportRequested(qint64 runner);
+    void remove() override;
 
 protected:
     QString snapshot() const override;

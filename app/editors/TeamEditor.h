@@ -15,15 +15,11 @@ class TeamEditor : public RecordWindow
 public:
     TeamEditor(AppContext& app, MainLists& lists);
 
-    // Loads a team; false (after telling the user) when the team cannot be shown.
-    bool build(qint64 teamPin);
+    bool build(qint64 teamPin) override;
     qint64 teamPin() const { return m_teamPin; }
 
     bool save() override;
-    void remove();
-
-signals:
-    void reportRequested(qint64 team);
+    void remove() override;
 
 protected:
     QString snapshot() const override;

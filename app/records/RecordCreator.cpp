@@ -22,6 +22,15 @@ qint64 RecordCreator::newestPin(const QString& sql)
     return rs.field(QStringLiteral("Pin")).toInt();
 }
 
+qint64 RecordCreator::addLinked(const QString& insert, const QString& find, const QString& link,
+                                qint64 team)
+{
+    m_db.execute(insert);
+    const qint64 pin = newestPin(find);
+    m_db.execute(link + number(pin) + QLatin1Char(',') + number(team) + QLatin1Char(')'));
+    return pin;
+}
+
 qint64 RecordCreator::addTeam()
 {
     qint64 team = 0;
@@ -36,10 +45,10 @@ qint64 RecordCreator::addRunner(qint64 team)
 {
     qint64 runner = 0;
     m_db.transaction([&] {
-        m_db.execute(QStringLiteral("INSERT INTO Runners (Name) VALUES ('Last,First')"));
-        runner = newestPin(QStringLiteral("SELECT Pin FROM Runners WHERE Name='Last,First'"));
-        m_db.execute(QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES (") +
-                     number(runner) + QLatin1Char(',') + number(team) + QLatin1Char(')'));
+        runner = addLinked(
+            QStringLiteral("INSERT INTO Runners (Name) VALUES ('Last,First')"),
+            QStringLiteral("SELECT Pin FROM Runners WHERE Name='Last,First'"),
+            QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES ("), team);
     });
     return runner;
 }
@@ -48,10 +57,10 @@ qint64 RecordCreator::addMeet(qint64 team)
 {
     qint64 meet = 0;
     m_db.transaction([&] {
-        m_db.execute(QStringLiteral("INSERT INTO Meets (Weather) VALUES ('New Meet')"));
-        meet = newestPin(QStringLiteral("SELECT Pin FROM Meets WHERE Weather='New Meet'"));
-        m_db.execute(QStringLiteral("INSERT INTO Meet_to_Team (Meet_Pin,Team_Pin) VALUES (") +
-                     number(meet) + QLatin1Char(',') + number(team) + QLatin1Char(')'));
+        meet = addLinked(QStringLiteral("INSERT INTO Meets (Weather) VALUES ('New Meet')"),
+                         QStringLiteral("SELECT Pin FROM Meets WHERE Weather='New Meet'"),
+                         QStringLiteral("INSERT INTO Meet_to_Team (Meet_Pin,Team_Pin) VALUES ("),
+                         team);
 
         RecordSet types(QStringLiteral("SELECT * FROM EventType"), m_db);
         for (; !types.eof(); types.moveNext()) {

@@ -14,9 +14,17 @@ class RecordWindow : public QWidget
 public:
     explicit RecordWindow(QWidget* parent = nullptr);
 
+    // Loads a record; false (after telling the user) when it cannot be shown.
+    virtual bool build(qint64 pin) = 0;
     // Writes what the window shows; false (after telling the user) when nothing was saved.
     virtual bool save() = 0;
+    // Deletes the record, after asking.
+    virtual void remove() = 0;
     bool isModified() const { return m_loaded != snapshot(); }
+
+signals:
+    // "Run Report": the record's report, from what is stored.
+    void reportRequested(qint64 pin);
 
 protected:
     // Everything the user can change, as one text, for telling whether anything changed.
