@@ -11,21 +11,15 @@ void RtfColorTable::start()
     m_set = false;
 }
 
-void RtfColorTable::setRed(int n)
+void RtfColorTable::value(RtfControlWord::Id id, int n)
 {
-    m_red = std::clamp(n, 0, 255);
-    m_set = true;
-}
-
-void RtfColorTable::setGreen(int n)
-{
-    m_green = std::clamp(n, 0, 255);
-    m_set = true;
-}
-
-void RtfColorTable::setBlue(int n)
-{
-    m_blue = std::clamp(n, 0, 255);
+    using I = RtfControlWord::Id;
+    int* component = id == I::Red     ? &m_red
+                     : id == I::Green ? &m_green
+                     : id == I::Blue  ? &m_blue
+                                      : nullptr;
+    if (component)
+        *component = std::clamp(n, 0, 255);
     m_set = true;
 }
 

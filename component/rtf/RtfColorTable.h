@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QList>
 
+#include "rtf/RtfControlWord.h"
+
 namespace pagora {
 
 // The colour table destination (\colortbl): red, green and blue values, each entry ended by
@@ -12,9 +14,8 @@ class RtfColorTable
 {
 public:
     void start();
-    void setRed(int n);
-    void setGreen(int n);
-    void setBlue(int n);
+    // \redN, \greenN, \blueN.
+    void value(RtfControlWord::Id id, int n);
     void text(const QByteArray& bytes);
     // Invalid for the auto colour and for an index the table lacks.
     QColor color(int index) const;

@@ -10,8 +10,12 @@ void RtfFontTable::startEntry()
     m_name.clear();
 }
 
-int RtfFontTable::number(int n, int documentCodePage)
+int RtfFontTable::value(RtfControlWord::Id id, int n, int documentCodePage)
 {
+    if (id == RtfControlWord::Id::FontCharset)
+        m_entry.charset = n;
+    if (id != RtfControlWord::Id::Font)
+        return -1;
     const int committed = end(documentCodePage);
     m_number = n;
     return committed;

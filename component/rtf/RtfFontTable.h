@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "rtf/RtfControlWord.h"
+
 namespace pagora {
 
 // The font table destination (\fonttbl): each entry's number, charset, family and name, read
@@ -22,9 +24,9 @@ public:
 
     // The table starts, or an entry in a group of its own.
     void startEntry();
-    // \fN: a new entry; a pending one is committed first. Its number, or -1.
-    int number(int n, int documentCodePage);
-    void charset(int n) { m_entry.charset = n; }
+    // \fN starts a new entry, committing a pending one first (its number, else -1);
+    // \fcharsetN gives the entry's character set.
+    int value(RtfControlWord::Id id, int n, int documentCodePage);
     // \froman, \fswiss, \fmodern and the rest.
     void family(const QByteArray& word);
     // Text of the entry; ";" ends it. The numbers of the entries it ended.

@@ -249,12 +249,7 @@ void RtfParser::flag(const RtfControlWord& word)
         return;
     }
     if (s.destination == RtfState::Destination::Picture) {
-        if (word.id == I::Png)
-            m_picture.setKind(RtfPicture::Kind::Png);
-        else if (word.id == I::Jpeg)
-            m_picture.setKind(RtfPicture::Kind::Jpeg);
-        else if (word.id == I::OtherPicture)
-            m_picture.setKind(RtfPicture::Kind::Other);
+        m_picture.flag(word.id);
         return;
     }
     if (s.destination != RtfState::Destination::Text &&
@@ -308,28 +303,13 @@ void RtfParser::value(const RtfControlWord& word, int n)
     RtfState& s = state();
     switch (s.destination) {
     case RtfState::Destination::FontTable:
-        if (word.id == I::Font)
-            fontCommitted(m_fonts.number(n, m_documentCodePage));
-        else if (word.id == I::FontCharset)
-            m_fonts.charset(n);
+        fontCommitted(m_fonts.value(word.id, n, m_documentCodePage));
         return;
     case RtfState::Destination::ColorTable:
-        if (word.id == I::Red)
-            m_colors.setRed(n);
-        else if (word.id == I::Green)
-            m_colors.setGreen(n);
-        else if (word.id == I::Blue)
-            m_colors.setBlue(n);
+        m_colors.value(word.id, n);
         return;
     case RtfState::Destination::Picture:
-        if (word.id == I::PictureGoalWidth)
-            m_picture.setGoalWidth(n);
-        else if (word.id == I::PictureGoalHeight)
-            m_picture.setGoalHeight(n);
-        else if (word.id == I::PictureScaleX)
-            m_picture.setScaleX(n);
-        else if (word.id == I::PictureScaleY)
-            m_picture.setScaleY(n);
+        m_picture.value(word.id, n);
         return;
     case RtfState::Destination::Text:
     case RtfState::Destination::Drop:

@@ -18,6 +18,30 @@ void RtfPicture::start()
     m_scaleX = m_scaleY = 100;
 }
 
+void RtfPicture::flag(RtfControlWord::Id id)
+{
+    using I = RtfControlWord::Id;
+    if (id == I::Png)
+        m_kind = Kind::Png;
+    else if (id == I::Jpeg)
+        m_kind = Kind::Jpeg;
+    else if (id == I::OtherPicture)
+        m_kind = Kind::Other;
+}
+
+void RtfPicture::value(RtfControlWord::Id id, int n)
+{
+    using I = RtfControlWord::Id;
+    if (id == I::PictureGoalWidth)
+        m_goalWidth = n;
+    else if (id == I::PictureGoalHeight)
+        m_goalHeight = n;
+    else if (id == I::PictureScaleX)
+        m_scaleX = n;
+    else if (id == I::PictureScaleY)
+        m_scaleY = n;
+}
+
 void RtfPicture::text(const QByteArray& bytes)
 {
     if (!m_binary)

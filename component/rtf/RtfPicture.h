@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <optional>
 
+#include "rtf/RtfControlWord.h"
+
 class QTextDocument;
 class QTextImageFormat;
 
@@ -22,11 +24,10 @@ public:
     };
 
     void start();
-    void setKind(Kind kind) { m_kind = kind; }
-    void setGoalWidth(int twips) { m_goalWidth = twips; }
-    void setGoalHeight(int twips) { m_goalHeight = twips; }
-    void setScaleX(int percent) { m_scaleX = percent; }
-    void setScaleY(int percent) { m_scaleY = percent; }
+    // \pngblip, \jpegblip and the kinds that are not shown.
+    void flag(RtfControlWord::Id id);
+    // \picwgoalN, \pichgoalN, \picscalexN, \picscaleyN.
+    void value(RtfControlWord::Id id, int n);
     // Hex digits, with whatever stands between them.
     void text(const QByteArray& bytes);
     void binary(const QByteArray& bytes);
