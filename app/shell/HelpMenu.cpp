@@ -21,6 +21,12 @@ HelpMenu::HelpMenu(QMenuBar* bar, QWidget* owner, WindowRegistry& registry)
     connect(about, &QAction::triggered, this, &HelpMenu::showAbout);
 }
 
+HelpMenu::~HelpMenu()
+{
+    // The About window has no parent to take it along; the help window is the owner's child.
+    delete m_about.data();
+}
+
 void HelpMenu::showContents()
 {
     // Owned by the main window, and made once.

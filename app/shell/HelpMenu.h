@@ -16,6 +16,7 @@ class HelpMenu : public QObject
     Q_OBJECT
 public:
     HelpMenu(QMenuBar* bar, QWidget* owner, WindowRegistry& registry);
+    ~HelpMenu() override;
 
     void showContents();
     void showAbout();
