@@ -1,6 +1,8 @@
 #include "Messages.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -90,6 +92,13 @@ bool Messages::choosePrinter(QWidget* parent, QPrinter& printer)
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // The dialog only chooses; the preview's own Print prints. Its accept button says so.
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        for (QAbstractButton* button : buttons->buttons()) {
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                button->setText(QStringLiteral("&OK"));
+        }
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
