@@ -39,6 +39,13 @@ W* ProgramWindows::loaded(QPointer<W>& slot, Unload unload, Args&&... args)
     return slot;
 }
 
+void ProgramWindows::forwardReports(RecordWindow* editor, ReportRequest::Kind kind)
+{
+    connect(editor, &RecordWindow::reportRequested, this, [this, kind](qint64 pin) {
+        emit reportRequested({kind, pin});
+    });
+}
+
 // The runner and meet editors and the pickers keep their content when closed, the team
 // editor is unloaded by its close box.
 RunnerEditor* ProgramWindows::runnerEditor()
@@ -46,9 +53,7 @@ RunnerEditor* ProgramWindows::runnerEditor()
     const bool fresh = !m_runnerEditor;
     RunnerEditor* editor = loaded(m_runnerEditor, Unload::Never, m_app, m_lists);
     if (fresh)
-        connect(editor, &RunnerEditor::reportRequested, this, [this](qint64 pin) {
-            emit reportRequested({ReportRequest::Kind::Runner, pin});
-        });
+        forwardReports(editor, ReportRequest::Kind::Runner);
     return editor;
 }
 
@@ -57,9 +62,7 @@ TeamEditor* ProgramWindows::teamEditor()
     const bool fresh = !m_teamEditor;
     TeamEditor* editor = loaded(m_teamEditor, Unload::OnClose, m_app, m_lists);
     if (fresh)
-        connect(editor, &TeamEditor::reportRequested, this, [this](qint64 pin) {
-            emit reportRequested({ReportRequest::Kind::Team, pin});
-        });
+        forwardReports(editor, ReportRequest::Kind::Team);
     return editor;
 }
 
@@ -68,9 +71,7 @@ MeetEditor* ProgramWindows::meetEditor()
     const bool fresh = !m_meetEditor;
     MeetEditor* editor = loaded(m_meetEditor, Unload::Never, m_app, m_lists, *this);
     if (fresh)
-        connect(editor, &MeetEditor::reportRequested, this, [this](qint64 pin) {
-            emit reportRequested({ReportRequest::Kind::Meet, pin});
-        });
+        forwardReports(editor, ReportRequest::Kind::Meet);
     return editor;
 }
 

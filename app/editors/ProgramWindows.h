@@ -13,6 +13,7 @@ class RunnerSelector;
 class TeamEditor;
 class TeamSelector;
 class QWidget;
+class RecordWindow;
 class WindowRegistry;
 
 // The editors and pickers, each made on first use and then reused. A window that was closed
@@ -57,6 +58,8 @@ private:
         OnClose
     };
     template <class W, class... Args> W* loaded(QPointer<W>& slot, Unload unload, Args&&... args);
+    // An editor's "Run Report" goes out as this window set's one report signal.
+    void forwardReports(RecordWindow* editor, ReportRequest::Kind kind);
 
     AppContext& m_app;
     MainLists& m_lists;

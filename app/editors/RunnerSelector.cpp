@@ -21,7 +21,8 @@ RunnerSelector::RunnerSelector(AppContext& app) : QWidget(nullptr, Qt::Window), 
     m_list = Controls::list(this, QStringLiteral("runnerList"), QStringLiteral("Runners"), 120, 120,
                             4455, 2895);
     m_list->installEventFilter(this);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { choose(); });
+    // A double-click or Enter chooses, and so does the space bar (below).
+    connect(m_list, &KeyedList::opened, this, &RunnerSelector::choose);
 }
 
 void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const QString& event,
@@ -41,8 +42,7 @@ void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const
 bool RunnerSelector::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_list && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
             choose();
             return true;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/MarkOrder.h"
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -64,7 +66,7 @@ public:
     std::array<Relay, Relays> relays;
 
     static QString eventName(int event);
-    static bool isField(int event) { return event >= 7 && event <= 12; }
+    static bool isField(int event) { return MarkOrder::isField(event + 1); }
 
     // Nothing when the meet is gone.
     static std::optional<MeetSheet> load(Connection& db, qint64 meet);

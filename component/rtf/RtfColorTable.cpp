@@ -13,13 +13,20 @@ void RtfColorTable::start()
 
 void RtfColorTable::value(RtfControlWord::Id id, int n)
 {
-    using I = RtfControlWord::Id;
-    int* component = id == I::Red     ? &m_red
-                     : id == I::Green ? &m_green
-                     : id == I::Blue  ? &m_blue
-                                      : nullptr;
-    if (component)
-        *component = std::clamp(n, 0, 255);
+    const int value = std::clamp(n, 0, 255);
+    switch (id) {
+    case RtfControlWord::Id::Red:
+        m_red = value;
+        break;
+    case RtfControlWord::Id::Green:
+        m_green = value;
+        break;
+    case RtfControlWord::Id::Blue:
+        m_blue = value;
+        break;
+    default:
+        break;
+    }
     m_set = true;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "rtf/RtfControlWord.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QList>
-
-#include "rtf/RtfControlWord.h"
 
 namespace pagora {
 

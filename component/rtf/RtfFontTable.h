@@ -1,12 +1,12 @@
 #pragma once
 
+#include "rtf/RtfControlWord.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include "rtf/RtfControlWord.h"
 
 namespace pagora {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "rtf/RtfControlWord.h"
+
 #include <QByteArray>
 #include <optional>
-
-#include "rtf/RtfControlWord.h"
 
 class QTextDocument;
 class QTextImageFormat;
