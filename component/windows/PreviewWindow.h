@@ -8,15 +8,14 @@
 #include <memory>
 
 class QComboBox;
-class QLabel;
-class QPushButton;
+class QScrollArea;
 class QScrollBar;
 class QTabBar;
-class QToolButton;
 
 namespace pagora {
 
-class PageView;
+class PreviewCanvas;
+class PreviewToolbar;
 class Printer;
 class QtPrinter;
 class RichTextBox;
@@ -65,14 +64,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildToolbar();
+    void connectToolbar();
     void FillZoomList();
     void zoomChosen(int index);
     void SetScrollBars();
     void CenterPage();
     void relayout();
     void viewportResized();
-    void placeAroundPage();
     void pageSelectorChanged(int value);
     void tabClicked(int index);
     void activated();
@@ -82,34 +80,17 @@ private:
     PageSurfaces m_surfaces;
     int m_zoom = 100;
     bool m_isLoading = false;
-    bool m_adjusting = false;
-    // Margin guides at 100% zoom, in twips inside the page's edges.
-    int m_leftGuide = 320, m_rightGuide = 560, m_topGuide = 440, m_bottomGuide = 600;
+    // The canvas is being fitted to the viewport, whose bars may come and go meanwhile.
+    bool m_fitting = false;
 
-    QWidget* m_toolbar;
-    QPushButton* m_print;
-    QPushButton* m_printer;
+    PreviewToolbar* m_toolbar;
+    QComboBox* m_percent;
+    QScrollBar* m_slider;
     std::unique_ptr<QtPrinter> m_chosen;
     // A dialog of this window is open: losing the focus to it does not close the window.
     bool m_inDialog = false;
-    QPushButton* m_savePdf;
-    QPushButton* m_zoomIn;
-    QPushButton* m_zoomOut;
-    QComboBox* m_percent;
-    QWidget* m_navigation;
-    QScrollBar* m_slider;
-    QToolButton* m_start;
-    QToolButton* m_previous;
-    QToolButton* m_next;
-    QToolButton* m_end;
-    QPushButton* m_done;
-    QWidget* m_viewport;
-    PageView* m_page;
-    QWidget* m_rightShadow;
-    QWidget* m_bottomShadow;
-    QWidget* m_guides[4];
-    QWidget* m_pageNumberBox;
-    QLabel* m_pageNumber;
+    QScrollArea* m_viewport;
+    PreviewCanvas* m_canvas;
     QScrollBar* m_vertical;
     QScrollBar* m_horizontal;
     QWidget* m_corner;

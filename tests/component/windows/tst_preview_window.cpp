@@ -160,7 +160,8 @@ private slots:
         QVERIFY(corner->isVisible());
         QTest::keyClick(w, Qt::Key_PageDown);
         QCOMPARE(vertical->value(), vertical->maximum());
-        QVERIFY(child<QWidget>(w, "picChild")->y() < 0);
+        QVERIFY(child<QWidget>(w, "picChild")->mapTo(child<QWidget>(w, "picParent"), QPoint()).y() <
+                0);
         QTest::keyClick(w, Qt::Key_PageUp);
         QCOMPARE(vertical->value(), 0);
     }
