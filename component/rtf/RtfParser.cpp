@@ -1,10 +1,6 @@
 #include "RtfParser.h"
 
-#include "rtf/CodePage.h"
-#include "rtf/RtfGroupFormat.h"
-
 #include <QTextDocument>
-#include <QTextFormat>
 
 namespace pagora {
 
@@ -17,28 +13,11 @@ constexpr size_t MaxDepth = 512;
 } // namespace
 
 RtfParser::RtfParser(const QByteArray& data, QTextDocument* document)
-    : m_tokens(data), m_document(document), m_builder(document)
+    : m_tokens(data), m_document(document), m_text(document, m_fonts, m_colors)
 {
     RtfState root;
-    root.charFormat = defaultCharFormat();
+    root.charFormat = m_text.defaultCharFormat();
     m_stack.push_back(root);
-}
-
-QTextCharFormat RtfParser::defaultCharFormat() const
-{
-    QTextCharFormat format;
-    QStringList families = m_fonts.families(m_defaultFont);
-    if (families.isEmpty())
-        families << QStringLiteral("serif");
-    format.setFontFamilies(families);
-    format.setFontPointSize(12);
-    return format;
-}
-
-int RtfParser::codePage() const
-{
-    const int page = m_stack.back().codePage;
-    return page ? page : m_documentCodePage;
 }
 
 void RtfParser::run()
@@ -47,8 +26,7 @@ void RtfParser::run()
         const RtfToken token = m_tokens.next();
         switch (token.kind) {
         case RtfToken::Kind::End:
-            flushBytes();
-            m_builder.finish(state());
+            m_text.finish(state());
             return;
         case RtfToken::Kind::GroupStart:
             groupStart();
@@ -74,7 +52,7 @@ void RtfParser::run()
 
 void RtfParser::groupStart()
 {
-    flushBytes();
+    m_text.flushBytes(state());
     m_unicodePending = 0;
     if (m_overflowDepth > 0 || m_stack.size() >= MaxDepth) {
         ++m_overflowDepth;
@@ -91,7 +69,7 @@ void RtfParser::groupStart()
 
 void RtfParser::groupEnd()
 {
-    flushBytes();
+    m_text.flushBytes(state());
     m_unicodePending = 0;
     m_starPending = false;
     if (m_overflowDepth > 0) {
@@ -104,11 +82,11 @@ void RtfParser::groupEnd()
     const RtfState ending = state();
     m_stack.pop_back();
     if (ending.destination == RtfState::Destination::FontTable)
-        fontCommitted(m_fonts.end(m_documentCodePage));
+        m_text.fontCommitted(m_fonts.end(m_text.documentCodePage()), m_stack);
     if (ending.destination == RtfState::Destination::Picture &&
         state().destination != RtfState::Destination::Picture) {
         if (const std::optional<QTextImageFormat> image = m_picture.addTo(m_document))
-            m_builder.insertImage(state(), *image);
+            m_text.insertImage(state(), *image);
     }
 }
 
@@ -132,23 +110,21 @@ void RtfParser::controlSymbol(char c)
         return;
     }
     case '~':
-        append(QString(QChar(0x00A0)));
+        m_text.append(state(), QString(QChar(0x00A0)));
         return;
     case '-':
-        append(QString(QChar(0x00AD)));
+        m_text.append(state(), QString(QChar(0x00AD)));
         return;
     case '_':
-        append(QString(QChar(0x2011)));
+        m_text.append(state(), QString(QChar(0x2011)));
         return;
     case '\r':
     case '\n':
-        if (state().destination == RtfState::Destination::Text) {
-            flush();
-            m_builder.paragraphEnd(state());
-        }
+        if (state().destination == RtfState::Destination::Text)
+            m_text.paragraphEnd(state());
         return;
     case '\t':
-        append(QStringLiteral("\t"));
+        m_text.append(state(), QStringLiteral("\t"));
         return;
     default:
         return;
@@ -160,7 +136,7 @@ void RtfParser::controlWord(const RtfToken& token)
     const RtfControlWord* word = RtfControlWord::find(token.word);
     // Binary data must be stepped over wherever it stands, or its bytes would be read as RTF.
     if (word && word->id == RtfControlWord::Id::Binary) {
-        flushBytes();
+        m_text.flushBytes(state());
         if (m_overflowDepth == 0 && state().destination == RtfState::Destination::Picture)
             m_picture.binary(m_tokens.takeBytes(token.parameter));
         else
@@ -181,7 +157,7 @@ void RtfParser::controlWord(const RtfToken& token)
             state().destination = RtfState::Destination::Skip;
         return;
     }
-    flushBytes();
+    m_text.flushBytes(state());
     switch (word->kind) {
     case RtfControlWord::Kind::Destination:
         destination(*word);
@@ -241,48 +217,20 @@ void RtfParser::destination(const RtfControlWord& word)
 
 void RtfParser::flag(const RtfControlWord& word)
 {
-    using I = RtfControlWord::Id;
     RtfState& s = state();
-    if (s.destination == RtfState::Destination::FontTable) {
-        if (word.id == I::FontFamily)
+    switch (s.destination) {
+    case RtfState::Destination::FontTable:
+        if (word.id == RtfControlWord::Id::FontFamily)
             m_fonts.family(word.name);
         return;
-    }
-    if (s.destination == RtfState::Destination::Picture) {
+    case RtfState::Destination::Picture:
         m_picture.flag(word.id);
         return;
-    }
-    if (s.destination != RtfState::Destination::Text &&
-        s.destination != RtfState::Destination::Drop)
-        return;
-    flush();
-    switch (word.id) {
-    case I::Ansi:
-        m_documentCodePage = 1252;
-        return;
-    case I::Mac:
-        m_documentCodePage = 10000;
-        return;
-    case I::Pc:
-        m_documentCodePage = 437;
-        return;
-    case I::Pca:
-        m_documentCodePage = 850;
-        return;
-    case I::Plain:
-        s.charFormat = defaultCharFormat();
-        s.codePage = CodePage::forCharset(m_fonts.font(m_defaultFont).charset);
-        s.hidden = false;
-        s.fontChosen = false;
-        return;
-    case I::RowDefaults:
-        m_builder.rowDefaults();
-        return;
-    case I::CellBorder:
-        m_builder.cellBorder();
+    case RtfState::Destination::Text:
+    case RtfState::Destination::Drop:
+        m_text.flag(s, word.id);
         return;
     default:
-        RtfGroupFormat::flag(s, word.id);
         return;
     }
 }
@@ -290,20 +238,17 @@ void RtfParser::flag(const RtfControlWord& word)
 void RtfParser::toggle(const RtfControlWord& word, bool on)
 {
     RtfState& s = state();
-    if (s.destination != RtfState::Destination::Text &&
-        s.destination != RtfState::Destination::Drop)
-        return;
-    flush();
-    RtfGroupFormat::toggle(s, word.id, on);
+    if (s.destination == RtfState::Destination::Text ||
+        s.destination == RtfState::Destination::Drop)
+        m_text.toggle(s, word.id, on);
 }
 
 void RtfParser::value(const RtfControlWord& word, int n)
 {
-    using I = RtfControlWord::Id;
     RtfState& s = state();
     switch (s.destination) {
     case RtfState::Destination::FontTable:
-        fontCommitted(m_fonts.value(word.id, n, m_documentCodePage));
+        m_text.fontCommitted(m_fonts.value(word.id, n, m_text.documentCodePage()), m_stack);
         return;
     case RtfState::Destination::ColorTable:
         m_colors.value(word.id, n);
@@ -313,99 +258,22 @@ void RtfParser::value(const RtfControlWord& word, int n)
         return;
     case RtfState::Destination::Text:
     case RtfState::Destination::Drop:
-        break;
-    default:
-        return;
-    }
-
-    if (word.id == I::UnicodeChar) {
-        flushBytes();
-        if (s.destination == RtfState::Destination::Text)
-            m_builder.append(QString(QChar(static_cast<char16_t>(n < 0 ? n + 65536 : n))));
-        m_unicodePending = s.unicodeSkip;
-        return;
-    }
-    flush();
-    switch (word.id) {
-    case I::AnsiCodePage:
-        m_documentCodePage = n;
-        return;
-    case I::DefaultFont:
-        m_defaultFont = n;
-        return;
-    case I::DefaultTab:
-        if (n > 0)
-            m_builder.setDefaultTab(n);
-        return;
-    case I::Font: {
-        const QStringList families = m_fonts.families(n);
-        if (!families.isEmpty())
-            s.charFormat.setFontFamilies(families);
-        s.codePage = CodePage::forCharset(m_fonts.font(n).charset);
-        s.fontChosen = true;
-        return;
-    }
-    case I::ForeColor: {
-        const QColor c = m_colors.color(n);
-        if (c.isValid())
-            s.charFormat.setForeground(c);
-        else
-            s.charFormat.clearForeground();
-        return;
-    }
-    case I::Highlight:
-    case I::BackColor: {
-        const QColor c = m_colors.color(n);
-        if (c.isValid())
-            s.charFormat.setBackground(c);
-        else
-            s.charFormat.clearBackground();
-        return;
-    }
-    case I::CellRight:
-        m_builder.cellRight(n);
+        if (word.id == RtfControlWord::Id::UnicodeChar) {
+            m_text.unicode(s, n);
+            m_unicodePending = s.unicodeSkip;
+        } else {
+            m_text.value(s, word.id, n);
+        }
         return;
     default:
-        RtfGroupFormat::value(s, word.id, n);
         return;
     }
 }
 
 void RtfParser::symbol(const RtfControlWord& word)
 {
-    using I = RtfControlWord::Id;
-    if (state().destination != RtfState::Destination::Text)
-        return;
-    switch (word.id) {
-    case I::Paragraph:
-    case I::Section:
-        flush();
-        m_builder.paragraphEnd(state());
-        return;
-    case I::Line:
-        flush();
-        m_builder.lineBreak(state());
-        return;
-    case I::Tab:
-        append(QStringLiteral("\t"));
-        return;
-    case I::Page:
-        flush();
-        m_builder.pageBreak(state());
-        return;
-    case I::Cell:
-        flush();
-        m_builder.cellEnd(state());
-        return;
-    case I::Row:
-        flush();
-        m_builder.rowEnd();
-        return;
-    default:
-        if (const QChar c = RtfGroupFormat::character(word.id); !c.isNull())
-            append(QString(c));
-        return;
-    }
+    if (state().destination == RtfState::Destination::Text)
+        m_text.symbol(state(), word.id);
 }
 
 void RtfParser::text(const QByteArray& bytes)
@@ -423,12 +291,11 @@ void RtfParser::text(const QByteArray& bytes)
     m_starPending = false;
     switch (state().destination) {
     case RtfState::Destination::Text:
-        // Kept with any \'xx bytes before it: a double-byte character may be split across both.
-        m_pendingBytes += rest;
+        m_text.bytes(rest);
         return;
     case RtfState::Destination::FontTable:
-        for (int number : m_fonts.text(rest, m_documentCodePage))
-            fontCommitted(number);
+        for (int number : m_fonts.text(rest, m_text.documentCodePage()))
+            m_text.fontCommitted(number, m_stack);
         return;
     case RtfState::Destination::ColorTable:
         m_colors.text(rest);
@@ -450,47 +317,14 @@ void RtfParser::hexByte(unsigned char byte)
         return;
     }
     if (state().destination == RtfState::Destination::Text)
-        m_pendingBytes += static_cast<char>(byte);
+        m_text.byte(static_cast<char>(byte));
     else if (state().destination == RtfState::Destination::FontTable)
         m_fonts.byte(static_cast<char>(byte));
 }
 
-void RtfParser::flushBytes()
-{
-    if (m_pendingBytes.isEmpty())
-        return;
-    m_builder.append(CodePage::decode(codePage(), m_pendingBytes));
-    m_pendingBytes.clear();
-}
-
 void RtfParser::flush()
 {
-    flushBytes();
-    m_builder.flush(state());
-}
-
-void RtfParser::append(const QString& text)
-{
-    if (state().destination != RtfState::Destination::Text)
-        return;
-    flushBytes();
-    m_builder.append(text);
-}
-
-void RtfParser::fontCommitted(int number)
-{
-    // The font table comes after the text's first groups have opened: those that name no font
-    // of their own take the default font now.
-    if (number < 0 || number != m_defaultFont)
-        return;
-    const QTextCharFormat defaults = defaultCharFormat();
-    const int page = CodePage::forCharset(m_fonts.font(m_defaultFont).charset);
-    for (RtfState& s : m_stack) {
-        if (!s.fontChosen) {
-            s.charFormat.setFontFamilies(defaults.fontFamilies().toStringList());
-            s.codePage = page;
-        }
-    }
+    m_text.flush(state());
 }
 
 } // namespace pagora

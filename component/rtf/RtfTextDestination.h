@@ -1,0 +1,61 @@
+#pragma once
+
+#include "rtf/RtfControlWord.h"
+#include "rtf/RtfDocumentBuilder.h"
+#include "rtf/RtfState.h"
+
+#include <QByteArray>
+#include <vector>
+
+class QTextDocument;
+
+namespace pagora {
+
+class RtfColorTable;
+class RtfFontTable;
+
+// The document's own text: the words that act on it as a whole (code page, default font and
+// tab), the fonts and colours its groups choose, its symbols and breaks, and its bytes, kept
+// until a control word ends them and then decoded in the code page of their font. What it
+// reads goes to the document builder.
+class RtfTextDestination
+{
+public:
+    RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
+                       const RtfColorTable& colors);
+
+    QTextCharFormat defaultCharFormat() const;
+    int documentCodePage() const { return m_documentCodePage; }
+
+    void flag(RtfState& state, RtfControlWord::Id id);
+    void toggle(RtfState& state, RtfControlWord::Id id, bool on);
+    void value(RtfState& state, RtfControlWord::Id id, int parameter);
+    void symbol(RtfState& state, RtfControlWord::Id id);
+    // \uN: the character, wherever text is read or dropped.
+    void unicode(const RtfState& state, int code);
+    // Bytes of the text, or \'xx: a double-byte character may be split across both.
+    void bytes(const QByteArray& bytes) { m_pendingBytes += bytes; }
+    void byte(char byte) { m_pendingBytes += byte; }
+    void append(const RtfState& state, const QString& text);
+    void paragraphEnd(const RtfState& state);
+    void insertImage(const RtfState& state, const QTextImageFormat& image);
+
+    // Turns pending bytes into text, and pending text into the document.
+    void flushBytes(const RtfState& state);
+    void flush(const RtfState& state);
+    void finish(const RtfState& state);
+
+    // A font of the table was read: when it is the default font, the open groups that chose no
+    // font take it.
+    void fontCommitted(int number, std::vector<RtfState>& stack) const;
+
+private:
+    RtfDocumentBuilder m_builder;
+    const RtfFontTable& m_fonts;
+    const RtfColorTable& m_colors;
+    QByteArray m_pendingBytes;
+    int m_documentCodePage = 1252;
+    int m_defaultFont = 0;
+};
+
+} // namespace pagora
