@@ -62,20 +62,20 @@ SheetControls::SheetControls(QWidget* sheet) : m_sheet(sheet)
             MeetSheet::isField(event) ? QStringLiteral("Feet") : QStringLiteral("Mins");
         const QString secondMark =
             MeetSheet::isField(event) ? QStringLiteral("Inches") : QStringLiteral("Secs");
-        slot.place = Controls::textBox(
+        slot.place = Controls::numberBox(
             m_sheet,
             Controls::indexed(second ? QStringLiteral("PlaceBox2") : QStringLiteral("placeBox"),
                               event),
             entry + QStringLiteral("Place"), c.place, top, kBoxWidth, kBoxHeight);
-        slot.points = Controls::textBox(
+        slot.points = Controls::numberBox(
             m_sheet,
             Controls::indexed(second ? QStringLiteral("PointsBox2") : QStringLiteral("pointsBox"),
                               event),
             entry + QStringLiteral("Points"), c.points, top, kBoxWidth, kBoxHeight);
-        slot.mark1 = Controls::textBox(
+        slot.mark1 = Controls::numberBox(
             m_sheet, Controls::indexed(QStringLiteral("measureBox") + suffix, event), entry + first,
             c.mark1, top, kBoxWidth, kBoxHeight);
-        slot.mark2 = Controls::textBox(
+        slot.mark2 = Controls::numberBox(
             m_sheet, Controls::indexed(QStringLiteral("measure2Box") + suffix, event),
             entry + secondMark, c.mark2, top, kBoxWidth, kBoxHeight);
     };

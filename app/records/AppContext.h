@@ -1,11 +1,12 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "records/Scoring.h"
 
 #include <QString>
 
-// What the program shares for the whole run: the user's name and school, and the open
-// database.
+// What the program shares for the whole run: the user's name and school, the open database,
+// and the scoring table.
 class AppContext
 {
 public:
@@ -19,9 +20,14 @@ public:
 
     Connection& connection() { return m_connection; }
 
+    // How the meet sheet fills points from places.
+    Scoring::Table scoring() const { return m_scoring; }
+    void setScoring(Scoring::Table table) { m_scoring = table; }
+
 private:
     QString m_userName;
     QString m_school;
     QString m_databasePath;
     Connection m_connection;
+    Scoring::Table m_scoring = Scoring::Table::None;
 };

@@ -45,9 +45,8 @@ int badBox(const MeetSheet::Numbers& n, const QString& where, bool field, QStrin
     const QString typed[] = {n.place, n.points, n.mark1, n.mark2};
     for (int box = 0; box < 4; ++box) {
         if (!SheetNumber::sqlLiteral(typed[box])) {
-            *message = QStringLiteral("%1: the %2 box holds \"%3\", but it must hold %4. "
-                                      "Nothing was saved.")
-                           .arg(where, names[box], typed[box], SheetNumber::rule());
+            *message = MeetSheet::refusal(where, names[box], typed[box], SheetNumber::rule()) +
+                       QStringLiteral(" Nothing was saved.");
             return box;
         }
     }
@@ -151,9 +150,8 @@ std::optional<MeetSheet::Problem> MeetSheet::check() const
         for (int k = 0; k < 2; ++k) {
             if (entries[k]->name.isEmpty())
                 continue;
-            const QString where = eventName(e) + (k == 0 ? QStringLiteral(", first entry")
-                                                         : QStringLiteral(", second entry"));
-            if (const int box = badBox(entries[k]->numbers, where, isField(e), &message); box >= 0)
+            if (const int box = badBox(entries[k]->numbers, where(e, k), isField(e), &message);
+                box >= 0)
                 return Problem{e, k, box, message};
         }
     }
@@ -168,6 +166,75 @@ std::optional<MeetSheet::Problem> MeetSheet::check() const
         }
     }
     return std::nullopt;
+}
+
+QString MeetSheet::refusal(const QString& where, const QString& box, const QString& typed,
+                           const QString& must)
+{
+    return QStringLiteral("%1: the %2 box holds \"%3\", but it must hold %4.")
+        .arg(where, box, typed, must);
+}
+
+QString MeetSheet::where(int event, int entry)
+{
+    if (event >= Individual)
+        return eventName(event);
+    return eventName(event) +
+           (entry == 0 ? QStringLiteral(", first entry") : QStringLiteral(", second entry"));
+}
+
+namespace {
+
+bool hasMark(const MeetSheet::Numbers& n)
+{
+    for (const QString& box : {n.mark1, n.mark2}) {
+        const std::optional<QString> literal = SheetNumber::sqlLiteral(box);
+        if (!literal || literal->toDouble() != 0)
+            return true;
+    }
+    return false;
+}
+
+bool hasNumbers(const MeetSheet::Numbers& n)
+{
+    const std::optional<QString> place = SheetNumber::sqlLiteral(n.place);
+    const std::optional<QString> points = SheetNumber::sqlLiteral(n.points);
+    return hasMark(n) || !place || place->toDouble() != 0 || !points || points->toDouble() != 0;
+}
+
+} // namespace
+
+QList<MeetSheet::Gap> MeetSheet::gaps() const
+{
+    QList<Gap> found;
+    auto look = [&found](int event, int entry, bool runner, const QString& name, const Numbers& n) {
+        if (runner && !hasMark(n))
+            found << Gap{event, entry, true,
+                         where(event, entry) + QStringLiteral(": ") + name +
+                             QStringLiteral(" has no mark")};
+        else if (!runner && hasNumbers(n))
+            found << Gap{event, entry, false,
+                         where(event, entry) + QStringLiteral(": results but no runner")};
+    };
+    for (int e = 0; e < Individual; ++e) {
+        for (int k = 0; k < 2; ++k) {
+            const Entry& entry = (k == 0 ? first : second)[static_cast<size_t>(e)];
+            if (entry.exists)
+                look(e, k, !entry.name.isEmpty(), entry.name, entry.numbers);
+        }
+    }
+    for (int r = 0; r < Relays; ++r) {
+        const Relay& relay = relays[static_cast<size_t>(r)];
+        QStringList legs;
+        for (const Entry& leg : relay.legs) {
+            if (!leg.name.isEmpty())
+                legs << leg.name;
+        }
+        if (relay.legs[0].exists)
+            look(Individual + r, 0, !legs.isEmpty(), legs.join(QStringLiteral("; ")),
+                 relay.numbers);
+    }
+    return found;
 }
 
 void MeetSheet::save(Connection& db) const

@@ -3,6 +3,7 @@
 #include "data/MarkOrder.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QTime>
 #include <array>
@@ -53,6 +54,16 @@ public:
         QString message;
     };
 
+    // A slot left half filled: a runner without a mark, or numbers without a runner (which
+    // are not saved). A relay is one slot, entry 0.
+    struct Gap
+    {
+        int event;
+        int entry;
+        bool noMark;
+        QString text;
+    };
+
     qint64 meet = 0;
     // The team the sheet was opened for; 0 when the meet has lost its team.
     qint64 team = 0;
@@ -72,6 +83,13 @@ public:
     static std::optional<MeetSheet> load(Connection& db, qint64 meet);
     // Only slots with a runner are checked, as only they are saved.
     std::optional<Problem> check() const;
+    QList<Gap> gaps() const;
+    // What a refused box tells: "<where>: the <box> box holds "<typed>", but it must hold
+    // <must>."
+    static QString refusal(const QString& where, const QString& box, const QString& typed,
+                           const QString& must);
+    // "100 Meter Dash, first entry", "400 Meter Relay".
+    static QString where(int event, int entry);
     // Writes every slot that has a runner and the meet's own fields. Call check() first.
     void save(Connection& db) const;
     // The meet with its events, slots and team link.

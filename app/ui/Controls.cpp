@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "ui/KeyedList.h"
+#include "ui/NumberBox.h"
 #include "units/Twips.h"
 
 #include <QLabel>
@@ -19,14 +20,29 @@ QLabel* Controls::label(QWidget* parent, const QString& name, const QString& cap
     return l;
 }
 
-QLineEdit* Controls::textBox(QWidget* parent, const QString& name, const QString& accessibleName,
-                             int left, int top, int width, int height)
+namespace {
+
+QLineEdit* placed(QLineEdit* box, const QString& name, const QString& accessibleName, int left,
+                  int top, int width, int height)
 {
-    auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setGeometry(Twips::rect(left, top, width, height));
     return box;
+}
+
+} // namespace
+
+QLineEdit* Controls::textBox(QWidget* parent, const QString& name, const QString& accessibleName,
+                             int left, int top, int width, int height)
+{
+    return placed(new QLineEdit(parent), name, accessibleName, left, top, width, height);
+}
+
+QLineEdit* Controls::numberBox(QWidget* parent, const QString& name, const QString& accessibleName,
+                               int left, int top, int width, int height)
+{
+    return placed(new NumberBox(parent), name, accessibleName, left, top, width, height);
 }
 
 QPlainTextEdit* Controls::multiLineBox(QWidget* parent, const QString& name,

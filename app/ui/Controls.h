@@ -19,6 +19,9 @@ public:
                          int top, int width, int height);
     static QLineEdit* textBox(QWidget* parent, const QString& name, const QString& accessibleName,
                               int left, int top, int width, int height);
+    // A text box that selects its whole text when it gets the focus.
+    static QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& accessibleName,
+                                int left, int top, int width, int height);
     static QPlainTextEdit* multiLineBox(QWidget* parent, const QString& name,
                                         const QString& accessibleName, int left, int top, int width,
                                         int height);

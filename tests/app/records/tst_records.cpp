@@ -1,8 +1,10 @@
 // The records layer on a real file, without a window: what each action sends and leaves.
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "records/MarkText.h"
 #include "records/MeetSheet.h"
 #include "records/RunnerRecord.h"
+#include "records/Scoring.h"
 #include "records/TeamRecord.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
@@ -106,6 +108,120 @@ private slots:
         MeetSheet::remove(m_db, m_meet);
         QVERIFY(!MeetSheet::load(m_db, m_meet));
         QCOMPARE(m_data->count("SELECT count(*) FROM Event_to_Runner"), 0);
+    }
+
+    void aSheetNamesItsHalfFilledSlots()
+    {
+        MeetSheet sheet = *MeetSheet::load(m_db, m_meet);
+        sheet.first[0].name = QStringLiteral("Adams, Ann");
+        sheet.first[0].numbers = {"2", "8", "0", "0"};
+        sheet.second[0].numbers = {"0", "0", "", "12.4"};
+        sheet.first[8].name = QStringLiteral("Adams, Ann");
+        sheet.first[8].numbers = {"0", "0", "18", "0"};
+        sheet.relays[1].numbers = {"1", "0", "1", "40"};
+        QStringList texts;
+        for (const MeetSheet::Gap& gap : sheet.gaps())
+            texts << gap.text;
+        QCOMPARE(texts, QStringList({"100 Meter Dash, first entry: Adams, Ann has no mark",
+                                     "100 Meter Dash, second entry: results but no runner",
+                                     "800 Meter Relay: results but no runner"}));
+    }
+
+    void marksAsCoachesWriteThem_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("field");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("result"); // "first|second", "plain", "refused"
+        QTest::addColumn<QString>("metric");
+        QTest::newRow("mile") << "4:32.15" << false << 0 << "4|32.15"
+                              << "";
+        QTest::newRow("dash in minutes box") << "12.41" << false << 0 << "0|12.41"
+                                             << "";
+        QTest::newRow("seconds carried") << "72.5" << false << 0 << "1|12.5"
+                                         << "";
+        QTest::newRow("tenths") << "1:02.7" << false << 0 << "1|2.7"
+                                << "";
+        QTest::newRow("whole seconds") << "2:05" << false << 1 << "2|5"
+                                       << "";
+        QTest::newRow("minutes alone") << "4" << false << 0 << "plain"
+                                       << "";
+        QTest::newRow("seconds alone") << "12.41" << false << 1 << "plain"
+                                       << "";
+        QTest::newRow("empty") << "" << false << 0 << "plain"
+                               << "";
+        QTest::newRow("60 seconds") << "4:60" << false << 0 << "refused"
+                                    << "";
+        QTest::newRow("60 in secs box") << "60" << false << 1 << "refused"
+                                        << "";
+        QTest::newRow("three parts") << "1:02:03" << false << 0 << "refused"
+                                     << "";
+        QTest::newRow("letters") << "4m32" << false << 0 << "refused"
+                                 << "";
+        QTest::newRow("dash form") << "18-06.5" << true << 0 << "18|6.5"
+                                   << "";
+        QTest::newRow("short dash") << "18-6" << true << 1 << "18|6"
+                                    << "";
+        QTest::newRow("quotes") << "18' 6.5\"" << true << 0 << "18|6.5"
+                                << "";
+        QTest::newRow("feet only") << "18'" << true << 0 << "18|0"
+                                   << "";
+        QTest::newRow("inches carried") << "74\"" << true << 0 << "6|2"
+                                        << "";
+        QTest::newRow("blank between") << "18 6.5" << true << 0 << "18|6.5"
+                                       << "";
+        QTest::newRow("metric") << "5.62m" << true << 0 << "18|5.25"
+                                << "5.62 m";
+        QTest::newRow("metric beyond millimetres") << "1.2192 M" << true << 1 << "refused"
+                                                << "";
+        QTest::newRow("metric carry") << "1.219m" << true << 0 << "4|0"
+                                      << "1.219 m";
+        QTest::newRow("decimal feet stay") << "18.5" << true << 0 << "plain"
+                                           << "";
+        QTest::newRow("12 inches") << "18-12" << true << 0 << "refused"
+                                   << "";
+        QTest::newRow("12 in inches box") << "12" << true << 1 << "refused"
+                                          << "";
+        QTest::newRow("decimal feet in pair") << "18.5-6" << true << 0 << "refused"
+                                              << "";
+        QTest::newRow("time in field") << "4:32" << true << 0 << "refused"
+                                       << "";
+    }
+    void marksAsCoachesWriteThem()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, field);
+        QFETCH(int, box);
+        QFETCH(QString, result);
+        const MarkText mark = MarkText::read(typed, field, box);
+        const QString got = mark.kind == MarkText::Kind::Plain     ? QStringLiteral("plain")
+                            : mark.kind == MarkText::Kind::Refused ? QStringLiteral("refused")
+                                                                   : mark.first + '|' + mark.second;
+        QCOMPARE(got, result);
+        QTEST(mark.metric, "metric");
+    }
+
+    void pointsFromPlaces_data()
+    {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QString>("individual"); // for places 1 to 7, then 0
+        QTest::addColumn<QString>("relay");
+        QTest::newRow("invitational") << int(Scoring::Table::Invitational) << "10 8 6 4 2 1 0 -"
+                                      << "10 8 6 4 2 1 0 -";
+        QTest::newRow("dual") << int(Scoring::Table::Dual) << "5 3 1 0 0 0 0 -"
+                              << "5 0 0 0 0 0 0 -";
+        QTest::newRow("none") << int(Scoring::Table::None) << "- - - - - - - -"
+                              << "- - - - - - - -";
+    }
+    void pointsFromPlaces()
+    {
+        QFETCH(int, table);
+        for (bool relay : {false, true}) {
+            QStringList got;
+            for (const char* place : {"1", "2", "3", "4", "5", "6", "7", "0"})
+                got << Scoring::points(Scoring::Table(table), place, relay).value_or("-");
+            QTEST(got.join(' '), relay ? "relay" : "individual");
+        }
     }
 };
 

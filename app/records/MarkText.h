@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// A mark typed into one of the sheet's two mark boxes. Besides a plain number for that box, a
+// coach may type the whole mark as it stands on a results sheet, and the pair of boxes takes
+// it apart:
+//   times        "4:32.15", "1:02.7", "2:05"; in the minutes box also "12.41" and "72.5"
+//   field marks  "18-06.5", "18-6", "18' 6.5\"", "18'", "74\"", "18 6.5", "5.62m"
+// A metric mark becomes feet and inches to the nearest quarter inch.
+class MarkText
+{
+public:
+    enum class Kind
+    {
+        Plain,   // a number (or nothing) for the box it was typed in: the box keeps it
+        Whole,   // a whole mark: first and second are the two boxes' new texts
+        Refused, // neither, or beyond its unit: must tells what the box takes
+    };
+
+    Kind kind = Kind::Plain;
+    QString first, second;
+    // A metric mark as typed ("5.62 m"), to show beside the feet and inches.
+    QString metric;
+    QString must;
+
+    // box: 0 for minutes or feet, 1 for seconds or inches.
+    static MarkText read(const QString& typed, bool field, int box);
+};
