@@ -3,10 +3,12 @@
 #include "data/DatabaseError.h"
 #include "editors/ProgramWindows.h"
 #include "editors/RunnerSelector.h"
+#include "editors/SheetTyping.h"
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
 #include "records/MeetSheet.h"
 #include "ui/Controls.h"
+#include "ui/DateBox.h"
 #include "ui/Dialogs.h"
 #include "ui/MainLists.h"
 #include "ui/UserAction.h"
@@ -15,6 +17,7 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -33,7 +36,17 @@ MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& window
     setWindowTitle(QStringLiteral("Meet Information"));
     setFixedSize(Twips::size(11865, 8415));
     for (const SheetSlot* slot : m_slots.all())
-        connect(slot->button, &QPushButton::clicked, this, [this, slot] { pickRunner(*slot); });
+        connect(slot->button, &QPushButton::clicked, this, [this, slot] {
+            m_keyboardPick = false;
+            pickRunner(*slot);
+        });
+    m_typing = new SheetTyping(m_slots, app, this);
+    connect(m_typing, &SheetTyping::runnerWanted, this,
+            [this](const SheetSlot* slot, const QString& search) {
+                m_keyboardPick = true;
+                pickRunner(*slot, search);
+            });
+    connect(m_typing, &SheetTyping::changed, this, &MeetEditor::refreshGaps);
     buildMeetControls();
     setTabOrder();
     clearSheet();
@@ -61,7 +74,15 @@ void MeetEditor::buildMeetControls()
     m_timeBox = new QCalendarWidget(this);
     m_timeBox->setObjectName(QStringLiteral("timeBox"));
     m_timeBox->setAccessibleName(QStringLiteral("Time"));
-    m_timeBox->setGeometry(Twips::rect(6360, 4320, 5055, 3015));
+    // The date can be typed: its box takes the calendar's top, which gives up that height.
+    m_dateBox = new DateBox(this);
+    m_dateBox->setObjectName(QStringLiteral("meetDate"));
+    m_dateBox->setAccessibleName(QStringLiteral("Date"));
+    m_dateBox->setGeometry(Twips::rect(6360, 4320, 1800, 315));
+    m_timeBox->setGeometry(Twips::rect(6360, 4680, 5055, 2655));
+    connect(m_timeBox, &QCalendarWidget::selectionChanged, this,
+            [this] { m_dateBox->setDate(m_timeBox->selectedDate()); });
+    connect(m_dateBox, &DateBox::dateTyped, m_timeBox, &QCalendarWidget::setSelectedDate);
     m_timeBox->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
 
     Controls::label(this, QStringLiteral("Label2_7"), QStringLiteral("Meet Place"), 6120, 7500,
@@ -89,7 +110,7 @@ void MeetEditor::buildMeetControls()
 void MeetEditor::setTabOrder()
 {
     QList<QWidget*> order = m_slots.tabOrder();
-    order << m_schoolBox << m_timeBox << m_meetPlace << m_weatherBox << m_reportButton
+    order << m_schoolBox << m_dateBox << m_timeBox << m_meetPlace << m_weatherBox << m_reportButton
           << m_deleteButton << m_updateButton;
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -132,21 +153,6 @@ QString MeetEditor::saveQuestion() const
     return QStringLiteral("Save the changes to this meet?");
 }
 
-void MeetEditor::showSlot(const SheetSlot& slot, const MeetSheet::Entry& entry, qint64 join)
-{
-    slot.button->setText(entry.name);
-    slot.button->setEnabled(true);
-    slot.label->setText(number(entry.runner) + QLatin1Char(' ') + number(join));
-}
-
-void MeetEditor::showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers)
-{
-    slot.place->setText(numbers.place);
-    slot.points->setText(numbers.points);
-    slot.mark1->setText(numbers.mark1);
-    slot.mark2->setText(numbers.mark2);
-}
-
 bool MeetEditor::build(qint64 meetPin)
 {
     std::optional<MeetSheet> sheet;
@@ -169,24 +175,10 @@ bool MeetEditor::build(qint64 meetPin)
     m_schoolBox->setText((sheet->host ? number(*sheet->host) : QString()) + QLatin1Char(' ') +
                          sheet->hostName);
     m_meetPlace->setText(sheet->place);
-    for (size_t e = 0; e < Individual; ++e) {
-        for (const auto& [slot, entry] : {std::pair{&m_slots.first(int(e)), &sheet->first[e]},
-                                          std::pair{&m_slots.second(int(e)), &sheet->second[e]}}) {
-            if (!entry->exists)
-                continue;
-            showSlot(*slot, *entry, entry->join);
-            showNumbers(*slot, entry->numbers);
-        }
-    }
-    for (int r = 0; r < Relays; ++r) {
-        const MeetSheet::Relay& relay = sheet->relays[static_cast<size_t>(r)];
-        for (int k = 0; k < 4; ++k) {
-            if (relay.legs[static_cast<size_t>(k)].exists)
-                showSlot(relayLeg(r, k), relay.legs[static_cast<size_t>(k)], 1);
-        }
-        if (relay.legs[0].exists)
-            showNumbers(relayLeg(r, 0), relay.numbers);
-    }
+    m_slots.show(*sheet);
+    m_dateBox->setDate(m_timeBox->selectedDate());
+    m_typing->loaded();
+    refreshGaps();
     describeChoices();
     markUnchanged();
     if (m_weatherBox->text() == QLatin1String("New Meet"))
@@ -194,42 +186,64 @@ bool MeetEditor::build(qint64 meetPin)
     return true;
 }
 
-QList<const SheetSlot*> MeetEditor::eventSlots(const SheetSlot& slot, QString* event) const
-{
-    for (int e = 0; e < Individual; ++e) {
-        const SheetSlot* first = &m_slots.first(e);
-        const SheetSlot* second = &m_slots.second(e);
-        if (&slot == first || &slot == second) {
-            *event = eventCaption(e);
-            return {first, second};
-        }
-    }
-    for (int r = 0; r < Relays; ++r) {
-        QList<const SheetSlot*> legs;
-        for (int k = 0; k < 4; ++k)
-            legs << &relayLeg(r, k);
-        if (legs.contains(&slot)) {
-            *event = eventCaption(Individual + r);
-            return legs;
-        }
-    }
-    return {};
-}
-
-void MeetEditor::pickRunner(const SheetSlot& slot)
+void MeetEditor::pickRunner(const SheetSlot& slot, const QString& search)
 {
     // The other entries of the event, which the picked runner must not be in already.
-    QString event;
+    QList<const SheetSlot*> siblings;
+    const QString event = eventCaption(m_slots.eventOf(slot, &siblings));
     QList<RunnerSelector::Entry> others;
-    for (const SheetSlot* s : eventSlots(slot, &event)) {
+    for (const SheetSlot* s : siblings) {
         if (s != &slot)
             others << RunnerSelector::Entry{s->button, s->label};
     }
     RunnerSelector* picker = m_windows.runnerSelector();
-    connect(picker, &RunnerSelector::chosen, this, &MeetEditor::describeChoices,
+    connect(picker, &RunnerSelector::chosen, this, &MeetEditor::runnerChosen, Qt::UniqueConnection);
+    connect(picker, &RunnerSelector::cancelled, this, &MeetEditor::pickCancelled,
             Qt::UniqueConnection);
-    picker->build(m_teamPin, slot.button, slot.label, event, others);
+    m_picking = &slot;
+    picker->build(m_teamPin, slot.button, slot.label, event, others,
+                  SheetControls::entryName(slot));
+    picker->search()->setText(search);
+    picker->placeBeside(slot.button);
     ProgramWindows::present(picker);
+}
+
+void MeetEditor::runnerChosen()
+{
+    describeChoices();
+    const SheetSlot* slot = std::exchange(m_picking, nullptr);
+    if (!slot)
+        return;
+    // From the keyboard a relay's empty legs are picked in a row; after the last one, or an
+    // individual entry, the results come next.
+    QList<const SheetSlot*> siblings;
+    const int event = m_slots.eventOf(*slot, &siblings);
+    const qsizetype leg = siblings.indexOf(slot);
+    if (m_keyboardPick && event >= Individual && leg + 1 < siblings.size() &&
+        siblings.at(leg + 1)->button->text().isEmpty()) {
+        pickRunner(*siblings.at(leg + 1));
+        return;
+    }
+    activateWindow();
+    m_slots.slotAt(event, slot == &m_slots.second(std::min(event, Individual - 1)) ? 1 : 0)
+        .place->setFocus();
+}
+
+void MeetEditor::pickCancelled()
+{
+    if (const SheetSlot* slot = std::exchange(m_picking, nullptr)) {
+        activateWindow();
+        slot->button->setFocus();
+    }
+}
+
+void MeetEditor::refreshGaps()
+{
+    try {
+        m_slots.markGaps(sheet().gaps());
+    } catch (const DatabaseError&) {
+        // A slot the program left unreadable: Save names it.
+    }
 }
 
 void MeetEditor::pickHost()
@@ -240,28 +254,6 @@ void MeetEditor::pickHost()
     picker->build(m_schoolBox);
     ProgramWindows::present(picker);
 }
-
-namespace {
-
-// The runner's Pin in the label's "runner join"; the sheet itself writes it, so anything else
-// is a fault of the program, not of the user.
-qint64 labelRunner(const QLabel* label)
-{
-    bool ok = false;
-    const qint64 runner = label->text().section(QLatin1Char(' '), 0, 0).toLongLong(&ok);
-    if (!ok)
-        throw DatabaseError(
-            QStringLiteral("The sheet's slot %1 holds no valid runner and slot (\"%2\").")
-                .arg(label->objectName(), label->text()));
-    return runner;
-}
-
-MeetSheet::Numbers numbersIn(const SheetSlot& slot)
-{
-    return {slot.place->text(), slot.points->text(), slot.mark1->text(), slot.mark2->text()};
-}
-
-} // namespace
 
 MeetSheet MeetEditor::sheet() const
 {
@@ -279,37 +271,8 @@ MeetSheet MeetEditor::sheet() const
     sheet.hostName = m_schoolBox->text().section(QLatin1Char(' '), 1);
     sheet.place = m_meetPlace->text();
     sheet.weather = m_weatherBox->text();
-    auto entry = [](const SheetSlot& slot) {
-        MeetSheet::Entry e;
-        e.exists = !slot.label->text().isEmpty();
-        e.name = slot.button->text();
-        if (!e.name.isEmpty()) {
-            e.runner = labelRunner(slot.label);
-            e.join = slot.label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
-        }
-        e.numbers = numbersIn(slot);
-        return e;
-    };
-    for (size_t e = 0; e < Individual; ++e) {
-        sheet.first[e] = entry(m_slots.first(int(e)));
-        sheet.second[e] = entry(m_slots.second(int(e)));
-    }
-    for (int r = 0; r < Relays; ++r) {
-        MeetSheet::Relay& relay = sheet.relays[static_cast<size_t>(r)];
-        for (int k = 0; k < 4; ++k)
-            relay.legs[static_cast<size_t>(k)] = entry(relayLeg(r, k));
-        relay.numbers = numbersIn(relayLeg(r, 0));
-    }
+    m_slots.readInto(sheet);
     return sheet;
-}
-
-QLineEdit* MeetEditor::boxOf(const MeetSheet::Problem& problem) const
-{
-    const SheetSlot& slot = problem.event >= Individual ? relayLeg(problem.event - Individual, 0)
-                            : problem.entry == 0        ? m_slots.first(problem.event)
-                                                        : m_slots.second(problem.event);
-    QLineEdit* const boxes[] = {slot.place, slot.points, slot.mark1, slot.mark2};
-    return boxes[problem.box];
 }
 
 bool MeetEditor::save()
@@ -318,12 +281,36 @@ bool MeetEditor::save()
     if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."),
                          [&] { typed = sheet(); }))
         return false;
+    if (DateBox::read(m_dateBox->text()) != typed->date) {
+        Dialogs::tell(this,
+                      MeetSheet::refusal(m_dateBox->accessibleName(), m_dateBox->accessibleName(),
+                                         m_dateBox->text(),
+                                         QStringLiteral("a date such as ") +
+                                             QLocale().toString(typed->date, DateBox::format())) +
+                          QStringLiteral(" Nothing was saved."),
+                      Dialogs::Icon::Warning);
+        m_dateBox->setFocus();
+        return false;
+    }
     if (const std::optional<MeetSheet::Problem> problem = typed->check()) {
         Dialogs::tell(this, problem->message, Dialogs::Icon::Warning);
-        QLineEdit* bad = boxOf(*problem);
+        QLineEdit* bad = m_slots.boxOf(*problem);
         bad->setFocus();
         bad->selectAll();
         return false;
+    }
+    if (const QList<MeetSheet::Gap> gaps = typed->gaps(); !gaps.isEmpty()) {
+        QStringList lines;
+        for (const MeetSheet::Gap& gap : gaps)
+            lines << gap.text;
+        if (!Dialogs::confirm(this, QStringLiteral("Some entries are not complete:\n\n") +
+                                        lines.join(QLatin1Char('\n')) +
+                                        QStringLiteral("\n\nResults without a runner are not "
+                                                       "saved. Save the meet anyway?"))) {
+            const SheetSlot& slot = m_slots.slotAt(gaps.first().event, gaps.first().entry);
+            (gaps.first().noMark ? static_cast<QWidget*>(slot.mark1) : slot.button)->setFocus();
+            return false;
+        }
     }
     if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."),
                          [&] { typed->save(m_app.connection()); }))

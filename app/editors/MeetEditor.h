@@ -8,11 +8,13 @@
 #include <QTime>
 
 class AppContext;
+class DateBox;
 class MainLists;
 class ProgramWindows;
 class QCalendarWidget;
 class QLineEdit;
 class QPushButton;
+class SheetTyping;
 
 // meetInfo: one meet on one sheet, with the host, the date, place and weather, and the result
 // slots of all seventeen events. Saves, deletes, or starts the meet's report. One window,
@@ -50,18 +52,17 @@ private:
     void buildMeetControls();
     void setTabOrder();
     void clearSheet();
-    void showSlot(const SheetSlot& slot, const MeetSheet::Entry& entry, qint64 join);
-    static void showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers);
-    void pickRunner(const SheetSlot& slot);
+    // Opens the picker for a slot beside its button, searching for what was typed on it.
+    void pickRunner(const SheetSlot& slot, const QString& search = {});
+    void runnerChosen();
+    void pickCancelled();
+    void refreshGaps();
     void pickHost();
     // The runner and host buttons tell a screen reader who was chosen, not only where.
     void describeChoices();
-    // The slots of the event that a slot belongs to: both entries, or the relay's four legs.
-    QList<const SheetSlot*> eventSlots(const SheetSlot& slot, QString* event) const;
     // The sheet as the window shows it now. Throws DatabaseError on a slot the program itself
     // left unreadable.
     MeetSheet sheet() const;
-    QLineEdit* boxOf(const MeetSheet::Problem& problem) const;
 
     AppContext& m_app;
     MainLists& m_lists;
@@ -72,8 +73,14 @@ private:
     QTime m_loadedTime;
 
     SheetControls m_slots;
+    SheetTyping* m_typing = nullptr;
+    // The slot whose runner the picker is choosing.
+    const SheetSlot* m_picking = nullptr;
+    // The pick was asked for from the keyboard, which goes on along the sheet.
+    bool m_keyboardPick = false;
 
     QPushButton* m_schoolBox = nullptr;
+    DateBox* m_dateBox = nullptr;
     QCalendarWidget* m_timeBox = nullptr;
     QLineEdit* m_meetPlace = nullptr;
     QLineEdit* m_weatherBox = nullptr;

@@ -12,13 +12,21 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
 
 RunnerSelector::RunnerSelector(AppContext& app) : QWidget(nullptr, Qt::Window), m_app(app)
 {
     setObjectName(QStringLiteral("runnerSelector"));
     setWindowTitle(QStringLiteral("Runner Selector"));
-    setFixedSize(Twips::size(4680, 3195));
-    m_list = Controls::list(this, QStringLiteral("runnerList"), QStringLiteral("Runners"), 120, 120,
+    // The search box sits above the list, which keeps its designed size.
+    setFixedSize(Twips::size(4680, 3570));
+    m_search = Controls::textBox(this, QStringLiteral("runnerSearch"), QStringLiteral("Find"), 120,
+                                 120, 4455, 315);
+    m_search->setPlaceholderText(QStringLiteral("Type part of a name"));
+    m_search->installEventFilter(this);
+    connect(m_search, &QLineEdit::textChanged, this, &RunnerSelector::narrow);
+    m_list = Controls::list(this, QStringLiteral("runnerList"), QStringLiteral("Runners"), 120, 495,
                             4455, 2895);
     m_list->installEventFilter(this);
     // A double-click or Enter chooses, and so does the space bar (below).
@@ -26,21 +34,116 @@ RunnerSelector::RunnerSelector(AppContext& app) : QWidget(nullptr, Qt::Window), 
 }
 
 void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const QString& event,
-                           const QList<Entry>& others)
+                           const QList<Entry>& others, const QString& entry)
 {
     m_box = box;
     m_lbl = lbl;
     m_event = event;
     m_others = others;
+    setWindowTitle(entry.isEmpty() ? QStringLiteral("Runner Selector")
+                                   : QStringLiteral("Runner: ") + entry);
     m_list->clear();
     UserAction::run(this, QStringLiteral("The runners could not be read."),
                     [&] { m_list->addKeyedItems(TrackLists::runners(m_app.connection(), team)); });
     // Alphabetical, so that a coach finds a name in a long roster.
     m_list->sortItems();
+    for (const Entry& other : m_others) {
+        if (!other.box || !other.lbl || other.box->text().isEmpty())
+            continue;
+        const QString runner = other.lbl->text().section(QLatin1Char(' '), 0, 0);
+        if (QListWidgetItem* item = m_list->itemWithKey(QStringLiteral("Pin") + runner)) {
+            const QString taken = QStringLiteral("Already entered in the ") + m_event;
+            item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+            item->setToolTip(taken);
+            item->setData(Qt::AccessibleDescriptionRole, taken);
+        }
+    }
+    m_search->clear();
+    narrow();
+    m_search->setFocus();
+}
+
+void RunnerSelector::placeBeside(const QWidget* control)
+{
+    const QPoint right = control->mapToGlobal(QPoint(control->width(), 0));
+    QRect place(right, frameGeometry().size());
+    if (const QScreen* screen = control->screen()) {
+        const QRect room = screen->availableGeometry();
+        // Where the right side has no room, the picker goes to the control's left.
+        if (place.right() > room.right())
+            place.moveRight(control->mapToGlobal(QPoint(0, 0)).x() - 1);
+        place.moveLeft(std::clamp(place.left(), room.left(), room.right() - place.width()));
+        place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - place.height()));
+    }
+    move(place.topLeft());
+}
+
+QList<QListWidgetItem*> RunnerSelector::shown() const
+{
+    QList<QListWidgetItem*> items;
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (!m_list->item(row)->isHidden())
+            items << m_list->item(row);
+    }
+    return items;
+}
+
+void RunnerSelector::narrow()
+{
+    const QString text = m_search->text().trimmed();
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem* item = m_list->item(row);
+        item->setHidden(!item->text().contains(text, Qt::CaseInsensitive));
+    }
+    const QListWidgetItem* selected = m_list->selectedItem();
+    if (text.isEmpty() || (selected && !selected->isHidden()))
+        return;
+    const QList<QListWidgetItem*> items = shown();
+    if (items.isEmpty())
+        m_list->clearSelection();
+    else
+        m_list->selectRow(m_list->row(items.first()));
+}
+
+void RunnerSelector::moveSelection(int step)
+{
+    const QList<QListWidgetItem*> items = shown();
+    if (items.isEmpty())
+        return;
+    const int at = items.indexOf(m_list->selectedItem());
+    const int next = at < 0 ? 0 : std::clamp(at + step, 0, int(items.size()) - 1);
+    m_list->selectRow(m_list->row(items.at(next)));
+    m_list->scrollToItem(items.at(next));
+}
+
+void RunnerSelector::chooseFound()
+{
+    const QList<QListWidgetItem*> items = shown();
+    if (items.size() == 1)
+        m_list->selectRow(m_list->row(items.first()));
+    const QListWidgetItem* selected = m_list->selectedItem();
+    if (selected && !selected->isHidden())
+        choose();
 }
 
 bool RunnerSelector::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_search && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            chooseFound();
+            return true;
+        case Qt::Key_Down:
+            moveSelection(1);
+            return true;
+        case Qt::Key_Up:
+            moveSelection(-1);
+            return true;
+        default:
+            break;
+        }
+    }
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
             choose();
@@ -86,6 +189,7 @@ void RunnerSelector::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         close();
+        emit cancelled();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -7,6 +7,8 @@ class AppContext;
 class KeyedList;
 class QAbstractButton;
 class QLabel;
+class QLineEdit;
+class QListWidgetItem;
 
 // runnerSelector: picks the runner of one result slot of the meet sheet. The choice goes
 // straight into the slot's button (the name) and hidden label (the runner's Pin, before the
@@ -25,23 +27,38 @@ public:
     explicit RunnerSelector(AppContext& app);
 
     // Offers the runners of a team for the given button and label. A runner already in one
-    // of the event's other entries cannot be picked.
+    // of the event's other entries is marked and cannot be picked. With the entry's name
+    // ("100 Meter Dash, first entry") the title names it.
     void build(qint64 team, QAbstractButton* box, QLabel* lbl, const QString& event = {},
-               const QList<Entry>& others = {});
+               const QList<Entry>& others = {}, const QString& entry = {});
     KeyedList* runnerList() const { return m_list; }
+    QLineEdit* search() const { return m_search; }
+    // Shows the picker beside a control of another window, inside the screen.
+    void placeBeside(const QWidget* control);
     // Puts the selected runner into the targets and hides the picker.
     void choose();
 
 signals:
     // A runner was written into the target button and label.
     void chosen();
+    // Escape closed the picker without a choice.
+    void cancelled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Hides the runners whose name does not hold the search text, and keeps a visible one
+    // selected.
+    void narrow();
+    // Enter in the search box: the only runner left, or the selected one.
+    void chooseFound();
+    void moveSelection(int step);
+    QList<QListWidgetItem*> shown() const;
+
     AppContext& m_app;
+    QLineEdit* m_search;
     KeyedList* m_list;
     QPointer<QAbstractButton> m_box;
     QPointer<QLabel> m_lbl;

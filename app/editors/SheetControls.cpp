@@ -1,5 +1,6 @@
 #include "SheetControls.h"
 
+#include "data/DatabaseError.h"
 #include "records/MeetSheet.h"
 #include "ui/Controls.h"
 #include "units/Twips.h"
@@ -202,5 +203,159 @@ void SheetControls::describeRunners()
         const QString runner = s->button->text().trimmed();
         s->button->setAccessibleName(s->button->property(kEntry).toString() + QStringLiteral(": ") +
                                      (runner.isEmpty() ? QStringLiteral("no runner") : runner));
+    }
+}
+
+namespace {
+
+void showSlot(const SheetSlot& slot, const MeetSheet::Entry& entry, qint64 join)
+{
+    slot.button->setText(entry.name);
+    slot.button->setEnabled(true);
+    slot.label->setText(QString::number(entry.runner) + QLatin1Char(' ') + QString::number(join));
+}
+
+void showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers)
+{
+    slot.place->setText(numbers.place);
+    slot.points->setText(numbers.points);
+    slot.mark1->setText(numbers.mark1);
+    slot.mark2->setText(numbers.mark2);
+}
+
+// The runner's Pin in the label's "runner join"; the sheet itself writes it, so anything else
+// is a fault of the program, not of the user.
+qint64 labelRunner(const QLabel* label)
+{
+    bool ok = false;
+    const qint64 runner = label->text().section(QLatin1Char(' '), 0, 0).toLongLong(&ok);
+    if (!ok)
+        throw DatabaseError(
+            QStringLiteral("The sheet's slot %1 holds no valid runner and slot (\"%2\").")
+                .arg(label->objectName(), label->text()));
+    return runner;
+}
+
+MeetSheet::Numbers numbersIn(const SheetSlot& slot)
+{
+    return {slot.place->text(), slot.points->text(), slot.mark1->text(), slot.mark2->text()};
+}
+
+MeetSheet::Entry entryIn(const SheetSlot& slot)
+{
+    MeetSheet::Entry e;
+    e.exists = !slot.label->text().isEmpty();
+    e.name = slot.button->text();
+    if (!e.name.isEmpty()) {
+        e.runner = labelRunner(slot.label);
+        e.join = slot.label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
+    }
+    e.numbers = numbersIn(slot);
+    return e;
+}
+
+} // namespace
+
+void SheetControls::show(const MeetSheet& sheet)
+{
+    for (int e = 0; e < MeetSheet::Individual; ++e) {
+        for (const auto& [slot, entry] : {std::pair{&first(e), &sheet.first[size_t(e)]},
+                                          std::pair{&second(e), &sheet.second[size_t(e)]}}) {
+            if (!entry->exists)
+                continue;
+            showSlot(*slot, *entry, entry->join);
+            showNumbers(*slot, entry->numbers);
+        }
+    }
+    for (int r = 0; r < MeetSheet::Relays; ++r) {
+        const MeetSheet::Relay& relay = sheet.relays[static_cast<size_t>(r)];
+        for (int k = 0; k < 4; ++k) {
+            if (relay.legs[static_cast<size_t>(k)].exists)
+                showSlot(relayLeg(r, k), relay.legs[static_cast<size_t>(k)], 1);
+        }
+        if (relay.legs[0].exists)
+            showNumbers(relayLeg(r, 0), relay.numbers);
+    }
+}
+
+void SheetControls::readInto(MeetSheet& sheet) const
+{
+    for (int e = 0; e < MeetSheet::Individual; ++e) {
+        sheet.first[size_t(e)] = entryIn(first(e));
+        sheet.second[size_t(e)] = entryIn(second(e));
+    }
+    for (int r = 0; r < MeetSheet::Relays; ++r) {
+        MeetSheet::Relay& relay = sheet.relays[static_cast<size_t>(r)];
+        for (int k = 0; k < 4; ++k)
+            relay.legs[static_cast<size_t>(k)] = entryIn(relayLeg(r, k));
+        relay.numbers = numbersIn(relayLeg(r, 0));
+    }
+}
+
+const SheetSlot& SheetControls::slotAt(int event, int entry) const
+{
+    if (event >= MeetSheet::Individual)
+        return relayLeg(event - MeetSheet::Individual, 0);
+    return entry == 0 ? first(event) : second(event);
+}
+
+QLineEdit* SheetControls::boxOf(const MeetSheet::Problem& problem) const
+{
+    const SheetSlot& slot = slotAt(problem.event, problem.entry);
+    QLineEdit* const boxes[] = {slot.place, slot.points, slot.mark1, slot.mark2};
+    return boxes[problem.box];
+}
+
+int SheetControls::eventOf(const SheetSlot& slot, QList<const SheetSlot*>* siblings) const
+{
+    for (int e = 0; e < MeetSheet::Individual; ++e) {
+        if (&slot == &first(e) || &slot == &second(e)) {
+            if (siblings)
+                *siblings = {&first(e), &second(e)};
+            return e;
+        }
+    }
+    for (int r = 0; r < MeetSheet::Relays; ++r) {
+        QList<const SheetSlot*> legs;
+        for (int k = 0; k < 4; ++k)
+            legs << &relayLeg(r, k);
+        if (legs.contains(&slot)) {
+            if (siblings)
+                *siblings = legs;
+            return MeetSheet::Individual + r;
+        }
+    }
+    return -1;
+}
+
+QString SheetControls::entryName(const SheetSlot& slot)
+{
+    return slot.button->property(kEntry).toString();
+}
+
+void SheetControls::markGaps(const QList<MeetSheet::Gap>& gaps)
+{
+    static const QColor missing(255, 226, 160);
+    auto paint = [](QWidget* w, const QString& lack) {
+        QPalette palette = w->palette();
+        const QPalette::ColorRole role =
+            qobject_cast<QLineEdit*>(w) ? QPalette::Base : QPalette::Button;
+        palette.setColor(role, lack.isEmpty() ? QPalette().color(role) : missing);
+        w->setPalette(palette);
+        w->setAccessibleDescription(lack);
+    };
+    for (const SheetSlot* s : all()) {
+        for (QWidget* w : {static_cast<QWidget*>(s->button), static_cast<QWidget*>(s->mark1),
+                           static_cast<QWidget*>(s->mark2)})
+            paint(w, QString());
+    }
+    for (const MeetSheet::Gap& gap : gaps) {
+        const SheetSlot& slot = slotAt(gap.event, gap.entry);
+        if (gap.noMark) {
+            paint(slot.mark1, QStringLiteral("No mark for this runner"));
+            paint(slot.mark2, QStringLiteral("No mark for this runner"));
+        } else {
+            paint(slot.button, QStringLiteral("Results but no runner"));
+        }
     }
 }

@@ -48,11 +48,12 @@ void Dialogs::tell(QWidget* parent, const QString& text, Icon icon, const QStrin
 
 namespace {
 
-Dialogs::Answer nextAnswer(const QString& question)
+Dialogs::Answer nextAnswer(const QString& question,
+                           Dialogs::Answer unanswered = Dialogs::Answer::No)
 {
     state().questions << question;
     if (state().answers.empty())
-        return Dialogs::Answer::No;
+        return unanswered;
     const Dialogs::Answer answer = state().answers.front();
     state().answers.pop_front();
     return answer;
@@ -68,6 +69,16 @@ bool Dialogs::ask(QWidget* parent, const QString& text)
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool Dialogs::confirm(QWidget* parent, const QString& text)
+{
+    if (state().answering)
+        return nextAnswer(text, Answer::Yes) == Answer::Yes;
+    QMessageBox box(QMessageBox::Warning, appTitle(QString()), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
 }
 
 Dialogs::Answer Dialogs::askYesNoCancel(QWidget* parent, const QString& text)

@@ -31,6 +31,9 @@ public:
                      const QString& title = QString());
     // A Yes/No question titled with the application's name; true on Yes.
     static bool ask(QWidget* parent, const QString& text);
+    // A warning the user may accept (OK, the default) or not (Cancel); true on OK. In answering
+    // mode it is accepted unless a No or Cancel is queued.
+    static bool confirm(QWidget* parent, const QString& text);
     // A Yes/No/Cancel question titled with the application's name; Cancel when dismissed.
     static Answer askYesNoCancel(QWidget* parent, const QString& text);
     // The open-file dialog; the chosen path, or empty when cancelled.

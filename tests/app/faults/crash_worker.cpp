@@ -47,7 +47,7 @@ void fillSheet(MeetEditor* editor, qint64 generation)
         const QString name = box->objectName();
         if (name == QLatin1String("weatherBox"))
             box->setText(QStringLiteral("gen ") + QString::number(generation));
-        else if (name != QLatin1String("meetPlace"))
+        else if (name != QLatin1String("meetPlace") && name != QLatin1String("meetDate"))
             box->setText(value);
     }
 }

@@ -212,7 +212,7 @@ private slots:
         for (QLineEdit* box : editor->findChildren<QLineEdit*>()) {
             const QString name = box->objectName();
             if (name == QLatin1String("meetPlace") || name == QLatin1String("weatherBox") ||
-                name.startsWith(QLatin1String("qt_")))
+                name == QLatin1String("meetDate") || name.startsWith(QLatin1String("qt_")))
                 continue;
             ++boxes;
             // "100 Meter Dash, second entry, Place": the event, the entry and the box.

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+class AppContext;
+class QLineEdit;
+class QWidget;
+class SheetControls;
+struct SheetSlot;
+
+// What the meet sheet does as the coach types a results sheet into it: a whole mark typed into
+// one mark box fills both, a mark that cannot be read is refused as the box is left, a place
+// fills the points from the scoring table (until points are typed), and the keyboard moves
+// along the sheet: Enter or a letter on a runner button asks for the picker, and Tab after a
+// whole mark goes on to the next slot's runner.
+class SheetTyping : public QObject
+{
+    Q_OBJECT
+public:
+    SheetTyping(const SheetControls& sheet, AppContext& app, QWidget* window);
+
+    // The sheet was loaded: points that came from the file count as typed.
+    void loaded();
+    // Reads the mark pair of the box's slot as the box is left; false when it was refused.
+    bool takeMark(QLineEdit* box);
+
+signals:
+    // Enter on a runner button, or text typed on it to search the picker for.
+    void runnerWanted(const SheetSlot* slot, const QString& search);
+    // Any box of the sheet changed.
+    void changed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Box
+    {
+        const SheetSlot* slot;
+        QLineEdit* widget;
+        int event;
+        int entry;
+        int index; // 0 place, 1 points, 2 and 3 the mark
+    };
+    void placeTyped(const Box& box);
+    // The first control after the slot's last box in the order Tab walks.
+    QWidget* afterSlot(const SheetSlot* slot) const;
+
+    const SheetControls& m_sheet;
+    AppContext& m_app;
+    QWidget* m_window;
+    QHash<const QObject*, Box> m_boxes;
+    QHash<const QObject*, const SheetSlot*> m_buttons;
+};
