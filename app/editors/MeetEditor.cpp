@@ -43,6 +43,12 @@ MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& window
     m_typing = new SheetTyping(m_slots, app, this);
     connect(m_typing, &SheetTyping::runnerWanted, this,
             [this](const SheetSlot* slot, const QString& search) {
+                // Letters typed before the picker took the keyboard still belong to its search.
+                RunnerSelector* picker = m_windows.runnerSelector();
+                if (m_picking == slot && picker->isVisible()) {
+                    picker->search()->insert(search);
+                    return;
+                }
                 m_keyboardPick = true;
                 pickRunner(*slot, search);
             });
@@ -164,6 +170,7 @@ bool MeetEditor::build(qint64 meetPin)
                       Dialogs::Icon::Warning);
         return false;
     }
+    m_loading = true;
     clearSheet();
     m_meetPin = meetPin;
     m_teamPin = sheet->team;
@@ -178,6 +185,7 @@ bool MeetEditor::build(qint64 meetPin)
     m_slots.show(*sheet);
     m_dateBox->setDate(m_timeBox->selectedDate());
     m_typing->loaded();
+    m_loading = false;
     refreshGaps();
     describeChoices();
     markUnchanged();
@@ -211,6 +219,7 @@ void MeetEditor::pickRunner(const SheetSlot& slot, const QString& search)
 void MeetEditor::runnerChosen()
 {
     describeChoices();
+    refreshGaps();
     const SheetSlot* slot = std::exchange(m_picking, nullptr);
     if (!slot)
         return;
@@ -239,6 +248,8 @@ void MeetEditor::pickCancelled()
 
 void MeetEditor::refreshGaps()
 {
+    if (m_loading)
+        return;
     try {
         m_slots.markGaps(sheet().gaps());
     } catch (const DatabaseError&) {

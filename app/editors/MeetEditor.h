@@ -78,6 +78,8 @@ private:
     const SheetSlot* m_picking = nullptr;
     // The pick was asked for from the keyboard, which goes on along the sheet.
     bool m_keyboardPick = false;
+    // The sheet is being filled from the file: its half-filled slots are marked once, after.
+    bool m_loading = false;
 
     QPushButton* m_schoolBox = nullptr;
     DateBox* m_dateBox = nullptr;

@@ -63,6 +63,14 @@ void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const
     m_search->setFocus();
 }
 
+void RunnerSelector::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Typing goes to the search first.
+    activateWindow();
+    m_search->setFocus();
+}
+
 void RunnerSelector::placeBeside(const QWidget* control)
 {
     const QPoint right = control->mapToGlobal(QPoint(control->width(), 0));
@@ -181,8 +189,11 @@ void RunnerSelector::choose()
     }
     m_lbl->setText(runner + QLatin1Char(' ') + parts.at(1));
     m_box->setText(item->text());
-    hide();
+    // Whoever hears of the choice may give the picker its next slot at once: then it stays.
+    const QPointer<QAbstractButton> written = m_box;
     emit chosen();
+    if (m_box == written)
+        hide();
 }
 
 void RunnerSelector::keyPressEvent(QKeyEvent* event)

@@ -47,6 +47,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Hides the runners whose name does not hold the search text, and keeps a visible one

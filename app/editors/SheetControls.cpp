@@ -6,6 +6,7 @@
 #include "units/Twips.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -335,27 +336,30 @@ QString SheetControls::entryName(const SheetSlot& slot)
 
 void SheetControls::markGaps(const QList<MeetSheet::Gap>& gaps)
 {
-    static const QColor missing(255, 226, 160);
-    auto paint = [](QWidget* w, const QString& lack) {
-        QPalette palette = w->palette();
-        const QPalette::ColorRole role =
-            qobject_cast<QLineEdit*>(w) ? QPalette::Base : QPalette::Button;
-        palette.setColor(role, lack.isEmpty() ? QPalette().color(role) : missing);
-        w->setPalette(palette);
-        w->setAccessibleDescription(lack);
-    };
-    for (const SheetSlot* s : all()) {
-        for (QWidget* w : {static_cast<QWidget*>(s->button), static_cast<QWidget*>(s->mark1),
-                           static_cast<QWidget*>(s->mark2)})
-            paint(w, QString());
-    }
+    QHash<QWidget*, QString> lacks;
     for (const MeetSheet::Gap& gap : gaps) {
         const SheetSlot& slot = slotAt(gap.event, gap.entry);
         if (gap.noMark) {
-            paint(slot.mark1, QStringLiteral("No mark for this runner"));
-            paint(slot.mark2, QStringLiteral("No mark for this runner"));
+            lacks.insert(slot.mark1, QStringLiteral("No mark for this runner"));
+            lacks.insert(slot.mark2, QStringLiteral("No mark for this runner"));
         } else {
-            paint(slot.button, QStringLiteral("Results but no runner"));
+            lacks.insert(slot.button, QStringLiteral("Results but no runner"));
+        }
+    }
+    // Only what changes is repainted: the sheet is marked again at every key.
+    static const QColor missing(255, 226, 160);
+    for (const SheetSlot* s : all()) {
+        for (QWidget* w : {static_cast<QWidget*>(s->button), static_cast<QWidget*>(s->mark1),
+                           static_cast<QWidget*>(s->mark2)}) {
+            const QString lack = lacks.value(w);
+            if (w->accessibleDescription() == lack)
+                continue;
+            QPalette palette = w->palette();
+            const QPalette::ColorRole role =
+                qobject_cast<QLineEdit*>(w) ? QPalette::Base : QPalette::Button;
+            palette.setColor(role, lack.isEmpty() ? QPalette().color(role) : missing);
+            w->setPalette(palette);
+            w->setAccessibleDescription(lack);
         }
     }
 }

@@ -13,6 +13,7 @@
 #include "shell/InfoFrame.h"
 #include "shell/MainStatusBar.h"
 #include "shell/ReportViewer.h"
+#include "shell/ScoringMenu.h"
 #include "shell/SettingsStore.h"
 #include "ui/Controls.h"
 #include "ui/KeyedList.h"
@@ -116,6 +117,7 @@ void MainWindow::buildMenus()
     load->setShortcut(QKeySequence::Open);
     connect(load, &QAction::triggered, this, &MainWindow::loadDatabase);
 
+    new ScoringMenu(menuBar(), m_app);
     m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }
 

@@ -54,5 +54,7 @@ void DateBox::finished()
                   QStringLiteral("\"%1\" is not a date. Type it as %2, for example %3.")
                       .arg(text(), format(), QLocale().toString(QDate::currentDate(), format())),
                   Dialogs::Icon::Warning);
-    setDate(m_date);
+    // The text stays to be mended: Save refuses it as well.
+    setFocus();
+    selectAll();
 }

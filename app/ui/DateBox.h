@@ -5,7 +5,7 @@
 
 // A date typed in the locale's short form, with the year in four digits ("5/18/2026"); a year
 // typed in two digits is read as this century's. A text that is no date is refused as the box
-// is left, and the box shows its last date again.
+// is left, and stays there to be mended.
 class DateBox : public QLineEdit
 {
     Q_OBJECT
