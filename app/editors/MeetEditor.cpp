@@ -7,6 +7,7 @@
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
 #include "records/MeetSheet.h"
+#include "records/ResultLine.h"
 #include "ui/Controls.h"
 #include "ui/DateBox.h"
 #include "ui/Dialogs.h"
@@ -41,17 +42,23 @@ MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& window
             pickRunner(*slot);
         });
     m_typing = new SheetTyping(m_slots, app, this);
-    connect(m_typing, &SheetTyping::runnerWanted, this,
-            [this](const SheetSlot* slot, const QString& search) {
-                // Letters typed before the picker took the keyboard still belong to its search.
-                RunnerSelector* picker = m_windows.runnerSelector();
-                if (m_picking == slot && picker->isVisible()) {
-                    picker->search()->insert(search);
-                    return;
-                }
-                m_keyboardPick = true;
-                pickRunner(*slot, search);
-            });
+    m_typing->onRunnerKeys([this](const SheetSlot* slot, const QString& typed) {
+        // While the picker is open, keys typed before it took the keyboard belong to it.
+        RunnerSelector* picker = m_windows.runnerSelector();
+        if (m_picking && picker->isVisible()) {
+            if (typed.isEmpty())
+                picker->chooseFound();
+            else
+                picker->search()->insert(typed);
+            return true;
+        }
+        // Enter, or a letter that starts the search; the space bar still presses the button.
+        if (!typed.isEmpty() && !typed.at(0).isLetter())
+            return false;
+        m_keyboardPick = true;
+        pickRunner(*slot, typed);
+        return true;
+    });
     connect(m_typing, &SheetTyping::changed, this, &MeetEditor::refreshGaps);
     buildMeetControls();
     setTabOrder();
@@ -223,10 +230,20 @@ void MeetEditor::runnerChosen()
     const SheetSlot* slot = std::exchange(m_picking, nullptr);
     if (!slot)
         return;
-    // From the keyboard a relay's empty legs are picked in a row; after the last one, or an
-    // individual entry, the results come next.
     QList<const SheetSlot*> siblings;
     const int event = m_slots.eventOf(*slot, &siblings);
+    const SheetSlot& boxes =
+        m_slots.slotAt(event, event < Individual && slot == &m_slots.second(event) ? 1 : 0);
+    // Results typed with the name go into the slot, and the next slot's runner comes next.
+    if (const ResultLine line = m_windows.runnerSelector()->results(); line.hasResults()) {
+        QWidget* next = m_typing->enterResults(boxes, line);
+        activateWindow();
+        if (next)
+            next->setFocus();
+        return;
+    }
+    // From the keyboard a relay's empty legs are picked in a row; after the last one, or an
+    // individual entry, the results come next.
     const qsizetype leg = siblings.indexOf(slot);
     if (m_keyboardPick && event >= Individual && leg + 1 < siblings.size() &&
         siblings.at(leg + 1)->button->text().isEmpty()) {
@@ -234,8 +251,7 @@ void MeetEditor::runnerChosen()
         return;
     }
     activateWindow();
-    m_slots.slotAt(event, slot == &m_slots.second(std::min(event, Individual - 1)) ? 1 : 0)
-        .place->setFocus();
+    boxes.place->setFocus();
 }
 
 void MeetEditor::pickCancelled()

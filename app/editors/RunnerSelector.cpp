@@ -98,7 +98,7 @@ QList<QListWidgetItem*> RunnerSelector::shown() const
 
 void RunnerSelector::narrow()
 {
-    const QString text = m_search->text().trimmed();
+    const QString text = ResultLine::read(m_search->text()).name;
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem* item = m_list->item(row);
         item->setHidden(!item->text().contains(text, Qt::CaseInsensitive));
@@ -189,6 +189,7 @@ void RunnerSelector::choose()
     }
     m_lbl->setText(runner + QLatin1Char(' ') + parts.at(1));
     m_box->setText(item->text());
+    m_results = ResultLine::read(m_search->text());
     // Whoever hears of the choice may give the picker its next slot at once: then it stays.
     const QPointer<QAbstractButton> written = m_box;
     emit chosen();

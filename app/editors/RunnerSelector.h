@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/ResultLine.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -37,6 +39,10 @@ public:
     void placeBeside(const QWidget* control);
     // Puts the selected runner into the targets and hides the picker.
     void choose();
+    // Enter in the search box: the only runner left, or the selected one.
+    void chooseFound();
+    // The place and mark typed after the name in the search, with the last choice.
+    ResultLine results() const { return m_results; }
 
 signals:
     // A runner was written into the target button and label.
@@ -53,8 +59,6 @@ private:
     // Hides the runners whose name does not hold the search text, and keeps a visible one
     // selected.
     void narrow();
-    // Enter in the search box: the only runner left, or the selected one.
-    void chooseFound();
     void moveSelection(int step);
     QList<QListWidgetItem*> shown() const;
 
@@ -65,4 +69,5 @@ private:
     QPointer<QLabel> m_lbl;
     QString m_event;
     QList<Entry> m_others;
+    ResultLine m_results;
 };

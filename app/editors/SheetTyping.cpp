@@ -4,6 +4,7 @@
 #include "records/AppContext.h"
 #include "records/MarkText.h"
 #include "records/MeetSheet.h"
+#include "records/ResultLine.h"
 #include "ui/Dialogs.h"
 
 #include <QKeyEvent>
@@ -73,8 +74,11 @@ void SheetTyping::placeTyped(const Box& box)
 bool SheetTyping::takeMark(QLineEdit* box)
 {
     const Box b = m_boxes.value(box);
-    const bool field = MeetSheet::isField(b.event);
-    const MarkText mark = MarkText::read(box->text(), field, b.index - 2);
+    return apply(b, box, MarkText::read(box->text(), MeetSheet::isField(b.event), b.index - 2));
+}
+
+bool SheetTyping::apply(const Box& b, QLineEdit* box, const MarkText& mark)
+{
     switch (mark.kind) {
     case MarkText::Kind::Plain:
         return true;
@@ -88,15 +92,32 @@ bool SheetTyping::takeMark(QLineEdit* box)
     case MarkText::Kind::Refused:
         break;
     }
+    const bool field = MeetSheet::isField(b.event);
     const QString names[] = {field ? QStringLiteral("Feet") : QStringLiteral("Mins"),
                              field ? QStringLiteral("Inches") : QStringLiteral("Secs")};
     Dialogs::tell(m_window,
-                  MeetSheet::refusal(MeetSheet::where(b.event, b.entry), names[b.index - 2],
-                                     box->text(), mark.must),
+                  MeetSheet::refusal(MeetSheet::where(b.event, b.entry),
+                                     names[box == b.slot->mark2 ? 1 : 0], box->text(), mark.must),
                   Dialogs::Icon::Warning);
     box->setFocus();
     box->selectAll();
     return false;
+}
+
+QWidget* SheetTyping::enterResults(const SheetSlot& slot, const ResultLine& line)
+{
+    const Box b = m_boxes.value(slot.place);
+    slot.place->setText(line.place);
+    placeTyped(b);
+    if (!line.mark.isEmpty()) {
+        const Box markBox = m_boxes.value(slot.mark1);
+        const MarkText mark = MarkText::readWhole(line.mark, MeetSheet::isField(b.event));
+        if (mark.kind == MarkText::Kind::Refused)
+            slot.mark1->setText(line.mark);
+        if (!apply(markBox, slot.mark1, mark))
+            return slot.mark1;
+    }
+    return afterSlot(&slot);
 }
 
 QWidget* SheetTyping::afterSlot(const SheetSlot* slot) const
@@ -112,16 +133,11 @@ bool SheetTyping::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (const SheetSlot* slot = m_buttons.value(watched)) {
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            emit runnerWanted(slot, QString());
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool typed = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if ((enter || typed) && m_runnerKeys && m_runnerKeys(slot, enter ? QString() : key->text()))
             return true;
-        }
-        // A letter starts the search for a runner.
-        if (!key->text().isEmpty() && key->text().at(0).isLetter() &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            emit runnerWanted(slot, key->text());
-            return true;
-        }
         return QObject::eventFilter(watched, event);
     }
     auto* box = qobject_cast<QLineEdit*>(watched);

@@ -2,18 +2,21 @@
 
 #include <QHash>
 #include <QObject>
+#include <functional>
 
 class AppContext;
+class MarkText;
 class QLineEdit;
 class QWidget;
 class SheetControls;
+struct ResultLine;
 struct SheetSlot;
 
 // What the meet sheet does as the coach types a results sheet into it: a whole mark typed into
 // one mark box fills both, a mark that cannot be read is refused as the box is left, a place
 // fills the points from the scoring table (until points are typed), and the keyboard moves
-// along the sheet: Enter or a letter on a runner button asks for the picker, and Tab after a
-// whole mark goes on to the next slot's runner.
+// along the sheet: keys on a runner button go to its picker, and Tab after a whole mark goes on
+// to the next slot's runner.
 class SheetTyping : public QObject
 {
     Q_OBJECT
@@ -24,10 +27,17 @@ public:
     void loaded();
     // Reads the mark pair of the box's slot as the box is left; false when it was refused.
     bool takeMark(QLineEdit* box);
+    // The place and mark typed with a runner's name into the picker, into the boxes of the
+    // slot. Returns where the keyboard goes next: the next slot's runner, or a refused mark.
+    QWidget* enterResults(const SheetSlot& slot, const ResultLine& line);
+
+    // Enter (an empty text) or text typed on a runner button; true when it was taken.
+    void onRunnerKeys(std::function<bool(const SheetSlot*, const QString&)> take)
+    {
+        m_runnerKeys = std::move(take);
+    }
 
 signals:
-    // Enter on a runner button, or text typed on it to search the picker for.
-    void runnerWanted(const SheetSlot* slot, const QString& search);
     // Any box of the sheet changed.
     void changed();
 
@@ -44,6 +54,7 @@ private:
         int index; // 0 place, 1 points, 2 and 3 the mark
     };
     void placeTyped(const Box& box);
+    bool apply(const Box& box, QLineEdit* typedIn, const MarkText& mark);
     // The first control after the slot's last box in the order Tab walks.
     QWidget* afterSlot(const SheetSlot* slot) const;
 
@@ -52,4 +63,5 @@ private:
     QWidget* m_window;
     QHash<const QObject*, Box> m_boxes;
     QHash<const QObject*, const SheetSlot*> m_buttons;
+    std::function<bool(const SheetSlot*, const QString&)> m_runnerKeys;
 };

@@ -124,3 +124,14 @@ MarkText MarkText::read(const QString& typed, bool field, int box)
     }
     return field ? distance(t) : time(t, box);
 }
+
+MarkText MarkText::readWhole(const QString& typed, bool field)
+{
+    const MarkText mark = read(typed, field, 0);
+    if (mark.kind != Kind::Plain)
+        return mark;
+    const QString t = typed.trimmed();
+    if (t.isEmpty())
+        return refused(field);
+    return field ? whole(*milli(t), 0) : carried(t, 60000, false);
+}

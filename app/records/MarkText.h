@@ -26,4 +26,7 @@ public:
 
     // box: 0 for minutes or feet, 1 for seconds or inches.
     static MarkText read(const QString& typed, bool field, int box);
+    // A mark on its own, as a results sheet gives it: never Plain, and a number alone is the
+    // seconds of a time ("55") or the feet of a field mark ("18").
+    static MarkText readWhole(const QString& typed, bool field);
 };

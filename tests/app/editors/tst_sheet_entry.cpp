@@ -122,6 +122,56 @@ private slots:
         QCOMPARE(SettingsStore::read("Scoring"), QStringLiteral("Invitational"));
     }
 
+    void aLineOfTheResultsSheet_data()
+    {
+        QTest::addColumn<int>("event");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("boxes"); // place, points and the mark; or the message's start
+        QTest::addColumn<QString>("next");
+        QTest::newRow("dash") << 0 << "bro 2 12.41"
+                              << "2 8 0 12.41"
+                              << "runner2Button_0";
+        QTest::newRow("a time alone is seconds") << 2 << "amy 1 55"
+                                                 << "1 10 0 55"
+                                                 << "runner2Button_2";
+        QTest::newRow("mile") << 4 << "adams, ann 3 4:32.15"
+                              << "3 6 4 32.15"
+                              << "runner2Button_4";
+        QTest::newRow("long jump") << 8 << "cole 1 18-06.5"
+                                   << "1 10 18 6.5"
+                                   << "runner2Button_8";
+        QTest::newRow("no mark") << 9 << "cy 4"
+                                 << "4 4 0 0"
+                                 << "runner2Button_9";
+        QTest::newRow("refused") << 4 << "bo 1 4:72"
+                                 << "1600 Meter Run, first entry: the Mins box holds \"4:72\""
+                                 << "measureBox_4";
+    }
+    void aLineOfTheResultsSheet()
+    {
+        QFETCH(int, event);
+        QFETCH(QString, line);
+        QFETCH(QString, boxes);
+        chooseScoring("Invitational");
+        control<QPushButton>("runnerButton_" + QString::number(event))->setFocus();
+        type(line.left(1));
+        pickerOpen();
+        type(line.mid(1));
+        key(Qt::Key_Return);
+        QVERIFY(!picker()->isVisible());
+        const QString n = QString::number(event);
+        if (boxes.contains("box holds"))
+            QVERIFY(Dialogs::messages().value(0).startsWith(boxes));
+        else
+            QCOMPARE(QStringList(
+                         {control("placeBox_" + n)->text(), control("pointsBox_" + n)->text(),
+                          control("measureBox_" + n)->text(), control("measure2Box_" + n)->text()})
+                         .join(' '),
+                     boxes);
+        QFETCH(QString, next);
+        QTRY_COMPARE(focused(), control<QWidget>(next));
+    }
+
     void thePickerSearchesAndKeepsEntriesApart()
     {
         AppHarness::press(editor, "runnerButton_1");
