@@ -143,7 +143,13 @@ int main(int argc, char* argv[])
     shoot(meet, QStringLiteral("meet-editor"));
     press(meet, QStringLiteral("runnerButton_0"));
     shoot(w.windows().runnerSelector(), QStringLiteral("runner-picker"));
+    w.windows().runnerSelector()->search()->setText(QStringLiteral("lo"));
+    shoot(w.windows().runnerSelector(), QStringLiteral("runner-search"));
     w.windows().runnerSelector()->close();
+    // A slot whose mark went missing, and results without a runner, shaded.
+    meet->findChild<QLineEdit*>(QStringLiteral("measure2Box_1"))->setText(QStringLiteral("0"));
+    meet->findChild<QLineEdit*>(QStringLiteral("measureBox_1"))->setText(QStringLiteral("0"));
+    shoot(meet, QStringLiteral("sheet-gaps"));
     press(meet, QStringLiteral("schoolBox"));
     shoot(w.windows().teamSelector(), QStringLiteral("team-picker"));
     w.windows().teamSelector()->close();
