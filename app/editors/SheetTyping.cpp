@@ -81,6 +81,9 @@ bool SheetTyping::apply(const Box& b, QLineEdit* box, const MarkText& mark)
 {
     switch (mark.kind) {
     case MarkText::Kind::Plain:
+        // A number typed over a metric mark: the metric no longer says what the boxes hold.
+        b.slot->mark1->setToolTip(QString());
+        b.slot->mark2->setToolTip(QString());
         return true;
     case MarkText::Kind::Whole:
         b.slot->mark1->setText(mark.first);
