@@ -43,7 +43,16 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
     updateAddButtons();
 }
 
-MainWindow::~MainWindow() = default;
+// The first-run window stands alone, without a parent; it is the main window's all the same.
+MainWindow::~MainWindow()
+{
+    delete m_firstRun;
+}
+
+FirstRunForm* MainWindow::firstRunForm() const
+{
+    return m_firstRun;
+}
 
 void MainWindow::buildControls()
 {

@@ -6,6 +6,7 @@
 #include "ui/WindowRegistry.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -47,7 +48,7 @@ public:
     KeyedList* eventList() const { return m_eventList; }
     QString infoText() const;
     QString statusText() const;
-    FirstRunForm* firstRunForm() const { return m_firstRun; }
+    FirstRunForm* firstRunForm() const;
     ProgramWindows& windows() { return *m_windows; }
 
     // The Add buttons: a new record with its placeholder values, opened in its editor.
@@ -108,7 +109,7 @@ private:
     QPushButton* m_meetAdd = nullptr;
     InfoFrame* m_info = nullptr;
     MainStatusBar* m_status = nullptr;
-    FirstRunForm* m_firstRun = nullptr;
+    QPointer<FirstRunForm> m_firstRun;
     HelpMenu* m_helpMenu = nullptr;
     // The item whose selection change was just handled, so that the click which caused it
     // is not handled twice.
