@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "DatabaseError.h"
+#include "SchemaVersion.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -49,29 +50,39 @@ void Connection::open(const QString& connectionString)
         throw DatabaseError(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
     if (!info.isFile())
         throw DatabaseError(QStringLiteral("\"%1\" is not a database file.").arg(path));
+    connectTo(info, false);
+    try {
+        checkIsTrackDatabase();
+        // A file of a later program is only read: this one does not know what it may hold.
+        if (SchemaVersion::upgrade(*this) == SchemaVersion::State::Newer) {
+            close();
+            connectTo(info, true);
+        }
+    } catch (...) {
+        close();
+        throw;
+    }
+}
 
+void Connection::connectTo(const QFileInfo& info, bool readOnly)
+{
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         // mode=rw: SQLite would otherwise make an empty database where the file is missing.
         QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-        url.setQuery(QStringLiteral("mode=rw"));
+        url.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
         if (!db.open()) {
             const QString why = DatabaseError::describe(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
-            throw DatabaseError(
-                QStringLiteral("The database file \"%1\" cannot be opened: %2").arg(path, why));
+            throw DatabaseError(QStringLiteral("The database file \"%1\" cannot be opened: %2")
+                                    .arg(info.filePath(), why));
         }
     }
-    m_path = path;
-    try {
-        checkIsTrackDatabase();
-    } catch (...) {
-        close();
-        throw;
-    }
+    m_path = info.filePath();
+    m_readOnly = readOnly;
 }
 
 void Connection::checkIsTrackDatabase()
@@ -104,6 +115,7 @@ void Connection::close()
     }
     QSqlDatabase::removeDatabase(m_name);
     m_path.clear();
+    m_readOnly = false;
     m_transactionDepth = 0;
 }
 

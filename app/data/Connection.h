@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QFileInfo;
+
 // A connection to one track database file. The application names its database with a
 // connection string in the form the rest of the program knows; the file itself is SQLite.
 class Connection
@@ -17,13 +19,15 @@ public:
     static QString connectionStringFor(const QString& path);
     static QString pathFromConnectionString(const QString& connectionString);
 
-    // Opens the database file the string names. Throws DatabaseError when the file is
-    // missing, is no database, or is a database of another program. A missing file is never
-    // created.
+    // Opens the database file the string names, bringing an older one up to this program's
+    // schema first (see SchemaVersion). Throws DatabaseError when the file is missing, is no
+    // database, is a database of another program, or cannot be brought up to date. A missing
+    // file is never created. A file of a later program is opened read-only.
     void open(const QString& connectionString);
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
+    bool readOnly() const { return m_readOnly; }
 
     // Runs an INSERT, UPDATE or DELETE. Throws DatabaseError when the engine refuses it.
     void execute(const QString& sql);
@@ -39,11 +43,13 @@ public:
     void setStatementObserver(std::function<void(const QString&)> observer);
 
 private:
+    void connectTo(const QFileInfo& info, bool readOnly);
     void executeRaw(const QString& sql);
     void checkIsTrackDatabase();
 
     QString m_name;
     QString m_path;
+    bool m_readOnly = false;
     int m_transactionDepth = 0;
     std::function<void(const QString&)> m_observer;
 };

@@ -18,11 +18,20 @@ bool DatabaseSwitch::openAtStart()
 
 bool DatabaseSwitch::open(const QString& path)
 {
-    return UserAction::run(m_parent,
-                           QStringLiteral("The database \"%1\" could not be opened. Use File, "
-                                          "Load to choose another database.")
-                               .arg(path),
-                           [&] { m_app.connection().open(Connection::connectionStringFor(path)); });
+    if (!UserAction::run(m_parent,
+                         QStringLiteral("The database \"%1\" could not be opened. Use File, "
+                                        "Load to choose another database.")
+                             .arg(path),
+                         [&] { m_app.connection().open(Connection::connectionStringFor(path)); }))
+        return false;
+    if (m_app.connection().readOnly())
+        Dialogs::tell(m_parent,
+                      QStringLiteral("The database \"%1\" was written by a newer version of "
+                                     "Cindrel. It is open for reading and printing only: changes "
+                                     "cannot be saved in it.")
+                          .arg(path),
+                      Dialogs::Icon::Warning);
+    return true;
 }
 
 bool DatabaseSwitch::load()

@@ -2,12 +2,15 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
+#include "data/SchemaVersion.h"
 #include "data/SqlText.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 class TrackDatabaseTest : public QObject
@@ -334,6 +337,54 @@ private slots:
         other.open(Connection::connectionStringFor(m_db->path()));
         RecordSet rs("SELECT count(*) AS n FROM Teams", other);
         QCOMPARE(rs.field("n").toInt(), 2);
+    }
+
+    // A file of the first schema, made from Blank.sql as the program's first version made
+    // Blank.mdb, with a team and a runner in it.
+    void anOlderFileIsBroughtUpToDateOnce()
+    {
+        const QString path = m_folder->path() + QStringLiteral("/old.mdb");
+        QProcess sqlite;
+        sqlite.start("sqlite3", {"-bail", path, ".read " CINDREL_TEMPLATES "/Blank.sql",
+                                 "INSERT INTO Teams (School) VALUES ('Central')",
+                                 "INSERT INTO Runners (Name, Grade) VALUES ('Adams, Ann', 11)"});
+        QVERIFY(sqlite.waitForFinished() && sqlite.exitCode() == 0);
+        QFile original(path);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray before = original.readAll();
+        original.close();
+
+        Connection db;
+        db.open(Connection::connectionStringFor(path));
+        QCOMPARE(SchemaVersion::of(db), SchemaVersion::current());
+        RecordSet runner("SELECT Name, Grade, ClassOf FROM Runners", db);
+        QCOMPARE(runner.field("Name").text() + ' ' + runner.field("Grade").text(), "Adams, Ann 11");
+        QVERIFY(runner.field("ClassOf").isNull());
+        const QStringList backups =
+            QDir(m_folder->path()).entryList({"old.mdb.bak-*"}, QDir::Files);
+        QCOMPARE(backups,
+                 QStringList({"old.mdb.bak-" + QDate::currentDate().toString(Qt::ISODate)}));
+        QFile copy(m_folder->path() + '/' + backups.first());
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll() == before);
+
+        // Opened again, nothing is left to do.
+        db.close();
+        db.open(Connection::connectionStringFor(path));
+        QCOMPARE(QDir(m_folder->path()).entryList({"old.mdb.bak-*"}, QDir::Files), backups);
+        QCOMPARE(SchemaVersion::upgrade(db), SchemaVersion::State::Current);
+    }
+
+    void aFileOfALaterProgramIsOnlyRead()
+    {
+        m_db->execute(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion::current() + 1));
+        Connection db;
+        db.open(Connection::connectionStringFor(m_db->path()));
+        QVERIFY(db.readOnly());
+        QCOMPARE(RecordSet("SELECT count(*) AS n FROM EventType", db).field("n").toInt(), 17);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 db.execute("INSERT INTO Teams (School) VALUES ('A')"));
+        QVERIFY(QDir(m_folder->path()).entryList({"*.bak-*"}, QDir::Files).isEmpty());
     }
 
 private:

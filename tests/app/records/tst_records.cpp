@@ -4,6 +4,7 @@
 #include "records/MarkText.h"
 #include "records/MeetSheet.h"
 #include "records/RunnerRecord.h"
+#include "records/SchoolYear.h"
 #include "records/Scoring.h"
 #include "records/TeamRecord.h"
 #include "support/TestProgramFolder.h"
@@ -173,7 +174,7 @@ private slots:
         QTest::newRow("metric") << "5.62m" << true << 0 << "18|5.25"
                                 << "5.62 m";
         QTest::newRow("metric beyond millimetres") << "1.2192 M" << true << 1 << "refused"
-                                                << "";
+                                                   << "";
         QTest::newRow("metric carry") << "1.219m" << true << 0 << "4|0"
                                       << "1.219 m";
         QTest::newRow("decimal feet stay") << "18.5" << true << 0 << "plain"
@@ -199,6 +200,29 @@ private slots:
                                                                    : mark.first + '|' + mark.second;
         QCOMPARE(got, result);
         QTEST(mark.metric, "metric");
+    }
+
+    void gradesFollowTheSchoolYear_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("classOf");
+        QTest::addColumn<int>("grade"); // 0: graduated
+        QTest::newRow("senior in the fall") << QDate(2026, 12, 7) << 2027 << 12;
+        QTest::newRow("freshman in the fall") << QDate(2026, 12, 7) << 2030 << 9;
+        QTest::newRow("senior in the spring") << QDate(2027, 5, 30) << 2027 << 12;
+        QTest::newRow("graduated over the summer") << QDate(2027, 7, 31) << 2026 << 0;
+        QTest::newRow("a new year on 1 August") << QDate(2027, 8, 1) << 2027 << 0;
+        QTest::newRow("and a grade up") << QDate(2027, 8, 1) << 2028 << 12;
+    }
+    void gradesFollowTheSchoolYear()
+    {
+        QFETCH(QDate, day);
+        QFETCH(int, classOf);
+        QFETCH(int, grade);
+        QCOMPARE(SchoolYear::grade(classOf, day).value_or(0), grade);
+        QCOMPARE(SchoolYear::graduated(classOf, day), grade == 0);
+        if (grade)
+            QCOMPARE(SchoolYear::classOf(grade, day), classOf);
     }
 
     void pointsFromPlaces_data()
