@@ -3,6 +3,7 @@
 #include "data/SqlText.h"
 #include "records/AppContext.h"
 #include "records/RunnerRecord.h"
+#include "records/SchoolYear.h"
 #include "records/TrackLists.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -11,6 +12,7 @@
 #include "ui/UserAction.h"
 #include "units/Twips.h"
 
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,6 +38,11 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     m_grade = Controls::textBox(this, QStringLiteral("gradeBox"), QStringLiteral("Grade"), 3960,
                                 720, 855, 375);
     m_grade->setMaxLength(4);
+    m_classOf = Controls::textBox(this, QStringLiteral("classOfBox"), QStringLiteral("Class of"),
+                                  1200, 2760, 855, 375);
+    m_classOf->setMaxLength(4);
+    // A class year sets the grade, which then follows the school years by itself.
+    connect(m_classOf, &QLineEdit::textChanged, this, &RunnerEditor::showGrade);
     m_address = Controls::multiLineBox(this, QStringLiteral("AddressLabel"),
                                        QStringLiteral("Address"), 1200, 1200, 3615, 1455);
     m_address->setPlainText(QStringLiteral("Address"));
@@ -56,12 +63,16 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
                     255)
         ->setBuddy(m_grade);
     Controls::label(this, QStringLiteral("label4"), QStringLiteral("Team"), 5280, 360, 1215, 255);
+    Controls::label(this, QStringLiteral("classOfLabel"), QStringLiteral("Class of"), 120, 2880,
+                    1035, 255)
+        ->setBuddy(m_classOf);
 
     setTabOrder(m_first, m_last);
     setTabOrder(m_last, m_phone);
     setTabOrder(m_phone, m_grade);
     setTabOrder(m_grade, m_address);
-    setTabOrder(m_address, m_teamBox);
+    setTabOrder(m_address, m_classOf);
+    setTabOrder(m_classOf, m_teamBox);
     setTabOrder(m_teamBox, report);
     setTabOrder(report, del);
     setTabOrder(del, update);
@@ -93,6 +104,7 @@ bool RunnerEditor::build(qint64 runnerPin)
     m_phone->setText(runner->phone);
     m_address->setPlainText(runner->address);
     m_grade->setText(runner->grade ? QString::number(*runner->grade) : QString());
+    m_classOf->setText(runner->classOf ? QString::number(*runner->classOf) : QString());
     m_teamBox->clear();
     m_teamBox->addKeyedItems(teams);
     if (runner->team)
@@ -106,8 +118,9 @@ bool RunnerEditor::build(qint64 runnerPin)
 
 QString RunnerEditor::snapshot() const
 {
-    return QStringList{m_first->text(), m_last->text(),           m_phone->text(),
-                       m_grade->text(), m_address->toPlainText(), m_teamBox->selectedKey()}
+    return QStringList{m_first->text(),         m_last->text(),    m_phone->text(),
+                       m_grade->text(),         m_classOf->text(), m_address->toPlainText(),
+                       m_teamBox->selectedKey()}
         .join(QChar(0));
 }
 
@@ -118,9 +131,9 @@ QString RunnerEditor::saveQuestion() const
 
 bool RunnerEditor::save()
 {
-    RunnerRecord runner{m_runnerPin,     m_first->text(),          m_last->text(),
-                        m_phone->text(), m_address->toPlainText(), std::nullopt,
-                        m_team};
+    RunnerRecord runner{
+        m_runnerPin,  m_first->text(), m_last->text(), m_phone->text(), m_address->toPlainText(),
+        std::nullopt, m_team,          std::nullopt};
     if (!RunnerRecord::readGrade(m_grade->text(), &runner.grade)) {
         Dialogs::tell(this,
                       QStringLiteral("The Grade box holds \"%1\", but it must hold a whole number "
@@ -129,6 +142,17 @@ bool RunnerEditor::save()
                       Dialogs::Icon::Warning);
         m_grade->setFocus();
         m_grade->selectAll();
+        return false;
+    }
+    if (!RunnerRecord::readClassOf(m_classOf->text(), &runner.classOf)) {
+        Dialogs::tell(this,
+                      QStringLiteral("The Class of box holds \"%1\", but it must hold the year the "
+                                     "runner's class graduates, such as 2028, or nothing. Nothing "
+                                     "was saved.")
+                          .arg(m_classOf->text()),
+                      Dialogs::Icon::Warning);
+        m_classOf->setFocus();
+        m_classOf->selectAll();
         return false;
     }
     // Without a chosen team the runner keeps the one it has: a save never leaves it teamless.
@@ -143,6 +167,18 @@ bool RunnerEditor::save()
     hide();
     m_lists.buildTeamList();
     return true;
+}
+
+void RunnerEditor::showGrade()
+{
+    std::optional<int> classOf;
+    const bool fromYear = RunnerRecord::readClassOf(m_classOf->text(), &classOf) && classOf;
+    m_grade->setReadOnly(fromYear);
+    if (fromYear) {
+        const std::optional<int> grade = SchoolYear::grade(*classOf, QDate::currentDate());
+        m_grade->setText(grade ? QString::number(*grade) : QString());
+    }
+    m_grade->setToolTip(fromYear ? QStringLiteral("Worked out from the class year") : QString());
 }
 
 void RunnerEditor::remove()

@@ -30,6 +30,8 @@ protected:
     QString saveQuestion() const override;
 
 private:
+    void showGrade();
+
     AppContext& m_app;
     MainLists& m_lists;
     qint64 m_runnerPin = 0;
@@ -38,6 +40,7 @@ private:
     QLineEdit* m_last;
     QLineEdit* m_phone;
     QLineEdit* m_grade;
+    QLineEdit* m_classOf;
     QPlainTextEdit* m_address;
     KeyedList* m_teamBox;
 };

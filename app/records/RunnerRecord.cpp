@@ -4,6 +4,9 @@
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "records/RunnerName.h"
+#include "records/SchoolYear.h"
+
+#include <QDate>
 
 std::optional<RunnerRecord> RunnerRecord::load(Connection& db, qint64 pin)
 {
@@ -26,10 +29,15 @@ std::optional<RunnerRecord> RunnerRecord::load(Connection& db, qint64 pin)
                         rs.field(QStringLiteral("PhoneNumber")).text(),
                         rs.field(QStringLiteral("Address")).text(),
                         std::nullopt,
-                        team};
+                        team,
+                        std::nullopt};
     const Field grade = rs.field(QStringLiteral("Grade"));
     if (!grade.isNull() && grade.toInt() != 0)
         runner.grade = static_cast<int>(grade.toInt());
+    if (const Field classOf = rs.field(QStringLiteral("ClassOf")); !classOf.isNull()) {
+        runner.classOf = static_cast<int>(classOf.toInt());
+        runner.grade = SchoolYear::grade(*runner.classOf, QDate::currentDate());
+    }
     return runner;
 }
 
@@ -48,6 +56,21 @@ bool RunnerRecord::readGrade(const QString& typed, std::optional<int>* grade)
     return true;
 }
 
+bool RunnerRecord::readClassOf(const QString& typed, std::optional<int>* classOf)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty()) {
+        *classOf = std::nullopt;
+        return true;
+    }
+    bool ok = false;
+    const int year = text.toInt(&ok);
+    if (!ok || text.size() != 4 || year < 1950 || year > 2100)
+        return false;
+    *classOf = year;
+    return true;
+}
+
 void RunnerRecord::save(Connection& db) const
 {
     const QString p = QString::number(pin);
@@ -58,6 +81,9 @@ void RunnerRecord::save(Connection& db) const
                    QStringLiteral("', Address='") + escapeSqlText(address) +
                    QStringLiteral("', Grade=") +
                    (grade ? QString::number(*grade) : QStringLiteral("NULL")) +
+                   QStringLiteral(" WHERE Pin=") + p);
+        db.execute(QStringLiteral("UPDATE Runners SET ClassOf=") +
+                   (classOf ? QString::number(*classOf) : QStringLiteral("NULL")) +
                    QStringLiteral(" WHERE Pin=") + p);
         if (team) {
             db.execute(QStringLiteral("DELETE From Runner_to_Team where Runner_Pin = ") + p);

@@ -5,9 +5,9 @@
 
 class Connection;
 
-// One runner as the runner editor shows it: the name in its two parts, phone, address, grade
-// and team. Throws DatabaseError when the database refuses a statement; a save or a delete
-// applies whole or not at all.
+// One runner as the runner editor shows it: the name in its two parts, phone, address, grade,
+// team and class year. Throws DatabaseError when the database refuses a statement; a save or a
+// delete applies whole or not at all.
 class RunnerRecord
 {
 public:
@@ -16,12 +16,16 @@ public:
     std::optional<int> grade;
     // A runner without a team link has none.
     std::optional<qint64> team;
+    // The year the runner's class graduates. With one, the grade is worked out from it.
+    std::optional<int> classOf;
 
     // Nothing when the runner is gone.
     static std::optional<RunnerRecord> load(Connection& db, qint64 pin);
     // A grade as typed: a whole number from 1 to 12, or nothing for an empty box; false for
     // anything else.
     static bool readGrade(const QString& typed, std::optional<int>* grade);
+    // A class year as typed: four digits from 1950 to 2100, or nothing for an empty box.
+    static bool readClassOf(const QString& typed, std::optional<int>* classOf);
     // Without a team the runner keeps the link it has.
     void save(Connection& db) const;
     // The runner's slots stay in their meets, emptied, so that every sheet keeps its shape.

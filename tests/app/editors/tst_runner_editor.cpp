@@ -4,6 +4,7 @@
 #include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "records/RunnerName.h"
+#include "records/SchoolYear.h"
 #include "support/AppHarness.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
@@ -149,6 +150,45 @@ private slots:
         } else {
             QVERIFY(!editor->isVisible());
             QCOMPARE(this->stored("Grade", m_bo), stored);
+        }
+    }
+
+    void theClassYear_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("grade"); // as the box shows it, worked out
+        const int senior = SchoolYear::graduating(QDate::currentDate());
+        QTest::newRow("a freshman")
+            << QString::number(senior + 3) << QString::number(senior + 3) << "9";
+        QTest::newRow("a senior") << QString::number(senior) << QString::number(senior) << "12";
+        QTest::newRow("graduated")
+            << QString::number(senior - 1) << QString::number(senior - 1) << "";
+        QTest::newRow("none: the grade stays") << ""
+                                               << ""
+                                               << "10";
+        for (const char* bad : {"28", "2101", "1900", "abcd"})
+            QTest::newRow(bad) << bad << "<refused>"
+                               << "10";
+    }
+    void theClassYear()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, grade);
+        h->check().execute("UPDATE Runners SET Grade=10 WHERE Pin=" + QString::number(m_bo));
+        open(m_bo);
+        QCOMPARE(box("classOfBox")->accessibleName(), QStringLiteral("Class of"));
+        retype(box("classOfBox"), typed);
+        QCOMPARE(box("gradeBox")->text(), grade);
+        QCOMPARE(box("gradeBox")->isReadOnly(), stored != "<refused>" && !stored.isEmpty());
+        press("updateButton");
+        QCOMPARE(editor->isVisible(), stored == "<refused>");
+        QCOMPARE(this->stored("ClassOf", m_bo), stored == "<refused>" ? QString() : stored);
+        if (stored != "<refused>") {
+            open(m_bo);
+            QCOMPARE(box("classOfBox")->text(), stored);
+            QCOMPARE(box("gradeBox")->text(), grade);
         }
     }
 
