@@ -46,13 +46,13 @@ int main(int argc, char* argv[])
     const double teamClick = BenchTimer::medianMs(41, [&] {
         const qint64 pin = pinFromKey(KeyedList::keyOf(window.schoolList()->item(team++ % 40)));
         window.buildTeamList(pin);
-        window.showTeamInfo(pin);
+        window.showInfo(window.schoolList(), pin);
     });
     BenchTimer::print(QStringLiteral("team click (runners, meets, info)"), teamClick, 5);
 
     int type = 0;
     const double eventClick =
-        BenchTimer::medianMs(51, [&] { window.showEventInfo(1 + (type++ % 17)); });
+        BenchTimer::medianMs(51, [&] { window.showInfo(window.eventList(), 1 + (type++ % 17)); });
     BenchTimer::print(QStringLiteral("event click (best mark)"), eventClick, 5);
     return 0;
 }

@@ -183,10 +183,37 @@ void RunnerEditor::showGrade()
 
 void RunnerEditor::remove()
 {
-    if (!Dialogs::ask(this, QStringLiteral("Delete Runner?")))
+    bool results = false;
+    if (!UserAction::run(this, QStringLiteral("The runner's results could not be read."), [&] {
+            results = RunnerRecord::hasResults(m_app.connection(), m_runnerPin);
+        }))
         return;
-    if (!UserAction::run(this, QStringLiteral("The runner was not deleted; nothing was changed."),
-                         [&] { RunnerRecord::remove(m_app.connection(), m_runnerPin); }))
+    // Deleting a runner empties their slots in every past meet; a graduate keeps them.
+    enum Choice
+    {
+        Delete,
+        Graduate,
+        Cancel
+    };
+    int choice = Cancel;
+    if (results)
+        choice = Dialogs::choose(this, QStringLiteral("Delete Runner?"),
+                                 {QStringLiteral("&Delete"), QStringLiteral("Mark as &Graduated"),
+                                  QStringLiteral("Cancel")});
+    else if (Dialogs::ask(this, QStringLiteral("Delete Runner?")))
+        choice = Delete;
+    if (choice == Cancel)
+        return;
+    const QString failed = choice == Delete
+                               ? QStringLiteral("The runner was not deleted; nothing was changed.")
+                               : QStringLiteral("The runner was not marked as graduated; nothing "
+                                                "was changed.");
+    if (!UserAction::run(this, failed, [&] {
+            if (choice == Delete)
+                RunnerRecord::remove(m_app.connection(), m_runnerPin);
+            else
+                RunnerRecord::markGraduated(m_app.connection(), m_runnerPin);
+        }))
         return;
     m_lists.buildTeamList();
     hide();

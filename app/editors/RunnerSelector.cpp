@@ -43,8 +43,9 @@ void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const
     setWindowTitle(entry.isEmpty() ? QStringLiteral("Runner Selector")
                                    : QStringLiteral("Runner: ") + entry);
     m_list->clear();
-    UserAction::run(this, QStringLiteral("The runners could not be read."),
-                    [&] { m_list->addKeyedItems(TrackLists::runners(m_app.connection(), team)); });
+    UserAction::run(this, QStringLiteral("The runners could not be read."), [&] {
+        m_list->addKeyedItems(TrackLists::runners(m_app.connection(), team, m_app.showGraduates()));
+    });
     // Alphabetical, so that a coach finds a name in a long roster.
     m_list->sortItems();
     for (const Entry& other : m_others) {

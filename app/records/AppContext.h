@@ -4,9 +4,10 @@
 #include "records/Scoring.h"
 
 #include <QString>
+#include <optional>
 
 // What the program shares for the whole run: the user's name and school, the open database,
-// and the scoring table.
+// the scoring table, and what the lists show (the season, graduates).
 class AppContext
 {
 public:
@@ -24,10 +25,19 @@ public:
     Scoring::Table scoring() const { return m_scoring; }
     void setScoring(Scoring::Table table) { m_scoring = table; }
 
+    // The season the main window shows, and the event report prints; none for every season.
+    std::optional<int> season() const { return m_season; }
+    void setSeason(std::optional<int> season) { m_season = season; }
+    // Runners whose class has graduated are listed only when asked for.
+    bool showGraduates() const { return m_showGraduates; }
+    void setShowGraduates(bool show) { m_showGraduates = show; }
+
 private:
     QString m_userName;
     QString m_school;
     QString m_databasePath;
     Connection m_connection;
     Scoring::Table m_scoring = Scoring::Table::None;
+    std::optional<int> m_season;
+    bool m_showGraduates = false;
 };

@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
+#include "records/Season.h"
 
 namespace {
 
@@ -51,18 +52,22 @@ std::optional<QString> InfoPanel::meet(Connection& db, qint64 meet)
            CrLf;
 }
 
-QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName)
+QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
+                         std::optional<int> season)
 {
     // The best real mark: the lowest time of a run or relay, the highest mark of a field
     // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
     const RecordSet best(
         QStringLiteral("SELECT * FROM Events_View WHERE Type=") + QString::number(type) +
             QStringLiteral(" AND Runners_Name IS NOT NULL AND (Measure1 <> 0 OR "
-                           "Measure2 <> 0) ORDER BY ") +
-            MarkOrder::bestFirst(type) + QStringLiteral(", MeetTime DESC, JoinPin LIMIT 1"),
+                           "Measure2 <> 0)") +
+            Season::condition(season) + QStringLiteral(" ORDER BY ") + MarkOrder::bestFirst(type) +
+            QStringLiteral(", MeetTime DESC, JoinPin LIMIT 1"),
         db);
     if (best.eof())
-        return QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
+        return season ? QStringLiteral("No mark has been recorded in the %1 in %2.")
+                            .arg(eventName, Season::caption(season))
+                      : QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
     QString text = line("Best Time:", 3, best, "MeasureTime") + CrLf;
     if (best.field(QStringLiteral("isRelay")).toBool()) {
         // The relay's result stands in each leg's slot: name the legs of that one result.

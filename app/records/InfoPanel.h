@@ -14,6 +14,8 @@ public:
     static std::optional<QString> team(Connection& db, qint64 team);
     static std::optional<QString> runner(Connection& db, qint64 runner);
     static std::optional<QString> meet(Connection& db, qint64 meet);
-    // The best real mark of an event type, or a sentence saying there is none yet.
-    static QString event(Connection& db, qint64 type, const QString& eventName);
+    // The best real mark of an event type (in one season, when one is given), or a sentence
+    // saying there is none yet.
+    static QString event(Connection& db, qint64 type, const QString& eventName,
+                         std::optional<int> season = {});
 };

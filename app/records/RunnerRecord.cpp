@@ -104,3 +104,19 @@ void RunnerRecord::remove(Connection& db, qint64 pin)
         db.execute(QStringLiteral("DELETE FROM Runners where Pin=") + p);
     });
 }
+
+bool RunnerRecord::hasResults(Connection& db, qint64 pin)
+{
+    RecordSet rs(QStringLiteral("SELECT count(*) AS n FROM Event_to_Runner WHERE Runner_Pin=") +
+                     QString::number(pin),
+                 db);
+    return rs.field(QStringLiteral("n")).toInt() > 0;
+}
+
+void RunnerRecord::markGraduated(Connection& db, qint64 pin)
+{
+    const QString last = QString::number(SchoolYear::graduating(QDate::currentDate()) - 1);
+    db.execute(QStringLiteral("UPDATE Runners SET ClassOf=") + last +
+               QStringLiteral(" WHERE Pin=") + QString::number(pin) +
+               QStringLiteral(" AND (ClassOf IS NULL OR ClassOf > ") + last + QLatin1Char(')'));
+}

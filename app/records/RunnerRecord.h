@@ -30,4 +30,9 @@ public:
     void save(Connection& db) const;
     // The runner's slots stay in their meets, emptied, so that every sheet keeps its shape.
     static void remove(Connection& db, qint64 pin);
+    // The runner has a slot in some meet.
+    static bool hasResults(Connection& db, qint64 pin);
+    // Keeps the runner and every result, and gives the runner a class year that has graduated
+    // (the last one, unless an earlier one is stored), so that the lists leave it out.
+    static void markGraduated(Connection& db, qint64 pin);
 };

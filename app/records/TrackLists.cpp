@@ -1,6 +1,7 @@
 #include "TrackLists.h"
 
 #include "data/RecordSet.h"
+#include "records/SchoolYear.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -14,15 +15,21 @@ QList<TrackLists::Item> TrackLists::teams(Connection& db)
     return items;
 }
 
-QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team)
+QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team, bool graduates)
 {
     QList<Item> items;
+    const QDate today = QDate::currentDate();
     for (RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
                           QString::number(team),
                       db);
-         !rs.eof(); rs.moveNext())
+         !rs.eof(); rs.moveNext()) {
+        const Field classOf = rs.field(QStringLiteral("ClassOf"));
+        if (!graduates && !classOf.isNull() &&
+            SchoolYear::graduated(static_cast<int>(classOf.toInt()), today))
+            continue;
         items.append(
             {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("Name")).text()});
+    }
     // By name, so that a saved runner keeps its place in the list.
     std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
         return QString::localeAwareCompare(a.text, b.text) < 0;
@@ -30,7 +37,7 @@ QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team)
     return items;
 }
 
-QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team)
+QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team, std::optional<int> season)
 {
     struct Meet
     {
@@ -43,6 +50,8 @@ QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team)
                       db);
          !rs.eof(); rs.moveNext()) {
         const Field time = rs.field(QStringLiteral("MeetTime"));
+        if (season && time.toDateTime().date().year() != *season)
+            continue;
         QString text = (time.text().isEmpty() ? QStringLiteral("(no date)") : time.text()) +
                        QLatin1Char(' ') + rs.field(QStringLiteral("HostingSchool")).text();
         const Field place = rs.field(QStringLiteral("Place"));
@@ -60,6 +69,19 @@ QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team)
     for (const Meet& m : meets)
         items.append(m.item);
     return items;
+}
+
+QList<int> TrackLists::seasons(Connection& db)
+{
+    QList<int> years;
+    for (RecordSet rs(QStringLiteral("SELECT DISTINCT MeetTime FROM Meets"), db); !rs.eof();
+         rs.moveNext()) {
+        const QDate day = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
+        if (day.isValid() && !years.contains(day.year()))
+            years << day.year();
+    }
+    std::sort(years.begin(), years.end(), std::greater<>());
+    return years;
 }
 
 QList<TrackLists::Item> TrackLists::eventTypes(Connection& db)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class Connection;
 
@@ -18,9 +19,13 @@ public:
 
     // Every team, in the database's own order.
     static QList<Item> teams(Connection& db);
-    // A team's runners, by name.
-    static QList<Item> runners(Connection& db, qint64 team);
-    // A team's meets, by date ("(no date)" last): date, host, and the place when there is one.
-    static QList<Item> meets(Connection& db, qint64 team);
+    // A team's runners, by name; without graduates, those whose class has graduated are left
+    // out.
+    static QList<Item> runners(Connection& db, qint64 team, bool graduates = true);
+    // A team's meets, by date ("(no date)" last): date, host, and the place when there is one;
+    // of one season only when one is given.
+    static QList<Item> meets(Connection& db, qint64 team, std::optional<int> season = {});
+    // The years that have a meet, newest first.
+    static QList<int> seasons(Connection& db);
     static QList<Item> eventTypes(Connection& db);
 };

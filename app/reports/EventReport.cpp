@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "records/AppContext.h"
+#include "records/Season.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -19,7 +20,8 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team)
     // A ranking: the best mark first, which for a race is the lowest time.
     ReportQuery results(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
                                        "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
-                            t + QStringLiteral(") AND Type=") + e + QStringLiteral(" ORDER BY ") +
+                            t + QStringLiteral(") AND Type=") + e +
+                            Season::condition(app.season()) + QStringLiteral(" ORDER BY ") +
                             MarkOrder::bestFirst(eventType),
                         app.connection());
     QList<ReportFragments::EventRow> rows;

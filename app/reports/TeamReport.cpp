@@ -28,13 +28,13 @@ Report TeamReport::build(AppContext& app, qint64 team)
                          meets.text(QStringLiteral("HostingSchool")),
                          meets.text(QStringLiteral("Place"))});
 
-    return Report(QStringLiteral("team.rtf"),
-                  QList<Report::Replacement>{
-                      {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
-                      {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
-                      header.replacements() +
-                      QList<Report::Replacement>{
-                          {QStringLiteral("<TEAMROSTER>"), ReportFragments::teamRoster(roster)},
-                          {QStringLiteral("<TEAMSCHEDULE>"),
-                           ReportFragments::teamSchedule(schedule)}});
+    return Report(
+        QStringLiteral("team.rtf"),
+        QList<Report::Replacement>{
+            {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
+            {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
+            header.replacements() +
+            QList<Report::Replacement>{
+                {QStringLiteral("<TEAMROSTER>"), ReportFragments::teamRoster(roster)},
+                {QStringLiteral("<TEAMSCHEDULE>"), ReportFragments::teamSchedule(schedule)}});
 }

@@ -11,6 +11,7 @@
 #include "shell/FirstRunForm.h"
 #include "shell/HelpMenu.h"
 #include "shell/InfoFrame.h"
+#include "shell/ListFilters.h"
 #include "shell/MainStatusBar.h"
 #include "shell/ReportViewer.h"
 #include "shell/ScoringMenu.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHash>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -80,8 +82,11 @@ void MainWindow::buildControls()
                                 3000, 480, 2895, 5175);
     Controls::label(central, QStringLiteral("Label1_1"), QStringLiteral("Meets:"), 6000, 240, 2895,
                     255);
+    // The season list takes the top of the meet list's place.
     m_meetList = Controls::list(central, QStringLiteral("meetList"), QStringLiteral("Meets:"), 6000,
-                                480, 3255, 5175);
+                                855, 3255, 4800);
+    m_filters = new ListFilters(central, m_app);
+    connect(m_filters, &ListFilters::changed, this, [this] { buildTeamList(); });
     Controls::label(central, QStringLiteral("Label1_2"), QStringLiteral("Events"), 9360, 240, 2895,
                     255);
     m_eventList = Controls::list(central, QStringLiteral("eventList"), QStringLiteral("Events"),
@@ -242,8 +247,10 @@ void MainWindow::buildTeamList(std::optional<qint64> team)
     m_filling = true;
     m_teamList->clear();
     if (team)
-        attempt(QStringLiteral("The runners could not be read."),
-                [&] { m_teamList->addKeyedItems(TrackLists::runners(m_app.connection(), *team)); });
+        attempt(QStringLiteral("The runners could not be read."), [&] {
+            m_teamList->addKeyedItems(
+                TrackLists::runners(m_app.connection(), *team, m_app.showGraduates()));
+        });
     m_filling = false;
     buildMeetList();
 }
@@ -259,10 +266,12 @@ void MainWindow::buildMeetList()
         return;
     }
     m_meetList->clear();
+    m_filters->refreshSeasons();
     const QString teamKey = m_schoolList->selectedKey();
     if (!teamKey.isEmpty())
         attempt(QStringLiteral("The meets could not be read."), [&] {
-            m_meetList->addKeyedItems(TrackLists::meets(m_app.connection(), pinFromKey(teamKey)));
+            m_meetList->addKeyedItems(
+                TrackLists::meets(m_app.connection(), pinFromKey(teamKey), m_app.season()));
         });
     m_filling = false;
 }
@@ -286,16 +295,9 @@ void MainWindow::handleItem(KeyedList* list, QListWidgetItem* item)
     list->setCurrentItem(item);
     item->setSelected(true);
     m_filling = false;
-    if (list == m_schoolList) {
+    if (list == m_schoolList)
         buildTeamList(pin);
-        showTeamInfo(pin);
-    } else if (list == m_teamList) {
-        showRunnerInfo(pin);
-    } else if (list == m_meetList) {
-        showMeetInfo(pin);
-    } else if (list == m_eventList) {
-        showEventInfo(pin);
-    }
+    showInfo(list, pin);
 }
 
 void MainWindow::handleDoubleClick(KeyedList* list)
@@ -314,36 +316,25 @@ void MainWindow::handleDoubleClick(KeyedList* list)
         runEventReport();
 }
 
-void MainWindow::showTeamInfo(qint64 team)
+void MainWindow::showInfo(KeyedList* list, qint64 pin)
 {
-    attempt(QStringLiteral("The team could not be read."), [&] {
-        if (const std::optional<QString> text = InfoPanel::team(m_app.connection(), team))
-            setInfo(*text);
+    static const QHash<const KeyedList*, QString> what{{m_schoolList, QStringLiteral("team")},
+                                                       {m_teamList, QStringLiteral("runner")},
+                                                       {m_meetList, QStringLiteral("meet")}};
+    std::optional<QString> text;
+    attempt(QStringLiteral("The %1 could not be read.").arg(what.value(list, "best mark")), [&] {
+        Connection& db = m_app.connection();
+        if (list == m_schoolList)
+            text = InfoPanel::team(db, pin);
+        else if (list == m_teamList)
+            text = InfoPanel::runner(db, pin);
+        else if (list == m_meetList)
+            text = InfoPanel::meet(db, pin);
+        else if (const QListWidgetItem* item = m_eventList->itemWithKey(pinKey(pin)))
+            text = InfoPanel::event(db, pin, item->text(), m_app.season());
     });
-}
-
-void MainWindow::showRunnerInfo(qint64 runner)
-{
-    attempt(QStringLiteral("The runner could not be read."), [&] {
-        if (const std::optional<QString> text = InfoPanel::runner(m_app.connection(), runner))
-            setInfo(*text);
-    });
-}
-
-void MainWindow::showMeetInfo(qint64 meet)
-{
-    attempt(QStringLiteral("The meet could not be read."), [&] {
-        if (const std::optional<QString> text = InfoPanel::meet(m_app.connection(), meet))
-            setInfo(*text);
-    });
-}
-
-void MainWindow::showEventInfo(qint64 type)
-{
-    const QListWidgetItem* item = m_eventList->itemWithKey(pinKey(type));
-    const QString name = item ? item->text() : QStringLiteral("this event");
-    attempt(QStringLiteral("The best mark could not be read."),
-            [&] { setInfo(InfoPanel::event(m_app.connection(), type, name)); });
+    if (text)
+        setInfo(*text);
 }
 
 void MainWindow::runEventReport()

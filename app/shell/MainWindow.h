@@ -15,6 +15,7 @@ class AppContext;
 class FirstRunForm;
 class HelpWindow;
 class InfoFrame;
+class ListFilters;
 class KeyedList;
 class MainStatusBar;
 class ProgramWindows;
@@ -68,10 +69,8 @@ public:
     AboutWindow* aboutWindow() const { return m_helpMenu->aboutWindow(); }
 
     // What a click on an item shows in the info panel.
-    void showTeamInfo(qint64 team);
-    void showRunnerInfo(qint64 runner);
-    void showMeetInfo(qint64 meet);
-    void showEventInfo(qint64 type);
+    // The info frame's text for an item of one of the four lists.
+    void showInfo(KeyedList* list, qint64 pin);
 
 signals:
     // The event report's start.
@@ -108,6 +107,7 @@ private:
     QPushButton* m_teamAdd = nullptr;
     QPushButton* m_meetAdd = nullptr;
     InfoFrame* m_info = nullptr;
+    ListFilters* m_filters = nullptr;
     MainStatusBar* m_status = nullptr;
     QPointer<FirstRunForm> m_firstRun;
     HelpMenu* m_helpMenu = nullptr;

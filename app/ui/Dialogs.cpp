@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <deque>
 
 namespace {
@@ -11,6 +12,7 @@ struct Answers
 {
     bool answering = false;
     std::deque<Dialogs::Answer> answers;
+    std::deque<int> choices;
     std::deque<QString> files;
     QStringList messages;
     QStringList questions;
@@ -81,6 +83,31 @@ bool Dialogs::confirm(QWidget* parent, const QString& text)
     return box.exec() == QMessageBox::Ok;
 }
 
+int Dialogs::choose(QWidget* parent, const QString& text, const QStringList& buttons)
+{
+    const int last = static_cast<int>(buttons.size()) - 1;
+    if (state().answering) {
+        if (!state().choices.empty()) {
+            state().questions << text;
+            const int choice = state().choices.front();
+            state().choices.pop_front();
+            return choice;
+        }
+        return nextAnswer(text, Answer::Cancel) == Answer::Yes ? 0 : last;
+    }
+    QMessageBox box(QMessageBox::Question, appTitle(QString()), text, QMessageBox::NoButton,
+                    parent);
+    QList<QAbstractButton*> pressed;
+    for (int i = 0; i <= last; ++i)
+        pressed << box.addButton(buttons.at(i),
+                                 i == last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    box.setDefaultButton(static_cast<QPushButton*>(pressed.value(last)));
+    box.setEscapeButton(pressed.value(last));
+    box.exec();
+    const int at = static_cast<int>(pressed.indexOf(box.clickedButton()));
+    return at < 0 ? last : at;
+}
+
 Dialogs::Answer Dialogs::askYesNoCancel(QWidget* parent, const QString& text)
 {
     if (state().answering)
@@ -132,6 +159,11 @@ void Dialogs::setNextAnswer(bool yes)
 void Dialogs::setNextAnswer(Answer answer)
 {
     state().answers.push_back(answer);
+}
+
+void Dialogs::setNextChoice(int button)
+{
+    state().choices.push_back(button);
 }
 
 void Dialogs::setNextOpenFile(const QString& path)

@@ -34,6 +34,10 @@ public:
     // A warning the user may accept (OK, the default) or not (Cancel); true on OK. In answering
     // mode it is accepted unless a No or Cancel is queued.
     static bool confirm(QWidget* parent, const QString& text);
+    // A question with buttons of its own, the last of which cancels (and is the default);
+    // the index of the button pressed. In answering mode the next queued choice, else a queued
+    // Yes presses the first button and anything else the last.
+    static int choose(QWidget* parent, const QString& text, const QStringList& buttons);
     // A Yes/No/Cancel question titled with the application's name; Cancel when dismissed.
     static Answer askYesNoCancel(QWidget* parent, const QString& text);
     // The open-file dialog; the chosen path, or empty when cancelled.
@@ -44,6 +48,7 @@ public:
     static void setAnswering(bool on);
     static void setNextAnswer(bool yes);
     static void setNextAnswer(Answer answer);
+    static void setNextChoice(int button);
     static void setNextOpenFile(const QString& path);
     static QStringList messages();
     static QStringList questions();

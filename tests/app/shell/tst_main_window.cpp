@@ -6,6 +6,7 @@
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
 #include "records/AppContext.h"
+#include "records/SchoolYear.h"
 #include "shell/MainWindow.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
@@ -13,6 +14,8 @@
 #include "ui/KeyedList.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -160,6 +163,80 @@ private slots:
         QCOMPARE(m_window->infoText(),
                  QStringLiteral("Best Time:   11.90\r\nCompetitor:  Jones, Bo\r\n"
                                 "Date:           4/18/2026\r\n"));
+    }
+
+    void theSeasonFiltersMeetsAndBestMarks()
+    {
+        {
+            Connection c;
+            c.open(Connection::connectionStringFor(m_trackPath));
+            TrackFixture f(c);
+            const qint64 old = f.addMeet(m_central, "2024-05-02");
+            f.fillSlot(f.slotPins(old, 1)[0], m_ann, 0, 11.5, 1, 10);
+        }
+        m_window->buildTeamList();
+        auto* seasons = m_window->findChild<QComboBox*>("seasonList");
+        QCOMPARE(seasons->accessibleName(), QStringLiteral("Season"));
+        QStringList listed;
+        for (int i = 0; i < seasons->count(); ++i)
+            listed << seasons->itemText(i);
+        QCOMPARE(listed, QStringList({"All seasons", "2026", "2024"}));
+        QCOMPARE(m_window->meetList()->count(), 3);
+        seasons->setCurrentIndex(1);
+        QCOMPARE(texts(m_window->meetList()),
+                 QStringList({"4/11/2026 North North Field", "4/18/2026 "}));
+        click(m_window->eventList(), 0);
+        QVERIFY(m_window->infoText().startsWith("Best Time:   11.90"));
+        seasons->setCurrentIndex(2);
+        click(m_window->eventList(), 0);
+        QVERIFY(m_window->infoText().startsWith("Best Time:   11.50"));
+        click(m_window->eventList(), 11);
+        QCOMPARE(m_window->infoText(),
+                 QStringLiteral("No mark has been recorded in the Shot Put in 2024."));
+        // Remembered for the next start.
+        m_window.reset();
+        start();
+        QCOMPARE(m_window->findChild<QComboBox*>("seasonList")->currentText(),
+                 QStringLiteral("2024"));
+        QCOMPARE(m_window->meetList()->count(), 1);
+    }
+
+    void graduatesAreHiddenUntilAskedFor()
+    {
+        const int last = SchoolYear::graduating(QDate::currentDate()) - 1;
+        {
+            Connection c;
+            c.open(Connection::connectionStringFor(m_trackPath));
+            c.execute(
+                QStringLiteral("UPDATE Runners SET ClassOf=%1 WHERE Pin=%2").arg(last).arg(m_bo));
+        }
+        m_window->buildTeamList();
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Smith, Ann"}));
+        auto* graduates = m_window->findChild<QCheckBox*>("showGraduates");
+        graduates->setChecked(true);
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Jones, Bo", "Smith, Ann"}));
+        graduates->setChecked(false);
+        // Deleting a runner with results may mark them as graduated instead: results stay.
+        m_window->windows().openRunnerEditor(m_ann);
+        Dialogs::setNextChoice(1);
+        QTest::mouseClick(
+            m_window->windows().runnerEditor()->findChild<QPushButton*>("deleteButton"),
+            Qt::LeftButton);
+        QCOMPARE(Dialogs::questions().last(), QStringLiteral("Delete Runner?"));
+        QVERIFY(texts(m_window->teamList()).isEmpty());
+        Connection c;
+        c.open(Connection::connectionStringFor(m_trackPath));
+        QCOMPARE(RecordSet(QStringLiteral("SELECT ClassOf FROM Runners WHERE Pin=%1").arg(m_ann), c)
+                     .field("ClassOf")
+                     .toInt(),
+                 last);
+        QCOMPARE(
+            RecordSet(QStringLiteral("SELECT count(*) AS n FROM Events_View WHERE Runner_Pin=%1")
+                          .arg(m_ann),
+                      c)
+                .field("n")
+                .toInt(),
+            2);
     }
 
     void bestMarkOfAFieldEventIsTheLongest()

@@ -1,0 +1,62 @@
+#include "ListFilters.h"
+
+#include "records/AppContext.h"
+#include "records/Season.h"
+#include "records/TrackLists.h"
+#include "shell/SettingsStore.h"
+#include "ui/UserAction.h"
+#include "units/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+ListFilters::ListFilters(QWidget* clientArea, AppContext& app) : QObject(clientArea), m_app(app)
+{
+    m_season = new QComboBox(clientArea);
+    m_season->setObjectName(QStringLiteral("seasonList"));
+    m_season->setAccessibleName(QStringLiteral("Season"));
+    m_season->setGeometry(Twips::rect(6000, 480, 3255, 315));
+    bool ok = false;
+    const int saved = SettingsStore::read(QStringLiteral("Season")).toInt(&ok);
+    m_app.setSeason(ok ? std::optional<int>(saved) : std::nullopt);
+    connect(m_season, &QComboBox::currentIndexChanged, this, &ListFilters::seasonChosen);
+
+    m_graduates = new QCheckBox(QStringLiteral("Show &graduates"), clientArea);
+    m_graduates->setObjectName(QStringLiteral("showGraduates"));
+    m_graduates->setGeometry(Twips::rect(3000, 5700, 2895, 315));
+    m_graduates->setChecked(m_app.showGraduates());
+    connect(m_graduates, &QCheckBox::toggled, this, [this](bool on) {
+        m_app.setShowGraduates(on);
+        emit changed();
+    });
+}
+
+void ListFilters::refreshSeasons()
+{
+    QList<int> years;
+    if (m_app.connection().isOpen())
+        UserAction::run(m_season, QStringLiteral("The seasons could not be read."),
+                        [&] { years = TrackLists::seasons(m_app.connection()); });
+    m_filling = true;
+    m_season->clear();
+    m_season->addItem(Season::caption(std::nullopt));
+    for (int year : years)
+        m_season->addItem(Season::caption(year), year);
+    const int at = m_app.season() ? m_season->findData(*m_app.season()) : 0;
+    m_season->setCurrentIndex(std::max(at, 0));
+    m_filling = false;
+    // A season without meets any more (another database, a meet deleted) shows them all.
+    if (at < 0)
+        seasonChosen(0);
+}
+
+void ListFilters::seasonChosen(int index)
+{
+    if (m_filling || index < 0)
+        return;
+    const QVariant year = m_season->itemData(index);
+    m_app.setSeason(year.isValid() ? std::optional<int>(year.toInt()) : std::nullopt);
+    SettingsStore::write(QStringLiteral("Season"),
+                         year.isValid() ? QString::number(year.toInt()) : QStringLiteral("All"));
+    emit changed();
+}

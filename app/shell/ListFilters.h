@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class AppContext;
+class QCheckBox;
+class QComboBox;
+class QWidget;
+
+// What the main window's lists show: the "Season" list above the meet list ("All seasons" and
+// each year that has a meet, newest first, remembered in the settings), and "Show graduates"
+// under the runner list. The choices live in the AppContext, where the lists, the pickers and
+// the reports read them.
+class ListFilters : public QObject
+{
+    Q_OBJECT
+public:
+    ListFilters(QWidget* clientArea, AppContext& app);
+
+    // The years that have a meet, read again: the chosen season stays while it has meets.
+    void refreshSeasons();
+    QComboBox* seasonList() const { return m_season; }
+    QCheckBox* showGraduates() const { return m_graduates; }
+
+signals:
+    // The season or the graduates' choice changed: the lists must be filled again.
+    void changed();
+
+private:
+    void seasonChosen(int index);
+
+    AppContext& m_app;
+    QComboBox* m_season;
+    QCheckBox* m_graduates;
+    bool m_filling = false;
+};
