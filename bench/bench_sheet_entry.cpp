@@ -266,6 +266,12 @@ bool holdsTheList(AppContext& app, qint64 meet, const ResultsList& list, QString
 
 int main(int argc, char* argv[])
 {
+    // The offscreen platform says at every window shown that it cannot raise it.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.startsWith(QLatin1String("This plugin does not support")))
+                previous(type, context, message);
+        });
     QApplication application(argc, argv);
     Dialogs::setAnswering(true);
     QTemporaryDir dir;

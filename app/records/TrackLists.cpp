@@ -74,8 +74,16 @@ QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team, std::opti
 QList<int> TrackLists::seasons(Connection& db)
 {
     QList<int> years;
-    for (RecordSet rs(QStringLiteral("SELECT DISTINCT MeetTime FROM Meets"), db); !rs.eof();
-         rs.moveNext()) {
+    // ISO dates give their year in SQL; the few dates an older file keeps otherwise are read.
+    for (RecordSet rs(QStringLiteral("SELECT DISTINCT substr(MeetTime, 1, 4) AS Year FROM Meets "
+                                     "WHERE MeetTime GLOB '[0-9][0-9][0-9][0-9]-*'"),
+                      db);
+         !rs.eof(); rs.moveNext())
+        years << static_cast<int>(rs.field(QStringLiteral("Year")).toInt());
+    for (RecordSet rs(QStringLiteral("SELECT DISTINCT MeetTime FROM Meets WHERE MeetTime NOT "
+                                     "GLOB '[0-9][0-9][0-9][0-9]-*'"),
+                      db);
+         !rs.eof(); rs.moveNext()) {
         const QDate day = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
         if (day.isValid() && !years.contains(day.year()))
             years << day.year();
