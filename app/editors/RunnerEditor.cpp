@@ -2,6 +2,8 @@
 
 #include "data/SqlText.h"
 #include "records/AppContext.h"
+#include "records/Bests.h"
+#include "records/MeetSheet.h"
 #include "records/RunnerRecord.h"
 #include "records/SchoolYear.h"
 #include "records/TrackLists.h"
@@ -13,16 +15,19 @@
 #include "units/Twips.h"
 
 #include <QDate>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_lists(lists)
 {
     setObjectName(QStringLiteral("runnerInfo"));
     setWindowTitle(QStringLiteral("Runner Information"));
-    setFixedSize(Twips::size(8865, 4245));
+    // The personal bests' table below the designed window makes it taller.
+    setFixedSize(Twips::size(8865, 6345));
 
     m_first = Controls::textBox(this, QStringLiteral("nameLabel_0"), QStringLiteral("Name"), 1200,
                                 360, 1815, 375);
@@ -48,6 +53,16 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     m_address->setPlainText(QStringLiteral("Address"));
     m_teamBox = Controls::list(this, QStringLiteral("teamBox"), QStringLiteral("Team"), 6120, 360,
                                2055, 2295);
+    m_bests = new QTableWidget(0, 3, this);
+    m_bests->setObjectName(QStringLiteral("prTable"));
+    m_bests->setAccessibleName(QStringLiteral("Personal bests"));
+    m_bests->setHorizontalHeaderLabels(
+        {QStringLiteral("Event"), QStringLiteral("PR"), QStringLiteral("Date")});
+    m_bests->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_bests->setSelectionMode(QAbstractItemView::NoSelection);
+    m_bests->verticalHeader()->hide();
+    m_bests->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_bests->setGeometry(Twips::rect(120, 3900, 8295, 2235));
     auto* report = Controls::button(this, QStringLiteral("reportButton"),
                                     QStringLiteral("Run Report"), 3960, 3360, 1095, 375);
     auto* del = Controls::button(this, QStringLiteral("deleteButton"),
@@ -105,6 +120,7 @@ bool RunnerEditor::build(qint64 runnerPin)
     m_address->setPlainText(runner->address);
     m_grade->setText(runner->grade ? QString::number(*runner->grade) : QString());
     m_classOf->setText(runner->classOf ? QString::number(*runner->classOf) : QString());
+    showBests();
     m_teamBox->clear();
     m_teamBox->addKeyedItems(teams);
     if (runner->team)
@@ -167,6 +183,22 @@ bool RunnerEditor::save()
     hide();
     m_lists.buildTeamList();
     return true;
+}
+
+void RunnerEditor::showBests()
+{
+    QMap<qint64, Bests::Event> bests;
+    UserAction::run(this, QStringLiteral("The runner's bests could not be read."),
+                    [&] { bests = Bests::of(Bests::marksOf(m_app.connection(), m_runnerPin)); });
+    m_bests->setRowCount(0);
+    for (auto it = bests.cbegin(); it != bests.cend(); ++it) {
+        const int row = m_bests->rowCount();
+        m_bests->insertRow(row);
+        const QString name = MeetSheet::eventName(static_cast<int>(it.key()) - 1);
+        m_bests->setItem(row, 0, new QTableWidgetItem(name));
+        m_bests->setItem(row, 1, new QTableWidgetItem(it->pr.text));
+        m_bests->setItem(row, 2, new QTableWidgetItem(it->pr.dateText));
+    }
 }
 
 void RunnerEditor::showGrade()

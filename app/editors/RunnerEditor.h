@@ -10,6 +10,7 @@ class MainLists;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTableWidget;
 
 // runnerInfo: one runner's name, phone, address, grade and team; saves, deletes, or starts the
 // runner's report. One window, reused for every runner, hidden rather than destroyed.
@@ -31,6 +32,7 @@ protected:
 
 private:
     void showGrade();
+    void showBests();
 
     AppContext& m_app;
     MainLists& m_lists;
@@ -41,6 +43,7 @@ private:
     QLineEdit* m_phone;
     QLineEdit* m_grade;
     QLineEdit* m_classOf;
+    QTableWidget* m_bests;
     QPlainTextEdit* m_address;
     KeyedList* m_teamBox;
 };

@@ -34,7 +34,8 @@ QString ReportFragments::eventHistory(const QList<EventRow>& rows)
     return text;
 }
 
-QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows)
+QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows,
+                                       const QHash<qint64, QList<BestRow>>& bests)
 {
     QString text = Tab + QLatin1String("Event") + blanks(15) + QLatin1String("Time") + Tab + Tab +
                    QLatin1String("T/M") + Tab + Tab + QLatin1String("Pl") + Tab +
@@ -44,6 +45,9 @@ QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows)
         if (r.type != lastType) {
             lastType = r.type;
             text += QLatin1String("\r\n");
+            for (const BestRow& b : bests.value(r.type))
+                text += Tab + ReportText::column(b.label, 20) + ReportText::rtf(b.meetTime) + Tab +
+                        ReportText::rtf(b.measureTime) + Line;
         }
         text += Tab + ReportText::column(r.eventName, 20) + ReportText::rtf(r.meetTime) + Tab +
                 ReportText::rtf(r.measureTime) + Tab + Tab + ReportText::rtf(r.place) + Tab +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -31,8 +32,16 @@ public:
     // The event ranking: one full row per result, a continuation row (the name alone) for
     // a row of the same event and runner as the one before.
     static QString eventHistory(const QList<EventRow>& rows);
-    // A runner's results, a line break in the file's text before each event type's group.
-    static QString runnerHistory(const QList<RunnerRow>& rows);
+    // A runner's bests at the head of an event type's group: the PR, then each season's best,
+    // with the meet date and the mark in the columns of the results.
+    struct BestRow
+    {
+        QString label, meetTime, measureTime;
+    };
+    // A runner's results, a line break in the file's text before each event type's group,
+    // which its bests head.
+    static QString runnerHistory(const QList<RunnerRow>& rows,
+                                 const QHash<qint64, QList<BestRow>>& bests = {});
     static QString teamRoster(const QList<RosterRow>& rows);
     static QString teamSchedule(const QList<ScheduleRow>& rows);
 };

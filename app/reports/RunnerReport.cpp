@@ -1,6 +1,7 @@
 #include "RunnerReport.h"
 
 #include "records/AppContext.h"
+#include "records/Bests.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -27,13 +28,24 @@ Report RunnerReport::build(AppContext& app, qint64 runner)
              results.text(QStringLiteral("MeasureTime")), results.text(QStringLiteral("Place")),
              results.text(QStringLiteral("Points"))});
 
-    return Report(QStringLiteral("runner.rtf"),
-                  {{QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
-                   {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())},
-                   {QStringLiteral("<RUNNERNAME>"), ReportText::rtf(name)},
-                   {QStringLiteral("<RUNNERSCHOOL>"), ReportText::rtf(school)},
-                   {QStringLiteral("<RUNNERGRADE>"), ReportText::rtf(grade)},
-                   {QStringLiteral("<RUNNERADDRESS>"), ReportText::rtf(address)},
-                   {QStringLiteral("<RUNNERCONTACT>"), ReportText::rtf(phone)},
-                   {QStringLiteral("<RUNNERHISTORY>"), ReportFragments::runnerHistory(rows)}});
+    QHash<qint64, QList<ReportFragments::BestRow>> heads;
+    const QMap<qint64, Bests::Event> bests = Bests::of(Bests::marksOf(app.connection(), runner));
+    for (auto it = bests.cbegin(); it != bests.cend(); ++it) {
+        QList<ReportFragments::BestRow>& lines = heads[it.key()];
+        lines.append({QStringLiteral("PR"), it->pr.dateText, it->pr.text});
+        for (const Bests::Mark& sb : it->seasonBests)
+            lines.append(
+                {QStringLiteral("SB ") + QString::number(sb.date.year()), sb.dateText, sb.text});
+    }
+
+    return Report(
+        QStringLiteral("runner.rtf"),
+        {{QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
+         {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())},
+         {QStringLiteral("<RUNNERNAME>"), ReportText::rtf(name)},
+         {QStringLiteral("<RUNNERSCHOOL>"), ReportText::rtf(school)},
+         {QStringLiteral("<RUNNERGRADE>"), ReportText::rtf(grade)},
+         {QStringLiteral("<RUNNERADDRESS>"), ReportText::rtf(address)},
+         {QStringLiteral("<RUNNERCONTACT>"), ReportText::rtf(phone)},
+         {QStringLiteral("<RUNNERHISTORY>"), ReportFragments::runnerHistory(rows, heads)}});
 }

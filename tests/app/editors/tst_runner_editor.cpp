@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 class RunnerEditorTest : public QObject
@@ -190,6 +191,22 @@ private slots:
             QCOMPARE(box("classOfBox")->text(), stored);
             QCOMPARE(box("gradeBox")->text(), grade);
         }
+    }
+
+    void theEditorShowsEachEventsPersonalBest()
+    {
+        const qint64 later = h->data().addMeet(m_central, "2026-05-02");
+        h->data().fillSlot(h->data().slotPins(later, 1)[0], m_bo, 0, 12.9, 3, 6);
+        open(m_bo);
+        auto* table = editor->findChild<QTableWidget*>("prTable");
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << table->item(r, 0)->text() + '|' + table->item(r, 1)->text() + '|' +
+                        table->item(r, 2)->text();
+        QCOMPARE(rows, QStringList(
+                           {"100 Meter Dash|12.50|4/11/2026", "400 Meter Relay|48.00|4/11/2026"}));
+        open(m_ann);
+        QCOMPARE(table->rowCount(), 0);
     }
 
     void closingAfterAChangeAsksAndYesSaves()

@@ -1,6 +1,7 @@
 // The records layer on a real file, without a window: what each action sends and leaves.
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "records/Bests.h"
 #include "records/MarkText.h"
 #include "records/MeetSheet.h"
 #include "records/RunnerRecord.h"
@@ -200,6 +201,62 @@ private slots:
                                                                    : mark.first + '|' + mark.second;
         QCOMPARE(got, result);
         QTEST(mark.metric, "metric");
+    }
+
+    void bests_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("marks"); // value@year, in the order of their meets
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QString>("bests"); // the PR, then each season's best, newest first
+        QTest::newRow("a run: lower is better")
+            << 1 << "12.5@2025 12.1@2025 12.3@2026 11.9@2026 11.9@2026"
+            << "PR PR SB PR -"
+            << "11.9 2026:11.9 2025:12.1";
+        QTest::newRow("a field event: higher is better")
+            << 9 << "200@2025 210@2025 205@2026 205@2026 190@2026"
+            << "PR PR SB - -"
+            << "210 2026:205 2025:210";
+        QTest::newRow("a tie is no new best") << 14 << "45@2026 45@2026"
+                                              << "PR -"
+                                              << "45 2026:45";
+    }
+    void bests()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, marks);
+        QList<Bests::Mark> list;
+        qint64 join = 0;
+        for (const QString& m : marks.split(' ')) {
+            Bests::Mark mark;
+            mark.type = type;
+            mark.value = m.section('@', 0, 0).toDouble();
+            mark.date = QDate(m.section('@', 1).toInt(), 4, 1).addDays(join);
+            mark.join = ++join;
+            list << mark;
+        }
+        const QHash<qint64, Bests::Flag> flags = Bests::flags(list);
+        QStringList got;
+        for (const Bests::Mark& m : list)
+            got << QStringList{"-", "PR", "SB"}.at(int(flags.value(m.join)));
+        QTEST(got.join(' '), "flags");
+        const Bests::Event event = Bests::of(list).value(type);
+        QStringList bests{QString::number(event.pr.value)};
+        for (const Bests::Mark& sb : event.seasonBests)
+            bests << QString::number(sb.date.year()) + ':' + QString::number(sb.value);
+        QTEST(bests.join(' '), "bests");
+    }
+
+    void aRunnersMarksComeFromTheFile()
+    {
+        m_data->fillSlot(m_data->slotPins(m_meet, 1)[0], m_ann, 0, 12.4, 1, 10);
+        m_data->fillSlot(m_data->slotPins(m_meet, 14)[2], m_ann, 0, 48.2, 1, 10);
+        // A slot of the runner without a mark does not count.
+        m_data->fillSlot(m_data->slotPins(m_meet, 9)[0], m_ann, 0, 0, 0, 0);
+        QStringList got;
+        for (const Bests::Mark& m : Bests::marksOf(m_db, m_ann))
+            got << QString::number(m.type) + '=' + QString::number(m.value) + ' ' + m.text;
+        QCOMPARE(got, QStringList({"1=12.4 12.40", "14=48.2 48.20"}));
     }
 
     void gradesFollowTheSchoolYear_data()

@@ -1,0 +1,91 @@
+#include "Bests.h"
+
+#include "data/MarkOrder.h"
+#include "data/RecordSet.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+QList<Bests::Mark> Bests::marksOf(Connection& db, qint64 runner)
+{
+    QList<Mark> marks;
+    for (RecordSet rs(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin=") +
+                          QString::number(runner) +
+                          QStringLiteral(" AND (Measure1 <> 0 OR Measure2 <> 0)"),
+                      db);
+         !rs.eof(); rs.moveNext()) {
+        Mark m;
+        m.type = rs.field(QStringLiteral("Type")).toInt();
+        const double big = rs.field(QStringLiteral("Measure1")).toDouble();
+        const double small = rs.field(QStringLiteral("Measure2")).toDouble();
+        m.value = MarkOrder::isField(m.type) ? big * 12 + small : big * 60 + small;
+        m.text = rs.field(QStringLiteral("MeasureTime")).text();
+        m.date = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
+        m.dateText = rs.field(QStringLiteral("MeetTime")).text();
+        m.join = rs.field(QStringLiteral("JoinPin")).toInt();
+        marks << m;
+    }
+    std::stable_sort(marks.begin(), marks.end(), [](const Mark& a, const Mark& b) {
+        if (a.date != b.date)
+            return !a.date.isValid() || (b.date.isValid() && a.date < b.date);
+        return a.join < b.join;
+    });
+    return marks;
+}
+
+bool Bests::better(qint64 type, double a, double b)
+{
+    return MarkOrder::isField(type) ? a > b : a < b;
+}
+
+QMap<qint64, Bests::Event> Bests::of(const QList<Mark>& marks)
+{
+    QMap<qint64, Event> events;
+    QMap<qint64, QMap<int, Mark>> seasons;
+    for (const Mark& m : marks) {
+        auto found = events.find(m.type);
+        if (found == events.end())
+            events.insert(m.type, Event{m, {}});
+        else if (better(m.type, m.value, found->pr.value))
+            found->pr = m;
+        if (!m.date.isValid())
+            continue;
+        QMap<int, Mark>& years = seasons[m.type];
+        auto year = years.find(m.date.year());
+        if (year == years.end())
+            years.insert(m.date.year(), m);
+        else if (better(m.type, m.value, year->value))
+            *year = m;
+    }
+    for (auto it = seasons.cbegin(); it != seasons.cend(); ++it) {
+        QList<Mark>& list = events[it.key()].seasonBests;
+        for (auto year = it->cbegin(); year != it->cend(); ++year)
+            list.prepend(*year);
+    }
+    return events;
+}
+
+QHash<qint64, Bests::Flag> Bests::flags(const QList<Mark>& marks)
+{
+    QHash<qint64, Flag> result;
+    QHash<qint64, double> best;
+    QHash<QPair<qint64, int>, double> seasonBest;
+    for (const Mark& m : marks) {
+        Flag flag = Flag::None;
+        if (!best.contains(m.type) || better(m.type, m.value, best.value(m.type))) {
+            best.insert(m.type, m.value);
+            flag = Flag::PR;
+        }
+        if (m.date.isValid()) {
+            const QPair<qint64, int> season{m.type, m.date.year()};
+            if (!seasonBest.contains(season) ||
+                better(m.type, m.value, seasonBest.value(season))) {
+                seasonBest.insert(season, m.value);
+                if (flag == Flag::None)
+                    flag = Flag::SB;
+            }
+        }
+        result.insert(m.join, flag);
+    }
+    return result;
+}

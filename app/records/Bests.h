@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+class Connection;
+
+// A runner's marks and bests: the personal best (PR) of each event, the season best (SB) of
+// each season with a result, and which results were a PR or an SB as of their meet. A lower
+// time is better, a longer or higher field mark is better; a slot without a mark never counts,
+// and a mark that only equals the best so far is no new best. A relay's mark counts for each of
+// its legs.
+class Bests
+{
+public:
+    struct Mark
+    {
+        qint64 type = 0;
+        double value = 0; // seconds, or inches
+        QString text;     // as the reports print it
+        QDate date;
+        QString dateText;
+        qint64 join = 0;
+    };
+    struct Event
+    {
+        Mark pr;
+        QList<Mark> seasonBests; // newest season first
+    };
+    enum class Flag
+    {
+        None,
+        PR,
+        SB,
+    };
+
+    // The runner's marks, in the order of their meets (undated ones first).
+    static QList<Mark> marksOf(Connection& db, qint64 runner);
+    static bool better(qint64 type, double a, double b);
+    // By event type.
+    static QMap<qint64, Event> of(const QList<Mark>& marks);
+    // By slot (the join Pin): what each mark was when it was made.
+    static QHash<qint64, Flag> flags(const QList<Mark>& marks);
+};
