@@ -61,6 +61,7 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     m_bests->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_bests->setSelectionMode(QAbstractItemView::NoSelection);
     m_bests->verticalHeader()->hide();
+    m_bests->verticalHeader()->setDefaultSectionSize(m_bests->fontMetrics().height() + 6);
     m_bests->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_bests->setGeometry(Twips::rect(120, 3900, 8295, 2235));
     auto* report = Controls::button(this, QStringLiteral("reportButton"),

@@ -45,6 +45,9 @@ QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows,
         if (r.type != lastType) {
             lastType = r.type;
             text += QLatin1String("\r\n");
+            // A group with bests stands apart, its bests on top.
+            if (bests.contains(r.type) && &r != &rows.first())
+                text += Line;
             for (const BestRow& b : bests.value(r.type))
                 text += Tab + ReportText::column(b.label, 20) + ReportText::rtf(b.meetTime) + Tab +
                         ReportText::rtf(b.measureTime) + Line;
