@@ -8,9 +8,40 @@
 
 QList<Bests::Mark> Bests::marksOf(Connection& db, qint64 runner)
 {
+    return read(db, QStringLiteral("Runner_Pin=") + QString::number(runner));
+}
+
+QHash<qint64, Bests::Flag> Bests::flagsOfMeet(Connection& db, qint64 meet)
+{
+    QHash<qint64, QList<Mark>> byRunner;
+    for (const Mark& m :
+         read(db, QStringLiteral("Runner_Pin IN (SELECT Runner_Pin FROM Events_View WHERE "
+                                 "Meet_Pin=%1 AND Runner_Pin <> 0)")
+                      .arg(meet)))
+        byRunner[m.runner] << m;
+    QHash<qint64, Flag> result;
+    for (const QList<Mark>& marks : byRunner)
+        result.insert(flags(marks));
+    return result;
+}
+
+QString Bests::word(Flag flag)
+{
+    switch (flag) {
+    case Flag::PR:
+        return QStringLiteral(" PR");
+    case Flag::SB:
+        return QStringLiteral(" SB");
+    case Flag::None:
+        break;
+    }
+    return {};
+}
+
+QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
+{
     QList<Mark> marks;
-    for (RecordSet rs(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin=") +
-                          QString::number(runner) +
+    for (RecordSet rs(QStringLiteral("SELECT * FROM Events_View WHERE ") + where +
                           QStringLiteral(" AND (Measure1 <> 0 OR Measure2 <> 0)"),
                       db);
          !rs.eof(); rs.moveNext()) {
@@ -23,6 +54,7 @@ QList<Bests::Mark> Bests::marksOf(Connection& db, qint64 runner)
         m.date = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
         m.dateText = rs.field(QStringLiteral("MeetTime")).text();
         m.join = rs.field(QStringLiteral("JoinPin")).toInt();
+        m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
         marks << m;
     }
     std::stable_sort(marks.begin(), marks.end(), [](const Mark& a, const Mark& b) {
@@ -78,8 +110,7 @@ QHash<qint64, Bests::Flag> Bests::flags(const QList<Mark>& marks)
         }
         if (m.date.isValid()) {
             const QPair<qint64, int> season{m.type, m.date.year()};
-            if (!seasonBest.contains(season) ||
-                better(m.type, m.value, seasonBest.value(season))) {
+            if (!seasonBest.contains(season) || better(m.type, m.value, seasonBest.value(season))) {
                 seasonBest.insert(season, m.value);
                 if (flag == Flag::None)
                     flag = Flag::SB;

@@ -24,6 +24,7 @@ public:
         QDate date;
         QString dateText;
         qint64 join = 0;
+        qint64 runner = 0;
     };
     struct Event
     {
@@ -44,4 +45,12 @@ public:
     static QMap<qint64, Event> of(const QList<Mark>& marks);
     // By slot (the join Pin): what each mark was when it was made.
     static QHash<qint64, Flag> flags(const QList<Mark>& marks);
+    // The same for every slot of every runner of a meet, read at once.
+    static QHash<qint64, Flag> flagsOfMeet(Connection& db, qint64 meet);
+    // " PR", " SB", or nothing.
+    static QString word(Flag flag);
+
+private:
+    // Marked slots of the statement's WHERE clause, in the order of their meets.
+    static QList<Mark> read(Connection& db, const QString& where);
 };

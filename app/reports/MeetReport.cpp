@@ -1,6 +1,7 @@
 #include "MeetReport.h"
 
 #include "records/AppContext.h"
+#include "records/Bests.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
 
@@ -78,6 +79,8 @@ Report MeetReport::build(AppContext& app, qint64 meet)
             << Report::Replacement{QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())};
     }
 
+    // A runner's PR or SB as of this meet follows the name of an individual entry.
+    const QHash<qint64, Bests::Flag> flags = Bests::flagsOfMeet(app.connection(), meet);
     for (int type = 1; type <= 17; ++type) {
         const bool relay = type >= 14;
         const QString word = slotWord(type);
@@ -85,7 +88,10 @@ Report MeetReport::build(AppContext& app, qint64 meet)
                              QStringLiteral(" AND Type = ") + QString::number(type) +
                              (relay ? QString() : QStringLiteral(" ORDER BY Place ASC")),
                          app.connection());
-        const QList<Entry> entries = sheetOrder(rows, relay);
+        QList<Entry> entries = sheetOrder(rows, relay);
+        for (Entry& e : entries)
+            if (!relay)
+                e.name += Bests::word(flags.value(e.join));
         // A slot that the meet lacks, or that has no runner, is filled with empty text.
         const Entry none;
         auto at = [&entries, &none](int i) -> const Entry& {

@@ -259,6 +259,24 @@ private slots:
         QCOMPARE(got, QStringList({"1=12.4 12.40", "14=48.2 48.20"}));
     }
 
+    void aMeetsFlagsAreAsOfThatMeet()
+    {
+        const qint64 later = m_data->addMeet(m_team, "2026-05-02");
+        const qint64 bo = m_data->addRunner("Brown, Bo", m_team);
+        const qint64 first = m_data->slotPins(m_meet, 1)[0], second = m_data->slotPins(later, 1)[0];
+        m_data->fillSlot(first, m_ann, 0, 12.4, 1, 10);
+        m_data->fillSlot(second, m_ann, 0, 12.2, 1, 10);
+        m_data->fillSlot(m_data->slotPins(later, 1)[1], bo, 0, 0, 0, 0);
+        m_data->fillSlot(m_data->slotPins(m_meet, 9)[0], m_ann, 18, 2, 1, 10);
+        m_data->fillSlot(m_data->slotPins(later, 9)[0], m_ann, 17, 11, 2, 8);
+        const QHash<qint64, Bests::Flag> flags = Bests::flagsOfMeet(m_db, later);
+        // The earlier PR stays a PR; a slot without a mark has no flag.
+        QCOMPARE(flags.value(first), Bests::Flag::PR);
+        QCOMPARE(flags.value(second), Bests::Flag::PR);
+        QCOMPARE(flags.value(m_data->slotPins(later, 9)[0]), Bests::Flag::None);
+        QVERIFY(!flags.contains(m_data->slotPins(later, 1)[1]));
+    }
+
     void gradesFollowTheSchoolYear_data()
     {
         QTest::addColumn<QDate>("day");
