@@ -139,8 +139,9 @@ private slots:
                     return v;
             return QStringLiteral("<none>");
         };
-        QCOMPARE(value("<RUNNER100>"), QStringLiteral("Jos\\'e9, N\\'fa\\'f1ez"));
-        QCOMPARE(value("<2RUNNER100>"), QStringLiteral("Brown, Bo"));
+        // Every first mark of a runner's is a PR.
+        QCOMPARE(value("<RUNNER100>"), QStringLiteral("Jos\\'e9, N\\'fa\\'f1ez PR"));
+        QCOMPARE(value("<2RUNNER100>"), QStringLiteral("Brown, Bo PR"));
         QCOMPARE(value("<2TIME100>"), QStringLiteral("12.50"));
         QCOMPARE(value("<2RUNNER400RELAY>"), QStringLiteral("Brown, Bo"));
         QCOMPARE(value("<3RUNNER400>"), QString());
@@ -174,8 +175,9 @@ private slots:
                     break;
                 }
         QCOMPARE(values,
-                 QStringList({"Jos\\'e9, N\\'fa\\'f1ez", "1", "Brown, Bo", "13.10", "", "Brown, Bo",
-                              "25.50", "", "0", "", "", "", "", "Brown, Bo", "1:40.50", ""}));
+                 QStringList({"Jos\\'e9, N\\'fa\\'f1ez PR", "1", "Brown, Bo", "13.10", "",
+                              "Brown, Bo PR", "25.50", "", "0", "", "", "", "", "Brown, Bo",
+                              "1:40.50", ""}));
     }
 
     void aTemplateThatIsNotRtfIsNamed()
