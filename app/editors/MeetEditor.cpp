@@ -6,6 +6,7 @@
 #include "editors/SheetTyping.h"
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
+#include "records/Bests.h"
 #include "records/MeetSheet.h"
 #include "records/ResultLine.h"
 #include "ui/Controls.h"
@@ -192,6 +193,14 @@ bool MeetEditor::build(qint64 meetPin)
     m_slots.show(*sheet);
     m_dateBox->setDate(m_timeBox->selectedDate());
     m_typing->loaded();
+    QHash<qint64, QString> bests;
+    UserAction::run(this, QStringLiteral("The runners' bests could not be read."), [&] {
+        const QHash<qint64, Bests::Flag> flags = Bests::flagsOfMeet(m_app.connection(), meetPin);
+        for (auto it = flags.cbegin(); it != flags.cend(); ++it)
+            if (it.value() != Bests::Flag::None)
+                bests.insert(it.key(), Bests::word(it.value()));
+    });
+    m_slots.markBests(bests);
     m_loading = false;
     refreshGaps();
     describeChoices();

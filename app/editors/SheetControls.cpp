@@ -37,6 +37,8 @@ int eventTop(int event)
 
 // The property of a runner button that names its entry ("100 Meter Dash, first entry").
 const char* const kEntry = "entry";
+// The property that holds " PR" or " SB" when the entry was one as of the meet.
+const char* const kBest = "best";
 
 } // namespace
 
@@ -202,9 +204,30 @@ void SheetControls::describeRunners()
 {
     for (const SheetSlot* s : all()) {
         const QString runner = s->button->text().trimmed();
-        s->button->setAccessibleName(s->button->property(kEntry).toString() + QStringLiteral(": ") +
-                                     (runner.isEmpty() ? QStringLiteral("no runner") : runner));
+        s->button->setAccessibleName(
+            s->button->property(kEntry).toString() + QStringLiteral(": ") +
+            (runner.isEmpty() ? QStringLiteral("no runner") : runner) +
+            s->button->property(kBest).toString().replace(QLatin1Char(' '), QLatin1String(", ")));
     }
+}
+
+void SheetControls::markBests(const QHash<qint64, QString>& words)
+{
+    for (int e = 0; e < MeetSheet::Individual; ++e)
+        for (const SheetSlot* s : {&first(e), &second(e)}) {
+            const qint64 join = s->label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
+            const QString word = words.value(join);
+            s->button->setProperty(kBest, word);
+            s->button->setToolTip(word.isEmpty() ? QString()
+                                  : word.trimmed() == QLatin1String("PR")
+                                      ? QStringLiteral("PR: the runner's best as of this meet")
+                                      : QStringLiteral("SB: the runner's best of the season as of "
+                                                       "this meet"));
+            QFont font = s->button->font();
+            font.setBold(!word.isEmpty());
+            s->button->setFont(font);
+        }
+    describeRunners();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "editors/SheetSlot.h"
 #include "records/MeetSheet.h"
 
+#include <QHash>
 #include <QList>
 #include <array>
 
@@ -30,6 +31,9 @@ public:
     void clear();
     // The runner buttons tell a screen reader who runs, not only where.
     void describeRunners();
+    // The entries that were the runner's PR or SB as of the meet, by join Pin (" PR", " SB"):
+    // their runner is shown in bold, says so in its tooltip, and to a screen reader.
+    void markBests(const QHash<qint64, QString>& words);
 
     // Fills the slots from a loaded sheet, and reads them back into one. Reading throws
     // DatabaseError on a slot the program itself left unreadable.

@@ -360,9 +360,12 @@ private slots:
         auto said = [this](const char* name) {
             return control<QWidget>(name)->accessibleName();
         };
-        QCOMPARE(said("runnerButton_0"), QStringLiteral("100 Meter Dash, first entry: Adams, Ann"));
+        // Each runner's first mark in the 100 is their PR as of this meet.
+        QCOMPARE(said("runnerButton_0"),
+                 QStringLiteral("100 Meter Dash, first entry: Adams, Ann, PR"));
         QCOMPARE(said("runner2Button_0"),
-                 QStringLiteral("100 Meter Dash, second entry: Brown, Bo"));
+                 QStringLiteral("100 Meter Dash, second entry: Brown, Bo, PR"));
+        QVERIFY(control<QWidget>("runnerButton_0")->toolTip().startsWith("PR: "));
         QCOMPARE(said("runnerButton_1"), QStringLiteral("200 Meter Dash, first entry: no runner"));
         QCOMPARE(said("runnerButton_14"), QStringLiteral("400 Meter Relay, leg 2: no runner"));
         QCOMPARE(said("schoolBox"), QStringLiteral("Hosting School: North"));
