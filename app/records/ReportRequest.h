@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-// A report the user asked for: which of the four, and for what. Built into a report by
+// A report the user asked for: which one, and for what. Built into a report by
 // `Reports::build` and shown in one place.
 struct ReportRequest
 {
@@ -11,11 +11,15 @@ struct ReportRequest
         Runner,
         Team,
         Meet,
-        Event
+        Event,
+        Records,
     };
     Kind kind;
-    // The runner, team or meet; for the event report, the event type.
+    // The runner, team or meet; for the event report, the event type; for the records, the
+    // team.
     qint64 pin;
     // The event report's team.
     qint64 team = 0;
+    // The event report lists each athlete's best mark only.
+    bool bestOnly = false;
 };

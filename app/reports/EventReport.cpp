@@ -8,7 +8,9 @@
 #include "reports/ReportText.h"
 #include "reports/TeamHeader.h"
 
-Report EventReport::build(AppContext& app, qint64 eventType, qint64 team)
+#include <QSet>
+
+Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool bestOnly)
 {
     const QString t = QString::number(team);
     const QString e = QString::number(eventType);
@@ -25,20 +27,30 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team)
                             MarkOrder::bestFirst(eventType),
                         app.connection());
     QList<ReportFragments::EventRow> rows;
-    for (; !results.eof(); results.moveNext())
+    QSet<qint64> listed;
+    for (; !results.eof(); results.moveNext()) {
+        // Ranked best first: an athlete's first row is their best; a slot without a mark is none.
+        const qint64 runner = results.field(QStringLiteral("runner_pin")).toInt();
+        if (bestOnly &&
+            (listed.contains(runner) || results.text(QStringLiteral("MeasureTime")).isEmpty()))
+            continue;
+        listed.insert(runner);
         rows.append({results.field(QStringLiteral("event_Pin")).toInt(),
                      results.field(QStringLiteral("runner_pin")).toInt(),
                      results.text(QStringLiteral("MeasureTime")),
                      results.text(QStringLiteral("Runners_Name")),
                      results.text(QStringLiteral("MeetTime")),
                      results.text(QStringLiteral("HostingSchool"))});
+    }
 
-    return Report(QStringLiteral("Event.rtf"),
-                  QList<Report::Replacement>{
-                      {QStringLiteral("<EVENTNAME>"), ReportText::rtf(name)},
-                      {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
-                      {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
-                      header.replacements() +
-                      QList<Report::Replacement>{
-                          {QStringLiteral("<EVENTHISTORY>"), ReportFragments::eventHistory(rows)}});
+    return Report(
+        QStringLiteral("Event.rtf"),
+        QList<Report::Replacement>{
+            {QStringLiteral("<EVENTNAME>"),
+             ReportText::rtf(bestOnly ? name + QStringLiteral(", best of each athlete") : name)},
+            {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
+            {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
+            header.replacements() +
+            QList<Report::Replacement>{
+                {QStringLiteral("<EVENTHISTORY>"), ReportFragments::eventHistory(rows)}});
 }

@@ -4,9 +4,10 @@
 
 class AppContext;
 
-// The marks of one team's runners in one event type, best first.
+// The marks of one team's runners in one event type, best first, in the season the main
+// window shows; with bestOnly, each athlete's best mark only.
 class EventReport
 {
 public:
-    static Report build(AppContext& app, qint64 eventType, qint64 team);
+    static Report build(AppContext& app, qint64 eventType, qint64 team, bool bestOnly = false);
 };

@@ -78,3 +78,22 @@ QString ReportFragments::teamSchedule(const QList<ScheduleRow>& rows)
                 ReportText::rtf(r.place) + Line;
     return text;
 }
+
+QString ReportFragments::records(const QList<RecordRow>& rows)
+{
+    QString text = QLatin1String("Event") + blanks(14) + QLatin1String("Mark") + blanks(8) +
+                   QLatin1String("Athlete") + blanks(17) + QLatin1String("Date") + blanks(7) +
+                   QLatin1String("Meet") + Line;
+    for (const RecordRow& r : rows) {
+        text += ReportText::column(r.eventName, 19);
+        if (r.names.isEmpty()) {
+            text += QLatin1String("(no mark yet)") + Line;
+            continue;
+        }
+        text += ReportText::column(r.measureTime, 12) + ReportText::column(r.names.first(), 24) +
+                ReportText::column(r.meetTime, 11) + ReportText::rtf(r.host) + Line;
+        for (const QString& leg : r.names.mid(1))
+            text += blanks(31) + ReportText::rtf(leg) + Line;
+    }
+    return text;
+}

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The tables of the reports, built row by row from the rows of their queries. Values go in as
 // text, never as RTF; the fragments' own "\line " and tabs align the columns.
@@ -28,6 +29,13 @@ public:
     {
         QString meetTime, host, place;
     };
+    // An event's record: no mark when the team has none.
+    struct RecordRow
+    {
+        QString eventName, measureTime;
+        QStringList names;
+        QString meetTime, host;
+    };
 
     // The event ranking: one full row per result, a continuation row (the name alone) for
     // a row of the same event and runner as the one before.
@@ -44,4 +52,6 @@ public:
                                  const QHash<qint64, QList<BestRow>>& bests = {});
     static QString teamRoster(const QList<RosterRow>& rows);
     static QString teamSchedule(const QList<ScheduleRow>& rows);
+    // One event a row; a relay's other legs on the rows below, under the first.
+    static QString records(const QList<RecordRow>& rows);
 };

@@ -2,6 +2,7 @@
 
 #include "reports/EventReport.h"
 #include "reports/MeetReport.h"
+#include "reports/RecordsReport.h"
 #include "reports/RunnerReport.h"
 #include "reports/TeamReport.h"
 
@@ -14,8 +15,10 @@ Report Reports::build(AppContext& app, const ReportRequest& request)
         return TeamReport::build(app, request.pin);
     case ReportRequest::Kind::Meet:
         return MeetReport::build(app, request.pin);
+    case ReportRequest::Kind::Records:
+        return RecordsReport::build(app, request.pin);
     case ReportRequest::Kind::Event:
         break;
     }
-    return EventReport::build(app, request.pin, request.team);
+    return EventReport::build(app, request.pin, request.team, request.bestOnly);
 }

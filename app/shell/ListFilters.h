@@ -8,9 +8,9 @@ class QComboBox;
 class QWidget;
 
 // What the main window's lists show: the "Season" list above the meet list ("All seasons" and
-// each year that has a meet, newest first, remembered in the settings), and "Show graduates"
-// under the runner list. The choices live in the AppContext, where the lists, the pickers and
-// the reports read them.
+// each year that has a meet, newest first, remembered in the settings), "Show graduates" under
+// the runner list, and under the event list whether its report lists each athlete's best only. The
+// choices live in the AppContext, where the lists, the pickers and the reports read them.
 class ListFilters : public QObject
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     void refreshSeasons();
     QComboBox* seasonList() const { return m_season; }
     QCheckBox* showGraduates() const { return m_graduates; }
+    // The event report lists each athlete's best mark only.
+    bool bestOnly() const;
 
 signals:
     // The season or the graduates' choice changed: the lists must be filled again.
@@ -32,5 +34,6 @@ private:
     AppContext& m_app;
     QComboBox* m_season;
     QCheckBox* m_graduates;
+    QCheckBox* m_bestOnly;
     bool m_filling = false;
 };

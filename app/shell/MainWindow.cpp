@@ -131,6 +131,14 @@ void MainWindow::buildMenus()
     load->setShortcut(QKeySequence::Open);
     connect(load, &QAction::triggered, this, &MainWindow::loadDatabase);
 
+    QAction* records = menuBar()
+                           ->addMenu(QStringLiteral("&Reports"))
+                           ->addAction(QStringLiteral("School &Records"));
+    records->setObjectName(QStringLiteral("mnuRecords"));
+    connect(records, &QAction::triggered, this, [this] {
+        if (const QString team = m_schoolList->selectedKey(); !team.isEmpty())
+            showReport({ReportRequest::Kind::Records, pinFromKey(team)});
+    });
     new ScoringMenu(menuBar(), m_app);
     m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }
@@ -342,7 +350,7 @@ void MainWindow::runEventReport()
     const qint64 type = pinFromKey(m_eventList->selectedKey());
     const qint64 team = pinFromKey(m_schoolList->selectedKey());
     emit eventReportRequested();
-    showReport({ReportRequest::Kind::Event, type, team});
+    showReport({ReportRequest::Kind::Event, type, team, m_filters->bestOnly()});
 }
 
 void MainWindow::showReport(const ReportRequest& request)

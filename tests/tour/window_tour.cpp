@@ -24,6 +24,7 @@
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -137,6 +138,9 @@ int main(int argc, char* argv[])
     press(team, QStringLiteral("reportButton"));
     printPreview(QStringLiteral("report-team"));
     team->close();
+    w.findChild<QAction*>(QStringLiteral("mnuRecords"))->trigger();
+    QTest::qWait(200);
+    printPreview(QStringLiteral("report-records"));
 
     AppHarness::doubleClick(w.meetList(), 0);
     MeetEditor* meet = w.windows().meetEditor();

@@ -1,0 +1,50 @@
+#include "RecordsReport.h"
+
+#include "data/MarkOrder.h"
+#include "records/AppContext.h"
+#include "records/MeetSheet.h"
+#include "reports/ReportFragments.h"
+#include "reports/ReportQuery.h"
+#include "reports/ReportText.h"
+#include "reports/TeamHeader.h"
+
+Report RecordsReport::build(AppContext& app, qint64 team)
+{
+    const QString t = QString::number(team);
+    QList<ReportFragments::RecordRow> rows;
+    for (int type = 1; type <= MeetSheet::Events; ++type) {
+        ReportFragments::RecordRow row{MeetSheet::eventName(type - 1), {}, {}, {}, {}};
+        ReportQuery best(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
+                                        "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
+                             t + QStringLiteral(") AND Type=") + QString::number(type) +
+                             QStringLiteral(" AND (Measure1 <> 0 OR Measure2 <> 0) ORDER BY ") +
+                             MarkOrder::bestFirst(type) + QStringLiteral(", MeetTime, JoinPin"),
+                         app.connection());
+        if (!best.eof()) {
+            row.measureTime = best.text(QStringLiteral("MeasureTime"));
+            row.meetTime = best.text(QStringLiteral("MeetTime"));
+            row.host = best.text(QStringLiteral("HostingSchool"));
+            if (type >= MeetSheet::Individual + 1) {
+                // The relay's result stands in each leg's slot: every leg of that one result.
+                for (ReportQuery legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin=") +
+                                          best.text(QStringLiteral("event_Pin")) +
+                                          QStringLiteral(" AND Runners_Name IS NOT NULL ORDER BY "
+                                                         "JoinPin"),
+                                      app.connection());
+                     !legs.eof(); legs.moveNext())
+                    row.names << legs.text(QStringLiteral("Runners_Name"));
+            } else {
+                row.names << best.text(QStringLiteral("Runners_Name"));
+            }
+        }
+        rows << row;
+    }
+    const TeamHeader header = TeamHeader::read(app.connection(), team);
+    return Report(QStringLiteral("records.rtf"),
+                  QList<Report::Replacement>{
+                      {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
+                      {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
+                      header.replacements() +
+                      QList<Report::Replacement>{
+                          {QStringLiteral("<RECORDS>"), ReportFragments::records(rows)}});
+}
