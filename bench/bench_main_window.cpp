@@ -9,6 +9,7 @@
 #include "ui/KeyedList.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -54,5 +55,12 @@ int main(int argc, char* argv[])
     const double eventClick =
         BenchTimer::medianMs(51, [&] { window.showInfo(window.eventList(), 1 + (type++ % 17)); });
     BenchTimer::print(QStringLiteral("event click (best mark)"), eventClick, 5);
+
+    // A season chosen and back to all: the meet list filled again each time.
+    auto* seasons = window.findChild<QComboBox*>(QStringLiteral("seasonList"));
+    int pick = 0;
+    const double season =
+        BenchTimer::medianMs(41, [&] { seasons->setCurrentIndex(pick++ % 2 == 0 ? 1 : 0); });
+    BenchTimer::print(QStringLiteral("switching the season"), season, 10);
     return 0;
 }
