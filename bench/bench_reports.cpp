@@ -60,5 +60,8 @@ int main(int argc, char* argv[])
     const double bests =
         BenchTimer::medianMs(21, [&] { Bests::of(Bests::marksOf(app.connection(), runner)); });
     BenchTimer::print(QStringLiteral("a runner's PRs and SBs"), bests, 20);
+    const double flags =
+        BenchTimer::medianMs(21, [&] { Bests::flagsOfMeet(app.connection(), meet); });
+    BenchTimer::print(QStringLiteral("a meet's PR and SB flags"), flags, 20);
     return 0;
 }

@@ -13,15 +13,42 @@ QList<Bests::Mark> Bests::marksOf(Connection& db, qint64 runner)
 
 QHash<qint64, Bests::Flag> Bests::flagsOfMeet(Connection& db, qint64 meet)
 {
+    // The marked slots of the meet's runners, from the tables themselves: a meet report reads
+    // a few thousand of them, and the view would write each one's mark as text first.
     QHash<qint64, QList<Mark>> byRunner;
-    for (const Mark& m :
-         read(db, QStringLiteral("Runner_Pin IN (SELECT Runner_Pin FROM Events_View WHERE "
-                                 "Meet_Pin=%1 AND Runner_Pin <> 0)")
-                      .arg(meet)))
+    QHash<QString, QDate> dates;
+    for (RecordSet rs(
+             QStringLiteral(
+                 "SELECT s.Pin AS JoinPin, s.Runner_Pin AS Runner_Pin, e.Type AS Type, s.feet AS "
+                 "Measure1, s.Inches AS Measure2, m.MeetTime AS Held FROM Event_to_Runner s "
+                 "JOIN Events e ON e.Pin = s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = "
+                 "e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE (s.feet <> 0 OR s.Inches <> 0) "
+                 "AND s.Runner_Pin IN (SELECT r.Runner_Pin FROM Event_to_Runner r JOIN "
+                 "Event_to_Meet rm ON rm.Event_Pin = r.Event_Pin WHERE rm.Meet_Pin = %1 AND "
+                 "r.Runner_Pin <> 0)")
+                 .arg(meet),
+             db);
+         !rs.eof(); rs.moveNext()) {
+        Mark m;
+        m.type = rs.field(QStringLiteral("Type")).toInt();
+        const double big = rs.field(QStringLiteral("Measure1")).toDouble();
+        const double small = rs.field(QStringLiteral("Measure2")).toDouble();
+        m.value = MarkOrder::isField(m.type) ? big * 12 + small : big * 60 + small;
+        // Read as text, and each distinct date parsed once: a meet has a few dozen.
+        const QString key = rs.field(QStringLiteral("Held")).text();
+        auto known = dates.constFind(key);
+        m.date = known != dates.cend()
+                     ? *known
+                     : *dates.insert(key, Field::fromSqlValue(key, true).toDateTime().date());
+        m.join = rs.field(QStringLiteral("JoinPin")).toInt();
+        m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
         byRunner[m.runner] << m;
+    }
     QHash<qint64, Flag> result;
-    for (const QList<Mark>& marks : byRunner)
+    for (QList<Mark>& marks : byRunner) {
+        sortByMeet(marks);
         result.insert(flags(marks));
+    }
     return result;
 }
 
@@ -57,12 +84,17 @@ QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
         m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
         marks << m;
     }
+    sortByMeet(marks);
+    return marks;
+}
+
+void Bests::sortByMeet(QList<Mark>& marks)
+{
     std::stable_sort(marks.begin(), marks.end(), [](const Mark& a, const Mark& b) {
         if (a.date != b.date)
             return !a.date.isValid() || (b.date.isValid() && a.date < b.date);
         return a.join < b.join;
     });
-    return marks;
 }
 
 bool Bests::better(qint64 type, double a, double b)

@@ -53,4 +53,5 @@ public:
 private:
     // Marked slots of the statement's WHERE clause, in the order of their meets.
     static QList<Mark> read(Connection& db, const QString& where);
+    static void sortByMeet(QList<Mark>& marks);
 };

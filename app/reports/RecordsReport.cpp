@@ -14,11 +14,27 @@ Report RecordsReport::build(AppContext& app, qint64 team)
     QList<ReportFragments::RecordRow> rows;
     for (int type = 1; type <= MeetSheet::Events; ++type) {
         ReportFragments::RecordRow row{MeetSheet::eventName(type - 1), {}, {}, {}, {}};
-        ReportQuery best(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
-                                        "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
-                             t + QStringLiteral(") AND Type=") + QString::number(type) +
-                             QStringLiteral(" AND (Measure1 <> 0 OR Measure2 <> 0) ORDER BY ") +
-                             MarkOrder::bestFirst(type) + QStringLiteral(", MeetTime, JoinPin"),
+        // The best slot from the tables themselves, then its row of the view: the view would
+        // write every one of the team's marks as text before sorting them.
+        const QString value = MarkOrder::isField(type)
+                                  ? QStringLiteral("(s.feet * 12 + s.Inches) DESC")
+                                  : QStringLiteral("(s.feet * 60 + s.Inches) ASC");
+        ReportQuery slot(
+            QStringLiteral("SELECT s.Pin AS JoinPin FROM Event_to_Runner s JOIN Events e ON e.Pin "
+                           "= s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = e.Pin JOIN "
+                           "Meets m ON m.Pin = em.Meet_Pin WHERE e.Type = ") +
+                QString::number(type) +
+                QStringLiteral(" AND (s.feet <> 0 OR s.Inches <> 0) AND s.Runner_Pin IN (SELECT "
+                               "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
+                t + QStringLiteral(") ORDER BY ") + value +
+                QStringLiteral(", m.MeetTime, s.Pin LIMIT 1"),
+            app.connection());
+        if (slot.eof()) {
+            rows << row;
+            continue;
+        }
+        ReportQuery best(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ") +
+                             slot.text(QStringLiteral("JoinPin")),
                          app.connection());
         if (!best.eof()) {
             row.measureTime = best.text(QStringLiteral("MeasureTime"));
