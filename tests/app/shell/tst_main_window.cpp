@@ -7,6 +7,7 @@
 #include "editors/TeamEditor.h"
 #include "records/AppContext.h"
 #include "records/SchoolYear.h"
+#include "reports/Reports.h"
 #include "shell/MainWindow.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
@@ -213,6 +214,10 @@ private slots:
         m_window->buildTeamList();
         QCOMPARE(texts(m_window->teamList()), QStringList({"Smith, Ann"}));
         auto* graduates = m_window->findChild<QCheckBox*>("showGraduates");
+        // Hidden, and still in the reports.
+        QVERIFY(Reports::build(*m_app, {ReportRequest::Kind::Event, 1, m_central})
+                    .document()
+                    .contains("Jones, Bo"));
         graduates->setChecked(true);
         QCOMPARE(texts(m_window->teamList()), QStringList({"Jones, Bo", "Smith, Ann"}));
         graduates->setChecked(false);
