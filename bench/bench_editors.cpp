@@ -10,6 +10,7 @@
 #include "records/AppContext.h"
 #include "records/RecordCreator.h"
 #include "shell/MainWindow.h"
+#include "shell/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     Dialogs::setAnswering(true);
     QTemporaryDir dir;
+    // The coach's own settings stay untouched: the main window writes the season it shows.
+    SettingsStore::useFile(dir.filePath(QStringLiteral("settings.ini")));
     const QString path = dir.filePath(QStringLiteral("Large.mdb"));
     LargeTrack::make(path, LargeTrack::large());
 
@@ -50,6 +53,12 @@ int main(int argc, char* argv[])
 
     // A meet of the large database has a runner and a mark in every one of its 42 slots.
     MeetEditor* meetEditor = window.windows().meetEditor();
+    // A figure of a meet that did not open would be no figure at all.
+    if (window.meetList()->count() == 0 ||
+        !meetEditor->build(pinFromKey(KeyedList::keyOf(window.meetList()->item(0))))) {
+        std::fprintf(stderr, "the meet editor did not open a meet\n");
+        return 1;
+    }
     const qint64 meet = pinFromKey(KeyedList::keyOf(window.meetList()->item(0)));
     const double openMeet = BenchTimer::medianMs(21, [&] { meetEditor->build(meet); });
     BenchTimer::print(QStringLiteral("open the meet editor on a meet"), openMeet, 30);

@@ -5,6 +5,7 @@
 #include "data/SqlText.h"
 #include "records/AppContext.h"
 #include "shell/MainWindow.h"
+#include "shell/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     Dialogs::setAnswering(true);
     QTemporaryDir dir;
+    // The coach's own settings stay untouched: the main window writes the season it shows.
+    SettingsStore::useFile(dir.filePath(QStringLiteral("settings.ini")));
     const QString path = dir.filePath(QStringLiteral("Large.mdb"));
     QElapsedTimer made;
     made.start();

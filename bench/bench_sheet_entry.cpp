@@ -17,6 +17,7 @@
 #include "records/Scoring.h"
 #include "records/TrackLists.h"
 #include "shell/MainWindow.h"
+#include "shell/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 
@@ -275,6 +276,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     Dialogs::setAnswering(true);
     QTemporaryDir dir;
+    // The coach's own settings stay untouched: the main window writes the season it shows.
+    SettingsStore::useFile(dir.filePath(QStringLiteral("settings.ini")));
     const QString path = dir.filePath(QStringLiteral("Large.mdb"));
     LargeTrack::make(path, LargeTrack::large());
 
