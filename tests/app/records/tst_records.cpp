@@ -2,8 +2,10 @@
 #include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "records/Bests.h"
+#include "records/CsvText.h"
 #include "records/MarkText.h"
 #include "records/MeetSheet.h"
+#include "records/RosterFile.h"
 #include "records/RunnerRecord.h"
 #include "records/SchoolYear.h"
 #include "records/Scoring.h"
@@ -275,6 +277,71 @@ private slots:
         QCOMPARE(flags.value(second), Bests::Flag::PR);
         QCOMPARE(flags.value(m_data->slotPins(later, 9)[0]), Bests::Flag::None);
         QVERIFY(!flags.contains(m_data->slotPins(later, 1)[1]));
+    }
+
+    void rostersAsOfficesSendThem_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read"); // last|first|grade|class|phone|address per runner
+        QTest::addColumn<QString>("problems");
+        QTest::newRow("UTF-8 with a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF"
+                          "First,Last,Grade\r\nAnn,Adams,9\r\n")
+            << "Adams|Ann|9|||"
+            << "";
+        QTest::newRow("Windows-1252, a Name column, semicolons")
+            << QByteArray("name;GRADE\nN\xfa\xf1"
+                          "ez, Jos\xe9;10\n")
+            << "N\u00fa\u00f1ez|Jos\u00e9|10|||"
+            << "";
+        QTest::newRow("pasted from a spreadsheet, any case and order")
+            << QByteArray("PHONE\tlast name\tFirst Name\tClass Of\n555-0101\tD\xc3\xad"
+                          "az\tDee\t2028\n")
+            << "D\u00edaz|Dee||2028|555-0101|"
+            << "";
+        QTest::newRow("quotes, commas and braces")
+            << QByteArray(
+                   "Last,First,Address\n\"O'Neil, Jr.\",Sam {x},\"1 \"\"Elm\"\" St,\nApt 2\"\n")
+            << "O'Neil, Jr.|Sam {x}||||1 \"Elm\" St,\nApt 2"
+            << "";
+        QTest::newRow("rows that cannot be taken")
+            << QByteArray("First,Last,Grade\nAnn,Adams,x\n,,9\nBo,Brown,10,extra\n\nCy,Cole,12\n")
+            << "Cole|Cy|12|||"
+            << "Line 2: the grade \"x\" is not a whole number from 1 to 12.|Line 3: no name.|"
+               "Line 4: 4 values, but the first line names 3 columns (a comma outside quotes?).";
+        QTest::newRow("a broken quote") << QByteArray("First,Last\nAnn,\"Adams\nBo,Brown\n") << ""
+                                        << "Line 2 opens a quote";
+        QTest::newRow("no name column") << QByteArray("Grade,Phone\n9,555\n") << ""
+                                        << "The first line names no column";
+        QTest::newRow("not text") << QByteArray("PK\x03\x04\0\0binary", 12) << ""
+                                  << "The file is not text";
+    }
+    void rostersAsOfficesSendThem()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, problems);
+        const RosterFile roster = RosterFile::read(file);
+        QStringList read;
+        for (const RosterFile::Runner& r : roster.runners)
+            read << QStringList{r.last,
+                                r.first,
+                                r.grade ? QString::number(*r.grade) : QString(),
+                                r.classOf ? QString::number(*r.classOf) : QString(),
+                                r.phone,
+                                r.address}
+                        .join('|');
+        QTEST(read.join('/'), "read");
+        if (roster.error.isEmpty())
+            QCOMPARE(roster.problems.join('|'), problems);
+        else
+            QVERIFY2(roster.error.startsWith(problems), qPrintable(roster.error));
+        // What an export writes, a roster reads back.
+        QString again = CsvText::line(RosterFile::header());
+        for (const RosterFile::Runner& r : roster.runners)
+            again += CsvText::line({r.last, r.first, r.grade ? QString::number(*r.grade) : "",
+                                    r.classOf ? QString::number(*r.classOf) : "", r.gender, r.phone,
+                                    r.address});
+        QCOMPARE(RosterFile::readText(again).runners.size(), roster.runners.size());
     }
 
     void gradesFollowTheSchoolYear_data()
