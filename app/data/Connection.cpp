@@ -147,6 +147,22 @@ void Connection::execute(const QString& sql)
     executeRaw(sql);
 }
 
+qint64 Connection::insert(const QString& sql)
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No database is open."), sql);
+    if (m_observer)
+        m_observer(sql);
+    QSqlQuery q(database());
+    if (!q.exec(sql))
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    bool ok = false;
+    const qint64 key = q.lastInsertId().toLongLong(&ok);
+    if (!ok)
+        throw DatabaseError(QStringLiteral("The new row's key was not given back."), sql);
+    return key;
+}
+
 void Connection::setStatementObserver(std::function<void(const QString&)> observer)
 {
     m_observer = std::move(observer);

@@ -31,6 +31,8 @@ public:
 
     // Runs an INSERT, UPDATE or DELETE. Throws DatabaseError when the engine refuses it.
     void execute(const QString& sql);
+    // Runs an INSERT and returns the key the engine gave the new row.
+    qint64 insert(const QString& sql);
 
     // Runs every statement that `work` sends as one unit: all of them apply, or none.
     // An exception from `work` rolls back and is passed on. Nested calls join the outer unit.

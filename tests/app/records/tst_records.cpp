@@ -1,11 +1,13 @@
 // The records layer on a real file, without a window: what each action sends and leaves.
 #include "data/Connection.h"
+#include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 #include "records/Bests.h"
 #include "records/CsvText.h"
 #include "records/MarkText.h"
 #include "records/MeetSheet.h"
 #include "records/RosterFile.h"
+#include "records/RosterImport.h"
 #include "records/RunnerRecord.h"
 #include "records/SchoolYear.h"
 #include "records/Scoring.h"
@@ -342,6 +344,38 @@ private slots:
                                     r.classOf ? QString::number(*r.classOf) : "", r.gender, r.phone,
                                     r.address});
         QCOMPARE(RosterFile::readText(again).runners.size(), roster.runners.size());
+    }
+
+    void aRosterGoesInWholeAndComesBackTheSame()
+    {
+        const RosterFile roster =
+            RosterFile::read("Name,Grade,Class of,Gender,Phone,Address\n"
+                             "\"Adams, Ann\",11,,F,,\n" // already in the team
+                             "\"Brown, Bo\",,2029,M,555-0102,\"2 Oak, Apt 1\"\n"
+                             "\"brown,  bo\",9,,,,\n" // twice in the file
+                             "\"D\xc3\xad"
+                             "az, Dee\",12,,F,,\n");
+        const RosterImport import = RosterImport::plan(m_db, m_team, roster);
+        QCOMPARE(import.added.size(), 2);
+        QCOMPARE(import.present.size(), 2);
+        import.apply(m_db, m_team);
+        const QString exported = RosterImport::exportTeam(m_db, m_team);
+        QCOMPARE(exported, QString("Last,First,Grade,Class of,Gender,Phone,Address\r\n"
+                                   "Adams,Ann,,,,,\r\n"
+                                   "Brown,Bo,,2029,M,555-0102,\"2 Oak, Apt 1\"\r\n"
+                                   "D\u00edaz,Dee,12,,F,,\r\n"));
+        // Into an empty team and out again: the same file.
+        const qint64 other = m_data->addTeam("North");
+        RosterImport::plan(m_db, other, RosterFile::readText(exported)).apply(m_db, other);
+        QCOMPARE(RosterImport::exportTeam(m_db, other), exported);
+        // A row the database refuses leaves the team as it was: the rows before it go too.
+        const qint64 lake = m_data->addTeam("Lake");
+        m_db.execute("CREATE TRIGGER no_dee BEFORE INSERT ON Runners WHEN NEW.Name LIKE 'D%' "
+                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 RosterImport::plan(m_db, lake, roster).apply(m_db, lake));
+        QCOMPARE(RosterImport::exportTeam(m_db, lake),
+                 QString("Last,First,Grade,Class of,Gender,Phone,Address\r\n"));
     }
 
     void gradesFollowTheSchoolYear_data()

@@ -1,0 +1,84 @@
+#include "RosterImport.h"
+
+#include "data/Connection.h"
+#include "data/RecordSet.h"
+#include "data/SqlText.h"
+#include "records/CsvText.h"
+#include "records/RunnerName.h"
+
+#include <QSet>
+
+namespace {
+
+// Names compare as the lists show them, whatever their case or spacing.
+QString key(const QString& stored)
+{
+    return stored.simplified().toCaseFolded();
+}
+
+QString number(const std::optional<int>& n)
+{
+    return n ? QString::number(*n) : QStringLiteral("NULL");
+}
+
+} // namespace
+
+RosterImport RosterImport::plan(Connection& db, qint64 team, const RosterFile& roster)
+{
+    QSet<QString> names;
+    for (RecordSet rs(QStringLiteral("SELECT Name FROM Runners_View WHERE Team_Pin = ") +
+                          QString::number(team),
+                      db);
+         !rs.eof(); rs.moveNext())
+        names.insert(key(rs.field(QStringLiteral("Name")).text()));
+    RosterImport import;
+    for (const RosterFile::Runner& r : roster.runners) {
+        const QString name = key(RunnerName::join(r.first, r.last));
+        if (names.contains(name)) {
+            import.present << r;
+        } else {
+            names.insert(name);
+            import.added << r;
+        }
+    }
+    return import;
+}
+
+void RosterImport::apply(Connection& db, qint64 team) const
+{
+    const QString t = QString::number(team);
+    db.transaction([&] {
+        for (const RosterFile::Runner& r : added) {
+            const qint64 pin = db.insert(
+                QStringLiteral("INSERT INTO Runners (Name, PhoneNumber, Address, Grade, ClassOf, "
+                               "Gender) VALUES ('%1', '%2', '%3', %4, %5, '%6')")
+                    .arg(escapeSqlText(RunnerName::join(r.first, r.last)), escapeSqlText(r.phone),
+                         escapeSqlText(r.address), number(r.grade), number(r.classOf),
+                         escapeSqlText(r.gender)));
+            db.execute(QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES (") +
+                       QString::number(pin) + QLatin1Char(',') + t + QLatin1Char(')'));
+        }
+    });
+}
+
+QString RosterImport::exportTeam(Connection& db, qint64 team)
+{
+    QString csv = CsvText::line(RosterFile::header());
+    for (RecordSet rs(QStringLiteral("SELECT Runners.* FROM Runners JOIN Runner_to_Team ON "
+                                     "Runner_to_Team.Runner_Pin = Runners.Pin WHERE "
+                                     "Runner_to_Team.Team_Pin = ") +
+                          QString::number(team) + QStringLiteral(" ORDER BY Runners.Name"),
+                      db);
+         !rs.eof(); rs.moveNext()) {
+        const RunnerName name = RunnerName::split(rs.field(QStringLiteral("Name")).text());
+        const Field grade = rs.field(QStringLiteral("Grade"));
+        const Field classOf = rs.field(QStringLiteral("ClassOf"));
+        csv += CsvText::line({name.last.trimmed(), name.first.trimmed(),
+                              grade.isNull() || grade.toInt() == 0 ? QString() : grade.text(),
+                              classOf.isNull() ? QString() : classOf.text(),
+                              rs.field(QStringLiteral("Gender")).text(),
+                              rs.field(QStringLiteral("PhoneNumber")).text(),
+                              rs.field(QStringLiteral("Address")).text()});
+    }
+    return csv;
+}
