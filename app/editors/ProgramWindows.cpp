@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "editors/MeetEditor.h"
+#include "editors/RosterImportWindow.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
@@ -23,6 +24,7 @@ ProgramWindows::~ProgramWindows()
     // The windows use the main window's lists and the shared context: they go first.
     delete m_runnerSelector.data();
     delete m_teamSelector.data();
+    delete m_rosterImport.data();
     delete m_runnerEditor.data();
     delete m_teamEditor.data();
     delete m_meetEditor.data();
@@ -83,6 +85,18 @@ RunnerSelector* ProgramWindows::runnerSelector()
 TeamSelector* ProgramWindows::teamSelector()
 {
     return loaded(m_teamSelector, Unload::Never, m_app);
+}
+
+RosterImportWindow* ProgramWindows::rosterImport()
+{
+    return loaded(m_rosterImport, Unload::Never, m_app, m_lists);
+}
+
+void ProgramWindows::importRoster(qint64 team)
+{
+    RosterImportWindow* window = rosterImport();
+    window->build(team);
+    present(window);
 }
 
 void ProgramWindows::openTeamEditor(qint64 team)

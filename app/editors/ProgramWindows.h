@@ -8,6 +8,7 @@
 class AppContext;
 class MainLists;
 class MeetEditor;
+class RosterImportWindow;
 class RunnerEditor;
 class RunnerSelector;
 class TeamEditor;
@@ -33,11 +34,14 @@ public:
     MeetEditor* meetEditor();
     RunnerSelector* runnerSelector();
     TeamSelector* teamSelector();
+    RosterImportWindow* rosterImport();
 
     // Loads a record into its editor and shows it; nothing when it cannot be loaded.
     void openTeamEditor(qint64 team);
     void openRunnerEditor(qint64 runner);
     void openMeetEditor(qint64 meet);
+    // File › Import Roster...: an empty import into the given team (or the first one).
+    void importRoster(qint64 team);
     // The Add buttons: a new record with its placeholder values, opened in its editor. The
     // new team and meet show in the main window's lists once their editors save them; the new
     // runner at once.
@@ -69,4 +73,5 @@ private:
     QPointer<MeetEditor> m_meetEditor;
     QPointer<RunnerSelector> m_runnerSelector;
     QPointer<TeamSelector> m_teamSelector;
+    QPointer<RosterImportWindow> m_rosterImport;
 };

@@ -74,6 +74,15 @@ RosterFile RosterFile::readText(const QString& text)
         roster.error = table.error;
         return roster;
     }
+    // A school's roster is a few hundred runners; a file of many thousands is something else.
+    constexpr int MostRows = 5000;
+    if (table.rows.size() > MostRows + 1) {
+        roster.error = QStringLiteral("The file has %1 rows, but a roster has at most %2 runners: "
+                                      "is it the right file?")
+                           .arg(table.rows.size() - 1)
+                           .arg(MostRows);
+        return roster;
+    }
     QHash<Column, int> at;
     const QStringList head = table.rows.first().fields;
     for (int i = 0; i < head.size(); ++i)

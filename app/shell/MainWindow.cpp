@@ -8,6 +8,7 @@
 #include "reports/Reports.h"
 #include "shell/AboutWindow.h"
 #include "shell/DatabaseSwitch.h"
+#include "shell/FileMenu.h"
 #include "shell/FirstRunForm.h"
 #include "shell/HelpMenu.h"
 #include "shell/InfoFrame.h"
@@ -124,12 +125,10 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* load = file->addAction(QStringLiteral("&Load"));
-    load->setObjectName(QStringLiteral("mnuLoad"));
-    load->setShortcut(QKeySequence::Open);
-    connect(load, &QAction::triggered, this, &MainWindow::loadDatabase);
+    new FileMenu(menuBar(), {[this] { loadDatabase(); },
+                             [this] {
+                                 m_windows->importRoster(pinFromKey(m_schoolList->selectedKey()));
+                             }});
 
     QAction* records = menuBar()
                            ->addMenu(QStringLiteral("&Reports"))

@@ -3,6 +3,7 @@
 #include "data/SqlText.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
+#include "editors/RosterImportWindow.h"
 #include "editors/RunnerEditor.h"
 #include "editors/TeamEditor.h"
 #include "records/AppContext.h"
@@ -17,7 +18,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -242,6 +246,42 @@ private slots:
                 .field("n")
                 .toInt(),
             2);
+    }
+
+    void aRosterIsImportedAfterItsPreview()
+    {
+        click(m_window->schoolList(), 1); // North
+        m_window->findChild<QAction*>("mnuImportRoster")->trigger();
+        QWidget* import = m_window->windows().rosterImport();
+        QVERIFY(import->isVisible());
+        auto* team = import->findChild<QComboBox*>("importTeam");
+        QCOMPARE(team->currentText(), QStringLiteral("North"));
+        auto* preview = import->findChild<QListWidget*>("importPreview");
+        auto* importButton = import->findChild<QPushButton*>("importButton");
+        import->findChild<QPlainTextEdit*>("importText")
+            ->setPlainText("Last\tFirst\tGrade\nDiaz\tCy\t10\nEvans\tEli\tnine\n");
+        QStringList lines;
+        for (int i = 0; i < preview->count(); ++i)
+            lines << preview->item(i)->text();
+        QCOMPARE(lines,
+                 QStringList({"Line 3: the grade \"nine\" is not a whole number from 1 to 12.",
+                              "Already in the team: Diaz, Cy (grade 10)"}));
+        QVERIFY(!importButton->isEnabled());
+        // A file in Windows-1252, chosen through Open File.
+        const QString path = m_folder->path() + "/roster.csv";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Name,Grade\r\n\"N\xfa\xf1"
+                   "ez, Ana\",9\r\n\"Diaz, Cy\",10\r\n");
+        file.close();
+        Dialogs::setNextOpenFile(path);
+        QTest::mouseClick(import->findChild<QPushButton*>("importOpen"), Qt::LeftButton);
+        QCOMPARE(import->findChild<QLabel*>("importSummary")->text(),
+                 QStringLiteral("1 to add, 1 already in the team, 0 lines not taken."));
+        QTest::mouseClick(importButton, Qt::LeftButton);
+        QVERIFY(!import->isVisible());
+        QCOMPARE(Dialogs::messages().last(), QStringLiteral("1 runner added to North."));
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Diaz, Cy", "N\u00fa\u00f1ez, Ana"}));
     }
 
     void bestMarkOfAFieldEventIsTheLongest()

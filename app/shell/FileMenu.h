@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QMenuBar;
+
+// The File menu: Load (Ctrl+O) opens another database, Import Roster... brings a roster file
+// into a team. The main window says what each does.
+class FileMenu : public QObject
+{
+    Q_OBJECT
+public:
+    struct Actions
+    {
+        std::function<void()> load;
+        std::function<void()> importRoster;
+    };
+    FileMenu(QMenuBar* bar, Actions actions);
+};
