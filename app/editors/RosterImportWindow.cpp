@@ -140,10 +140,12 @@ void RosterImportWindow::preview()
     m_summary->setText(
         m_roster.runners.isEmpty() && m_roster.error.isEmpty() && m_roster.problems.isEmpty()
             ? QString()
-            : QStringLiteral("%1 to add, %2 already in the team, %3 lines not taken.")
+            : QStringLiteral("%1 to add, %2 already in the team, %3 not taken.")
                   .arg(m_plan.added.size())
                   .arg(m_plan.present.size())
-                  .arg(m_roster.problems.size()));
+                  .arg(m_roster.problems.size() == 1
+                           ? QStringLiteral("1 line")
+                           : QStringLiteral("%1 lines").arg(m_roster.problems.size())));
     m_import->setEnabled(!m_plan.added.isEmpty());
 }
 

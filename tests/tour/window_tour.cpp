@@ -5,6 +5,7 @@
 #include "data/ProgramFolder.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
+#include "editors/RosterImportWindow.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
 #include "editors/TeamEditor.h"
@@ -30,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -138,6 +140,13 @@ int main(int argc, char* argv[])
     press(team, QStringLiteral("reportButton"));
     printPreview(QStringLiteral("report-team"));
     team->close();
+    w.findChild<QAction*>(QStringLiteral("mnuImportRoster"))->trigger();
+    QWidget* import = w.windows().rosterImport();
+    import->findChild<QPlainTextEdit*>(QStringLiteral("importText"))
+        ->setPlainText(QStringLiteral("Last\tFirst\tGrade\tClass of\nAnderson\tUma\t10\t\n"
+                                      "Baker\tJo\t\t2029\nChen\tLi\tten\t\n"));
+    shoot(import, QStringLiteral("import-roster"));
+    import->close();
     w.findChild<QAction*>(QStringLiteral("mnuRecords"))->trigger();
     QTest::qWait(200);
     printPreview(QStringLiteral("report-records"));
