@@ -1,5 +1,6 @@
 #include "ProgramWindows.h"
 
+#include "editors/ExportWindow.h"
 #include "editors/MeetEditor.h"
 #include "editors/RosterImportWindow.h"
 #include "editors/RunnerEditor.h"
@@ -25,6 +26,7 @@ ProgramWindows::~ProgramWindows()
     delete m_runnerSelector.data();
     delete m_teamSelector.data();
     delete m_rosterImport.data();
+    delete m_export.data();
     delete m_runnerEditor.data();
     delete m_teamEditor.data();
     delete m_meetEditor.data();
@@ -96,6 +98,18 @@ void ProgramWindows::importRoster(qint64 team)
 {
     RosterImportWindow* window = rosterImport();
     window->build(team);
+    present(window);
+}
+
+ExportWindow* ProgramWindows::exportWindow()
+{
+    return loaded(m_export, Unload::Never, m_app);
+}
+
+void ProgramWindows::exportData(std::optional<qint64> team, std::optional<qint64> meet)
+{
+    ExportWindow* window = exportWindow();
+    window->build(team, meet);
     present(window);
 }
 

@@ -4,8 +4,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 class AppContext;
+class ExportWindow;
 class MainLists;
 class MeetEditor;
 class RosterImportWindow;
@@ -42,6 +44,9 @@ public:
     void openMeetEditor(qint64 meet);
     // File › Import Roster...: an empty import into the given team (or the first one).
     void importRoster(qint64 team);
+    // File › Export...: of the selected team and meet, where there are.
+    void exportData(std::optional<qint64> team, std::optional<qint64> meet);
+    ExportWindow* exportWindow();
     // The Add buttons: a new record with its placeholder values, opened in its editor. The
     // new team and meet show in the main window's lists once their editors save them; the new
     // runner at once.
@@ -74,4 +79,5 @@ private:
     QPointer<RunnerSelector> m_runnerSelector;
     QPointer<TeamSelector> m_teamSelector;
     QPointer<RosterImportWindow> m_rosterImport;
+    QPointer<ExportWindow> m_export;
 };

@@ -19,4 +19,5 @@ FileMenu::FileMenu(QMenuBar* bar, Actions actions) : QObject(bar)
         ->setShortcut(QKeySequence::Open);
     add(QStringLiteral("mnuImportRoster"), QStringLiteral("&Import Roster..."),
         actions.importRoster);
+    add(QStringLiteral("mnuExport"), QStringLiteral("&Export..."), actions.exportData);
 }

@@ -6,7 +6,7 @@
 class QMenuBar;
 
 // The File menu: Load (Ctrl+O) opens another database, Import Roster... brings a roster file
-// into a team. The main window says what each does.
+// into a team, Export... writes results or a roster as CSV. The main window says what each does.
 class FileMenu : public QObject
 {
     Q_OBJECT
@@ -15,6 +15,7 @@ public:
     {
         std::function<void()> load;
         std::function<void()> importRoster;
+        std::function<void()> exportData;
     };
     FileMenu(QMenuBar* bar, Actions actions);
 };

@@ -125,10 +125,12 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenus()
 {
-    new FileMenu(menuBar(), {[this] { loadDatabase(); },
-                             [this] {
-                                 m_windows->importRoster(pinFromKey(m_schoolList->selectedKey()));
-                             }});
+    new FileMenu(menuBar(),
+                 {[this] { loadDatabase(); },
+                  [this] { m_windows->importRoster(m_schoolList->selectedPin().value_or(0)); },
+                  [this] {
+                      m_windows->exportData(m_schoolList->selectedPin(), m_meetList->selectedPin());
+                  }});
 
     QAction* records = menuBar()
                            ->addMenu(QStringLiteral("&Reports"))
@@ -174,11 +176,6 @@ void MainWindow::setInfo(const QString& text)
 void MainWindow::updateStatusText()
 {
     m_status->setText(m_app.userName() + QLatin1String("  -  ") + m_app.school());
-}
-
-bool MainWindow::attempt(const QString& what, const std::function<void()>& action)
-{
-    return UserAction::run(this, what, action);
 }
 
 void MainWindow::startUp()
@@ -232,8 +229,9 @@ void MainWindow::buildSchoolList()
     m_filling = true;
     m_schoolList->clear();
     if (m_app.connection().isOpen())
-        attempt(QStringLiteral("The teams could not be read."),
-                [&] { m_schoolList->addKeyedItems(TrackLists::teams(m_app.connection())); });
+        UserAction::run(this, QStringLiteral("The teams could not be read."), [&] {
+            m_schoolList->addKeyedItems(TrackLists::teams(m_app.connection()));
+        });
     m_filling = false;
     updateAddButtons();
     if (m_schoolList->count() > 0) {
@@ -254,7 +252,7 @@ void MainWindow::buildTeamList(std::optional<qint64> team)
     m_filling = true;
     m_teamList->clear();
     if (team)
-        attempt(QStringLiteral("The runners could not be read."), [&] {
+        UserAction::run(this, QStringLiteral("The runners could not be read."), [&] {
             m_teamList->addKeyedItems(
                 TrackLists::runners(m_app.connection(), *team, m_app.showGraduates()));
         });
@@ -276,7 +274,7 @@ void MainWindow::buildMeetList()
     m_filters->refreshSeasons();
     const QString teamKey = m_schoolList->selectedKey();
     if (!teamKey.isEmpty())
-        attempt(QStringLiteral("The meets could not be read."), [&] {
+        UserAction::run(this, QStringLiteral("The meets could not be read."), [&] {
             m_meetList->addKeyedItems(
                 TrackLists::meets(m_app.connection(), pinFromKey(teamKey), m_app.season()));
         });
@@ -288,8 +286,9 @@ void MainWindow::buildEventList()
     // Runs once, at start-up: the event types are the same in every database.
     m_filling = true;
     if (m_app.connection().isOpen())
-        attempt(QStringLiteral("The event types could not be read."),
-                [&] { m_eventList->addKeyedItems(TrackLists::eventTypes(m_app.connection())); });
+        UserAction::run(this, QStringLiteral("The event types could not be read."), [&] {
+            m_eventList->addKeyedItems(TrackLists::eventTypes(m_app.connection()));
+        });
     m_filling = false;
     m_eventList->update();
 }
@@ -329,17 +328,18 @@ void MainWindow::showInfo(KeyedList* list, qint64 pin)
                                                        {m_teamList, QStringLiteral("runner")},
                                                        {m_meetList, QStringLiteral("meet")}};
     std::optional<QString> text;
-    attempt(QStringLiteral("The %1 could not be read.").arg(what.value(list, "best mark")), [&] {
-        Connection& db = m_app.connection();
-        if (list == m_schoolList)
-            text = InfoPanel::team(db, pin);
-        else if (list == m_teamList)
-            text = InfoPanel::runner(db, pin);
-        else if (list == m_meetList)
-            text = InfoPanel::meet(db, pin);
-        else if (const QListWidgetItem* item = m_eventList->itemWithKey(pinKey(pin)))
-            text = InfoPanel::event(db, pin, item->text(), m_app.season());
-    });
+    UserAction::run(
+        this, QStringLiteral("The %1 could not be read.").arg(what.value(list, "best mark")), [&] {
+            Connection& db = m_app.connection();
+            if (list == m_schoolList)
+                text = InfoPanel::team(db, pin);
+            else if (list == m_teamList)
+                text = InfoPanel::runner(db, pin);
+            else if (list == m_meetList)
+                text = InfoPanel::meet(db, pin);
+            else if (const QListWidgetItem* item = m_eventList->itemWithKey(pinKey(pin)))
+                text = InfoPanel::event(db, pin, item->text(), m_app.season());
+        });
     if (text)
         setInfo(*text);
 }

@@ -90,9 +90,6 @@ private:
     void buildStatusBar();
     void updateAddButtons();
     void setInfo(const QString& text);
-    // Runs a user action on the database; what the database refuses is told as `what` and the
-    // engine's reason. False when it was refused.
-    bool attempt(const QString& what, const std::function<void()>& action);
     void handleItem(KeyedList* list, QListWidgetItem* item);
     void handleDoubleClick(KeyedList* list);
 

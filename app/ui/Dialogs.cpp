@@ -146,6 +146,25 @@ QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& 
     return dialog.selectedFiles().constFirst();
 }
 
+QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& startName)
+{
+    if (state().answering) {
+        if (state().files.empty())
+            return {};
+        const QString file = state().files.front();
+        state().files.pop_front();
+        return file;
+    }
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(startName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void Dialogs::setAnswering(bool on)
 {
     state().answering = on;

@@ -44,6 +44,11 @@ public:
     static QString openFile(QWidget* parent, const QString& title, const QString& filter,
                             const QString& startName);
 
+    // The save-file dialog, which asks before replacing a file; the chosen path, or empty when
+    // cancelled. In answering mode it takes the next queued file, as openFile does.
+    static QString saveFile(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& startName);
+
     // For tests.
     static void setAnswering(bool on);
     static void setNextAnswer(bool yes);

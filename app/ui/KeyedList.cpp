@@ -48,6 +48,12 @@ QString KeyedList::keyOf(const QListWidgetItem* item)
     return item ? item->data(KeyRole).toString() : QString();
 }
 
+std::optional<qint64> KeyedList::selectedPin() const
+{
+    const QString key = selectedKey();
+    return key.isEmpty() ? std::nullopt : std::optional<qint64>(pinFromKey(key));
+}
+
 QListWidgetItem* KeyedList::selectedItem() const
 {
     const auto items = selectedItems();

@@ -3,6 +3,7 @@
 #include "records/TrackLists.h"
 
 #include <QListWidget>
+#include <optional>
 
 // A list of one-line items, each with a key ("Pin" followed by the row's Pin).
 class KeyedList : public QListWidget
@@ -17,6 +18,8 @@ public:
     // The selected item's key; empty when nothing is selected.
     QString selectedKey() const;
     QListWidgetItem* selectedItem() const;
+    // The selected item's Pin; nothing when nothing is selected.
+    std::optional<qint64> selectedPin() const;
     QListWidgetItem* itemWithKey(const QString& key) const;
     // Makes the item with this key the selected one; false when there is none.
     bool selectKey(const QString& key);

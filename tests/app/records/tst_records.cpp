@@ -6,6 +6,7 @@
 #include "records/CsvText.h"
 #include "records/MarkText.h"
 #include "records/MeetSheet.h"
+#include "records/ResultsExport.h"
 #include "records/RosterFile.h"
 #include "records/RosterImport.h"
 #include "records/RunnerRecord.h"
@@ -376,6 +377,30 @@ private slots:
                                  RosterImport::plan(m_db, lake, roster).apply(m_db, lake));
         QCOMPARE(RosterImport::exportTeam(m_db, lake),
                  QString("Last,First,Grade,Class of,Gender,Phone,Address\r\n"));
+    }
+
+    void resultsGoOutARowPerRunner()
+    {
+        m_data->fillSlot(m_data->slotPins(m_meet, 5)[0], m_ann, 4, 32.15, 1, 10);
+        m_data->fillSlot(m_data->slotPins(m_meet, 9)[1], m_ann, 18, 6.5, 2, 8);
+        const qint64 old = m_data->addMeet(m_team, "2025-04-11");
+        m_data->fillSlot(m_data->slotPins(old, 1)[0], m_ann, 0, 12.4, 3, 6);
+        const QString header = "Date,Host,Meet place,Event,Athlete,Team,Mark,Mark value,Place,"
+                               "Points\r\n";
+        const QString mile = "2026-04-11,Central,Field,1600 Meter Run,\"Adams, Ann\",Central,"
+                             "4:32.15,272.15,1,10\r\n";
+        const QString jump = "2026-04-11,Central,Field,Long Jump,\"Adams, Ann\",Central,18-06.50,"
+                             "222.50,2,8\r\n";
+        const QString dash =
+            "2025-04-11,,,100 Meter Dash,\"Adams, Ann\",Central,12.40,12.40,3,6\r\n";
+        QCOMPARE(ResultsExport::csv(m_db, {m_meet, std::nullopt}), header + mile + jump);
+        QCOMPARE(ResultsExport::csv(m_db, {std::nullopt, 2025}), header + dash);
+        QCOMPARE(ResultsExport::csv(m_db, {}), header + dash + mile + jump);
+        // What a spreadsheet makes of it: ten columns a row.
+        const CsvText::Table table = CsvText::read(ResultsExport::csv(m_db, {}));
+        QCOMPARE(table.rows.size(), 4);
+        for (const CsvText::Row& row : table.rows)
+            QCOMPARE(row.fields.size(), 10);
     }
 
     void gradesFollowTheSchoolYear_data()

@@ -1,6 +1,7 @@
 // The main window's lists, info panel and database switch, on real databases.
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "editors/ExportWindow.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
 #include "editors/RosterImportWindow.h"
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -282,6 +284,32 @@ private slots:
         QVERIFY(!import->isVisible());
         QCOMPARE(Dialogs::messages().last(), QStringLiteral("1 runner added to North."));
         QCOMPARE(texts(m_window->teamList()), QStringList({"Diaz, Cy", "N\u00fa\u00f1ez, Ana"}));
+    }
+
+    void exportsWriteCsvFilesOrSayWhyNot()
+    {
+        click(m_window->meetList(), 0);
+        m_window->findChild<QAction*>("mnuExport")->trigger();
+        QWidget* window = m_window->windows().exportWindow();
+        QVERIFY(window->isVisible());
+        QVERIFY(window->findChild<QRadioButton*>("exportMeet")->isChecked());
+        QVERIFY(!window->findChild<QRadioButton*>("exportSeason")->isEnabled());
+        const QString path = m_folder->path() + "/meet.csv";
+        Dialogs::setNextOpenFile(path);
+        QTest::mouseClick(window->findChild<QPushButton*>("exportSave"), Qt::LeftButton);
+        QFile meet(path);
+        QVERIFY(meet.open(QIODevice::ReadOnly));
+        const QByteArray bytes = meet.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
+                                 "Date,Host,"));
+        QCOMPARE(bytes.count("\r\n"), 4); // the header and the meet's three results
+        // The roster, to a folder that is not there: said, and nothing written.
+        m_window->findChild<QAction*>("mnuExport")->trigger();
+        window->findChild<QRadioButton*>("exportRoster")->setChecked(true);
+        Dialogs::setNextOpenFile(m_folder->path() + "/no such folder/roster.csv");
+        QTest::mouseClick(window->findChild<QPushButton*>("exportSave"), Qt::LeftButton);
+        QVERIFY(Dialogs::messages().last().contains("could not be written"));
+        QVERIFY(window->isVisible());
     }
 
     void bestMarkOfAFieldEventIsTheLongest()
