@@ -1,10 +1,12 @@
 #include "DatabaseSwitch.h"
 
+#include "data/DatabaseBackup.h"
 #include "data/DatabaseFiles.h"
 #include "records/AppContext.h"
 #include "ui/Dialogs.h"
 #include "ui/UserAction.h"
 
+#include <QDate>
 #include <QFileInfo>
 
 bool DatabaseSwitch::openAtStart()
@@ -13,7 +15,38 @@ bool DatabaseSwitch::openAtStart()
         UserAction::run(m_parent, QStringLiteral("No new database could be made."), [&] {
             m_app.setDatabasePath(DatabaseFiles::makeNewDatabase(m_app.school()));
         });
-    return !m_app.databasePath().isEmpty() && open(m_app.databasePath());
+    if (m_app.databasePath().isEmpty() || !open(m_app.databasePath()))
+        return false;
+    if (!m_app.connection().readOnly())
+        UserAction::run(
+            m_parent,
+            QStringLiteral("The copy of the database kept at each start could not be "
+                           "made; the database itself is open as usual."),
+            [&] { DatabaseBackup::keepAtStart(m_app.connection(), QDateTime::currentDateTime()); });
+    return true;
+}
+
+bool DatabaseSwitch::backUp()
+{
+    if (!m_app.connection().isOpen())
+        return false;
+    const QFileInfo open(m_app.databasePath());
+    const QString path = Dialogs::saveFile(
+        m_parent, QStringLiteral("Back Up"), QStringLiteral("Cindrel Databases (*.mdb)"),
+        open.completeBaseName() + QDate::currentDate().toString(QStringLiteral("-yyyy-MM-dd")) +
+            QStringLiteral(".mdb"));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).absoluteFilePath() == open.absoluteFilePath()) {
+        Dialogs::tell(m_parent, QStringLiteral("A backup cannot replace the open database."),
+                      Dialogs::Icon::Warning);
+        return false;
+    }
+    if (!UserAction::run(m_parent, QStringLiteral("No backup was written."),
+                         [&] { DatabaseBackup::writeTo(m_app.connection(), path); }))
+        return false;
+    Dialogs::tell(m_parent, QStringLiteral("The database was backed up to \"%1\".").arg(path));
+    return true;
 }
 
 bool DatabaseSwitch::open(const QString& path)

@@ -13,11 +13,14 @@ public:
     DatabaseSwitch(AppContext& app, QWidget* parent) : m_app(app), m_parent(parent) {}
 
     // Opens the database path, making a new database named after the school when there is no
-    // path yet. False when no database is open afterwards.
+    // path yet, and keeps a copy of it as it was at the start in backups/ beside it (the newest
+    // ten). False when no database is open afterwards.
     bool openAtStart();
     // File, Load: the file dialog, then the chosen database in place of the open one, which
     // stays open when the new one cannot be. True when another database is open now.
     bool load();
+    // File, Back Up...: a copy of the open database where the user chooses; true when written.
+    bool backUp();
 
 private:
     bool open(const QString& path);

@@ -20,4 +20,6 @@ FileMenu::FileMenu(QMenuBar* bar, Actions actions) : QObject(bar)
     add(QStringLiteral("mnuImportRoster"), QStringLiteral("&Import Roster..."),
         actions.importRoster);
     add(QStringLiteral("mnuExport"), QStringLiteral("&Export..."), actions.exportData);
+    file->addSeparator();
+    add(QStringLiteral("mnuBackUp"), QStringLiteral("&Back Up..."), actions.backUp);
 }

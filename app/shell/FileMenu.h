@@ -6,7 +6,8 @@
 class QMenuBar;
 
 // The File menu: Load (Ctrl+O) opens another database, Import Roster... brings a roster file
-// into a team, Export... writes results or a roster as CSV. The main window says what each does.
+// into a team, Export... writes results or a roster as CSV, Back Up... copies the database. The
+// main window says what each does.
 class FileMenu : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ public:
         std::function<void()> load;
         std::function<void()> importRoster;
         std::function<void()> exportData;
+        std::function<void()> backUp;
     };
     FileMenu(QMenuBar* bar, Actions actions);
 };

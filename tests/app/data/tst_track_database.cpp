@@ -1,5 +1,6 @@
 // The data layer against real copies of the shipped empty database.
 #include "data/Connection.h"
+#include "data/DatabaseBackup.h"
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 #include "data/SchemaVersion.h"
@@ -385,6 +386,30 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DatabaseError,
                                  db.execute("INSERT INTO Teams (School) VALUES ('A')"));
         QVERIFY(QDir(m_folder->path()).entryList({"*.bak-*"}, QDir::Files).isEmpty());
+    }
+
+    void backupsAreWholeCopiesAndTheNewestTenStay()
+    {
+        TrackFixture f(*m_db);
+        f.addTeam("Central");
+        const QString copy = m_folder->path() + "/copy.mdb";
+        DatabaseBackup::writeTo(*m_db, copy);
+        Connection back;
+        back.open(Connection::connectionStringFor(copy));
+        QCOMPARE(RecordSet("SELECT School FROM Teams", back).field("School").text(), "Central");
+        back.close();
+        // Nowhere to write: said, and nothing left behind.
+        const QString nowhere = m_folder->path() + "/no such folder/copy.mdb";
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, DatabaseBackup::writeTo(*m_db, nowhere));
+        QVERIFY(!QFileInfo::exists(nowhere + ".partial"));
+        // One copy a start; the eleventh start lets the oldest go.
+        const QDateTime start(QDate(2026, 4, 1), QTime(7, 0));
+        for (int i = 0; i < 11; ++i)
+            DatabaseBackup::keepAtStart(*m_db, start.addDays(i));
+        const QStringList kept = DatabaseBackup::kept(m_db->path());
+        QCOMPARE(kept.size(), 10);
+        QVERIFY(kept.first().endsWith("/backups/track-20260411-070000.mdb"));
+        QVERIFY(kept.last().endsWith("/backups/track-20260402-070000.mdb"));
     }
 
 private:

@@ -1,4 +1,5 @@
 // The main window's lists, info panel and database switch, on real databases.
+#include "data/DatabaseBackup.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/ExportWindow.h"
@@ -310,6 +311,24 @@ private slots:
         QTest::mouseClick(window->findChild<QPushButton*>("exportSave"), Qt::LeftButton);
         QVERIFY(Dialogs::messages().last().contains("could not be written"));
         QVERIFY(window->isVisible());
+    }
+
+    void theDatabaseIsCopiedAtStartAndOnRequest()
+    {
+        QCOMPARE(DatabaseBackup::kept(m_trackPath).size(), 1);
+        const QString copy = m_folder->path() + "/copy.mdb";
+        Dialogs::setNextOpenFile(copy);
+        m_window->findChild<QAction*>("mnuBackUp")->trigger();
+        QCOMPARE(Dialogs::messages().last(),
+                 QStringLiteral("The database was backed up to \"%1\".").arg(copy));
+        Connection c;
+        c.open(Connection::connectionStringFor(copy));
+        QCOMPARE(RecordSet("SELECT count(*) AS n FROM Runners", c).field("n").toInt(), 3);
+        // Never over the open database itself.
+        Dialogs::setNextOpenFile(m_trackPath);
+        m_window->findChild<QAction*>("mnuBackUp")->trigger();
+        QCOMPARE(Dialogs::messages().last(),
+                 QStringLiteral("A backup cannot replace the open database."));
     }
 
     void bestMarkOfAFieldEventIsTheLongest()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class Connection;
+
+// Copies of the open database: one written where the coach asks, and one kept at every start
+// in backups/ beside the database (the newest ten). Each is a consistent snapshot taken while
+// the database is open (VACUUM INTO), so a save in progress is in it whole or not at all.
+class DatabaseBackup
+{
+public:
+    // Writes the copy to `path`, replacing a file there only once the copy is complete.
+    // Throws DatabaseError when it cannot be written; then nothing changed.
+    static void writeTo(Connection& db, const QString& path);
+    // The copy of a start: backups/<name>-<yyyyMMdd-HHmmss>.mdb; only the newest `keep` stay.
+    static QString keepAtStart(Connection& db, const QDateTime& when, int keep = 10);
+    // The start copies of a database, newest first.
+    static QStringList kept(const QString& databasePath);
+};
