@@ -25,7 +25,7 @@ ListFilters::ListFilters(QWidget* clientArea, AppContext& app) : QObject(clientA
     m_graduates->setObjectName(QStringLiteral("showGraduates"));
     m_graduates->setGeometry(Twips::rect(3000, 5700, 2895, 315));
     m_graduates->setChecked(m_app.showGraduates());
-    m_bestOnly = new QCheckBox(QStringLiteral("&Best of each athlete"), clientArea);
+    m_bestOnly = new QCheckBox(QStringLiteral("&Best marks only"), clientArea);
     m_bestOnly->setObjectName(QStringLiteral("eventBestOnly"));
     m_bestOnly->setToolTip(QStringLiteral("The event report lists each athlete's best mark only"));
     m_bestOnly->setGeometry(Twips::rect(9360, 5700, 2055, 315));
