@@ -96,11 +96,10 @@ bool SheetTyping::apply(const Box& b, QLineEdit* box, const MarkText& mark)
         break;
     }
     const bool field = MeetSheet::isField(b.event);
-    const QString names[] = {field ? QStringLiteral("Feet") : QStringLiteral("Mins"),
-                             field ? QStringLiteral("Inches") : QStringLiteral("Secs")};
     Dialogs::tell(m_window,
                   MeetSheet::refusal(MeetSheet::where(b.event, b.entry),
-                                     names[box == b.slot->mark2 ? 1 : 0], box->text(), mark.must),
+                                     MeetSheet::boxName(field, box == b.slot->mark2 ? 3 : 2),
+                                     box->text(), mark.must),
                   Dialogs::Icon::Warning);
     box->setFocus();
     box->selectAll();

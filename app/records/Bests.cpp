@@ -29,19 +29,13 @@ QHash<qint64, Bests::Flag> Bests::flagsOfMeet(Connection& db, qint64 meet)
                  .arg(meet),
              db);
          !rs.eof(); rs.moveNext()) {
-        Mark m;
-        m.type = rs.field(QStringLiteral("Type")).toInt();
-        const double big = rs.field(QStringLiteral("Measure1")).toDouble();
-        const double small = rs.field(QStringLiteral("Measure2")).toDouble();
-        m.value = MarkOrder::isField(m.type) ? big * 12 + small : big * 60 + small;
+        Mark m = markOf(rs);
         // Read as text, and each distinct date parsed once: a meet has a few dozen.
         const QString key = rs.field(QStringLiteral("Held")).text();
         auto known = dates.constFind(key);
         m.date = known != dates.cend()
                      ? *known
                      : *dates.insert(key, Field::fromSqlValue(key, true).toDateTime().date());
-        m.join = rs.field(QStringLiteral("JoinPin")).toInt();
-        m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
         byRunner[m.runner] << m;
     }
     QHash<qint64, Flag> result;
@@ -65,6 +59,17 @@ QString Bests::word(Flag flag)
     return {};
 }
 
+Bests::Mark Bests::markOf(const RecordSet& rs)
+{
+    Mark m;
+    m.type = rs.field(QStringLiteral("Type")).toInt();
+    m.value = MarkOrder::value(m.type, rs.field(QStringLiteral("Measure1")).toDouble(),
+                               rs.field(QStringLiteral("Measure2")).toDouble());
+    m.join = rs.field(QStringLiteral("JoinPin")).toInt();
+    m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
+    return m;
+}
+
 QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
 {
     QList<Mark> marks;
@@ -72,16 +77,10 @@ QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
                           QStringLiteral(" AND (Measure1 <> 0 OR Measure2 <> 0)"),
                       db);
          !rs.eof(); rs.moveNext()) {
-        Mark m;
-        m.type = rs.field(QStringLiteral("Type")).toInt();
-        const double big = rs.field(QStringLiteral("Measure1")).toDouble();
-        const double small = rs.field(QStringLiteral("Measure2")).toDouble();
-        m.value = MarkOrder::isField(m.type) ? big * 12 + small : big * 60 + small;
+        Mark m = markOf(rs);
         m.text = rs.field(QStringLiteral("MeasureTime")).text();
         m.date = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
         m.dateText = rs.field(QStringLiteral("MeetTime")).text();
-        m.join = rs.field(QStringLiteral("JoinPin")).toInt();
-        m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
         marks << m;
     }
     sortByMeet(marks);

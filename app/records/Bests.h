@@ -7,6 +7,7 @@
 #include <QString>
 
 class Connection;
+class RecordSet;
 
 // A runner's marks and bests: the personal best (PR) of each event, the season best (SB) of
 // each season with a result, and which results were a PR or an SB as of their meet. A lower
@@ -54,4 +55,7 @@ private:
     // Marked slots of the statement's WHERE clause, in the order of their meets.
     static QList<Mark> read(Connection& db, const QString& where);
     static void sortByMeet(QList<Mark>& marks);
+    // A row's event, mark, slot and runner, from the columns Type, Measure1, Measure2, JoinPin
+    // and Runner_Pin.
+    static Mark markOf(const RecordSet& rs);
 };

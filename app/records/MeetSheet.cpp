@@ -39,9 +39,8 @@ MeetSheet::Numbers numbersOf(const RecordSet& row)
 // The first box of a slot that cannot be saved, or -1.
 int badBox(const MeetSheet::Numbers& n, const QString& where, bool field, QString* message)
 {
-    const QString names[] = {QStringLiteral("Place"), QStringLiteral("Points"),
-                             field ? QStringLiteral("Feet") : QStringLiteral("Mins"),
-                             field ? QStringLiteral("Inches") : QStringLiteral("Secs")};
+    const QString names[] = {MeetSheet::boxName(field, 0), MeetSheet::boxName(field, 1),
+                             MeetSheet::boxName(field, 2), MeetSheet::boxName(field, 3)};
     const QString typed[] = {n.place, n.points, n.mark1, n.mark2};
     for (int box = 0; box < 4; ++box) {
         if (!SheetNumber::sqlLiteral(typed[box])) {
@@ -173,6 +172,20 @@ QString MeetSheet::refusal(const QString& where, const QString& box, const QStri
 {
     return QStringLiteral("%1: the %2 box holds \"%3\", but it must hold %4.")
         .arg(where, box, typed, must);
+}
+
+QString MeetSheet::boxName(bool field, int box)
+{
+    switch (box) {
+    case 0:
+        return QStringLiteral("Place");
+    case 1:
+        return QStringLiteral("Points");
+    case 2:
+        return field ? QStringLiteral("Feet") : QStringLiteral("Mins");
+    default:
+        return field ? QStringLiteral("Inches") : QStringLiteral("Secs");
+    }
 }
 
 QString MeetSheet::where(int event, int entry)

@@ -88,6 +88,8 @@ public:
     // <must>."
     static QString refusal(const QString& where, const QString& box, const QString& typed,
                            const QString& must);
+    // A box's caption: "Place", "Points", then "Mins" and "Secs", or "Feet" and "Inches".
+    static QString boxName(bool field, int box);
     // "100 Meter Dash, first entry", "400 Meter Relay".
     static QString where(int event, int entry);
     // Writes every slot that has a runner and the meet's own fields. Call check() first.

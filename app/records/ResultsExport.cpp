@@ -43,9 +43,8 @@ QString ResultsExport::csv(Connection& db, Scope scope)
         if (date.isEmpty())
             date = Field::fromSqlValue(held, true).toDateTime().date().toString(Qt::ISODate);
         const qint64 type = rs.field(QStringLiteral("Type")).toInt();
-        const double big = rs.field(QStringLiteral("Measure1")).toDouble();
-        const double small = rs.field(QStringLiteral("Measure2")).toDouble();
-        const double value = MarkOrder::isField(type) ? big * 12 + small : big * 60 + small;
+        const double value = MarkOrder::value(type, rs.field(QStringLiteral("Measure1")).toDouble(),
+                                              rs.field(QStringLiteral("Measure2")).toDouble());
         out += CsvText::line({date, rs.field(QStringLiteral("HostingSchool")).text(),
                               rs.field(QStringLiteral("MeetPlace")).text(),
                               rs.field(QStringLiteral("EventName")).text(),

@@ -16,9 +16,6 @@ Report RecordsReport::build(AppContext& app, qint64 team)
         ReportFragments::RecordRow row{MeetSheet::eventName(type - 1), {}, {}, {}, {}};
         // The best slot from the tables themselves, then its row of the view: the view would
         // write every one of the team's marks as text before sorting them.
-        const QString value = MarkOrder::isField(type)
-                                  ? QStringLiteral("(s.feet * 12 + s.Inches) DESC")
-                                  : QStringLiteral("(s.feet * 60 + s.Inches) ASC");
         ReportQuery slot(
             QStringLiteral("SELECT s.Pin AS JoinPin FROM Event_to_Runner s JOIN Events e ON e.Pin "
                            "= s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = e.Pin JOIN "
@@ -26,7 +23,8 @@ Report RecordsReport::build(AppContext& app, qint64 team)
                 QString::number(type) +
                 QStringLiteral(" AND (s.feet <> 0 OR s.Inches <> 0) AND s.Runner_Pin IN (SELECT "
                                "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
-                t + QStringLiteral(") ORDER BY ") + value +
+                t + QStringLiteral(") ORDER BY ") +
+                MarkOrder::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches")) +
                 QStringLiteral(", m.MeetTime, s.Pin LIMIT 1"),
             app.connection());
         if (slot.eof()) {

@@ -126,43 +126,50 @@ Dialogs::Answer Dialogs::askYesNoCancel(QWidget* parent, const QString& text)
     }
 }
 
-QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter,
-                          const QString& startName)
+namespace {
+
+// The next queued file, or none (a cancelled dialog).
+QString nextFile()
 {
-    if (state().answering) {
-        if (state().files.empty())
-            return {};
-        const QString file = state().files.front();
-        state().files.pop_front();
-        return file;
-    }
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (!startName.contains(QLatin1Char('*')))
-        dialog.selectFile(startName);
+    if (state().files.empty())
+        return {};
+    const QString file = state().files.front();
+    state().files.pop_front();
+    return file;
+}
+
+QString chosenFile(QFileDialog& dialog)
+{
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
 
+} // namespace
+
+QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& startName)
+{
+    if (state().answering)
+        return nextFile();
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (!startName.contains(QLatin1Char('*')))
+        dialog.selectFile(startName);
+    return chosenFile(dialog);
+}
+
 QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& filter,
                           const QString& startName)
 {
-    if (state().answering) {
-        if (state().files.empty())
-            return {};
-        const QString file = state().files.front();
-        state().files.pop_front();
-        return file;
-    }
+    if (state().answering)
+        return nextFile();
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(startName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
 }
 
 void Dialogs::setAnswering(bool on)
