@@ -1,11 +1,14 @@
 #include "records/AppContext.h"
 #include "shell/AboutWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/ReportCommand.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    if (ReportCommand::wanted(argc, argv))
+        return ReportCommand::run(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cindrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));

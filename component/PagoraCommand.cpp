@@ -1,6 +1,6 @@
 // pagora: the component from the command line.
 //   pagora register | unregister
-//   pagora preview FILE | edit FILE | print FILE
+//   pagora preview FILE | edit FILE | print FILE | pdf FILE [OUT.pdf]
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
 
@@ -17,15 +17,26 @@ int fail(const QString& message)
     return 1;
 }
 
+// Beside the document, under its name, unless the caller names the file.
+QString pdfPath(const QStringList& args)
+{
+    if (args.size() == 4)
+        return args.at(3);
+    const QFileInfo document(args.at(2));
+    return document.absolutePath() + QLatin1Char('/') + document.completeBaseName() +
+           QStringLiteral(".pdf");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const bool windows = command == QLatin1String("preview") || command == QLatin1String("edit") ||
-                         command == QLatin1String("print");
+    const bool toPaper = command == QLatin1String("print") || command == QLatin1String("pdf");
+    const bool windows =
+        command == QLatin1String("preview") || command == QLatin1String("edit") || toPaper;
     // Printing from a script needs no screen.
-    if (command == QLatin1String("print") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+    if (toPaper && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application;
@@ -46,10 +57,11 @@ int main(int argc, char* argv[])
         return 0;
     }
     const QStringList verbs{QStringLiteral("preview"), QStringLiteral("edit"),
-                            QStringLiteral("print")};
-    if (!verbs.contains(command) || args.size() != 3) {
+                            QStringLiteral("print"), QStringLiteral("pdf")};
+    const bool pdf = command == QLatin1String("pdf");
+    if (!verbs.contains(command) || args.size() < 3 || args.size() > (pdf ? 4 : 3)) {
         std::fprintf(stderr, "usage: pagora register | unregister | preview FILE | edit FILE | "
-                             "print FILE\n");
+                             "print FILE | pdf FILE [OUT.pdf]\n");
         return 2;
     }
 
@@ -63,13 +75,15 @@ int main(int argc, char* argv[])
         print->ShowPreview();
     else if (command == QLatin1String("edit"))
         print->EditFilefile();
+    else if (pdf)
+        print->SavePdf(pdfPath(args));
     else
         print->Send2Print();
     const pagora::PrintError result = print->lastError();
     print->Release();
     if (result.number != 0)
         return fail(QStringLiteral("%1 (error %2)").arg(result.description).arg(result.number));
-    if (command == QLatin1String("print"))
+    if (toPaper)
         return 0;
     return QApplication::exec();
 }

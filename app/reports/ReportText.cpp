@@ -60,13 +60,18 @@ QString ReportText::readTextFile(const QString& path)
 
 void ReportText::writeReportFile(const QString& text)
 {
+    writeReportFile(text, workFile());
+}
+
+void ReportText::writeReportFile(const QString& text, const QString& path)
+{
     QStringEncoder encoder("windows-1252");
     const QByteArray bytes = encoder.encode(text);
-    QFile file(workFile());
+    QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes) != bytes.size() || !file.flush())
         throw ReportError(QStringLiteral("The report file \"%1\" cannot be written: %2")
-                              .arg(workFile(), file.errorString()));
+                              .arg(path, file.errorString()));
     file.close();
 }
 

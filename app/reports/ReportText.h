@@ -12,6 +12,8 @@ public:
     static QString readTextFile(const QString& path);
     // Writes the work file as Windows-1252 text. Throws ReportError when it cannot be written.
     static void writeReportFile(const QString& text);
+    // The same into a file of the caller's.
+    static void writeReportFile(const QString& text, const QString& path);
 
     static QString templateFolder();
     static QString templatePath(const QString& name);

@@ -12,4 +12,9 @@ PagoraError PagoraError::printer()
     return PagoraError(PrinterFault, QStringLiteral("Printer error"));
 }
 
+PagoraError PagoraError::pathAccess(const QString& path)
+{
+    return PagoraError(PathAccess, QStringLiteral("Path/File access error: ") + path);
+}
+
 } // namespace pagora

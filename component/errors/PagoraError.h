@@ -15,6 +15,7 @@ public:
         FileNotFound = 53,
         BadFileFormat = 321,
         Overflow = 6,
+        PathAccess = 75,
         PrinterFault = 482
     };
 
@@ -24,6 +25,7 @@ public:
     QString description() const { return m_description; }
 
     static PagoraError printer();
+    static PagoraError pathAccess(const QString& path);
 
 private:
     int m_number;

@@ -7,12 +7,15 @@
 #include "print/ComponentState.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
+#include "printing/QtPrinter.h"
 #include "windows/DocumentHolder.h"
 #include "windows/EditorWindow.h"
 
 #include <QFileInfo>
 #include <QPointer>
+#include <QTemporaryFile>
 #include <QTextDocument>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -66,6 +69,8 @@ QVariant Print::Invoke(unsigned dispatchId, const QVariantList& arguments, bool 
         return ShowPreview();
     case DispSend2Print:
         return Send2Print();
+    case DispSavePdf:
+        return SavePdf(arguments.value(0).toString());
     default:
         m_error = {438, QStringLiteral("Object doesn't support this property or method")};
         return {};
@@ -123,6 +128,38 @@ QVariant Print::Send2Print()
         printer.setDocumentName(QFileInfo(m_myFile).fileName());
         RichTextEngine engine(document.get());
         PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, printer);
+    } catch (const PagoraError& e) {
+        m_error = {e.number(), e.description()};
+    }
+    return {};
+}
+
+QVariant Print::SavePdf(const QString& path)
+{
+    m_error = {};
+    ComponentState::setCurrentFile(m_myFile);
+    try {
+        const std::unique_ptr<QTextDocument> document = RtfDocument::load(m_myFile);
+        const QFileInfo target(path);
+        // Written beside the target under a name of its own, then renamed over it: a reader of
+        // the target never sees half a file, and a failure leaves the old one there.
+        QTemporaryFile partial(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+        if (path.isEmpty() || !partial.open())
+            throw PagoraError::pathAccess(path);
+        partial.close();
+        // A temporary file is the owner's alone; a PDF is for handing on.
+        partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        {
+            auto printer = QtPrinter::pdfFile(partial.fileName());
+            printer->setDocumentName(QFileInfo(m_myFile).fileName());
+            RichTextEngine engine(document.get());
+            PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
+        }
+        if (std::rename(QFile::encodeName(partial.fileName()).constData(),
+                        QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+            throw PagoraError::pathAccess(path);
+        partial.setAutoRemove(false);
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};
     }

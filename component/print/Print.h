@@ -5,7 +5,7 @@
 namespace pagora {
 
 // The class Print: the path of an RTF document (MyFile) and the three things it can do with
-// it: open it in the editor, show it in the preview, or print it.
+// it: open it in the editor, show it in the preview, print it, or write it as a PDF.
 class Print final : public _Print
 {
 public:
@@ -24,6 +24,7 @@ public:
     QVariant EditFilefile() override;
     QVariant ShowPreview() override;
     QVariant Send2Print() override;
+    QVariant SavePdf(const QString& path) override;
 
 private:
     QString m_myFile;

@@ -26,6 +26,7 @@ enum PrintDispatchId : unsigned
     DispEditFilefile = 0x60030000,
     DispShowPreview = 0x60030001,
     DispSend2Print = 0x60030002,
+    DispSavePdf = 0x60030003,
 };
 
 // The error of a failed call: its number (482 for the printer error, 53 for a missing file)
@@ -38,7 +39,8 @@ struct PrintError
 
 // Interface _Print. After the standard entries (release, late-bound dispatch, the last
 // error), the members stand in their slot order: MyFile get, MyFile put, EditFilefile,
-// ShowPreview, Send2Print. Each method returns an empty variant; a failure is read with
+// ShowPreview, Send2Print, then SavePdf, which came later and so stands last, where callers
+// built before it never look. Each method returns an empty variant; a failure is read with
 // lastError().
 class _Print
 {
@@ -55,6 +57,10 @@ public:
     virtual QVariant EditFilefile() = 0;
     virtual QVariant ShowPreview() = 0;
     virtual QVariant Send2Print() = 0;
+    // Lays the document out as Send2Print does, on the locale's default paper, and writes the
+    // pages to a PDF file at `path`, with no printer and no window. The file appears whole or
+    // not at all; one that cannot be written is error 75.
+    virtual QVariant SavePdf(const QString& path) = 0;
 
 protected:
     ~_Print() = default;

@@ -3,9 +3,11 @@
 #include "pagora/Print.h"
 #include "print/ComponentState.h"
 #include "print/Print.h"
+#include "support/PdfText.h"
 #include "windows/Messages.h"
 #include "windows/PreviewWindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -96,6 +98,9 @@ private slots:
                 QCOMPARE(p->lastError().number, 53);
                 QVERIFY(p->lastError().description.contains("not found"));
             }
+            p->SavePdf(m_dir.filePath("missing.pdf"));
+            QCOMPARE(p->lastError().number, 53);
+            QVERIFY(!QFile::exists(m_dir.filePath("missing.pdf")));
         }
         p->putMyFile(writeRtf("text.rtf", "plain words, no RTF"));
         p->ShowPreview();
@@ -116,6 +121,11 @@ private slots:
         QCOMPARE(p->lastError().number, 482);
         QVERIFY(Messages::recorded().isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath("none.pdf")));
+        // Neither does a PDF file.
+        p->SavePdf(m_dir.filePath("saved.pdf"));
+        QCOMPARE(p->lastError().number, 0);
+        QVERIFY(PdfText(m_dir.filePath("saved.pdf")).text().contains("Results"));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("saved.pdf").size(), 1);
         // The preview needs no paper.
         p->ShowPreview();
         QCOMPARE(p->lastError().number, 0);
