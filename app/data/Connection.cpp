@@ -41,15 +41,37 @@ QString Connection::pathFromConnectionString(const QString& connectionString)
     return connectionString.mid(at + 4);
 }
 
-void Connection::open(const QString& connectionString)
+namespace {
+
+QFileInfo existingFile(const QString& connectionString)
 {
-    close();
-    const QString path = pathFromConnectionString(connectionString);
+    const QString path = Connection::pathFromConnectionString(connectionString);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
         throw DatabaseError(QStringLiteral("The database file \"%1\" does not exist.").arg(path));
     if (!info.isFile())
         throw DatabaseError(QStringLiteral("\"%1\" is not a database file.").arg(path));
+    return info;
+}
+
+} // namespace
+
+void Connection::openForReading(const QString& connectionString)
+{
+    close();
+    connectTo(existingFile(connectionString), true);
+    try {
+        checkIsTrackDatabase();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Connection::open(const QString& connectionString)
+{
+    close();
+    const QFileInfo info = existingFile(connectionString);
     connectTo(info, false);
     try {
         checkIsTrackDatabase();

@@ -24,6 +24,9 @@ public:
     // database, is a database of another program, or cannot be brought up to date. A missing
     // file is never created. A file of a later program is opened read-only.
     void open(const QString& connectionString);
+    // Opens a database file only to read it, as it is: an older file is not brought up to
+    // date. Throws DatabaseError as open() does.
+    void openForReading(const QString& connectionString);
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }

@@ -19,4 +19,18 @@ public:
     static QString keepAtStart(Connection& db, const QDateTime& when, int keep = 10);
     // The start copies of a database, newest first.
     static QStringList kept(const QString& databasePath);
+
+    struct Summary
+    {
+        QDateTime taken; // from a kept copy's name; else the file's last change
+        qint64 teams = 0, runners = 0, meets = 0;
+    };
+    // What a copy holds, read without changing it. Throws DatabaseError when it is no Cindrel
+    // database.
+    static Summary summary(const QString& path);
+    // Puts a copy in the open database's place and opens it there. The database as it was is
+    // kept first, among the start copies as of `when`; its path is returned. Throws
+    // DatabaseError when the copy is no Cindrel database or cannot be put in place or opened:
+    // then the database is as it was, and open.
+    static QString restore(Connection& db, const QString& copy, const QDateTime& when);
 };

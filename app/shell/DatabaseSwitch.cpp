@@ -49,6 +49,19 @@ bool DatabaseSwitch::backUp()
     return true;
 }
 
+bool DatabaseSwitch::restore(const QString& copy)
+{
+    QString kept;
+    if (!UserAction::run(m_parent, QStringLiteral("The database was not restored."), [&] {
+            kept = DatabaseBackup::restore(m_app.connection(), copy, QDateTime::currentDateTime());
+        }))
+        return false;
+    Dialogs::tell(m_parent, QStringLiteral("The database was restored from \"%1\". The database "
+                                           "as it was is kept as \"%2\".")
+                                .arg(copy, kept));
+    return true;
+}
+
 bool DatabaseSwitch::open(const QString& path)
 {
     if (!UserAction::run(m_parent,

@@ -21,6 +21,9 @@ public:
     bool load();
     // File, Back Up...: a copy of the open database where the user chooses; true when written.
     bool backUp();
+    // File, Restore...: the copy in the open database's place, the database as it was kept
+    // among the copies; true when restored, which is then told.
+    bool restore(const QString& copy);
 
 private:
     bool open(const QString& path);

@@ -1,25 +1,60 @@
 #include "FileMenu.h"
 
+#include "editors/ProgramWindows.h"
+#include "records/AppContext.h"
+#include "shell/DatabaseSwitch.h"
+#include "shell/MainWindow.h"
+#include "shell/RestoreWindow.h"
+#include "ui/KeyedList.h"
+
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
-FileMenu::FileMenu(QMenuBar* bar, Actions actions) : QObject(bar)
+FileMenu::FileMenu(MainWindow& window, AppContext& app)
+    : QObject(&window), m_window(window), m_app(app)
 {
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    auto add = [file, this](const QString& name, const QString& caption,
-                            const std::function<void()>& action) {
+    auto add = [file, this](const QString& name, const QString& caption, auto action) {
         QAction* a = file->addAction(caption);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, action);
         return a;
     };
-    add(QStringLiteral("mnuLoad"), QStringLiteral("&Load"), actions.load)
-        ->setShortcut(QKeySequence::Open);
-    add(QStringLiteral("mnuImportRoster"), QStringLiteral("&Import Roster..."),
-        actions.importRoster);
-    add(QStringLiteral("mnuExport"), QStringLiteral("&Export..."), actions.exportData);
+    add(QStringLiteral("mnuLoad"), QStringLiteral("&Load"), [this] {
+        m_window.loadDatabase();
+    })->setShortcut(QKeySequence::Open);
+    add(QStringLiteral("mnuImportRoster"), QStringLiteral("&Import Roster..."), [this] {
+        m_window.windows().importRoster(m_window.schoolList()->selectedPin().value_or(0));
+    });
+    add(QStringLiteral("mnuExport"), QStringLiteral("&Export..."), [this] {
+        m_window.windows().exportData(m_window.schoolList()->selectedPin(),
+                                      m_window.meetList()->selectedPin());
+    });
     file->addSeparator();
-    add(QStringLiteral("mnuBackUp"), QStringLiteral("&Back Up..."), actions.backUp);
+    add(QStringLiteral("mnuBackUp"), QStringLiteral("&Back Up..."),
+        [this] { DatabaseSwitch(m_app, &m_window).backUp(); });
+    add(QStringLiteral("mnuRestore"), QStringLiteral("&Restore..."), [this] { showRestore(); });
+}
+
+void FileMenu::showRestore()
+{
+    if (!m_app.connection().isOpen())
+        return;
+    if (!m_restore)
+        m_restore =
+            new RestoreWindow(&m_window, [this](const QString& copy) { return restore(copy); });
+    m_restore->build(m_app.databasePath());
+    ProgramWindows::present(m_restore);
+}
+
+bool FileMenu::restore(const QString& copy)
+{
+    // An editor open on the database as it was would save into the restored one.
+    if (!m_window.closeOtherWindows() || !DatabaseSwitch(m_app, &m_window).restore(copy))
+        return false;
+    m_window.buildSchoolList();
+    m_window.buildMeetList();
+    return true;
 }

@@ -1,23 +1,31 @@
 #pragma once
 
-#include <QObject>
-#include <functional>
+#include "shell/RestoreWindow.h"
 
-class QMenuBar;
+#include <QObject>
+#include <QPointer>
+
+class AppContext;
+class MainWindow;
 
 // The File menu: Load (Ctrl+O) opens another database, Import Roster... brings a roster file
-// into a team, Export... writes results or a roster as CSV, Back Up... copies the database. The
-// main window says what each does.
+// into a team, Export... writes results or a roster as CSV, Back Up... copies the database
+// and Restore... puts a copy back in its place.
 class FileMenu : public QObject
 {
     Q_OBJECT
 public:
-    struct Actions
-    {
-        std::function<void()> load;
-        std::function<void()> importRoster;
-        std::function<void()> exportData;
-        std::function<void()> backUp;
-    };
-    FileMenu(QMenuBar* bar, Actions actions);
+    FileMenu(MainWindow& window, AppContext& app);
+
+    // File › Restore...: the copies of the open database to choose from.
+    void showRestore();
+    RestoreWindow* restoreWindow() const { return m_restore; }
+
+private:
+    // Closes the other windows and puts the copy in the open database's place.
+    bool restore(const QString& copy);
+
+    MainWindow& m_window;
+    AppContext& m_app;
+    QPointer<RestoreWindow> m_restore;
 };

@@ -125,14 +125,7 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenus()
 {
-    new FileMenu(
-        menuBar(),
-        {[this] { loadDatabase(); },
-         [this] { m_windows->importRoster(m_schoolList->selectedPin().value_or(0)); },
-         [this] { m_windows->exportData(m_schoolList->selectedPin(), m_meetList->selectedPin()); },
-         [this] {
-             DatabaseSwitch(m_app, this).backUp();
-         }});
+    new FileMenu(*this, m_app);
 
     QAction* records = menuBar()
                            ->addMenu(QStringLiteral("&Reports"))

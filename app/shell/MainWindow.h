@@ -42,6 +42,8 @@ public:
 
     // File, "Load": switch to another database chosen in the file dialog.
     void loadDatabase();
+    // Every window but this one; false when an editor whose changes the user kept stays open.
+    bool closeOtherWindows() { return m_registry.closeAll(); }
 
     KeyedList* schoolList() const { return m_schoolList; }
     KeyedList* teamList() const { return m_teamList; }

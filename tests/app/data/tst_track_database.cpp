@@ -412,6 +412,39 @@ private slots:
         QVERIFY(kept.last().endsWith("/backups/track-20260402-070000.mdb"));
     }
 
+    void aRestoredCopyTakesThePlaceOfTheDatabaseWhichIsKept()
+    {
+        TrackFixture f(*m_db);
+        f.addTeam("Central");
+        const QDateTime start(QDate(2026, 4, 1), QTime(7, 0));
+        const QString copy = DatabaseBackup::keepAtStart(*m_db, start);
+        f.addTeam("North");
+        const DatabaseBackup::Summary summary = DatabaseBackup::summary(copy);
+        QCOMPARE(summary.taken, start);
+        QCOMPARE(QList<qint64>({summary.teams, summary.runners, summary.meets}),
+                 QList<qint64>({1, 0, 0}));
+
+        // Neither a file that is no database nor the database itself is restored; nothing
+        // changes.
+        const QString text = m_folder->path() + "/notes.mdb";
+        QFile notes(text);
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a database"));
+        notes.close();
+        for (const QString& wrong : {text, m_db->path()})
+            QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                     DatabaseBackup::restore(*m_db, wrong, start.addDays(1)));
+        QCOMPARE(DatabaseBackup::kept(m_db->path()), QStringList{copy});
+        QCOMPARE(f.count("SELECT count(*) FROM Teams"), 2);
+
+        const QString kept = DatabaseBackup::restore(*m_db, copy, start.addDays(1));
+        QVERIFY(m_db->isOpen());
+        QCOMPARE(RecordSet("SELECT School FROM Teams", *m_db).field("School").text(), "Central");
+        QCOMPARE(f.count("SELECT count(*) FROM Teams"), 1);
+        QVERIFY(kept.endsWith("/backups/track-20260402-070000.mdb"));
+        QCOMPARE(DatabaseBackup::summary(kept).teams, 2);
+        QVERIFY(QDir(m_folder->path()).entryList({"*.restoring"}).isEmpty());
+    }
+
 private:
     std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<Connection> m_db;

@@ -12,6 +12,7 @@
 #include "records/SchoolYear.h"
 #include "reports/Reports.h"
 #include "shell/MainWindow.h"
+#include "shell/RestoreWindow.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 #include "ui/Dialogs.h"
@@ -28,6 +29,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -329,6 +331,35 @@ private slots:
         m_window->findChild<QAction*>("mnuBackUp")->trigger();
         QCOMPARE(Dialogs::messages().last(),
                  QStringLiteral("A backup cannot replace the open database."));
+    }
+
+    void aKeptCopyReplacesTheDatabaseAfterAYes()
+    {
+        Connection c;
+        c.open(Connection::connectionStringFor(m_trackPath));
+        TrackFixture(c).addTeam("Added Later");
+        c.close();
+        m_window->buildSchoolList();
+        const int teams = m_window->schoolList()->count();
+        m_window->windows().openTeamEditor(m_central);
+        m_window->findChild<QAction*>("mnuRestore")->trigger();
+        auto* restore = m_window->findChild<RestoreWindow*>("restoreDatabase");
+        QVERIFY(restore && restore->isVisible());
+        QCOMPARE(restore->copies()->topLevelItemCount(), 1);
+        QCOMPARE(restore->copies()->topLevelItem(0)->text(1), QString::number(teams - 1));
+        Dialogs::setNextAnswer(false);
+        QVERIFY(!restore->restoreSelected());
+        QCOMPARE(m_window->schoolList()->count(), teams);
+
+        Dialogs::setNextAnswer(true);
+        QTest::mouseClick(restore->findChild<QPushButton*>("restoreButton"), Qt::LeftButton);
+        QVERIFY2(Dialogs::messages().last().startsWith("The database was restored from"),
+                 qPrintable(Dialogs::messages().join('|')));
+        QCOMPARE(m_window->schoolList()->count(), teams - 1);
+        QVERIFY(!restore->isVisible());
+        // The editor open on the database as it was is closed; that database is a copy now.
+        QVERIFY(!m_window->windows().teamEditor()->isVisible());
+        QCOMPARE(DatabaseBackup::kept(m_trackPath).size(), 2);
     }
 
     void bestMarkOfAFieldEventIsTheLongest()
