@@ -1,12 +1,15 @@
 // The program at work for the crash test, which kills it at random moments: it adds meets
-// or saves one meet's sheet over and over, through the main window and the meet editor, and
+// or saves one meet's sheet over and over, through the main window and the meet editor, or
+// imports rosters of 300 runners into a team, named after the generation (G7x0 to G7x299), and
 // reports each action on standard output once the action has returned.
 //   crash_worker FOLDER add
 //   crash_worker FOLDER save MEET FIRST_GENERATION
+//   crash_worker FOLDER import TEAM FIRST_GENERATION
 #include "data/ProgramFolder.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
 #include "records/AppContext.h"
+#include "records/RosterImport.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
 #include "support/AppHarness.h"
@@ -80,6 +83,17 @@ int main(int argc, char* argv[])
             MeetEditor* editor = window.windows().meetEditor();
             report("added", editor->meetPin());
             editor->close();
+        }
+    }
+    if (args[2] == QLatin1String("import") && args.size() == 5) {
+        const qint64 team = args[3].toLongLong();
+        for (qint64 generation = args[4].toLongLong();; ++generation) {
+            QString text = QStringLiteral("Last,First,Grade\n");
+            for (int k = 0; k < 300; ++k)
+                text += QStringLiteral("G%1x%2,Runner,%3\n").arg(generation).arg(k).arg(9 + k % 4);
+            const RosterFile roster = RosterFile::readText(text);
+            RosterImport::plan(app.connection(), team, roster).apply(app.connection(), team);
+            report("imported", generation);
         }
     }
     if (args[2] == QLatin1String("save") && args.size() == 5) {

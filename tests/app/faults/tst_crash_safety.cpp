@@ -1,7 +1,9 @@
-// The program killed outright (SIGKILL) at random moments while it adds meets and while it
-// saves a meet's sheet, fifty times in all. After every kill the database is sound, holds no
-// half-made meet or half-saved sheet, and keeps everything that was saved before.
+// The program killed outright (SIGKILL) at random moments while it adds meets, while it saves
+// a meet's sheet and while it imports rosters. After every kill the database is sound, holds
+// no half-made meet, half-saved sheet or half-imported roster, and keeps everything that was
+// saved before. Copies taken while a sheet is being saved restore a whole sheet.
 #include "data/Connection.h"
+#include "data/DatabaseBackup.h"
 #include "data/RecordSet.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
@@ -47,11 +49,9 @@ class CrashSafetyTest : public QObject
                         .arg(m_kept));
     }
 
-    // Runs the worker until a random moment after it is ready, kills it, and returns the
-    // lines it wrote.
-    QStringList runAndKill(const QStringList& args)
+    // Starts the worker and waits until it is ready; what it wrote so far.
+    QByteArray start(QProcess& worker, const QStringList& args)
     {
-        QProcess worker;
         worker.setStandardErrorFile(QProcess::nullDevice());
         worker.start(QStringLiteral(CRASH_WORKER), QStringList{folder->path()} + args);
         if (!worker.waitForStarted())
@@ -61,6 +61,15 @@ class CrashSafetyTest : public QObject
             worker.waitForReadyRead(10000);
             out += worker.readAllStandardOutput();
         }
+        return out;
+    }
+
+    // Runs the worker until a random moment after it is ready, kills it, and returns the
+    // lines it wrote.
+    QStringList runAndKill(const QStringList& args)
+    {
+        QProcess worker;
+        QByteArray out = start(worker, args);
         QTest::qSleep(static_cast<int>(random.bounded(20, 400)));
         worker.kill();
         worker.waitForFinished();
@@ -72,6 +81,27 @@ class CrashSafetyTest : public QObject
             if (line.startsWith(QLatin1String("error")))
                 qFatal("the worker failed: %s", qPrintable(line));
         return lines;
+    }
+
+    // The generation whose save the worked meet's sheet holds whole, 0 before any save, -1
+    // for a sheet of mixed saves: the weather names the generation, and every number of every
+    // slot carries it.
+    qint64 wholeSave()
+    {
+        const QString weather =
+            rows(QStringLiteral("SELECT Weather FROM Meets WHERE Pin=%1").arg(m_worked));
+        if (!weather.startsWith(QLatin1String("gen ")))
+            return 0;
+        const qint64 generation = weather.section(QLatin1Char(' '), 1).chopped(2).toLongLong();
+        const QString g = QString::number(generation % 12);
+        const qint64 filled =
+            count(QStringLiteral("SELECT count(*) FROM Event_to_Runner s JOIN Event_to_Meet em "
+                                 "ON em.Event_Pin = s.Event_Pin WHERE em.Meet_Pin=%1 AND "
+                                 "s.Place=%2 AND s.Points=%2 AND s.feet=%2 AND s.Inches=%2 AND "
+                                 "s.Minutes=%2 AND s.Seconds=%2")
+                      .arg(m_worked)
+                      .arg(g));
+        return filled == 42 ? generation : -1;
     }
 
     void verifySound()
@@ -143,28 +173,68 @@ private slots:
                 if (line.startsWith(QLatin1String("saved ")))
                     finished = line.mid(6).toLongLong();
             verifySound();
-            // The sheet is one save's, whole: the weather names the generation, and every
-            // number of every slot carries it.
-            const QString weather =
-                rows(QStringLiteral("SELECT Weather FROM Meets WHERE Pin=%1").arg(m_worked));
-            const qint64 generation = weather.section(QLatin1Char(' '), 1).chopped(2).toLongLong();
-            QVERIFY2(weather.startsWith(QLatin1String("gen ")) || finished == 0,
-                     qPrintable(weather));
-            if (!weather.startsWith(QLatin1String("gen ")))
+            const qint64 generation = wholeSave();
+            QVERIFY(generation > 0 || (generation == 0 && finished == 0));
+            if (generation == 0)
                 continue;
-            QVERIFY2(generation >= finished, qPrintable(weather));
-            const QString g = QString::number(generation % 12);
-            QCOMPARE(
-                count(QStringLiteral("SELECT count(*) FROM Event_to_Runner s JOIN Event_to_Meet em "
-                                     "ON em.Event_Pin = s.Event_Pin WHERE em.Meet_Pin=%1 AND "
-                                     "s.Place=%2 AND s.Points=%2 AND s.feet=%2 AND s.Inches=%2 AND "
-                                     "s.Minutes=%2 AND s.Seconds=%2")
-                          .arg(m_worked)
-                          .arg(g)),
-                42);
+            QVERIFY(generation >= finished);
             next = generation + 1;
         }
         QVERIFY2(finished >= 25, "the worker was killed before it got going");
+    }
+
+    void killedWhileImportingRosters()
+    {
+        const QString others = rows(QStringLiteral("SELECT * FROM Teams ORDER BY Pin")) +
+                               rows(QStringLiteral("SELECT * FROM Runners ORDER BY Pin"));
+        qint64 finished = 0;
+        for (int kill = 0; kill < 10; ++kill) {
+            for (const QString& line :
+                 runAndKill({QStringLiteral("import"), QString::number(m_team),
+                             QString::number(finished + 1)}))
+                if (line.startsWith(QLatin1String("imported ")))
+                    finished = line.mid(9).toLongLong();
+            QCOMPARE(rows(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok|\n"));
+            QCOMPARE(rows(QStringLiteral("SELECT * FROM Teams ORDER BY Pin")) +
+                         rows(QStringLiteral("SELECT * FROM Runners WHERE Name NOT LIKE 'G%x%' "
+                                             "ORDER BY Pin")),
+                     others);
+            // Every roster is in whole, in the team, or not at all.
+            QCOMPARE(
+                count("SELECT count(*) FROM (SELECT substr(Name, 1, instr(Name, 'x')) AS g, "
+                      "count(*) AS n FROM Runners GROUP BY g HAVING g LIKE 'G%' AND n <> 300)"),
+                0);
+            QCOMPARE(count("SELECT count(*) FROM Runners WHERE Pin NOT IN "
+                           "(SELECT Runner_Pin FROM Runner_to_Team)"),
+                     0);
+            QCOMPARE(count(QStringLiteral("SELECT count(*) FROM Runners WHERE Name LIKE 'G%1x%'")
+                               .arg(finished)),
+                     finished ? 300 : 0);
+        }
+        QVERIFY2(finished >= 10, "the worker was killed before it got going");
+    }
+
+    void copiesTakenDuringSavesRestoreAWholeSheet()
+    {
+        QProcess worker;
+        start(worker, {QStringLiteral("save"), QString::number(m_worked), QStringLiteral("1")});
+        QStringList copies;
+        for (int i = 0; i < 12; ++i) {
+            QTest::qSleep(static_cast<int>(random.bounded(10, 150)));
+            copies << folder->file(QStringLiteral("copy%1.mdb").arg(i));
+            DatabaseBackup::writeTo(check, copies.last());
+        }
+        worker.kill();
+        worker.waitForFinished();
+        qint64 restoredSaves = 0;
+        for (const QString& copy : copies) {
+            DatabaseBackup::restore(check, copy, QDateTime::currentDateTime());
+            verifySound();
+            const qint64 generation = wholeSave();
+            QVERIFY2(generation >= 0, qPrintable(copy));
+            restoredSaves += generation > 0;
+        }
+        QVERIFY2(restoredSaves > 0, "no copy was taken after a save");
     }
 };
 
