@@ -76,10 +76,22 @@ bool RecordSet::hasField(const QString& name) const
 
 Field RecordSet::field(const QString& name) const
 {
+    return field(column(name));
+}
+
+int RecordSet::column(const QString& name) const
+{
     const auto it = m_index.constFind(name.toLower());
     if (it == m_index.constEnd())
         throw DatabaseError(QStringLiteral("The result has no column named %1.").arg(name), m_sql);
+    return *it;
+}
+
+const Field& RecordSet::field(int column) const
+{
     if (eof())
         throw DatabaseError(QStringLiteral("There is no current record."), m_sql);
-    return m_rows[m_row][static_cast<size_t>(*it)];
+    if (column < 0 || column >= m_names.size())
+        throw DatabaseError(QStringLiteral("The result has no column %1.").arg(column), m_sql);
+    return m_rows[m_row][static_cast<size_t>(column)];
 }

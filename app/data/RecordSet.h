@@ -31,6 +31,9 @@ public:
     // Throws DatabaseError for an unknown column or when there is no current row.
     Field field(const QString& name) const;
     bool hasField(const QString& name) const;
+    // The same by the column's place, found once with column(): for reading many rows.
+    int column(const QString& name) const;
+    const Field& field(int column) const;
     QStringList fieldNames() const { return m_names; }
 
 private:

@@ -23,37 +23,48 @@ QString ResultsExport::csv(Connection& db, Scope scope)
         where += QStringLiteral(" AND ev.Meet_Pin = ") + QString::number(*scope.meet);
     where += Season::condition(scope.season)
                  .replace(QLatin1String("MeetTime"), QLatin1String("ev.MeetTime"));
+    RecordSet rs(
+        QStringLiteral("SELECT ev.MeetTime AS Held, ev.HostingSchool, m.Place AS MeetPlace, "
+                       "ev.EventName, ev.Runners_Name, t.School AS Team, ev.MeasureTime, "
+                       "ev.Place, ev.Points, ev.Type, ev.Measure1, ev.Measure2 FROM "
+                       "Events_View ev JOIN Meets m ON m.Pin = ev.Meet_Pin LEFT "
+                       "JOIN Runner_to_Team rt ON rt.Runner_Pin = ev.Runner_Pin "
+                       "LEFT JOIN Teams t ON t.Pin = rt.Team_Pin") +
+            where + QStringLiteral(" ORDER BY ev.MeetTime, ev.Meet_Pin, ev.Type, ev.JoinPin"),
+        db);
+    // The columns in the file's order, then the mark's parts; each read by its place, as an
+    // export has tens of thousands of rows.
+    enum Column
+    {
+        Held,
+        Host,
+        MeetPlace,
+        Event,
+        Athlete,
+        Team,
+        Mark,
+        Place,
+        Points,
+        Type,
+        Measure1,
+        Measure2
+    };
     QString out = CsvText::line(header());
+    out.reserve(rs.rowCount() * 96);
     QHash<QString, QString> dates;
-    // The meet's time comes as text, each date parsed once: an export has tens of thousands.
-    for (RecordSet rs(QStringLiteral("SELECT ev.MeetTime AS Held, ev.HostingSchool, ev.EventName, "
-                                     "ev.Runners_Name, ev.MeasureTime, ev.Measure1, ev.Measure2, "
-                                     "ev.Place, ev.Points, ev.Type, m.Place AS MeetPlace, t.School "
-                                     "AS Team FROM "
-                                     "Events_View ev JOIN Meets m ON m.Pin = ev.Meet_Pin LEFT "
-                                     "JOIN Runner_to_Team rt ON rt.Runner_Pin = ev.Runner_Pin "
-                                     "LEFT JOIN Teams t ON t.Pin = rt.Team_Pin") +
-                          where +
-                          QStringLiteral(" ORDER BY ev.MeetTime, ev.Meet_Pin, ev.Type, "
-                                         "ev.JoinPin"),
-                      db);
-         !rs.eof(); rs.moveNext()) {
-        const QString held = rs.field(QStringLiteral("Held")).text();
+    for (; !rs.eof(); rs.moveNext()) {
+        // The meet's time comes as text, each date parsed once.
+        const QString held = rs.field(Held).text();
         QString& date = dates[held];
         if (date.isEmpty())
             date = Field::fromSqlValue(held, true).toDateTime().date().toString(Qt::ISODate);
-        const qint64 type = rs.field(QStringLiteral("Type")).toInt();
-        const double value = MarkOrder::value(type, rs.field(QStringLiteral("Measure1")).toDouble(),
-                                              rs.field(QStringLiteral("Measure2")).toDouble());
-        out += CsvText::line({date, rs.field(QStringLiteral("HostingSchool")).text(),
-                              rs.field(QStringLiteral("MeetPlace")).text(),
-                              rs.field(QStringLiteral("EventName")).text(),
-                              rs.field(QStringLiteral("Runners_Name")).text(),
-                              rs.field(QStringLiteral("Team")).text(),
-                              rs.field(QStringLiteral("MeasureTime")).text(),
+        const double value = MarkOrder::value(rs.field(Type).toInt(), rs.field(Measure1).toDouble(),
+                                              rs.field(Measure2).toDouble());
+        out += CsvText::line({date, rs.field(Host).text(), rs.field(MeetPlace).text(),
+                              rs.field(Event).text(), rs.field(Athlete).text(),
+                              rs.field(Team).text(), rs.field(Mark).text(),
                               value == 0 ? QString() : QString::number(value, 'f', 2),
-                              rs.field(QStringLiteral("Place")).text(),
-                              rs.field(QStringLiteral("Points")).text()});
+                              rs.field(Place).text(), rs.field(Points).text()});
     }
     return out;
 }
