@@ -42,8 +42,7 @@ void ExportWindow::build(std::optional<qint64> team, std::optional<qint64> meet)
     m_meetResults->setEnabled(meet.has_value());
     m_seasonResults->setText(m_app.season()
                                  ? QStringLiteral("Results of the &season %1").arg(*m_app.season())
-                                 : QStringLiteral("Results of the &season (choose one "
-                                                  "in the main window)"));
+                                 : QStringLiteral("Results of a &season (none is chosen)"));
     m_seasonResults->setEnabled(m_app.season().has_value());
     m_roster->setEnabled(team.has_value());
     (meet ? m_meetResults : m_allResults)->setChecked(true);

@@ -24,6 +24,9 @@ FileMenu::FileMenu(MainWindow& window, AppContext& app)
     };
     add(QStringLiteral("mnuLoad"), QStringLiteral("&Load"), [this] {
         m_window.loadDatabase();
+        // Its copies are of the database that was open.
+        if (m_restore)
+            m_restore->hide();
     })->setShortcut(QKeySequence::Open);
     add(QStringLiteral("mnuImportRoster"), QStringLiteral("&Import Roster..."), [this] {
         m_window.windows().importRoster(m_window.schoolList()->selectedPin().value_or(0));

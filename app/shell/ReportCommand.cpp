@@ -168,8 +168,10 @@ void writeReport(const Command& command)
                                           "--database FILE.")};
     try {
         app.connection().open(Connection::connectionStringFor(database));
-        if (!command.list.isEmpty())
-            return printList(app.connection(), command);
+        if (!command.list.isEmpty()) {
+            printList(app.connection(), command);
+            return;
+        }
         if (const QString missing = ReportSubject::missing(app.connection(), command.request);
             !missing.isEmpty())
             throw CommandError{missing};

@@ -2,7 +2,7 @@
 
 #include "data/DatabaseBackup.h"
 #include "data/DatabaseError.h"
-#include "data/DatabaseFiles.h"
+#include "data/Field.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "units/Twips.h"
@@ -10,18 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QLocale>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-
-namespace {
-
-QString takenText(const QDateTime& taken)
-{
-    return QLocale().toString(taken, QLocale::ShortFormat);
-}
-
-} // namespace
 
 RestoreWindow::RestoreWindow(QWidget* parent, std::function<bool(const QString&)> restore)
     : QWidget(parent, Qt::Window), m_restore(std::move(restore))
@@ -29,9 +20,8 @@ RestoreWindow::RestoreWindow(QWidget* parent, std::function<bool(const QString&)
     setObjectName(QStringLiteral("restoreDatabase"));
     setWindowTitle(QStringLiteral("Restore"));
     setFixedSize(Twips::size(7200, 4560));
-    Controls::label(this, QStringLiteral("restoreLabel"),
-                    QStringLiteral("Copies of the open database, newest first:"), 120, 180, 6900,
-                    255);
+    m_label = Controls::label(this, QStringLiteral("restoreLabel"), QString(), 120, 120, 6960, 375);
+    m_label->setWordWrap(true);
     m_copies = new QTreeWidget(this);
     m_copies->setObjectName(QStringLiteral("restoreList"));
     m_copies->setAccessibleName(QStringLiteral("Copies of the open database"));
@@ -63,6 +53,11 @@ void RestoreWindow::build(const QString& databasePath)
         addCopy(path, false);
     if (m_copies->topLevelItemCount() > 0)
         m_copies->setCurrentItem(m_copies->topLevelItem(0));
+    m_label->setText(m_copies->topLevelItemCount() > 0
+                         ? QStringLiteral("Copies of the open database, newest first:")
+                         : QStringLiteral("No copy of this database has been kept yet: one is "
+                                          "made each time Cindrel starts with it. Other File... "
+                                          "picks a copy that Back Up wrote."));
     m_restoreButton->setEnabled(m_copies->currentItem() != nullptr);
 }
 
@@ -78,7 +73,7 @@ bool RestoreWindow::addCopy(const QString& path, bool atTop)
         return false;
     }
     auto* item =
-        new QTreeWidgetItem({takenText(summary.taken), QString::number(summary.teams),
+        new QTreeWidgetItem({Field::dateText(summary.taken), QString::number(summary.teams),
                              QString::number(summary.runners), QString::number(summary.meets)});
     item->setData(0, Qt::UserRole, path);
     item->setToolTip(0, QDir::toNativeSeparators(path));

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 
@@ -31,6 +32,7 @@ private:
 
     std::function<bool(const QString&)> m_restore;
     QString m_databasePath;
+    QLabel* m_label;
     QTreeWidget* m_copies;
     QPushButton* m_restoreButton;
 };

@@ -2,6 +2,7 @@
 // screenshot of each with ImageMagick's `import`; with the test printer queue running it also
 // prints the four reports and keeps their PDFs. scripts/screenshots runs it.
 //   window_tour PROGRAM_FOLDER SAMPLE_DATABASE OUT_DIR
+#include "data/DatabaseBackup.h"
 #include "data/ProgramFolder.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
@@ -147,6 +148,14 @@ int main(int argc, char* argv[])
                                       "Baker\tJo\t\t2029\nChen\tLi\tten\t\n"));
     shoot(import, QStringLiteral("import-roster"));
     import->close();
+    w.findChild<QAction*>(QStringLiteral("mnuExport"))->trigger();
+    shoot(topLevel(QStringLiteral("exportData")), QStringLiteral("export"));
+    topLevel(QStringLiteral("exportData"))->close();
+    // As if Cindrel had been started with this database once before.
+    DatabaseBackup::keepAtStart(app.connection(), QDateTime::currentDateTime().addDays(-1));
+    w.findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger();
+    shoot(w.findChild<QWidget*>(QStringLiteral("restoreDatabase")), QStringLiteral("restore"));
+    w.findChild<QWidget*>(QStringLiteral("restoreDatabase"))->close();
     w.findChild<QAction*>(QStringLiteral("mnuRecords"))->trigger();
     QTest::qWait(200);
     printPreview(QStringLiteral("report-records"));
