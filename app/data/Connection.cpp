@@ -1,7 +1,9 @@
 #include "Connection.h"
 
 #include "DatabaseError.h"
+#include "RecordSet.h"
 #include "SchemaVersion.h"
+#include "ServerAddress.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -59,7 +61,11 @@ QFileInfo existingFile(const QString& connectionString)
 void Connection::openForReading(const QString& connectionString)
 {
     close();
-    connectTo(existingFile(connectionString), true);
+    if (const QString address = pathFromConnectionString(connectionString);
+        ServerAddress::isServerAddress(address))
+        connectToServer(address, true);
+    else
+        connectTo(existingFile(connectionString), true);
     try {
         checkIsTrackDatabase();
     } catch (...) {
@@ -68,17 +74,31 @@ void Connection::openForReading(const QString& connectionString)
     }
 }
 
+void Connection::openServer(const QString& address)
+{
+    close();
+    connectToServer(address, false);
+}
+
 void Connection::open(const QString& connectionString)
 {
     close();
-    const QFileInfo info = existingFile(connectionString);
-    connectTo(info, false);
+    const QString address = pathFromConnectionString(connectionString);
+    const bool server = ServerAddress::isServerAddress(address);
+    const QFileInfo info = server ? QFileInfo() : existingFile(connectionString);
+    auto connect = [&](bool readOnly) {
+        if (server)
+            connectToServer(address, readOnly);
+        else
+            connectTo(info, readOnly);
+    };
+    connect(false);
     try {
         checkIsTrackDatabase();
-        // A file of a later program is only read: this one does not know what it may hold.
+        // A database of a later program is only read: this one does not know what it may hold.
         if (SchemaVersion::upgrade(*this) == SchemaVersion::State::Newer) {
             close();
-            connectTo(info, true);
+            connect(true);
         }
     } catch (...) {
         close();
@@ -105,21 +125,60 @@ void Connection::connectTo(const QFileInfo& info, bool readOnly)
     }
     m_path = info.filePath();
     m_readOnly = readOnly;
+    m_engine = SqlDialect::Engine::File;
+}
+
+void Connection::connectToServer(const QString& text, bool readOnly)
+{
+    const std::optional<ServerAddress> address = ServerAddress::parse(text);
+    if (!address)
+        throw DatabaseError(QStringLiteral("\"%1\" is not the address of a database on a server "
+                                           "(postgresql://user@host/database).")
+                                .arg(text));
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        throw DatabaseError(QStringLiteral("This computer has no PostgreSQL driver for Qt (Debian "
+                                           "package libqt6sql6-psql)."));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+        db.setHostName(address->host);
+        db.setPort(address->port);
+        db.setDatabaseName(address->database);
+        db.setUserName(address->user);
+        db.setPassword(address->password);
+        db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Cindrel"));
+        if (!db.open()) {
+            const QString why = DatabaseError::describe(db.lastError());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_name);
+            throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened: %2")
+                                    .arg(address->display(), why));
+        }
+    }
+    m_path = address->display();
+    m_readOnly = readOnly;
+    m_engine = SqlDialect::Engine::Server;
+    if (readOnly)
+        executeRaw(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
 }
 
 void Connection::checkIsTrackDatabase()
 {
     QSqlQuery q(database());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table','view')")))
+    if (!q.exec(SqlDialect::tableNames(m_engine)))
         throw DatabaseError(QStringLiteral("\"%1\" is not a Cindrel database: %2")
                                 .arg(m_path, DatabaseError::describe(q.lastError())));
     QStringList names;
     while (q.next())
         names << q.value(0).toString().toLower();
-    for (const char* required :
-         {"teams", "runners", "meets", "eventtype", "events", "runner_to_team", "meet_to_team",
-          "event_to_meet", "event_to_runner", "runners_view", "meets_info", "events_view"}) {
+    QList<const char*> tables{"teams",          "runners",         "meets",
+                                "eventtype",      "events",          "runner_to_team",
+                                "meet_to_team",   "event_to_meet",   "event_to_runner",
+                                "runners_view",   "meets_info",      "events_view"};
+    // A file keeps its version in its header; a server database in a table.
+    if (onServer())
+        tables << "cindrel_schema";
+    for (const char* required : tables) {
         if (!names.contains(QLatin1String(required)))
             throw DatabaseError(
                 QStringLiteral("\"%1\" is not a Cindrel database (it has no %2 table).")
@@ -138,6 +197,7 @@ void Connection::close()
     QSqlDatabase::removeDatabase(m_name);
     m_path.clear();
     m_readOnly = false;
+    m_engine = SqlDialect::Engine::File;
     m_transactionDepth = 0;
 }
 
@@ -176,13 +236,28 @@ qint64 Connection::insert(const QString& sql)
     if (m_observer)
         m_observer(sql);
     QSqlQuery q(database());
-    if (!q.exec(sql))
+    const QString returning = SqlDialect::returningKey(m_engine);
+    if (!q.exec(sql + returning))
         throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
     bool ok = false;
-    const qint64 key = q.lastInsertId().toLongLong(&ok);
+    const qint64 key = returning.isEmpty() ? q.lastInsertId().toLongLong(&ok)
+                                           : (q.next() ? q.value(0).toLongLong(&ok) : 0);
     if (!ok)
         throw DatabaseError(QStringLiteral("The new row's key was not given back."), sql);
     return key;
+}
+
+qint64 Connection::newRow(const QString& insertSql, const QString& find)
+{
+    if (onServer())
+        return insert(insertSql);
+    execute(insertSql);
+    // The newest: an older row whose placeholder was never replaced must not be taken for it.
+    RecordSet rs(find + QStringLiteral(" ORDER BY Pin DESC"), *this);
+    if (rs.eof())
+        throw DatabaseError(QStringLiteral("The new record was not found after it was inserted."),
+                            find);
+    return rs.field(QStringLiteral("Pin")).toInt();
 }
 
 void Connection::setStatementObserver(std::function<void(const QString&)> observer)
@@ -205,9 +280,7 @@ void Connection::transaction(const std::function<void()>& work)
     }
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."));
-    // IMMEDIATE takes the write lock up front, so a unit never fails half-way because
-    // another program started writing after it began.
-    executeRaw(QStringLiteral("BEGIN IMMEDIATE"));
+    executeRaw(SqlDialect::beginWrite(m_engine));
     m_transactionDepth = 1;
     try {
         work();

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "data/SqlDialect.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
 
 class QFileInfo;
 
-// A connection to one track database file. The application names its database with a
-// connection string in the form the rest of the program knows; the file itself is SQLite.
+// A connection to one track database: a file (SQLite), or a database on a PostgreSQL server
+// named by its address (postgresql://user@host/database, see ServerAddress). The application
+// names its database with a connection string in the form the rest of the program knows.
 class Connection
 {
 public:
@@ -27,15 +30,24 @@ public:
     // Opens a database file only to read it, as it is: an older file is not brought up to
     // date. Throws DatabaseError as open() does.
     void openForReading(const QString& connectionString);
+    // Opens a database on a server as it is, whatever it holds: for making its schema.
+    void openServer(const QString& address);
     void close();
     bool isOpen() const;
+    // The file's path, or the server database's address without its password.
     QString path() const { return m_path; }
     bool readOnly() const { return m_readOnly; }
+    SqlDialect::Engine engine() const { return m_engine; }
+    bool onServer() const { return m_engine == SqlDialect::Engine::Server; }
 
     // Runs an INSERT, UPDATE or DELETE. Throws DatabaseError when the engine refuses it.
     void execute(const QString& sql);
     // Runs an INSERT and returns the key the engine gave the new row.
     qint64 insert(const QString& sql);
+    // A new row with a placeholder value, and its Pin. On a file, the newest row that `find`
+    // (a SELECT of the rows carrying the placeholder) returns; on the server, where another
+    // coach may insert the same placeholder at the same moment, the key of this insert.
+    qint64 newRow(const QString& insert, const QString& find);
 
     // Runs every statement that `work` sends as one unit: all of them apply, or none.
     // An exception from `work` rolls back and is passed on. Nested calls join the outer unit.
@@ -49,12 +61,14 @@ public:
 
 private:
     void connectTo(const QFileInfo& info, bool readOnly);
+    void connectToServer(const QString& address, bool readOnly);
     void executeRaw(const QString& sql);
     void checkIsTrackDatabase();
 
     QString m_name;
     QString m_path;
     bool m_readOnly = false;
+    SqlDialect::Engine m_engine = SqlDialect::Engine::File;
     int m_transactionDepth = 0;
     std::function<void(const QString&)> m_observer;
 };

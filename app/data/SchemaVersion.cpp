@@ -29,7 +29,7 @@ int SchemaVersion::current()
 
 int SchemaVersion::of(Connection& db)
 {
-    RecordSet rs(QStringLiteral("PRAGMA user_version"), db);
+    RecordSet rs(SqlDialect::readVersion(db.engine()), db);
     return rs.eof() ? 0 : rs.field(QStringLiteral("user_version")).toInt();
 }
 
@@ -41,10 +41,14 @@ QStringList SchemaVersion::statements(int version)
         throw DatabaseError(QStringLiteral("The program has no step to version %1 of the "
                                            "database.")
                                 .arg(version));
-    // A statement ends with the line that ends in ";"; lines of "--" are comments.
+    return split(QString::fromUtf8(file.readAll()));
+}
+
+QStringList SchemaVersion::split(const QString& script)
+{
     QStringList result;
     QString statement;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    for (const QString& line : script.split(QLatin1Char('\n'))) {
         if (line.trimmed().startsWith(QLatin1String("--")))
             continue;
         statement += line + QLatin1Char('\n');
@@ -72,6 +76,12 @@ SchemaVersion::State SchemaVersion::upgrade(Connection& db)
         return State::Current;
     if (version > current())
         return State::Newer;
+    // The server's schema is made whole at the current version; its later steps will come
+    // with the versions that need them.
+    if (db.onServer())
+        throw DatabaseError(QStringLiteral("The database \"%1\" is of an older version of "
+                                           "Cindrel, which this program cannot bring up to date.")
+                                .arg(db.path()));
     // The copy is taken before anything changes, while no transaction of ours is open.
     const QString backup = backupPath(db.path(), QDate::currentDate());
     if (!QFile::copy(db.path(), backup))
@@ -83,7 +93,7 @@ SchemaVersion::State SchemaVersion::upgrade(Connection& db)
         for (int step = version + 1; step <= current(); ++step)
             for (const QString& sql : statements(step))
                 db.execute(sql);
-        db.execute(QStringLiteral("PRAGMA user_version = %1").arg(current()));
+        db.execute(SqlDialect::writeVersion(db.engine(), current()));
     });
     return State::Upgraded;
 }

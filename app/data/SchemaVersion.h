@@ -27,6 +27,9 @@ public:
     static State upgrade(Connection& db);
     // The statements of step `version` (1 for the first).
     static QStringList statements(int version);
+    // A script's statements: each ends with the line that ends in ";"; lines of "--" are
+    // comments.
+    static QStringList split(const QString& script);
     // A path beside the file that no other file has yet.
     static QString backupPath(const QString& path, QDate day);
 };

@@ -111,7 +111,8 @@ std::optional<MeetSheet> MeetSheet::load(Connection& db, qint64 meetPin)
 
     for (int e = 0; e < Individual; ++e) {
         RecordSet rs(QStringLiteral("SELECT * From Events_View WHERE meet_pin=") + pin +
-                         QStringLiteral(" AND type = ") + number(e + 1),
+                         QStringLiteral(" AND type = ") + number(e + 1) +
+                         SqlDialect::storedOrder(db.engine(), QStringLiteral("JoinPin")),
                      db);
         for (Entry* entry :
              {&sheet.first[static_cast<size_t>(e)], &sheet.second[static_cast<size_t>(e)]}) {

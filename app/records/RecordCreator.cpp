@@ -1,7 +1,6 @@
 #include "RecordCreator.h"
 
 #include "data/Connection.h"
-#include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 
 namespace {
@@ -13,20 +12,10 @@ QString number(qint64 n)
 
 } // namespace
 
-qint64 RecordCreator::newestPin(const QString& sql)
-{
-    RecordSet rs(sql + QStringLiteral(" ORDER BY Pin DESC"), m_db);
-    if (rs.eof())
-        throw DatabaseError(QStringLiteral("The new record was not found after it was inserted."),
-                            sql);
-    return rs.field(QStringLiteral("Pin")).toInt();
-}
-
 qint64 RecordCreator::addLinked(const QString& insert, const QString& find, const QString& link,
                                 qint64 team)
 {
-    m_db.execute(insert);
-    const qint64 pin = newestPin(find);
+    const qint64 pin = m_db.newRow(insert, find);
     m_db.execute(link + number(pin) + QLatin1Char(',') + number(team) + QLatin1Char(')'));
     return pin;
 }
@@ -35,8 +24,8 @@ qint64 RecordCreator::addTeam()
 {
     qint64 team = 0;
     m_db.transaction([&] {
-        m_db.execute(QStringLiteral("INSERT INTO Teams (School) VALUES ('New Team')"));
-        team = newestPin(QStringLiteral("SELECT Pin FROM Teams WHERE School='New Team'"));
+        team = m_db.newRow(QStringLiteral("INSERT INTO Teams (School) VALUES ('New Team')"),
+                           QStringLiteral("SELECT Pin FROM Teams WHERE School='New Team'"));
     });
     return team;
 }
@@ -62,12 +51,15 @@ qint64 RecordCreator::addMeet(qint64 team)
                          QStringLiteral("INSERT INTO Meet_to_Team (Meet_Pin,Team_Pin) VALUES ("),
                          team);
 
-        RecordSet types(QStringLiteral("SELECT * FROM EventType"), m_db);
+        RecordSet types(QStringLiteral("SELECT * FROM EventType") +
+                            SqlDialect::storedOrder(m_db.engine(), QStringLiteral("Pin")),
+                        m_db);
         for (; !types.eof(); types.moveNext()) {
-            m_db.execute(QStringLiteral("INSERT INTO Events (Type, Place) VALUES (") +
-                         number(types.field(QStringLiteral("Pin")).toInt()) +
-                         QStringLiteral(",-1)"));
-            const qint64 event = newestPin(QStringLiteral("SELECT * FROM Events where Place = -1"));
+            const qint64 event =
+                m_db.newRow(QStringLiteral("INSERT INTO Events (Type, Place) VALUES (") +
+                                number(types.field(QStringLiteral("Pin")).toInt()) +
+                                QStringLiteral(",-1)"),
+                            QStringLiteral("SELECT * FROM Events where Place = -1"));
             m_db.execute(QStringLiteral("INSERT INTO Event_to_Meet (Event_Pin,Meet_Pin) VALUES (") +
                          number(event) + QLatin1Char(',') + number(meet) + QLatin1Char(')'));
             m_db.execute(QStringLiteral("UPDATE Events SET Place = 0 WHERE Place=-1"));

@@ -21,9 +21,6 @@ public:
     qint64 addMeet(qint64 team);
 
 private:
-    // The newest row that carries a placeholder: an older one that was never renamed must not
-    // be mistaken for the row just made.
-    qint64 newestPin(const QString& sql);
     // Inserts a placeholder row, finds it, and links it to a team with the statement that
     // `link` begins. The new row's Pin.
     qint64 addLinked(const QString& insert, const QString& find, const QString& link, qint64 team);

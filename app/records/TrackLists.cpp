@@ -1,5 +1,6 @@
 #include "TrackLists.h"
 
+#include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "records/SchoolYear.h"
 
@@ -9,7 +10,10 @@
 QList<TrackLists::Item> TrackLists::teams(Connection& db)
 {
     QList<Item> items;
-    for (RecordSet rs(QStringLiteral("SELECT * From Teams"), db); !rs.eof(); rs.moveNext())
+    for (RecordSet rs(QStringLiteral("SELECT * From Teams") +
+                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Pin")),
+                      db);
+         !rs.eof(); rs.moveNext())
         items.append(
             {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("School")).text()});
     return items;
@@ -20,7 +24,8 @@ QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team, bool gr
     QList<Item> items;
     const QDate today = QDate::currentDate();
     for (RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
-                          QString::number(team),
+                          QString::number(team) +
+                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Pin")),
                       db);
          !rs.eof(); rs.moveNext()) {
         const Field classOf = rs.field(QStringLiteral("ClassOf"));
@@ -46,7 +51,8 @@ QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team, std::opti
     };
     QList<Meet> meets;
     for (RecordSet rs(QStringLiteral("SELECT * From Meets_Info WHERE Team_Pin=") +
-                          QString::number(team),
+                          QString::number(team) +
+                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Meet_Pin")),
                       db);
          !rs.eof(); rs.moveNext()) {
         const Field time = rs.field(QStringLiteral("MeetTime"));
@@ -75,13 +81,14 @@ QList<int> TrackLists::seasons(Connection& db)
 {
     QList<int> years;
     // ISO dates give their year in SQL; the few dates an older file keeps otherwise are read.
+    const QString iso = SqlDialect::isIsoDate(db.engine(), QStringLiteral("MeetTime"));
     for (RecordSet rs(QStringLiteral("SELECT DISTINCT substr(MeetTime, 1, 4) AS Year FROM Meets "
-                                     "WHERE MeetTime GLOB '[0-9][0-9][0-9][0-9]-*'"),
+                                     "WHERE ") +
+                          iso,
                       db);
          !rs.eof(); rs.moveNext())
         years << static_cast<int>(rs.field(QStringLiteral("Year")).toInt());
-    for (RecordSet rs(QStringLiteral("SELECT DISTINCT MeetTime FROM Meets WHERE MeetTime NOT "
-                                     "GLOB '[0-9][0-9][0-9][0-9]-*'"),
+    for (RecordSet rs(QStringLiteral("SELECT DISTINCT MeetTime FROM Meets WHERE NOT (%1)").arg(iso),
                       db);
          !rs.eof(); rs.moveNext()) {
         const QDate day = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
@@ -95,7 +102,10 @@ QList<int> TrackLists::seasons(Connection& db)
 QList<TrackLists::Item> TrackLists::eventTypes(Connection& db)
 {
     QList<Item> items;
-    for (RecordSet rs(QStringLiteral("SELECT * FROM EventType"), db); !rs.eof(); rs.moveNext())
+    for (RecordSet rs(QStringLiteral("SELECT * FROM EventType") +
+                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Pin")),
+                      db);
+         !rs.eof(); rs.moveNext())
         items.append(
             {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("Name")).text()});
     return items;

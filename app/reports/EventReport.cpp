@@ -1,5 +1,6 @@
 #include "EventReport.h"
 
+#include "data/Connection.h"
 #include "data/MarkOrder.h"
 #include "records/AppContext.h"
 #include "records/Season.h"
@@ -20,12 +21,13 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool b
     const QString name = typeRow.text(QStringLiteral("Name"));
 
     // A ranking: the best mark first, which for a race is the lowest time.
-    ReportQuery results(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
-                                       "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
-                            t + QStringLiteral(") AND Type=") + e +
-                            Season::condition(app.season()) + QStringLiteral(" ORDER BY ") +
-                            MarkOrder::bestFirst(eventType),
-                        app.connection());
+    ReportQuery results(
+        QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
+                       "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
+            t + QStringLiteral(") AND Type=") + e + Season::condition(app.season()) +
+            QStringLiteral(" ORDER BY ") + MarkOrder::bestFirst(eventType) +
+            SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("JoinPin")),
+        app.connection());
     QList<ReportFragments::EventRow> rows;
     QSet<qint64> listed;
     for (; !results.eof(); results.moveNext()) {

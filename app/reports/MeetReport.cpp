@@ -1,5 +1,6 @@
 #include "MeetReport.h"
 
+#include "data/Connection.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "reports/ReportQuery.h"
@@ -86,7 +87,11 @@ Report MeetReport::build(AppContext& app, qint64 meet)
         const QString word = slotWord(type);
         ReportQuery rows(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=") + m +
                              QStringLiteral(" AND Type = ") + QString::number(type) +
-                             (relay ? QString() : QStringLiteral(" ORDER BY Place ASC")),
+                             (relay ? SqlDialect::storedOrder(app.connection().engine(),
+                                                              QStringLiteral("JoinPin"))
+                                    : QStringLiteral(" ORDER BY Place ASC") +
+                                          SqlDialect::tiesInStoredOrder(app.connection().engine(),
+                                                                        QStringLiteral("JoinPin"))),
                          app.connection());
         QList<Entry> entries = sheetOrder(rows, relay);
         for (Entry& e : entries)

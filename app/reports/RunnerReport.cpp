@@ -1,5 +1,6 @@
 #include "RunnerReport.h"
 
+#include "data/Connection.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "reports/ReportFragments.h"
@@ -17,9 +18,11 @@ Report RunnerReport::build(AppContext& app, qint64 runner)
     const QString phone = person.text(QStringLiteral("PhoneNumber"));
     const QString grade = person.text(QStringLiteral("Grade"));
 
-    ReportQuery results(QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin=") + r +
-                            QStringLiteral(" ORDER BY Type, MeetTime"),
-                        app.connection());
+    ReportQuery results(
+        QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin=") + r +
+            QStringLiteral(" ORDER BY Type, MeetTime") +
+            SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("JoinPin")),
+        app.connection());
     QList<ReportFragments::RunnerRow> rows;
     for (; !results.eof(); results.moveNext())
         rows.append(

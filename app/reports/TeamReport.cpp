@@ -1,5 +1,6 @@
 #include "TeamReport.h"
 
+#include "data/Connection.h"
 #include "records/AppContext.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
@@ -19,9 +20,11 @@ Report TeamReport::build(AppContext& app, qint64 team)
         roster.append({runners.text(QStringLiteral("grade")), runners.text(QStringLiteral("Name")),
                        runners.text(QStringLiteral("PhoneNumber"))});
 
-    ReportQuery meets(QStringLiteral("SELECT * FROM Meets_Info WHERE Team_Pin=") + t +
-                          QStringLiteral(" ORDER BY MeetTime"),
-                      app.connection());
+    ReportQuery meets(
+        QStringLiteral("SELECT * FROM Meets_Info WHERE Team_Pin=") + t +
+            QStringLiteral(" ORDER BY MeetTime") +
+            SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("Meet_Pin")),
+        app.connection());
     QList<ReportFragments::ScheduleRow> schedule;
     for (; !meets.eof(); meets.moveNext())
         schedule.append({meets.text(QStringLiteral("MeetTime")),

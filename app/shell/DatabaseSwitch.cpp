@@ -17,7 +17,8 @@ bool DatabaseSwitch::openAtStart()
         });
     if (m_app.databasePath().isEmpty() || !open(m_app.databasePath()))
         return false;
-    if (!m_app.connection().readOnly())
+    // A server keeps its own backups, by its administrator's tools.
+    if (!m_app.connection().readOnly() && !m_app.connection().onServer())
         UserAction::run(
             m_parent,
             QStringLiteral("The copy of the database kept at each start could not be "

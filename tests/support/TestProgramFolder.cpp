@@ -1,9 +1,13 @@
 #include "TestProgramFolder.h"
 
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
 #include "data/ProgramFolder.h"
+#include "data/ServerSchema.h"
 #include "shell/SettingsStore.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -76,4 +80,34 @@ void TestProgramFolder::writeSettings(const QString& userName, const QString& sc
     s.setValue(QStringLiteral("Database"), database);
     s.endGroup();
     s.sync();
+}
+
+bool TestProgramFolder::onServer()
+{
+    return qgetenv("CINDREL_TEST_ENGINE") == "server";
+}
+
+QString TestProgramFolder::trackDatabase(const QString& name) const
+{
+    if (!onServer())
+        return copyOfBlank(name);
+    // scripts/run-tests starts the server and names it.
+    const QString server = qEnvironmentVariable("CINDREL_TEST_SERVER");
+    if (server.isEmpty())
+        qFatal("CINDREL_TEST_SERVER is not set: run the server tests through scripts/run-tests");
+    static int made = 0;
+    const QString database = QStringLiteral("cindrel_%1_%2")
+                                 .arg(QCoreApplication::applicationPid())
+                                 .arg(++made);
+    try {
+        Connection maintenance;
+        maintenance.openServer(server);
+        maintenance.execute(QStringLiteral("CREATE DATABASE ") + database);
+        maintenance.close();
+        const QString address = server.left(server.lastIndexOf(QLatin1Char('/')) + 1) + database;
+        ServerSchema::create(address);
+        return address;
+    } catch (const DatabaseError& e) {
+        qFatal("cannot make a server database: %s", qPrintable(e.message()));
+    }
 }

@@ -17,6 +17,10 @@ public:
     QString settingsFile() const;
     // A fresh copy of the shipped empty database, under the given name in this folder.
     QString copyOfBlank(const QString& name) const;
+    // The empty track database a test works on: such a copy, or, when the tests run against
+    // the server (CINDREL_TEST_ENGINE=server), a new database on the test server, by address.
+    QString trackDatabase(const QString& name) const;
+    static bool onServer();
     void writeSettings(const QString& userName, const QString& school,
                        const QString& database) const;
 

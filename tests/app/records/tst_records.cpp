@@ -32,7 +32,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<TestProgramFolder>();
-        m_db.open(Connection::connectionStringFor(m_folder->copyOfBlank("db/Track.mdb")));
+        m_db.open(Connection::connectionStringFor(m_folder->trackDatabase("db/Track.mdb")));
         m_data = std::make_unique<TrackFixture>(m_db);
         m_team = m_data->addTeam("Central");
         m_ann = m_data->addRunner("Adams, Ann", m_team);
@@ -371,8 +371,16 @@ private slots:
         QCOMPARE(RosterImport::exportTeam(m_db, other), exported);
         // A row the database refuses leaves the team as it was: the rows before it go too.
         const qint64 lake = m_data->addTeam("Lake");
-        m_db.execute("CREATE TRIGGER no_dee BEFORE INSERT ON Runners WHEN NEW.Name LIKE 'D%' "
-                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        if (m_db.onServer()) {
+            m_db.execute("CREATE FUNCTION refuse() RETURNS trigger AS $$ BEGIN IF NEW.Name LIKE "
+                         "'D%' THEN RAISE EXCEPTION 'refused'; END IF; RETURN NEW; END $$ "
+                         "LANGUAGE plpgsql");
+            m_db.execute("CREATE TRIGGER no_dee BEFORE INSERT ON Runners FOR EACH ROW EXECUTE "
+                         "FUNCTION refuse()");
+        } else {
+            m_db.execute("CREATE TRIGGER no_dee BEFORE INSERT ON Runners WHEN NEW.Name LIKE 'D%' "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        }
         QVERIFY_THROWS_EXCEPTION(DatabaseError,
                                  RosterImport::plan(m_db, lake, roster).apply(m_db, lake));
         QCOMPARE(RosterImport::exportTeam(m_db, lake),

@@ -13,6 +13,7 @@
 #include "records/AppContext.h"
 #include "shell/FirstRunForm.h"
 #include "shell/MainWindow.h"
+#include "shell/SettingsStore.h"
 #include "support/AppHarness.h"
 #include "support/PrintedPreview.h"
 #include "support/TestProgramFolder.h"
@@ -307,6 +308,12 @@ private slots:
 
     void firstRun()
     {
+        // On the server, the staff's database is there before the coach's first start.
+        const QString server = TestProgramFolder::onServer()
+                                   ? folder->trackDatabase(QStringLiteral("CentralHigh.mdb"))
+                                   : QString();
+        if (!server.isEmpty())
+            SettingsStore::write(QStringLiteral("Database"), server);
         app = std::make_unique<AppContext>();
         w = std::make_unique<MainWindow>(*app);
         w->startUp();
@@ -318,7 +325,8 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(w->eventList()->count(), 17);
         // The database is named after the school just typed, and the status bar says who.
-        QCOMPARE(app->databasePath(), folder->file("db/CentralHigh.mdb"));
+        QCOMPARE(app->databasePath(),
+                 server.isEmpty() ? folder->file("db/CentralHigh.mdb") : server);
         QCOMPARE(w->statusText(), QStringLiteral("Dana O'Neil  -  Central High"));
         check = std::make_unique<Connection>();
         check->open(Connection::connectionStringFor(app->databasePath()));

@@ -1,0 +1,137 @@
+#include "ServerSchema.h"
+
+#include "data/Connection.h"
+#include "data/DatabaseError.h"
+#include "data/RecordSet.h"
+#include "data/SchemaVersion.h"
+#include "data/SqlText.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+QStringList schemaStatements()
+{
+    QFile file(QStringLiteral(":/server/Cindrel.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw DatabaseError(QStringLiteral("The program has no schema for a server database."));
+    return SchemaVersion::split(QString::fromUtf8(file.readAll()));
+}
+
+QStringList trackTablesIn(Connection& db)
+{
+    QStringList found;
+    for (RecordSet rs(SqlDialect::tableNames(db.engine()), db); !rs.eof(); rs.moveNext())
+        if (const QString name = rs.field(QStringLiteral("name")).text().toLower();
+            ServerSchema::tables().contains(name, Qt::CaseInsensitive) ||
+            name == QLatin1String("cindrel_schema"))
+            found << name;
+    return found;
+}
+
+qint64 count(Connection& db, const QString& table)
+{
+    RecordSet rs(QStringLiteral("SELECT count(*) AS n FROM ") + table, db);
+    return rs.field(QStringLiteral("n")).toInt();
+}
+
+// A value as SQL text: numbers as they are, text quoted.
+QString literal(const QVariant& value)
+{
+    if (value.isNull())
+        return QStringLiteral("NULL");
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return QString::number(value.toLongLong());
+    case QMetaType::Double:
+        return QString::number(value.toDouble(), 'g', 17);
+    default:
+        return QLatin1Char('\'') + escapeSqlText(value.toString()) + QLatin1Char('\'');
+    }
+}
+
+} // namespace
+
+QStringList ServerSchema::tables()
+{
+    return {QStringLiteral("Teams"),         QStringLiteral("Runners"),
+            QStringLiteral("Meets"),         QStringLiteral("Events"),
+            QStringLiteral("Runner_to_Team"), QStringLiteral("Meet_to_Team"),
+            QStringLiteral("Event_to_Meet"), QStringLiteral("Event_to_Runner")};
+}
+
+void ServerSchema::create(const QString& address)
+{
+    Connection db;
+    db.openServer(address);
+    if (const QStringList found = trackTablesIn(db); !found.isEmpty())
+        throw DatabaseError(QStringLiteral("The database \"%1\" already holds Cindrel's tables "
+                                           "(%2); nothing was changed.")
+                                .arg(db.path(), found.join(QStringLiteral(", "))));
+    db.transaction([&] {
+        for (const QString& sql : schemaStatements())
+            db.execute(sql);
+    });
+}
+
+QList<std::pair<QString, qint64>> ServerSchema::copy(Connection& file, const QString& address)
+{
+    Connection server;
+    server.open(Connection::connectionStringFor(address));
+    QList<std::pair<QString, qint64>> counts;
+    server.transaction([&] {
+        for (const QString& table : tables())
+            if (count(server, table) > 0)
+                throw DatabaseError(QStringLiteral("The database \"%1\" already holds track data "
+                                                   "(in %2); nothing was copied.")
+                                        .arg(server.path(), table));
+        for (const QString& table : tables()) {
+            QSqlQuery rows(file.database());
+            rows.setForwardOnly(true);
+            if (!rows.exec(QStringLiteral("SELECT * FROM ") + table))
+                throw DatabaseError(DatabaseError::describe(rows.lastError()), table);
+            const QSqlRecord record = rows.record();
+            QStringList columns;
+            for (int i = 0; i < record.count(); ++i)
+                columns << record.fieldName(i);
+            const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ")
+                                     .arg(table, columns.join(QLatin1Char(',')));
+            // Many rows a statement: a large history moves in seconds, not minutes.
+            QStringList values;
+            auto flush = [&] {
+                if (!values.isEmpty())
+                    server.execute(head + values.join(QLatin1Char(',')));
+                values.clear();
+            };
+            while (rows.next()) {
+                QStringList row;
+                for (int i = 0; i < columns.size(); ++i)
+                    row << literal(rows.value(i));
+                values << QLatin1Char('(') + row.join(QLatin1Char(',')) + QLatin1Char(')');
+                if (values.size() == 500)
+                    flush();
+            }
+            flush();
+            // New rows take keys after the copied ones.
+            server.execute(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'pin'), "
+                                          "(SELECT coalesce(max(Pin), 0) + 1 FROM %1), false)")
+                               .arg(table.toLower()));
+            const qint64 there = count(server, table);
+            const qint64 here = count(file, table);
+            if (there != here)
+                throw DatabaseError(QStringLiteral("%1 has %2 rows in the file but %3 on the "
+                                                   "server; nothing was copied.")
+                                        .arg(table)
+                                        .arg(here)
+                                        .arg(there));
+            counts.append({table, there});
+        }
+    });
+    return counts;
+}

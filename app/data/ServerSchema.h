@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <utility>
+
+class Connection;
+
+// A track database on a PostgreSQL server: its schema made on an empty database, and a
+// coach's file copied onto it whole.
+class ServerSchema
+{
+public:
+    // Makes the tables, views and the seventeen event types on the database at `address`,
+    // in one transaction. Throws DatabaseError when the server cannot be reached or the
+    // database already holds tables of Cindrel's; then nothing changed.
+    static void create(const QString& address);
+    // Copies every row of the open file onto the empty server database at `address`, keeping
+    // every Pin, in one transaction, and compares the count of every table at the end.
+    // Returns each table with its count. Throws DatabaseError when the server database is not
+    // empty of track data or a count differs; then nothing changed.
+    static QList<std::pair<QString, qint64>> copy(Connection& file, const QString& address);
+    // The tables a copy moves, parents first.
+    static QStringList tables();
+};
