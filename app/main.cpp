@@ -2,6 +2,7 @@
 #include "shell/AboutWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/ReportCommand.h"
+#include "shell/ServerCommand.h"
 
 #include <QApplication>
 
@@ -9,6 +10,8 @@ int main(int argc, char* argv[])
 {
     if (ReportCommand::wanted(argc, argv))
         return ReportCommand::run(argc, argv);
+    if (ServerCommand::wanted(argc, argv))
+        return ServerCommand::run(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cindrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));

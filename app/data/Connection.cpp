@@ -213,20 +213,21 @@ QSqlDatabase Connection::database() const
     return QSqlDatabase::database(m_name, false);
 }
 
-void Connection::executeRaw(const QString& sql)
+int Connection::executeRaw(const QString& sql)
 {
     QSqlQuery q(database());
     if (!q.exec(sql))
         throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    return q.numRowsAffected();
 }
 
-void Connection::execute(const QString& sql)
+int Connection::execute(const QString& sql)
 {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."), sql);
     if (m_observer)
         m_observer(sql);
-    executeRaw(sql);
+    return executeRaw(sql);
 }
 
 qint64 Connection::insert(const QString& sql)

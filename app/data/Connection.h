@@ -40,8 +40,9 @@ public:
     SqlDialect::Engine engine() const { return m_engine; }
     bool onServer() const { return m_engine == SqlDialect::Engine::Server; }
 
-    // Runs an INSERT, UPDATE or DELETE. Throws DatabaseError when the engine refuses it.
-    void execute(const QString& sql);
+    // Runs an INSERT, UPDATE or DELETE; the number of rows it changed. Throws DatabaseError
+    // when the engine refuses it.
+    int execute(const QString& sql);
     // Runs an INSERT and returns the key the engine gave the new row.
     qint64 insert(const QString& sql);
     // A new row with a placeholder value, and its Pin. On a file, the newest row that `find`
@@ -62,7 +63,7 @@ public:
 private:
     void connectTo(const QFileInfo& info, bool readOnly);
     void connectToServer(const QString& address, bool readOnly);
-    void executeRaw(const QString& sql);
+    int executeRaw(const QString& sql);
     void checkIsTrackDatabase();
 
     QString m_name;

@@ -7,6 +7,7 @@
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
+#include "records/MeetChangedError.h"
 #include "records/MeetSheet.h"
 #include "records/ResultLine.h"
 #include "ui/Controls.h"
@@ -184,6 +185,7 @@ bool MeetEditor::build(qint64 meetPin)
     m_teamPin = sheet->team;
     m_loadedDate = sheet->date;
     m_loadedTime = sheet->time;
+    m_loadedStamp = sheet->changedAt;
     // A meet without a date starts on today, and Save writes what the calendar shows.
     m_timeBox->setSelectedDate(m_loadedDate.isValid() ? m_loadedDate : QDate::currentDate());
     m_weatherBox->setText(sheet->weather);
@@ -296,6 +298,7 @@ MeetSheet MeetEditor::sheet() const
     MeetSheet sheet;
     sheet.meet = m_meetPin;
     sheet.team = m_teamPin;
+    sheet.changedAt = m_loadedStamp;
     sheet.date = m_timeBox->selectedDate();
     // A date that did not change keeps its time of day.
     if (sheet.date == m_loadedDate)
@@ -348,11 +351,24 @@ bool MeetEditor::save()
             return false;
         }
     }
-    if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."),
-                         [&] { typed->save(m_app.connection()); }))
+    std::optional<MeetChangedError> changed;
+    if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."), [&] {
+            try {
+                typed->save(m_app.connection(), m_app.userName());
+            } catch (const MeetChangedError& e) {
+                changed = e;
+            }
+        }))
         return false;
+    if (changed) {
+        // Their results stand; the coach may look at them, or keep the typed sheet open.
+        if (Dialogs::ask(this, changed->message()))
+            build(m_meetPin);
+        return false;
+    }
     m_loadedDate = typed->date;
     m_loadedTime = typed->time;
+    m_loadedStamp = typed->changedAt;
     markUnchanged();
     m_lists.buildMeetList();
     hide();

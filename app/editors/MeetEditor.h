@@ -71,6 +71,9 @@ private:
     qint64 m_teamPin = 0;
     QDate m_loadedDate;
     QTime m_loadedTime;
+    // The stamp of the save the sheet was loaded after; a save finds out from it whether
+    // someone else saved the meet since.
+    QString m_loadedStamp;
 
     SheetControls m_slots;
     SheetTyping* m_typing = nullptr;

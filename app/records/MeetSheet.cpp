@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "records/MeetChangedError.h"
 #include "records/SheetNumber.h"
 
 #include <QDateTime>
@@ -108,6 +109,9 @@ std::optional<MeetSheet> MeetSheet::load(Connection& db, qint64 meetPin)
         sheet.host = info.field(QStringLiteral("HostingPin")).toInt();
     sheet.hostName = info.field(QStringLiteral("HostingSchool")).text();
     sheet.place = info.field(QStringLiteral("Place")).text();
+    const RecordSet stamp(QStringLiteral("SELECT ChangedAt FROM Meets WHERE Pin = ") + pin, db);
+    if (!stamp.eof())
+        sheet.changedAt = stamp.field(QStringLiteral("ChangedAt")).text();
 
     for (int e = 0; e < Individual; ++e) {
         RecordSet rs(QStringLiteral("SELECT * From Events_View WHERE meet_pin=") + pin +
@@ -251,10 +255,26 @@ QList<MeetSheet::Gap> MeetSheet::gaps() const
     return found;
 }
 
-void MeetSheet::save(Connection& db) const
+void MeetSheet::save(Connection& db, const QString& by)
 {
     const QString pin = number(meet);
+    const QString now =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
     db.transaction([&] {
+        // The meet is claimed first: a second save of the same meet waits here for the first
+        // to end, and then finds its stamp changed.
+        if (db.execute(QStringLiteral("UPDATE Meets SET ChangedBy = '%1', ChangedAt = '%2' "
+                                      "WHERE Pin = %3 AND coalesce(ChangedAt, '') = '%4'")
+                           .arg(escapeSqlText(by), now, pin, escapeSqlText(changedAt))) != 1) {
+            const RecordSet other(
+                QStringLiteral("SELECT ChangedBy, ChangedAt FROM Meets WHERE Pin = ") + pin, db);
+            if (other.eof())
+                throw DatabaseError(QStringLiteral("This meet is no longer in the database."));
+            throw MeetChangedError(
+                other.field(QStringLiteral("ChangedBy")).text(),
+                Field::fromSqlValue(other.field(QStringLiteral("ChangedAt")).text(), true)
+                    .toDateTime());
+        }
         for (int e = 0; e < Individual; ++e) {
             for (const Entry* entry :
                  {&first[static_cast<size_t>(e)], &second[static_cast<size_t>(e)]}) {
@@ -290,6 +310,7 @@ void MeetSheet::save(Connection& db) const
         db.execute(QStringLiteral("UPDATE Meets Set Place='") + escapeSqlText(place) +
                    QStringLiteral("' WHERE PIN = ") + pin);
     });
+    changedAt = now;
 }
 
 void MeetSheet::remove(Connection& db, qint64 meetPin)

@@ -73,6 +73,9 @@ public:
     std::optional<qint64> host;
     QString hostName;
     QString place, weather;
+    // The last save's stamp as the sheet was loaded (ISO time, to the millisecond); empty for
+    // a meet never saved since the stamp was kept.
+    QString changedAt;
     std::array<Entry, Individual> first, second;
     std::array<Relay, Relays> relays;
 
@@ -93,7 +96,9 @@ public:
     // "100 Meter Dash, first entry", "400 Meter Relay".
     static QString where(int event, int entry);
     // Writes every slot that has a runner and the meet's own fields. Call check() first.
-    void save(Connection& db) const;
+    // Saves as `by`, and takes the save's stamp. Throws MeetChangedError, writing nothing, when
+    // the meet was saved by someone else since the sheet was loaded.
+    void save(Connection& db, const QString& by);
     // The meet with its events, slots and team link.
     static void remove(Connection& db, qint64 meet);
 };

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/ProgramFolder.h"
+#include "data/ServerAddress.h"
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
 #include "records/AppContext.h"
@@ -160,9 +161,10 @@ void writeReport(const Command& command)
     app.setUserName(SettingsStore::read(QStringLiteral("UserName")));
     app.setSchool(SettingsStore::read(QStringLiteral("School")));
     app.setSeason(command.season);
-    const QString database = command.database.isEmpty()
-                                 ? SettingsStore::read(QStringLiteral("Database"))
-                                 : QFileInfo(command.database).absoluteFilePath();
+    QString database = command.database.isEmpty() ? SettingsStore::read(QStringLiteral("Database"))
+                                                  : command.database;
+    if (!database.isEmpty() && !ServerAddress::isServerAddress(database))
+        database = QFileInfo(database).absoluteFilePath();
     if (database.isEmpty())
         throw CommandError{QStringLiteral("No database is open in Cindrel; name one with "
                                           "--database FILE.")};

@@ -33,7 +33,9 @@ CREATE TABLE Meets (
     Weather     text,
     MeetTime    text,
     Place       text DEFAULT '',
-    HostingTeam integer
+    HostingTeam integer,
+    ChangedBy   text DEFAULT '',
+    ChangedAt   text DEFAULT ''
 );
 
 CREATE TABLE EventType (
@@ -187,4 +189,4 @@ JOIN Meets ON Meets.Pin = Event_to_Meet.Meet_Pin
 LEFT JOIN Teams AS Host ON Host.Pin = Meets.HostingTeam
 LEFT JOIN Runners ON Runners.Pin = Slot.Runner_Pin;
 
-INSERT INTO Cindrel_Schema (Version) VALUES (2);
+INSERT INTO Cindrel_Schema (Version) VALUES (3);

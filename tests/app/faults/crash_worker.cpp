@@ -5,10 +5,16 @@
 //   crash_worker FOLDER add
 //   crash_worker FOLDER save MEET FIRST_GENERATION
 //   crash_worker FOLDER import TEAM FIRST_GENERATION
+// and, for the test of two coaches on one database, opens one meet's sheet as USER and saves
+// it with the generation of each "save N" line it reads, reporting what it was told:
+//   crash_worker FOLDER edit MEET USER
+// or makes new teams as fast as it can, reporting each one's Pin:
+//   crash_worker FOLDER create COUNT
 #include "data/ProgramFolder.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
 #include "records/AppContext.h"
+#include "records/RecordCreator.h"
 #include "records/RosterImport.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
@@ -95,6 +101,34 @@ int main(int argc, char* argv[])
             RosterImport::plan(app.connection(), team, roster).apply(app.connection(), team);
             report("imported", generation);
         }
+    }
+    if (args[2] == QLatin1String("create") && args.size() == 4) {
+        for (int i = 0; i < args[3].toInt(); ++i)
+            report("made", RecordCreator(app.connection()).addTeam());
+        return 0;
+    }
+    if (args[2] == QLatin1String("edit") && args.size() == 5) {
+        app.setUserName(args[4]);
+        window.windows().openMeetEditor(args[3].toLongLong());
+        MeetEditor* editor = window.windows().meetEditor();
+        std::printf("loaded\n");
+        std::fflush(stdout);
+        char line[64];
+        while (std::fgets(line, sizeof line, stdin)) {
+            const qint64 generation = QByteArray(line).mid(5).trimmed().toLongLong();
+            fillSheet(editor, generation);
+            Dialogs::clear();
+            QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("updateButton")),
+                              Qt::LeftButton);
+            // The sheet's half-filled slots are asked about too, and accepted.
+            if (const QStringList asked = Dialogs::questions().filter(QStringLiteral("reload"));
+                !asked.isEmpty())
+                std::printf("asked %s\n", qPrintable(asked.last()));
+            else if (!failed())
+                report("saved", generation);
+            std::fflush(stdout);
+        }
+        return 0;
     }
     if (args[2] == QLatin1String("save") && args.size() == 5) {
         const qint64 meet = args[3].toLongLong();

@@ -5,6 +5,7 @@
 #include "records/Bests.h"
 #include "records/CsvText.h"
 #include "records/MarkText.h"
+#include "records/MeetChangedError.h"
 #include "records/MeetSheet.h"
 #include "records/ResultsExport.h"
 #include "records/RosterFile.h"
@@ -92,7 +93,7 @@ private slots:
         sheet.relays[0].legs[1].name = QStringLiteral("Adams, Ann");
         sheet.relays[0].numbers = {"1", "10", "0", "48.2"};
         QVERIFY(!sheet.check());
-        sheet.save(m_db);
+        sheet.save(m_db, "Pat Coach");
         QVERIFY(m_sent.contains(QStringLiteral("UPDATE Event_to_Runner Set Runner_Pin = %1,feet=41,"
                                                "Inches=6,Minutes=41,Seconds=6,Points=8,Place=2 "
                                                "WHERE Pin=%2")
@@ -115,6 +116,30 @@ private slots:
         MeetSheet::remove(m_db, m_meet);
         QVERIFY(!MeetSheet::load(m_db, m_meet));
         QCOMPARE(m_data->count("SELECT count(*) FROM Event_to_Runner"), 0);
+    }
+
+    // Two coaches with the same sheet open: the second save finds the first's and writes
+    // nothing; loaded again, the sheet saves.
+    void aSheetSavedSinceItWasLoadedIsNotWrittenOver()
+    {
+        MeetSheet mine = *MeetSheet::load(m_db, m_meet);
+        MeetSheet theirs = *MeetSheet::load(m_db, m_meet);
+        theirs.weather = QStringLiteral("Rain");
+        theirs.save(m_db, "Lee O'Hara");
+        mine.weather = QStringLiteral("Sun");
+        try {
+            mine.save(m_db, "Pat Coach");
+            QFAIL("the second save went through");
+        } catch (const MeetChangedError& e) {
+            QCOMPARE(e.by(), QStringLiteral("Lee O'Hara"));
+            QVERIFY(e.message().startsWith("This meet was changed by Lee O'Hara at "));
+        }
+        QCOMPARE(MeetSheet::load(m_db, m_meet)->weather, QStringLiteral("Rain"));
+        mine = *MeetSheet::load(m_db, m_meet);
+        mine.weather = QStringLiteral("Sun");
+        mine.save(m_db, "Pat Coach");
+        mine.save(m_db, "Pat Coach");
+        QCOMPARE(MeetSheet::load(m_db, m_meet)->weather, QStringLiteral("Sun"));
     }
 
     void aSheetNamesItsHalfFilledSlots()

@@ -1,0 +1,120 @@
+// Two coaches on one database, as two programs, on a file and on the test server. Both open
+// the same meet's sheet, one saves, then the other: the second is told who changed the meet
+// and when, and writes nothing; the first one's results stand. Both add teams at the same
+// moment: each new team is its maker's own.
+#include "data/Connection.h"
+#include "data/RecordSet.h"
+#include "support/TestProgramFolder.h"
+#include "support/TrackFixture.h"
+
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+class TwoCoachesTest : public QObject
+{
+    Q_OBJECT
+
+    // Reads the worker's lines until one starts with `prefix`; that line.
+    static QString waitFor(QProcess& worker, const char* prefix)
+    {
+        QByteArray out;
+        for (;;) {
+            while (worker.canReadLine()) {
+                const QByteArray line = worker.readLine().trimmed();
+                if (line.startsWith(prefix) || line.startsWith("error"))
+                    return QString::fromUtf8(line);
+            }
+            if (worker.state() != QProcess::Running || !worker.waitForReadyRead(30000))
+                return QStringLiteral("the worker stopped");
+        }
+    }
+
+    static void start(QProcess& worker, const QString& folder, qint64 meet, const QString& user)
+    {
+        worker.setStandardErrorFile(QProcess::nullDevice());
+        worker.start(QStringLiteral(CRASH_WORKER),
+                     {folder, QStringLiteral("edit"), QString::number(meet), user});
+        if (!worker.waitForStarted())
+            qFatal("the worker did not start");
+    }
+
+private slots:
+    void theSecondSaveIsToldAndWritesNothing()
+    {
+        TestProgramFolder folder;
+        const QString database = folder.trackDatabase(QStringLiteral("db/Track.mdb"));
+        Connection check;
+        check.open(Connection::connectionStringFor(database));
+        TrackFixture f(check);
+        const qint64 team = f.addTeam(QStringLiteral("Central"));
+        const qint64 ann = f.addRunner(QStringLiteral("Adams, Ann"), team);
+        const qint64 meet = f.addMeet(team, QStringLiteral("2026-04-11"));
+        for (int type = 1; type <= 17; ++type)
+            for (qint64 join : f.slotPins(meet, type))
+                f.fillSlot(join, ann, 0, 0);
+        folder.writeSettings(QStringLiteral("Pat Coach"), QStringLiteral("Central"), database);
+
+        QProcess first, second;
+        start(first, folder.path(), meet, QStringLiteral("Lee Sprints"));
+        start(second, folder.path(), meet, QStringLiteral("Kim Distance"));
+        QCOMPARE(waitFor(first, "loaded"), QStringLiteral("loaded"));
+        QCOMPARE(waitFor(second, "loaded"), QStringLiteral("loaded"));
+
+        first.write("save 5\n");
+        first.waitForBytesWritten();
+        QCOMPARE(waitFor(first, "saved"), QStringLiteral("saved 5"));
+        second.write("save 7\n");
+        second.waitForBytesWritten();
+        const QString told = waitFor(second, "asked");
+        QVERIFY2(
+            told.startsWith(QStringLiteral("asked This meet was changed by Lee Sprints at ")) &&
+                told.endsWith(QStringLiteral("; reload it?")),
+            qPrintable(told));
+        first.closeWriteChannel();
+        second.closeWriteChannel();
+        QVERIFY(first.waitForFinished() && second.waitForFinished());
+
+        // The first coach's sheet, whole: every number of every slot holds 5.
+        const RecordSet weather(QStringLiteral("SELECT Weather FROM Meets WHERE Pin=%1").arg(meet),
+                                check);
+        QCOMPARE(weather.field("Weather").text(), QStringLiteral("gen 5"));
+        QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM Event_to_Runner s JOIN "
+                                        "Event_to_Meet em ON em.Event_Pin = s.Event_Pin WHERE "
+                                        "em.Meet_Pin=%1 AND s.Place=5 AND s.Seconds=5")
+                             .arg(meet)),
+                 qint64(42));
+    }
+
+    void newRecordsMadeAtOnceAreEachTheirMakers()
+    {
+        TestProgramFolder folder;
+        const QString database = folder.trackDatabase(QStringLiteral("db/Track.mdb"));
+        folder.writeSettings(QStringLiteral("Pat Coach"), QStringLiteral("Central"), database);
+        QProcess one, two;
+        for (QProcess* worker : {&one, &two}) {
+            worker->setStandardErrorFile(QProcess::nullDevice());
+            worker->start(QStringLiteral(CRASH_WORKER),
+                          {folder.path(), QStringLiteral("create"), QStringLiteral("400")});
+        }
+        QVERIFY(one.waitForFinished(60000) && two.waitForFinished(60000));
+        QSet<qint64> pins;
+        for (QProcess* worker : {&one, &two}) {
+            int made = 0;
+            for (const QByteArray& line : worker->readAllStandardOutput().split('\n'))
+                if (line.startsWith("made ")) {
+                    pins.insert(line.mid(5).toLongLong());
+                    ++made;
+                }
+            QCOMPARE(made, 400);
+        }
+        QCOMPARE(pins.size(), 800);
+        Connection check;
+        check.open(Connection::connectionStringFor(database));
+        QCOMPARE(TrackFixture(check).count(QStringLiteral("SELECT count(*) FROM Teams")),
+                 qint64(800));
+    }
+};
+
+QTEST_MAIN(TwoCoachesTest)
+#include "tst_two_coaches.moc"
