@@ -2,6 +2,7 @@
 
 #include "data/DatabaseBackup.h"
 #include "data/DatabaseFiles.h"
+#include "data/ServerAddress.h"
 #include "records/AppContext.h"
 #include "ui/Dialogs.h"
 #include "ui/UserAction.h"
@@ -27,9 +28,32 @@ bool DatabaseSwitch::openAtStart()
     return true;
 }
 
+namespace {
+
+// A path or a server address as messages show it: never with a password.
+QString shown(const QString& path)
+{
+    const std::optional<ServerAddress> address = ServerAddress::parse(path);
+    return address ? address->display() : path;
+}
+
+bool onServer(QWidget* parent, Connection& db)
+{
+    if (!db.onServer())
+        return false;
+    Dialogs::tell(parent,
+                  QStringLiteral("A database on a server is backed up and restored by the "
+                                 "server's own tools (pg_dump and pg_restore), by whoever "
+                                 "looks after it."),
+                  Dialogs::Icon::Information);
+    return true;
+}
+
+} // namespace
+
 bool DatabaseSwitch::backUp()
 {
-    if (!m_app.connection().isOpen())
+    if (!m_app.connection().isOpen() || onServer(m_parent, m_app.connection()))
         return false;
     const QFileInfo open(m_app.databasePath());
     const QString path = Dialogs::saveFile(
@@ -52,6 +76,8 @@ bool DatabaseSwitch::backUp()
 
 bool DatabaseSwitch::restore(const QString& copy)
 {
+    if (onServer(m_parent, m_app.connection()))
+        return false;
     QString kept;
     if (!UserAction::run(m_parent, QStringLiteral("The database was not restored."), [&] {
             kept = DatabaseBackup::restore(m_app.connection(), copy, QDateTime::currentDateTime());
@@ -68,7 +94,7 @@ bool DatabaseSwitch::open(const QString& path)
     if (!UserAction::run(m_parent,
                          QStringLiteral("The database \"%1\" could not be opened. Use File, "
                                         "Load to choose another database.")
-                             .arg(path),
+                             .arg(shown(path)),
                          [&] { m_app.connection().open(Connection::connectionStringFor(path)); }))
         return false;
     if (m_app.connection().readOnly())
@@ -90,23 +116,35 @@ bool DatabaseSwitch::load()
     if (chosen.isEmpty() || chosen.contains(QLatin1Char('*')))
         return false;
 
-    // Open the new file beside the old one first: when it fails, the old one stays open.
+    return switchTo(chosen);
+}
+
+bool DatabaseSwitch::connectTo(const QString& address)
+{
+    return switchTo(address);
+}
+
+bool DatabaseSwitch::switchTo(const QString& path)
+{
+    // Open the new database beside the old one first: when it fails, the old one stays open.
     Connection probe;
     if (!UserAction::run(m_parent,
                          QStringLiteral("The database \"%1\" could not be opened. The database "
                                         "\"%2\" stays open.")
-                             .arg(chosen, m_app.databasePath()),
-                         [&] { probe.open(Connection::connectionStringFor(chosen)); }))
+                             .arg(shown(path), m_app.databasePath()),
+                         [&] { probe.open(Connection::connectionStringFor(path)); }))
         return false;
     probe.close();
 
     const QString previous = m_app.databasePath();
     m_app.connection().close();
-    if (!open(chosen)) {
+    if (!open(path)) {
         if (!previous.isEmpty())
             open(previous);
         return false;
     }
-    m_app.setDatabasePath(QFileInfo(chosen).absoluteFilePath());
+    // A server's address is kept without its password.
+    m_app.setDatabasePath(m_app.connection().onServer() ? m_app.connection().path()
+                                                        : QFileInfo(path).absoluteFilePath());
     return true;
 }

@@ -24,9 +24,14 @@ public:
     // File, Restore...: the copy in the open database's place, the database as it was kept
     // among the copies; true when restored, which is then told.
     bool restore(const QString& copy);
+    // File, Connect to Server...: the database at a server address in place of the open one,
+    // which stays open when the new one cannot be. True when another database is open now.
+    bool connectTo(const QString& address);
 
 private:
     bool open(const QString& path);
+    // The open database replaced by the one at `path` (a file or an address), or kept.
+    bool switchTo(const QString& path);
 
     AppContext& m_app;
     QWidget* m_parent;

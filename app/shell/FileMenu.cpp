@@ -28,6 +28,8 @@ FileMenu::FileMenu(MainWindow& window, AppContext& app)
         if (m_restore)
             m_restore->hide();
     })->setShortcut(QKeySequence::Open);
+    add(QStringLiteral("mnuConnectServer"), QStringLiteral("Connect to &Server..."),
+        [this] { showConnect(); });
     add(QStringLiteral("mnuImportRoster"), QStringLiteral("&Import Roster..."), [this] {
         m_window.windows().importRoster(m_window.schoolList()->selectedPin().value_or(0));
     });
@@ -57,7 +59,29 @@ bool FileMenu::restore(const QString& copy)
     // An editor open on the database as it was would save into the restored one.
     if (!m_window.closeOtherWindows() || !DatabaseSwitch(m_app, &m_window).restore(copy))
         return false;
+    showDatabase();
+    return true;
+}
+
+void FileMenu::showConnect()
+{
+    if (!m_connect)
+        m_connect = new ServerConnectWindow(&m_window, [this](const QString& address) {
+            // An editor open on the other database would save into this one.
+            if (!m_window.closeOtherWindows() ||
+                !DatabaseSwitch(m_app, m_connect.data()).connectTo(address))
+                return false;
+            if (m_restore)
+                m_restore->hide();
+            showDatabase();
+            return true;
+        });
+    m_connect->build(m_app.databasePath());
+    ProgramWindows::present(m_connect);
+}
+
+void FileMenu::showDatabase()
+{
     m_window.buildSchoolList();
     m_window.buildMeetList();
-    return true;
 }

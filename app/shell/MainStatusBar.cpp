@@ -1,9 +1,11 @@
 #include "MainStatusBar.h"
 
+#include "data/Connection.h"
 #include "data/Field.h"
 #include "units/Twips.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
@@ -14,6 +16,8 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent)
     setSizeGripEnabled(false);
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("statusPanel1"));
+    m_database = new QLabel(this);
+    m_database->setObjectName(QStringLiteral("statusDatabase"));
     m_date = new QLabel(this);
     m_date->setObjectName(QStringLiteral("statusPanel2"));
     m_time = new QLabel(this);
@@ -23,6 +27,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent)
         panel->setAlignment(Qt::AlignCenter);
     }
     addWidget(m_text, 1);
+    addPermanentWidget(m_database);
     addPermanentWidget(m_date);
     addPermanentWidget(m_time);
 
@@ -40,6 +45,22 @@ QString MainStatusBar::text() const
 void MainStatusBar::setText(const QString& text)
 {
     m_text->setText(text);
+}
+
+void MainStatusBar::showDatabase(const Connection& db)
+{
+    QString text;
+    if (db.isOpen())
+        text = db.onServer() ? db.path() : QFileInfo(db.path()).fileName();
+    if (db.isOpen() && db.readOnly())
+        text += QStringLiteral(" (read only)");
+    m_database->setText(text);
+    m_database->setToolTip(db.isOpen() ? db.path() : QString());
+}
+
+QString MainStatusBar::databaseText() const
+{
+    return m_database->text();
 }
 
 void MainStatusBar::updateClock()

@@ -221,6 +221,7 @@ void MainWindow::loadDatabase()
 
 void MainWindow::buildSchoolList()
 {
+    m_status->showDatabase(m_app.connection());
     m_filling = true;
     m_schoolList->clear();
     if (m_app.connection().isOpen())

@@ -156,6 +156,9 @@ int main(int argc, char* argv[])
     w.findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger();
     shoot(w.findChild<QWidget*>(QStringLiteral("restoreDatabase")), QStringLiteral("restore"));
     w.findChild<QWidget*>(QStringLiteral("restoreDatabase"))->close();
+    w.findChild<QAction*>(QStringLiteral("mnuConnectServer"))->trigger();
+    shoot(w.findChild<QWidget*>(QStringLiteral("connectServer")), QStringLiteral("connect-server"));
+    w.findChild<QWidget*>(QStringLiteral("connectServer"))->close();
     w.findChild<QAction*>(QStringLiteral("mnuRecords"))->trigger();
     QTest::qWait(200);
     printPreview(QStringLiteral("report-records"));

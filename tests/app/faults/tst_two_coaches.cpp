@@ -4,9 +4,18 @@
 // moment: each new team is its maker's own.
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "data/ServerAddress.h"
+#include "records/AppContext.h"
+#include "shell/MainWindow.h"
+#include "support/AppHarness.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
+#include "ui/Dialogs.h"
+#include "ui/KeyedList.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSet>
 #include <QTest>
@@ -113,6 +122,44 @@ private slots:
         check.open(Connection::connectionStringFor(database));
         QCOMPARE(TrackFixture(check).count(QStringLiteral("SELECT count(*) FROM Teams")),
                  qint64(800));
+    }
+
+    void aCoachConnectsToTheStaffDatabase()
+    {
+        if (!TestProgramFolder::onServer())
+            QSKIP("needs the test server");
+        AppHarness h([](TrackFixture& f) { f.addTeam(QStringLiteral("Own Team")); });
+        const QString staff = h.folder().trackDatabase(QStringLiteral("staff"));
+        Connection c;
+        c.open(Connection::connectionStringFor(staff));
+        TrackFixture(c).addTeam(QStringLiteral("Staff Team"));
+        const ServerAddress address = *ServerAddress::parse(staff);
+
+        h.window().findChild<QAction*>(QStringLiteral("mnuConnectServer"))->trigger();
+        auto* window = h.window().findChild<QWidget*>(QStringLiteral("connectServer"));
+        QVERIFY(window && window->isVisible());
+        for (const auto& [box, text] : {std::pair{"serverHost", address.host},
+                                        {"serverPort", QStringLiteral("5432")},
+                                        {"serverDatabase", QStringLiteral("nosuchdatabase")},
+                                        {"serverUser", address.user},
+                                        {"serverPassword", QStringLiteral("secret")}})
+            AppHarness::typeOver(AppHarness::control<QLineEdit>(window, box), text);
+        // A database that is not there: said, and the file stays open.
+        AppHarness::press(window, QStringLiteral("connectButton"));
+        QVERIFY(Dialogs::messages().last().contains("nosuchdatabase"));
+        QVERIFY(!Dialogs::messages().join(' ').contains("secret"));
+        QCOMPARE(AppHarness::texts(h.window().schoolList()), QStringList{"Own Team"});
+        QCOMPARE(h.window().findChild<QLabel*>("statusDatabase")->text(), "Track.mdb");
+
+        AppHarness::typeOver(AppHarness::control<QLineEdit>(window, "serverDatabase"),
+                             address.database);
+        AppHarness::press(window, QStringLiteral("connectButton"));
+        QVERIFY(!window->isVisible());
+        QCOMPARE(AppHarness::texts(h.window().schoolList()), QStringList{"Staff Team"});
+        QCOMPARE(h.window().findChild<QLabel*>("statusDatabase")->text(), address.display());
+        // What the settings keep has no password.
+        QVERIFY(!h.app().databasePath().contains("secret"));
+        QCOMPARE(h.app().databasePath(), address.display());
     }
 };
 
