@@ -2,10 +2,13 @@
 
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "data/ServerSchema.h"
 #include "data/SqlText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <cstdio>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -193,4 +196,27 @@ void LargeTrack::fill(Connection& db, Size size, unsigned seed)
             }
         }
     });
+}
+
+QString LargeTrack::makeForBench(const QString& folder)
+{
+    const QString path = folder + QStringLiteral("/Large.mdb");
+    make(path, large());
+    const QString server = qEnvironmentVariable("CINDREL_BENCH_SERVER");
+    if (server.isEmpty()) {
+        std::printf("(the database is a file)\n");
+        return path;
+    }
+    const QString name = QStringLiteral("cindrel_bench_%1").arg(QCoreApplication::applicationPid());
+    Connection maintenance;
+    maintenance.openServer(server);
+    maintenance.execute(QStringLiteral("CREATE DATABASE ") + name);
+    maintenance.close();
+    const QString address = server.left(server.lastIndexOf(QLatin1Char('/')) + 1) + name;
+    ServerSchema::create(address);
+    Connection file;
+    file.open(Connection::connectionStringFor(path));
+    ServerSchema::copy(file, address);
+    std::printf("(the database is on the PostgreSQL server, over a Unix socket)\n");
+    return address;
 }

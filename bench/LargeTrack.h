@@ -22,4 +22,9 @@ public:
     // Copies the shipped empty database to `path` and fills it.
     static void make(const QString& path, Size size, unsigned seed = 2026);
     static void fill(Connection& db, Size size, unsigned seed);
+
+    // The large database a benchmark works on: Large.mdb in `folder`, or, when
+    // CINDREL_BENCH_SERVER names a PostgreSQL server, that file copied onto a new database
+    // there, by its address. Says which on standard output.
+    static QString makeForBench(const QString& folder);
 };

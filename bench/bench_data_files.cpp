@@ -19,8 +19,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Large.mdb"));
-    LargeTrack::make(path, LargeTrack::large());
+    const QString path = LargeTrack::makeForBench(dir.path());
     Connection db;
     db.open(Connection::connectionStringFor(path));
 
@@ -46,6 +45,9 @@ int main(int argc, char* argv[])
         5, [&] { rows = ResultsExport::csv(db, {}).toUtf8().count("\r\n") - 1; });
     std::printf("export every result (%lld rows)\n", static_cast<long long>(rows));
     BenchTimer::print(QStringLiteral("  as a CSV file's bytes"), exported, 500);
+    // A server's backups are its own tools' work.
+    if (db.onServer())
+        return 0;
     const double backup = BenchTimer::medianMs(
         5, [&] { DatabaseBackup::writeTo(db, dir.filePath(QStringLiteral("Backup.mdb"))); });
     BenchTimer::print(QStringLiteral("back up the large database"), backup, 200);

@@ -25,8 +25,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     // The coach's own settings stay untouched: the main window writes the season it shows.
     SettingsStore::useFile(dir.filePath(QStringLiteral("settings.ini")));
-    const QString path = dir.filePath(QStringLiteral("Large.mdb"));
-    LargeTrack::make(path, LargeTrack::large());
+    const QString path = LargeTrack::makeForBench(dir.path());
 
     AppContext app;
     app.setDatabasePath(path);

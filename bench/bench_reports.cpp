@@ -27,8 +27,7 @@ int main(int argc, char* argv[])
     for (const char* name : {"Event.rtf", "runner.rtf", "team.rtf", "meet.rtf", "records.rtf"})
         QFile::copy(QStringLiteral(CINDREL_TEMPLATES "/") + QLatin1String(name),
                     dir.filePath(QStringLiteral("Templates/") + QLatin1String(name)));
-    const QString path = dir.filePath(QStringLiteral("Large.mdb"));
-    LargeTrack::make(path, LargeTrack::large());
+    const QString path = LargeTrack::makeForBench(dir.path());
 
     AppContext app;
     app.setUserName(QStringLiteral("Pat Coach"));
