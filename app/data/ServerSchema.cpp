@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +37,17 @@ qint64 count(Connection& db, const QString& table)
 {
     RecordSet rs(QStringLiteral("SELECT count(*) AS n FROM ") + table, db);
     return rs.field(QStringLiteral("n")).toInt();
+}
+
+// The highest key a file's table ever gave: its AUTOINCREMENT counter, or its highest Pin.
+qint64 lastKeyGiven(Connection& file, const QString& table)
+{
+    const RecordSet counter(
+        QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = '%1'").arg(table), file);
+    const RecordSet highest(QStringLiteral("SELECT coalesce(max(Pin), 0) AS n FROM ") + table,
+                            file);
+    return std::max(counter.eof() ? 0 : counter.field(QStringLiteral("seq")).toInt(),
+                    highest.field(QStringLiteral("n")).toInt());
 }
 
 // A value as SQL text: numbers as they are, text quoted.
@@ -118,10 +130,12 @@ QList<std::pair<QString, qint64>> ServerSchema::copy(Connection& file, const QSt
                     flush();
             }
             flush();
-            // New rows take keys after the copied ones.
+            // New rows take keys after every key the file ever gave, as the file would: a
+            // deleted row's Pin may still stand in a link, and must not name a new row.
             server.execute(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'pin'), "
-                                          "(SELECT coalesce(max(Pin), 0) + 1 FROM %1), false)")
-                               .arg(table.toLower()));
+                                          "%2, false)")
+                               .arg(table.toLower())
+                               .arg(lastKeyGiven(file, table) + 1));
             const qint64 there = count(server, table);
             const qint64 here = count(file, table);
             if (there != here)

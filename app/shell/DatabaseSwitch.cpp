@@ -91,10 +91,14 @@ bool DatabaseSwitch::restore(const QString& copy)
 
 bool DatabaseSwitch::open(const QString& path)
 {
-    if (!UserAction::run(m_parent,
-                         QStringLiteral("The database \"%1\" could not be opened. Use File, "
-                                        "Load to choose another database.")
-                             .arg(shown(path)),
+    // A server may want the password that was not kept: it is typed again to connect.
+    const QString what = ServerAddress::isServerAddress(path)
+                             ? QStringLiteral("The database \"%1\" could not be opened. Use "
+                                              "File, Connect to Server to connect to it again, "
+                                              "or File, Load to choose a database file.")
+                             : QStringLiteral("The database \"%1\" could not be opened. Use "
+                                              "File, Load to choose another database.");
+    if (!UserAction::run(m_parent, what.arg(shown(path)),
                          [&] { m_app.connection().open(Connection::connectionStringFor(path)); }))
         return false;
     if (m_app.connection().readOnly())

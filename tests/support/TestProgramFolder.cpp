@@ -91,22 +91,30 @@ QString TestProgramFolder::trackDatabase(const QString& name) const
 {
     if (!onServer())
         return copyOfBlank(name);
+    const QString address = emptyServerDatabase();
+    try {
+        ServerSchema::create(address);
+    } catch (const DatabaseError& e) {
+        qFatal("cannot make a server database: %s", qPrintable(e.message()));
+    }
+    return address;
+}
+
+QString TestProgramFolder::emptyServerDatabase()
+{
     // scripts/run-tests starts the server and names it.
     const QString server = qEnvironmentVariable("CINDREL_TEST_SERVER");
     if (server.isEmpty())
         qFatal("CINDREL_TEST_SERVER is not set: run the server tests through scripts/run-tests");
     static int made = 0;
-    const QString database = QStringLiteral("cindrel_%1_%2")
-                                 .arg(QCoreApplication::applicationPid())
-                                 .arg(++made);
+    const QString database =
+        QStringLiteral("cindrel_%1_%2").arg(QCoreApplication::applicationPid()).arg(++made);
     try {
         Connection maintenance;
         maintenance.openServer(server);
         maintenance.execute(QStringLiteral("CREATE DATABASE ") + database);
         maintenance.close();
-        const QString address = server.left(server.lastIndexOf(QLatin1Char('/')) + 1) + database;
-        ServerSchema::create(address);
-        return address;
+        return server.left(server.lastIndexOf(QLatin1Char('/')) + 1) + database;
     } catch (const DatabaseError& e) {
         qFatal("cannot make a server database: %s", qPrintable(e.message()));
     }

@@ -20,6 +20,8 @@ public:
     // The empty track database a test works on: such a copy, or, when the tests run against
     // the server (CINDREL_TEST_ENGINE=server), a new database on the test server, by address.
     QString trackDatabase(const QString& name) const;
+    // A new, empty database on the test server, by address.
+    static QString emptyServerDatabase();
     static bool onServer();
     void writeSettings(const QString& userName, const QString& school,
                        const QString& database) const;

@@ -1,11 +1,14 @@
 // Two coaches on one database, as two programs, on a file and on the test server. Both open
 // the same meet's sheet, one saves, then the other: the second is told who changed the meet
 // and when, and writes nothing; the first one's results stand. Both add teams at the same
-// moment: each new team is its maker's own.
+// moment: each new team is its maker's own. On the server also: a coach's file moved onto it
+// from the command line, and a coach connecting to it with File › Connect to Server.
 #include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "data/ServerAddress.h"
+#include "data/ServerSchema.h"
 #include "records/AppContext.h"
+#include "records/RecordCreator.h"
 #include "shell/MainWindow.h"
 #include "support/AppHarness.h"
 #include "support/TestProgramFolder.h"
@@ -122,6 +125,56 @@ private slots:
         check.open(Connection::connectionStringFor(database));
         QCOMPARE(TrackFixture(check).count(QStringLiteral("SELECT count(*) FROM Teams")),
                  qint64(800));
+    }
+
+    // A coach's file moves onto an empty server database whole, every Pin as it was.
+    void aCoachsHistoryMovesOntoTheServer()
+    {
+        if (!TestProgramFolder::onServer())
+            QSKIP("needs the test server");
+        TestProgramFolder folder;
+        const QString address = TestProgramFolder::emptyServerDatabase();
+        auto cindrel = [](const QStringList& arguments) {
+            QProcess program;
+            program.start(QStringLiteral(CINDREL_PROGRAM), arguments);
+            program.waitForFinished(60000);
+            return std::pair{program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
+        };
+        const QStringList create{QStringLiteral("--create-server-database"), address};
+        QCOMPARE(cindrel(create).first, 0);
+        const auto [again, said] = cindrel(create);
+        QCOMPARE(again, 1);
+        QVERIFY2(said.contains(QStringLiteral("already holds Cindrel's tables")), qPrintable(said));
+
+        const QString file = folder.copyOfBlank(QStringLiteral("Coach.mdb"));
+        Connection db;
+        db.open(Connection::connectionStringFor(file));
+        TrackFixture f(db);
+        const qint64 team = f.addTeam(QStringLiteral("O'Neil High"));
+        db.execute(QStringLiteral("DELETE FROM Teams WHERE Pin = %1").arg(f.addTeam("Gone")));
+        const qint64 ann = f.addRunner(QStringLiteral("D\u00edaz, Ann"), team, "555", "1 Elm", 11);
+        const qint64 meet = f.addMeet(team, QStringLiteral("2026-04-11 15:30:00"), team, "Field");
+        f.fillSlot(f.slotPins(meet, 9).first(), ann, 18, 6.25, 1, 10);
+        db.close();
+        const QStringList copy{QStringLiteral("--copy-to-server"), file, address};
+        QCOMPARE(cindrel(copy).first, 0);
+        QCOMPARE(cindrel(copy).first, 1);
+
+        Connection server;
+        server.open(Connection::connectionStringFor(address));
+        db.open(Connection::connectionStringFor(file));
+        auto dump = [](Connection& c, const QString& table) {
+            QString text;
+            for (RecordSet rs(QStringLiteral("SELECT * FROM %1 ORDER BY Pin").arg(table), c);
+                 !rs.eof(); rs.moveNext())
+                for (const QString& name : rs.fieldNames())
+                    text += name.toLower() + '=' + rs.field(name).text() + ';';
+            return text;
+        };
+        for (const QString& table : ServerSchema::tables())
+            QCOMPARE(dump(server, table), dump(db, table));
+        // The next team follows the copied ones.
+        QVERIFY(RecordCreator(server).addTeam() > team + 1);
     }
 
     void aCoachConnectsToTheStaffDatabase()
