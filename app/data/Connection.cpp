@@ -115,14 +115,8 @@ void Connection::connectTo(const QFileInfo& info, bool readOnly)
         url.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
-        if (!db.open()) {
-            const QString why = DatabaseError::describe(db.lastError());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_name);
-            throw DatabaseError(QStringLiteral("The database file \"%1\" cannot be opened: %2")
-                                    .arg(info.filePath(), why));
-        }
     }
+    openOrThrow(QStringLiteral("The database file \"%1\" cannot be opened: ").arg(info.filePath()));
     m_path = info.filePath();
     m_readOnly = readOnly;
     m_engine = SqlDialect::Engine::File;
@@ -131,10 +125,10 @@ void Connection::connectTo(const QFileInfo& info, bool readOnly)
 void Connection::connectToServer(const QString& text, bool readOnly)
 {
     const std::optional<ServerAddress> address = ServerAddress::parse(text);
+    // Not repeated in the message: it may hold a password.
     if (!address)
-        throw DatabaseError(QStringLiteral("\"%1\" is not the address of a database on a server "
-                                           "(postgresql://user@host/database).")
-                                .arg(text));
+        throw DatabaseError(QStringLiteral("The server address is not complete: it names a "
+                                           "database as postgresql://user@host/database."));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
         throw DatabaseError(QStringLiteral("This computer has no PostgreSQL driver for Qt (Debian "
                                            "package libqt6sql6-psql)."));
@@ -146,19 +140,24 @@ void Connection::connectToServer(const QString& text, bool readOnly)
         db.setUserName(address->user);
         db.setPassword(address->password);
         db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Cindrel"));
-        if (!db.open()) {
-            const QString why = DatabaseError::describe(db.lastError());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_name);
-            throw DatabaseError(QStringLiteral("The database \"%1\" cannot be opened: %2")
-                                    .arg(address->display(), why));
-        }
     }
+    openOrThrow(QStringLiteral("The database \"%1\" cannot be opened: ").arg(address->display()));
     m_path = address->display();
     m_readOnly = readOnly;
     m_engine = SqlDialect::Engine::Server;
     if (readOnly)
         executeRaw(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
+}
+
+void Connection::openOrThrow(const QString& what)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (db.open())
+        return;
+    const QString why = DatabaseError::describe(db.lastError());
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_name);
+    throw DatabaseError(what + why);
 }
 
 void Connection::checkIsTrackDatabase()
@@ -171,10 +170,9 @@ void Connection::checkIsTrackDatabase()
     QStringList names;
     while (q.next())
         names << q.value(0).toString().toLower();
-    QList<const char*> tables{"teams",          "runners",         "meets",
-                                "eventtype",      "events",          "runner_to_team",
-                                "meet_to_team",   "event_to_meet",   "event_to_runner",
-                                "runners_view",   "meets_info",      "events_view"};
+    QList<const char*> tables{"teams",           "runners",        "meets",        "eventtype",
+                              "events",          "runner_to_team", "meet_to_team", "event_to_meet",
+                              "event_to_runner", "runners_view",   "meets_info",   "events_view"};
     // A file keeps its version in its header; a server database in a table.
     if (onServer())
         tables << "cindrel_schema";

@@ -63,6 +63,9 @@ public:
 private:
     void connectTo(const QFileInfo& info, bool readOnly);
     void connectToServer(const QString& address, bool readOnly);
+    // Opens the connection just set up under this one's name, or removes it and throws
+    // `what` with the engine's reason.
+    void openOrThrow(const QString& what);
     int executeRaw(const QString& sql);
     void checkIsTrackDatabase();
 
