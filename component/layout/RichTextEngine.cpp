@@ -6,6 +6,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
@@ -51,6 +52,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     root.setBorder(0);
     m_layout->rootFrame()->setFrameFormat(root);
     m_layout->setDocumentMargin(0);
+    scaleIndents(dpiX / 96.0);
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
     const qreal width = std::max(1.0, std::floor(Twips::toPixelsExact(area.width(), dpiX)));
@@ -80,6 +82,24 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_dpiY = dpiY;
     m_area = area.size();
     m_revision = m_source->revision();
+}
+
+void RichTextEngine::scaleIndents(qreal scale)
+{
+    // Qt brings a paragraph's space above and below to the device's resolution, but not its
+    // left and right margins or its first-line indent, which the reader gives in pixels at 96
+    // to the inch: on a 1200-dpi printer an inch of indent would print as a twelfth of that.
+    if (scale == 1)
+        return;
+    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0)
+            continue;
+        format.setLeftMargin(format.leftMargin() * scale);
+        format.setRightMargin(format.rightMargin() * scale);
+        format.setTextIndent(format.textIndent() * scale);
+        QTextCursor(block).setBlockFormat(format);
+    }
 }
 
 int RichTextEngine::pageCount(QPaintDevice* target, const QRect& area)

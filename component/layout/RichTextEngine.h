@@ -43,6 +43,8 @@ private:
         int page;
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
+    // The layout copy's horizontal paragraph lengths, from 96 to the inch to the device's.
+    void scaleIndents(qreal scale);
 
     QTextDocument* m_source;
     std::unique_ptr<QTextDocument> m_layout;
