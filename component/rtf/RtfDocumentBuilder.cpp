@@ -10,6 +10,8 @@ namespace pagora {
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* document)
     : m_document(document), m_cursor(document)
 {
+    // RTF's own default tab stop, half an inch, for a file that gives no \deftab.
+    setDefaultTab(720);
 }
 
 void RtfDocumentBuilder::flush(const RtfState& state)

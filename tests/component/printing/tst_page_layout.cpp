@@ -216,6 +216,9 @@ private slots:
         QTest::newRow("first line") << QByteArray("\\fi720 Word") << false << 36.0;
         QTest::newRow("hanging") << QByteArray("\\li1440\\fi-720 Word") << false << 36.0;
         QTest::newRow("right indent") << QByteArray("\\qr\\ri1440 Word") << true << 72.0;
+        // A file without \deftab has a stop every half inch.
+        QTest::newRow("default tab") << QByteArray("\\tab Word") << false << 36.0;
+        QTest::newRow("third default tab") << QByteArray("\\tab\\tab\\tab Word") << false << 108.0;
     }
     void indentsPrintAtTheirSize()
     {
