@@ -37,23 +37,23 @@ QString shown(const QString& path)
     return address ? address->display() : path;
 }
 
-bool onServer(QWidget* parent, Connection& db)
+} // namespace
+
+bool DatabaseSwitch::isFile()
 {
-    if (!db.onServer())
-        return false;
-    Dialogs::tell(parent,
+    if (!m_app.connection().onServer())
+        return true;
+    Dialogs::tell(m_parent,
                   QStringLiteral("A database on a server is backed up and restored by the "
                                  "server's own tools (pg_dump and pg_restore), by whoever "
                                  "looks after it."),
                   Dialogs::Icon::Information);
-    return true;
+    return false;
 }
-
-} // namespace
 
 bool DatabaseSwitch::backUp()
 {
-    if (!m_app.connection().isOpen() || onServer(m_parent, m_app.connection()))
+    if (!m_app.connection().isOpen() || !isFile())
         return false;
     const QFileInfo open(m_app.databasePath());
     const QString path = Dialogs::saveFile(
@@ -76,7 +76,7 @@ bool DatabaseSwitch::backUp()
 
 bool DatabaseSwitch::restore(const QString& copy)
 {
-    if (onServer(m_parent, m_app.connection()))
+    if (!isFile())
         return false;
     QString kept;
     if (!UserAction::run(m_parent, QStringLiteral("The database was not restored."), [&] {

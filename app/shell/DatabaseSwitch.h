@@ -24,6 +24,9 @@ public:
     // File, Restore...: the copy in the open database's place, the database as it was kept
     // among the copies; true when restored, which is then told.
     bool restore(const QString& copy);
+    // Whether the open database is a file, which Back Up and Restore work on; a server's is
+    // not, and the user is told who backs it up.
+    bool isFile();
     // File, Connect to Server...: the database at a server address in place of the open one,
     // which stays open when the new one cannot be. True when another database is open now.
     bool connectTo(const QString& address);

@@ -45,7 +45,7 @@ FileMenu::FileMenu(MainWindow& window, AppContext& app)
 
 void FileMenu::showRestore()
 {
-    if (!m_app.connection().isOpen())
+    if (!m_app.connection().isOpen() || !DatabaseSwitch(m_app, &m_window).isFile())
         return;
     if (!m_restore)
         m_restore =

@@ -213,6 +213,12 @@ private slots:
         // What the settings keep has no password.
         QVERIFY(!h.app().databasePath().contains("secret"));
         QCOMPARE(h.app().databasePath(), address.display());
+        // Backups of a server database are the server's tools' work.
+        for (const char* action : {"mnuBackUp", "mnuRestore"}) {
+            h.window().findChild<QAction*>(action)->trigger();
+            QVERIFY(Dialogs::messages().last().contains("pg_dump"));
+        }
+        QVERIFY(!h.window().findChild<QWidget*>(QStringLiteral("restoreDatabase")));
     }
 };
 
