@@ -8,10 +8,10 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
-#include <cstdio>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <random>
 #include <stdexcept>
@@ -207,12 +207,8 @@ QString LargeTrack::makeForBench(const QString& folder)
         std::printf("(the database is a file)\n");
         return path;
     }
-    const QString name = QStringLiteral("cindrel_bench_%1").arg(QCoreApplication::applicationPid());
-    Connection maintenance;
-    maintenance.openServer(server);
-    maintenance.execute(QStringLiteral("CREATE DATABASE ") + name);
-    maintenance.close();
-    const QString address = server.left(server.lastIndexOf(QLatin1Char('/')) + 1) + name;
+    const QString address = ServerSchema::createDatabase(
+        server, QStringLiteral("cindrel_bench_%1").arg(QCoreApplication::applicationPid()));
     ServerSchema::create(address);
     Connection file;
     file.open(Connection::connectionStringFor(path));

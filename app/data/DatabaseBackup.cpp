@@ -32,7 +32,7 @@ QString keptCopyPath(const QString& databasePath, const QDateTime& when)
 
 bool moveOver(const QString& from, const QString& to)
 {
-    // One rename: the database file is the old one or the new one, never neither.
+    // One rename: the file there is the old one or the new one, never neither.
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
@@ -62,12 +62,7 @@ void DatabaseBackup::writeTo(Connection& db, const QString& path)
         throw DatabaseError(
             QStringLiteral("The copy \"%1\" could not be written: %2").arg(path, e.message()));
     }
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        QFile::remove(partial);
-        throw DatabaseError(
-            QStringLiteral("The file \"%1\" is there and could not be replaced.").arg(path));
-    }
-    if (!QFile::rename(partial, path)) {
+    if (!moveOver(partial, path)) {
         QFile::remove(partial);
         throw DatabaseError(QStringLiteral("The copy \"%1\" could not be written.").arg(path));
     }

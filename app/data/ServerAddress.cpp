@@ -68,11 +68,22 @@ std::optional<ServerAddress> ServerAddress::parse(const QString& text)
 
 QString ServerAddress::display() const
 {
-    QString text = QStringLiteral("postgresql://");
-    if (!user.isEmpty())
-        text += encoded(user) + QLatin1Char('@');
-    text += encoded(host);
+    ServerAddress shown = *this;
+    shown.password.clear();
+    return shown.text();
+}
+
+QString ServerAddress::text() const
+{
+    QString address = QStringLiteral("postgresql://");
+    if (!user.isEmpty() || !password.isEmpty()) {
+        address += encoded(user);
+        if (!password.isEmpty())
+            address += QLatin1Char(':') + encoded(password);
+        address += QLatin1Char('@');
+    }
+    address += encoded(host);
     if (port != 5432)
-        text += QLatin1Char(':') + QString::number(port);
-    return text + QLatin1Char('/') + encoded(database);
+        address += QLatin1Char(':') + QString::number(port);
+    return address + QLatin1Char('/') + encoded(database);
 }

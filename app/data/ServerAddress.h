@@ -20,4 +20,6 @@ struct ServerAddress
     static bool isServerAddress(const QString& text);
     // The address again, without the password: what the status bar and messages show.
     QString display() const;
+    // The address with the password, to connect with.
+    QString text() const;
 };

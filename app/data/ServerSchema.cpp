@@ -4,6 +4,7 @@
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
 #include "data/SchemaVersion.h"
+#include "data/ServerAddress.h"
 #include "data/SqlText.h"
 
 #include <QFile>
@@ -72,10 +73,20 @@ QString literal(const QVariant& value)
 
 QStringList ServerSchema::tables()
 {
-    return {QStringLiteral("Teams"),         QStringLiteral("Runners"),
-            QStringLiteral("Meets"),         QStringLiteral("Events"),
+    return {QStringLiteral("Teams"),          QStringLiteral("Runners"),
+            QStringLiteral("Meets"),          QStringLiteral("Events"),
             QStringLiteral("Runner_to_Team"), QStringLiteral("Meet_to_Team"),
-            QStringLiteral("Event_to_Meet"), QStringLiteral("Event_to_Runner")};
+            QStringLiteral("Event_to_Meet"),  QStringLiteral("Event_to_Runner")};
+}
+
+QString ServerSchema::createDatabase(const QString& maintenance, const QString& name)
+{
+    Connection server;
+    server.openServer(maintenance);
+    server.execute(QStringLiteral("CREATE DATABASE ") + name);
+    ServerAddress address = *ServerAddress::parse(maintenance);
+    address.database = name;
+    return address.text();
 }
 
 void ServerSchema::create(const QString& address)

@@ -20,6 +20,9 @@ public:
     // Returns each table with its count. Throws DatabaseError when the server database is not
     // empty of track data or a count differs; then nothing changed.
     static QList<std::pair<QString, qint64>> copy(Connection& file, const QString& address);
+    // Makes a new, empty database named `name` on the server that `maintenance` (the address
+    // of a database there that the user may connect to) is on; the new one's address.
+    static QString createDatabase(const QString& maintenance, const QString& name);
     // The tables a copy moves, parents first.
     static QStringList tables();
 };

@@ -123,11 +123,6 @@ bool DatabaseSwitch::load()
     return switchTo(chosen);
 }
 
-bool DatabaseSwitch::connectTo(const QString& address)
-{
-    return switchTo(address);
-}
-
 bool DatabaseSwitch::switchTo(const QString& path)
 {
     // Open the new database beside the old one first: when it fails, the old one stays open.

@@ -27,14 +27,13 @@ public:
     // Whether the open database is a file, which Back Up and Restore work on; a server's is
     // not, and the user is told who backs it up.
     bool isFile();
-    // File, Connect to Server...: the database at a server address in place of the open one,
-    // which stays open when the new one cannot be. True when another database is open now.
-    bool connectTo(const QString& address);
+    // The database at `path` (a file, or a server address from File, Connect to Server...) in
+    // place of the open one, which stays open when the new one cannot be. True when another
+    // database is open now.
+    bool switchTo(const QString& path);
 
 private:
     bool open(const QString& path);
-    // The open database replaced by the one at `path` (a file or an address), or kept.
-    bool switchTo(const QString& path);
 
     AppContext& m_app;
     QWidget* m_parent;

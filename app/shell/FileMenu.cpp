@@ -69,7 +69,7 @@ void FileMenu::showConnect()
         m_connect = new ServerConnectWindow(&m_window, [this](const QString& address) {
             // An editor open on the other database would save into this one.
             if (!m_window.closeOtherWindows() ||
-                !DatabaseSwitch(m_app, m_connect.data()).connectTo(address))
+                !DatabaseSwitch(m_app, m_connect.data()).switchTo(address))
                 return false;
             if (m_restore)
                 m_restore->hide();

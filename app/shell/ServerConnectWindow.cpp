@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
 
 ServerConnectWindow::ServerConnectWindow(QWidget* parent,
                                          std::function<bool(const QString&)> connectTo)
@@ -57,14 +56,9 @@ void ServerConnectWindow::build(const QString& openAddress)
 
 QString ServerConnectWindow::address() const
 {
-    auto part = [](const QLineEdit* box) {
-        return QString::fromLatin1(QUrl::toPercentEncoding(box->text().trimmed()));
-    };
-    QString text = QStringLiteral("postgresql://") + part(m_user);
-    if (!m_password->text().isEmpty())
-        text += QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(m_password->text()));
-    return text + QLatin1Char('@') + part(m_host) + QLatin1Char(':') + m_port->text().trimmed() +
-           QLatin1Char('/') + part(m_database);
+    return ServerAddress{m_user->text().trimmed(), m_password->text(), m_host->text().trimmed(),
+                         m_port->text().toInt(), m_database->text().trimmed()}
+        .text();
 }
 
 bool ServerConnectWindow::connectToServer()

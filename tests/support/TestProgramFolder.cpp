@@ -1,6 +1,5 @@
 #include "TestProgramFolder.h"
 
-#include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/ProgramFolder.h"
 #include "data/ServerSchema.h"
@@ -110,11 +109,7 @@ QString TestProgramFolder::emptyServerDatabase()
     const QString database =
         QStringLiteral("cindrel_%1_%2").arg(QCoreApplication::applicationPid()).arg(++made);
     try {
-        Connection maintenance;
-        maintenance.openServer(server);
-        maintenance.execute(QStringLiteral("CREATE DATABASE ") + database);
-        maintenance.close();
-        return server.left(server.lastIndexOf(QLatin1Char('/')) + 1) + database;
+        return ServerSchema::createDatabase(server, database);
     } catch (const DatabaseError& e) {
         qFatal("cannot make a server database: %s", qPrintable(e.message()));
     }
