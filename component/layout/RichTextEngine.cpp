@@ -1,18 +1,32 @@
 #include "RichTextEngine.h"
 
+#include "layout/LayoutProperty.h"
 #include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pagora {
+
+namespace {
+
+// Far below any page: a line placed there is one Qt will not draw.
+constexpr qreal OutOfReach = 1e9;
+
+} // namespace
 
 RichTextEngine::RichTextEngine(QTextDocument* document) : m_source(document) {}
 
@@ -62,7 +76,9 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_slices.clear();
     QAbstractTextDocumentLayout* layout = m_layout->documentLayout();
     layout->documentSize(); // lays the whole document out
+    m_hasLeaders = false;
     for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
+        m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
         const QRectF box = layout->blockBoundingRect(block);
         const QTextLayout* lines = block.layout();
         for (int i = 0; i < lines->lineCount(); ++i) {
@@ -114,6 +130,162 @@ int RichTextEngine::pageCount(QPaintDevice* target, const QRect& area)
     return pages;
 }
 
+void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice& slice)
+{
+    const qreal height = m_pageHeight;
+    const qreal width = std::floor(Twips::toPixelsExact(area.width(), m_dpiX));
+    const qreal top = slice.page * m_pageHeight;
+    painter->save();
+    painter->translate(area.left(), area.top());
+    painter->scale(1 / Twips::toPixelsExact(1, m_dpiX), 1 / Twips::toPixelsExact(1, m_dpiY));
+    painter->translate(0, -top);
+    const QRectF clip(0, top, width, m_pageHeight);
+    painter->setClipRect(clip, Qt::IntersectClip);
+
+    // Qt draws a paragraph from the line before the first one in its clip: the last line of
+    // the page before would be written again, under the clip, where a search of the PDF finds
+    // it. A paragraph that runs on from the page before is drawn here, line by line, and
+    // hidden from Qt by moving its lines out of reach for the moment.
+    QTextBlock carried = m_layout->findBlock(slice.start);
+    QTextLayout* lines = carried.isValid() ? carried.layout() : nullptr;
+    std::vector<QPointF> positions;
+    QPointF origin;
+    if (lines && slice.start > carried.position() && lines->lineCount() > 0) {
+        origin = lineOrigin(carried);
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            QTextLine line = lines->lineAt(i);
+            positions.push_back(line.position());
+            line.setPosition(QPointF(line.x(), OutOfReach));
+        }
+    }
+    QAbstractTextDocumentLayout::PaintContext context;
+    // Lines of the next page start exactly at the page's end.
+    context.clip = QRectF(0, top, width, std::max<qreal>(1, height - 0.5));
+    context.palette.setColor(QPalette::Text, Qt::black);
+    m_layout->documentLayout()->draw(painter, context);
+    if (!positions.empty()) {
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            QTextLine line = lines->lineAt(i);
+            line.setPosition(positions[static_cast<size_t>(i)]);
+            const qreal y = origin.y() + line.y();
+            if (y >= top - 0.5 && y < top + height - 0.5)
+                line.draw(painter, origin);
+        }
+    }
+    if (m_hasLeaders)
+        drawLeaders(painter, slice, top, top + height - 0.5);
+    painter->restore();
+}
+
+QPointF RichTextEngine::lineOrigin(const QTextBlock& block) const
+{
+    return m_layout->documentLayout()->blockBoundingRect(block).topLeft() -
+           block.layout()->boundingRect().topLeft();
+}
+
+void RichTextEngine::drawLeaders(QPainter* painter, const Slice& slice, qreal top, qreal bottom)
+{
+    // Qt lays tabs out but draws nothing in their space: dots, dashes or a rule are drawn
+    // there as lines, not as characters, so that the PDF's text stays the document's.
+    const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
+                                       [](int page, const Slice& s) { return page < s.page; });
+    const int end = next == m_slices.end() ? m_layout->characterCount() : next->start;
+    const qreal scale = m_dpiX / 96.0;
+    for (QTextBlock block = m_layout->findBlock(slice.start);
+         block.isValid() && block.position() < end; block = block.next()) {
+        const QVariantList leaders =
+            block.blockFormat().property(LayoutProperty::TabLeaders).toList();
+        const QList<QTextOption::Tab> stops = block.blockFormat().tabPositions();
+        const QString text = block.text();
+        if (leaders.isEmpty() || !text.contains(QLatin1Char('\t')))
+            continue;
+        const QTextLayout* lines = block.layout();
+        const QPointF origin = lineOrigin(block);
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const qreal y = origin.y() + line.y();
+            if (y < top - 0.5 || y >= bottom)
+                continue;
+            for (int c = line.textStart(); c < line.textStart() + line.textLength(); ++c) {
+                if (text.at(c) != QLatin1Char('\t'))
+                    continue;
+                const qreal from = line.cursorToX(c);
+                const qreal to = line.cursorToX(c + 1);
+                // The stop this tab reaches: the first beyond where it starts.
+                qreal reached = std::numeric_limits<qreal>::max();
+                for (const QTextOption::Tab& stop : stops) {
+                    if (stop.position * scale > from + 1)
+                        reached = std::min(reached, stop.position);
+                }
+                int leader = LayoutProperty::NoLeader;
+                for (const QVariant& stop : leaders) {
+                    if (stop.toPointF().x() == reached)
+                        leader = static_cast<int>(stop.toPointF().y());
+                }
+                if (leader == LayoutProperty::NoLeader)
+                    continue;
+                QTextCharFormat format = block.charFormat();
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextFragment fragment = it.fragment();
+                    if (fragment.position() <= block.position() + c &&
+                        block.position() + c < fragment.position() + fragment.length())
+                        format = fragment.charFormat();
+                }
+                const QFontMetricsF metrics(format.font(), painter->device());
+                drawLeader(painter, leader,
+                           QLineF(origin.x() + from, y + line.ascent(), origin.x() + to,
+                                  y + line.ascent()),
+                           metrics);
+            }
+        }
+    }
+}
+
+void RichTextEngine::drawLeader(QPainter* painter, int leader, const QLineF& span,
+                                const QFontMetricsF& metrics)
+{
+    const qreal em = metrics.height();
+    const qreal gap = em * 0.1; // clear of the text on either side
+    const qreal from = span.x1() + gap;
+    const qreal to = span.x2() - gap;
+    const qreal y = span.y1();
+    if (to <= from)
+        return;
+    painter->save();
+    painter->setPen(QPen(Qt::black, std::max<qreal>(1, em * 0.05)));
+    painter->setBrush(Qt::black);
+    switch (leader) {
+    case LayoutProperty::Dots:
+    case LayoutProperty::Hyphens: {
+        // On a grid of their own, so that the leaders of lines one under the other line up.
+        const qreal step = em * 0.3;
+        const qreal dot = em * 0.07;
+        for (qreal x = std::ceil(from / step) * step; x + dot <= to; x += step) {
+            if (leader == LayoutProperty::Dots)
+                painter->drawEllipse(QPointF(x + dot / 2, y - dot / 2), dot / 2, dot / 2);
+            else
+                painter->drawLine(QPointF(x, y - em * 0.25),
+                                  QPointF(x + step * 0.5, y - em * 0.25));
+        }
+        break;
+    }
+    case LayoutProperty::Underline:
+        painter->drawLine(QPointF(from, y + em * 0.08), QPointF(to, y + em * 0.08));
+        break;
+    case LayoutProperty::ThickLine:
+        painter->setPen(QPen(Qt::black, em * 0.1));
+        painter->drawLine(QPointF(from, y + em * 0.08), QPointF(to, y + em * 0.08));
+        break;
+    case LayoutProperty::DoubleLine:
+        painter->drawLine(QPointF(from, y - em * 0.3), QPointF(to, y - em * 0.3));
+        painter->drawLine(QPointF(from, y - em * 0.15), QPointF(to, y - em * 0.15));
+        break;
+    default:
+        break;
+    }
+    painter->restore();
+}
+
 int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const QRect& area,
                                 int first)
 {
@@ -124,19 +296,7 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
     const Slice slice = m_slices[index];
 
     if (painter) {
-        const qreal width = std::floor(Twips::toPixelsExact(area.width(), m_dpiX));
-        const qreal top = slice.page * m_pageHeight;
-        painter->save();
-        painter->translate(area.left(), area.top());
-        painter->scale(1 / Twips::toPixelsExact(1, m_dpiX), 1 / Twips::toPixelsExact(1, m_dpiY));
-        painter->translate(0, -top);
-        const QRectF clip(0, top, width, m_pageHeight);
-        painter->setClipRect(clip, Qt::IntersectClip);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = clip;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        m_layout->documentLayout()->draw(painter, context);
-        painter->restore();
+        drawPage(painter, area, slice);
     }
     return index + 1 < m_slices.size() ? m_slices[index + 1].start : textLength();
 }

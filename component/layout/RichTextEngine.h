@@ -4,7 +4,11 @@
 #include <memory>
 #include <vector>
 
+class QFontMetricsF;
+class QLineF;
 class QPainter;
+class QPointF;
+class QTextBlock;
 class QPaintDevice;
 class QTextDocument;
 
@@ -43,6 +47,14 @@ private:
         int page;
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
+    // The lines of the slice's page, and only those, into `area`.
+    void drawPage(QPainter* painter, const QRect& area, const Slice& slice);
+    // Where the block's lines are drawn from: QTextLine positions are relative to it.
+    QPointF lineOrigin(const QTextBlock& block) const;
+    // The leaders of the tabs in the lines of the slice's page, `top` to `bottom`.
+    void drawLeaders(QPainter* painter, const Slice& slice, qreal top, qreal bottom);
+    static void drawLeader(QPainter* painter, int leader, const QLineF& span,
+                           const QFontMetricsF& metrics);
     // The layout copy's horizontal paragraph lengths, from 96 to the inch to the device's.
     void scaleIndents(qreal scale);
 
@@ -54,6 +66,7 @@ private:
     int m_revision = -1;
     qreal m_pageHeight = 0;
     std::vector<Slice> m_slices;
+    bool m_hasLeaders = false;
 };
 
 } // namespace pagora

@@ -2,8 +2,13 @@
 
 #include "rtf/RtfLength.h"
 
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextTable>
+#include <utility>
 
 namespace pagora {
 
@@ -24,7 +29,47 @@ void RtfDocumentBuilder::flush(const RtfState& state)
         return;
     placeCursor(state);
     m_cursor.setBlockFormat(blockFormat(state));
-    m_cursor.insertText(text, state.charFormat);
+    m_cursor.insertText(text, charFormat(state));
+}
+
+QTextCharFormat RtfDocumentBuilder::charFormat(const RtfState& state)
+{
+    if (state.raise == 0)
+        return state.charFormat;
+    // Qt raises text by a share of its font's height; RTF by half points.
+    QTextCharFormat format = state.charFormat;
+    const QFontMetricsF metrics(format.font());
+    const qreal dpi = qGuiApp && qGuiApp->primaryScreen()
+                          ? qGuiApp->primaryScreen()->logicalDotsPerInchY()
+                          : 96.0;
+    const qreal height = metrics.height() * 72.0 / dpi;
+    if (height > 0)
+        format.setBaselineOffset(state.raise / 2.0 / height * 100.0);
+    return format;
+}
+
+void RtfDocumentBuilder::insertBlock(const QTextBlockFormat& next, const RtfState& state)
+{
+    m_breakBefore = false; // the block it ends took the break
+    m_cursor.insertBlock(next, charFormat(state));
+}
+
+void RtfDocumentBuilder::markListText()
+{
+    m_listTextStart = m_cursor.position();
+}
+
+void RtfDocumentBuilder::dropBlankListText()
+{
+    const int start = std::exchange(m_listTextStart, -1);
+    const int end = m_cursor.position();
+    if (start < 0 || end <= start || m_cursor.block().position() > start)
+        return;
+    QTextCursor label(m_document);
+    label.setPosition(start);
+    label.setPosition(end, QTextCursor::KeepAnchor);
+    if (label.selectedText().trimmed().isEmpty())
+        label.removeSelectedText();
 }
 
 QTextBlockFormat RtfDocumentBuilder::blockFormat(const RtfState& state) const
@@ -35,6 +80,8 @@ QTextBlockFormat RtfDocumentBuilder::blockFormat(const RtfState& state) const
         format.setTopMargin(0);
         format.setTextIndent(0);
         format.setPageBreakPolicy(format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    } else if (m_breakBefore) {
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
     }
     return format;
 }
@@ -50,7 +97,7 @@ void RtfDocumentBuilder::lineBreak(const RtfState& state)
     ending.setBottomMargin(0);
     m_cursor.setBlockFormat(ending);
     m_continuation = true;
-    m_cursor.insertBlock(blockFormat(state), state.charFormat);
+    insertBlock(blockFormat(state), state);
 }
 
 void RtfDocumentBuilder::paragraphEnd(const RtfState& state)
@@ -59,7 +106,7 @@ void RtfDocumentBuilder::paragraphEnd(const RtfState& state)
     placeCursor(state);
     m_cursor.setBlockFormat(blockFormat(state));
     m_continuation = false;
-    m_cursor.insertBlock(state.blockFormat, state.charFormat);
+    insertBlock(state.blockFormat, state);
 }
 
 void RtfDocumentBuilder::pageBreak(const RtfState& state)
@@ -70,7 +117,7 @@ void RtfDocumentBuilder::pageBreak(const RtfState& state)
     breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
     m_cursor.setBlockFormat(breaking);
     m_continuation = false;
-    m_cursor.insertBlock(state.blockFormat, state.charFormat);
+    insertBlock(state.blockFormat, state);
 }
 
 void RtfDocumentBuilder::leaveTable()
@@ -182,7 +229,10 @@ void RtfDocumentBuilder::setDefaultTab(int twips)
 void RtfDocumentBuilder::finish(const RtfState& state)
 {
     flush(state);
-    m_cursor.setBlockFormat(blockFormat(state));
+    // A last paragraph without \par keeps the format its text was written in: the state at
+    // the end is the one outside the document's group.
+    if (m_cursor.block().length() <= 1)
+        m_cursor.setBlockFormat(blockFormat(state));
 }
 
 } // namespace pagora

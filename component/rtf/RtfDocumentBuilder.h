@@ -22,6 +22,7 @@ public:
 
     // Text that waits for the next change of format.
     void append(const QString& text) { m_pending += text; }
+    bool hasPending() const { return !m_pending.isEmpty(); }
     void flush(const RtfState& state);
     void lineBreak(const RtfState& state);
     void paragraphEnd(const RtfState& state);
@@ -35,6 +36,12 @@ public:
     void cellBorder() { m_cellBorders = true; }
     void insertImage(const RtfState& state, const QTextImageFormat& image);
     void setDefaultTab(int twips);
+    // The next paragraph that gets text starts a page: a new section.
+    void breakPageBeforeNext() { m_breakBefore = true; }
+    // Where a list label starts; the label is taken out again when it holds no more than
+    // white space.
+    void markListText();
+    void dropBlankListText();
     // The end of the document.
     void finish(const RtfState& state);
 
@@ -43,6 +50,10 @@ private:
     void placeCursor(const RtfState& state);
     // The current paragraph's format, as its current line needs it.
     QTextBlockFormat blockFormat(const RtfState& state) const;
+    // The characters' format, raised or lowered as the text asks.
+    static QTextCharFormat charFormat(const RtfState& state);
+    // Ends the current block: the paragraph after it takes `next`.
+    void insertBlock(const QTextBlockFormat& next, const RtfState& state);
     void insertTable();
     void leaveTable();
 
@@ -50,6 +61,8 @@ private:
     QTextCursor m_cursor;
     QString m_pending;
     bool m_continuation = false; // the current block continues a paragraph after \line
+    bool m_breakBefore = false;
+    int m_listTextStart = -1;
 
     QTextTable* m_table = nullptr;
     int m_row = 0;

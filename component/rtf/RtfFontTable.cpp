@@ -1,6 +1,7 @@
 #include "RtfFontTable.h"
 
 #include "rtf/CodePage.h"
+#include "rtf/FontFallback.h"
 
 namespace pagora {
 
@@ -64,12 +65,7 @@ int RtfFontTable::commit(int documentCodePage)
 QStringList RtfFontTable::families(int number) const
 {
     const Font f = font(number);
-    QStringList families;
-    if (!f.name.isEmpty())
-        families << f.name;
-    if (!f.generic.isEmpty())
-        families << f.generic;
-    return families;
+    return FontFallback::families(f.name, f.generic);
 }
 
 } // namespace pagora

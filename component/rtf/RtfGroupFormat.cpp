@@ -1,6 +1,9 @@
 #include "RtfGroupFormat.h"
 
+#include "layout/LayoutProperty.h"
 #include "rtf/RtfLength.h"
+
+#include <QPointF>
 
 #include <algorithm>
 
@@ -33,6 +36,7 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         s.blockFormat = QTextBlockFormat();
         s.inTable = false;
         s.nextTabType = QTextOption::LeftTab;
+        s.nextTabLeader = LayoutProperty::NoLeader;
         return;
     case I::AlignLeft:
         s.blockFormat.setAlignment(Qt::AlignLeft);
@@ -54,6 +58,21 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         return;
     case I::TabDecimal:
         s.nextTabType = QTextOption::DelimiterTab;
+        return;
+    case I::TabLeaderDot:
+        s.nextTabLeader = LayoutProperty::Dots;
+        return;
+    case I::TabLeaderHyphen:
+        s.nextTabLeader = LayoutProperty::Hyphens;
+        return;
+    case I::TabLeaderUnderline:
+        s.nextTabLeader = LayoutProperty::Underline;
+        return;
+    case I::TabLeaderThick:
+        s.nextTabLeader = LayoutProperty::ThickLine;
+        return;
+    case I::TabLeaderEquals:
+        s.nextTabLeader = LayoutProperty::DoubleLine;
         return;
     case I::InTable:
         s.inTable = true;
@@ -99,6 +118,12 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
     switch (id) {
     case I::UnicodeSkip:
         s.unicodeSkip = std::clamp(n, 0, 16);
+        return;
+    case I::Raise:
+        s.raise = std::clamp(n, -3276, 3276);
+        return;
+    case I::Lower:
+        s.raise = -std::clamp(n, -3276, 3276);
         return;
     case I::FontSize:
         if (n > 0)
@@ -150,7 +175,13 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
         }
         tabs << tab;
         s.blockFormat.setTabPositions(tabs);
+        if (s.nextTabLeader != LayoutProperty::NoLeader) {
+            QVariantList leaders = s.blockFormat.property(LayoutProperty::TabLeaders).toList();
+            leaders << QPointF(tab.position, s.nextTabLeader);
+            s.blockFormat.setProperty(LayoutProperty::TabLeaders, leaders);
+        }
         s.nextTabType = QTextOption::LeftTab;
+        s.nextTabLeader = LayoutProperty::NoLeader;
         return;
     }
     default:

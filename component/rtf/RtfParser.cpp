@@ -81,6 +81,8 @@ void RtfParser::groupEnd()
     flush();
     const RtfState ending = state();
     m_stack.pop_back();
+    if (ending.listText && !state().listText)
+        m_text.listTextEnd(state());
     if (ending.destination == RtfState::Destination::FontTable)
         m_text.fontCommitted(m_fonts.end(m_text.documentCodePage()), m_stack);
     if (ending.destination == RtfState::Destination::Picture &&
@@ -197,10 +199,17 @@ void RtfParser::destination(const RtfControlWord& word)
         s.destination = D::Picture;
         m_picture.start();
         return;
+    case I::ListText:
+        if (s.destination == D::Drop)
+            s.destination = D::Text;
+        if (!s.listText) {
+            s.listText = true;
+            m_text.listTextStart(s);
+        }
+        return;
     case I::Field:
     case I::FieldResult:
     case I::ShapePicture:
-    case I::ListText:
     case I::ParagraphNumberText:
     case I::Unicode:
         if (s.destination == D::Drop)

@@ -28,6 +28,12 @@ struct RtfState
     bool fontChosen = false; // \f seen: the default font no longer applies
     bool inTable = false;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    int nextTabLeader = 0;  // LayoutProperty::Leader of the next \tx
+    int raise = 0;          // \up (or \dn, negative), in half points
+    int shadingBack = -1;   // \chcbpat: colour table index
+    int shadingFore = -1;   // \chcfpat
+    int shadingPercent = 0; // \chshdng, in hundredths of a percent of the pattern colour
+    bool listText = false;  // in a {\listtext} group
 };
 
 } // namespace pagora

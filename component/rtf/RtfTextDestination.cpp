@@ -5,6 +5,8 @@
 #include "rtf/RtfFontTable.h"
 #include "rtf/RtfGroupFormat.h"
 
+#include <algorithm>
+
 namespace pagora {
 
 RtfTextDestination::RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
@@ -46,6 +48,16 @@ void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
         s.codePage = CodePage::forCharset(m_fonts.font(m_defaultFont).charset);
         s.hidden = false;
         s.fontChosen = false;
+        s.raise = 0;
+        s.shadingBack = s.shadingFore = -1;
+        s.shadingPercent = 0;
+        return;
+    case I::SectionDefaults:
+    case I::SectionBreakPage:
+        m_sectionBreaksPage = true;
+        return;
+    case I::SectionBreakNone:
+        m_sectionBreaksPage = false;
         return;
     case I::RowDefaults:
         m_builder.rowDefaults();
@@ -105,6 +117,18 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
             s.charFormat.clearBackground();
         return;
     }
+    case I::ShadingBack:
+        s.shadingBack = n;
+        shade(s);
+        return;
+    case I::ShadingFore:
+        s.shadingFore = n;
+        shade(s);
+        return;
+    case I::Shading:
+        s.shadingPercent = std::clamp(n, 0, 10000);
+        shade(s);
+        return;
     case I::CellRight:
         m_builder.cellRight(n);
         return;
@@ -119,8 +143,13 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
     using I = RtfControlWord::Id;
     switch (id) {
     case I::Paragraph:
-    case I::Section:
         paragraphEnd(s);
+        return;
+    case I::Section:
+        // Whether the next section starts a page is said after this word, by its \sbk.
+        paragraphEnd(s);
+        m_sectionBreaksPage = true;
+        m_sectionPending = true;
         return;
     case I::Line:
         flush(s);
@@ -186,7 +215,41 @@ void RtfTextDestination::flushBytes(const RtfState& s)
 void RtfTextDestination::flush(const RtfState& s)
 {
     flushBytes(s);
+    if (m_sectionPending && m_builder.hasPending()) {
+        m_sectionPending = false;
+        if (m_sectionBreaksPage)
+            m_builder.breakPageBeforeNext();
+    }
     m_builder.flush(s);
+}
+
+void RtfTextDestination::shade(RtfState& s) const
+{
+    // The pattern colour laid over the background colour at the shading's strength.
+    const QColor back = m_colors.color(s.shadingBack);
+    const QColor fore = m_colors.color(s.shadingFore);
+    if (!back.isValid() && s.shadingPercent == 0) {
+        s.charFormat.clearBackground();
+        return;
+    }
+    const QColor under = back.isValid() ? back : QColor(Qt::white);
+    const QColor over = fore.isValid() ? fore : QColor(Qt::black);
+    const double f = s.shadingPercent / 10000.0;
+    s.charFormat.setBackground(QColor::fromRgbF(under.redF() * (1 - f) + over.redF() * f,
+                                                under.greenF() * (1 - f) + over.greenF() * f,
+                                                under.blueF() * (1 - f) + over.blueF() * f));
+}
+
+void RtfTextDestination::listTextStart(const RtfState& s)
+{
+    flush(s);
+    m_builder.markListText();
+}
+
+void RtfTextDestination::listTextEnd(const RtfState& s)
+{
+    flush(s);
+    m_builder.dropBlankListText();
 }
 
 void RtfTextDestination::finish(const RtfState& s)

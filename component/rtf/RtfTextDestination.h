@@ -39,6 +39,10 @@ public:
     void append(const RtfState& state, const QString& text);
     void paragraphEnd(const RtfState& state);
     void insertImage(const RtfState& state, const QTextImageFormat& image);
+    // A {\listtext} group: the label of a list paragraph. A label of nothing but a tab (a
+    // level without numbers) is dropped, or it would push the paragraph a tab stop along.
+    void listTextStart(const RtfState& state);
+    void listTextEnd(const RtfState& state);
 
     // Turns pending bytes into text, and pending text into the document.
     void flushBytes(const RtfState& state);
@@ -50,12 +54,17 @@ public:
     void fontCommitted(int number, std::vector<RtfState>& stack) const;
 
 private:
+    // \chcbpat, \chcfpat and \chshdng: the characters' background.
+    void shade(RtfState& state) const;
+
     RtfDocumentBuilder m_builder;
     const RtfFontTable& m_fonts;
     const RtfColorTable& m_colors;
     QByteArray m_pendingBytes;
     int m_documentCodePage = 1252;
     int m_defaultFont = 0;
+    bool m_sectionPending = false;   // a \sect was read, and no text after it yet
+    bool m_sectionBreaksPage = true; // the next section starts on a new page
 };
 
 } // namespace pagora

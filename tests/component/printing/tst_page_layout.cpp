@@ -3,10 +3,8 @@
 #include "errors/PagoraError.h"
 #include "layout/RichTextBox.h"
 #include "layout/RichTextEngine.h"
-#include "layout/RtfDocument.h"
 #include "printing/PageSurfaces.h"
 #include "printing/PrintRoutines.h"
-#include "printing/QtPrinter.h"
 #include "support/PdfText.h"
 #include "windows/MessageReport.h"
 #include "windows/Messages.h"
@@ -15,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <cmath>
+#include <limits>
 
 using namespace pagora;
 
@@ -206,44 +204,6 @@ private slots:
 
     // Paragraph indents print at their size on a printer's resolution: where a word's left
     // (or, right-aligned, right) edge falls, in points inside the one-inch margins.
-    void indentsPrintAtTheirSize_data()
-    {
-        QTest::addColumn<QByteArray>("paragraph");
-        QTest::addColumn<bool>("fromRight");
-        QTest::addColumn<double>("inset");
-        QTest::newRow("none") << QByteArray("Word") << false << 0.0;
-        QTest::newRow("left indent") << QByteArray("\\li1440 Word") << false << 72.0;
-        QTest::newRow("first line") << QByteArray("\\fi720 Word") << false << 36.0;
-        QTest::newRow("hanging") << QByteArray("\\li1440\\fi-720 Word") << false << 36.0;
-        QTest::newRow("right indent") << QByteArray("\\qr\\ri1440 Word") << true << 72.0;
-        // A file without \deftab has a stop every half inch.
-        QTest::newRow("default tab") << QByteArray("\\tab Word") << false << 36.0;
-        QTest::newRow("third default tab") << QByteArray("\\tab\\tab\\tab Word") << false << 108.0;
-    }
-    void indentsPrintAtTheirSize()
-    {
-        QFETCH(QByteArray, paragraph);
-        QFETCH(bool, fromRight);
-        QFETCH(double, inset);
-        QFile rtf(m_dir.filePath("indent.rtf"));
-        QVERIFY(rtf.open(QIODevice::WriteOnly));
-        rtf.write("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\pard " + paragraph +
-                  "\\par}");
-        rtf.close();
-        const std::unique_ptr<QTextDocument> document = RtfDocument::load(rtf.fileName());
-        {
-            auto printer = QtPrinter::pdfFile(m_dir.filePath("indent.pdf"));
-            RichTextEngine engine(document.get());
-            PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
-        }
-        const PdfText printed(m_dir.filePath("indent.pdf"));
-        QCOMPARE(printed.words().size(), 1);
-        const QRectF box = printed.words().first().box;
-        const double edge =
-            fromRight ? printed.pageSize().width() - 72 - box.right() : box.left() - 72;
-        QVERIFY2(std::abs(edge - inset) < 0.5, qPrintable(QString::number(edge)));
-    }
-
     void marginArithmeticThatOverflowsIsAnError()
     {
         usePrinter(true);

@@ -1,0 +1,245 @@
+// What everyday RTF files hold, each construct in a minimal file, printed and measured where it
+// lands on the page.
+#include "layout/RichTextEngine.h"
+#include "layout/RtfDocument.h"
+#include "printing/PrintRoutines.h"
+#include "printing/QtPrinter.h"
+#include "rtf/FontFallback.h"
+#include "support/PdfText.h"
+#include "units/Twips.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <cmath>
+
+using namespace pagora;
+
+namespace {
+
+QByteArray document(const QByteArray& body)
+{
+    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}"
+           "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green255\\blue0;}\\pard\\fs24 " +
+           body + "}";
+}
+
+// A paragraph of `count` numbered words, many lines long.
+QByteArray words(int count)
+{
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += "w" + QByteArray::number(i) + ' ';
+    return text;
+}
+
+} // namespace
+
+class RtfConstructsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    PdfText print(const QByteArray& body)
+    {
+        QFile rtf(m_dir.filePath("construct.rtf"));
+        if (!rtf.open(QIODevice::WriteOnly))
+            return PdfText(QString());
+        rtf.write(document(body));
+        rtf.close();
+        const std::unique_ptr<QTextDocument> loaded = RtfDocument::load(rtf.fileName());
+        {
+            auto printer = QtPrinter::pdfFile(m_dir.filePath("construct.pdf"));
+            RichTextEngine engine(loaded.get());
+            PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
+        }
+        return PdfText(m_dir.filePath("construct.pdf"));
+    }
+
+private slots:
+    // Where `word` prints, in points: "left" from the left margin (or from `anchor`'s left),
+    // "right" from the right margin, "top" below `anchor`'s top, "page" its page, "count"
+    // how often it prints.
+    void placed_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("anchor");
+        QTest::addColumn<QString>("measure");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("no indent") << QByteArray("Word") << "Word"
+                                   << ""
+                                   << "left" << 0.0;
+        QTest::newRow("left indent") << QByteArray("\\li1440 Word") << "Word"
+                                     << ""
+                                     << "left" << 72.0;
+        QTest::newRow("first line") << QByteArray("\\fi720 Word") << "Word"
+                                    << ""
+                                    << "left" << 36.0;
+        QTest::newRow("hanging") << QByteArray("\\li1440\\fi-720 Word") << "Word"
+                                 << ""
+                                 << "left" << 36.0;
+        QTest::newRow("right indent") << QByteArray("\\qr\\ri1440 Word") << "Word"
+                                      << ""
+                                      << "right" << 72.0;
+        // A file without \deftab has a stop every half inch.
+        QTest::newRow("default tab") << QByteArray("\\tab Word") << "Word"
+                                     << ""
+                                     << "left" << 36.0;
+        QTest::newRow("third default tab") << QByteArray("\\tab\\tab\\tab Word") << "Word"
+                                           << ""
+                                           << "left" << 108.0;
+        QTest::newRow("raised") << QByteArray("Base {\\up12 Up}") << "Up"
+                                << "Base"
+                                << "top" << -6.0;
+        QTest::newRow("lowered") << QByteArray("Base {\\dn12 Down}") << "Down"
+                                 << "Base"
+                                 << "top" << 6.0;
+        QTest::newRow("list level without a label")
+            << QByteArray("{\\listtext\\tab}Heading") << "Heading"
+            << ""
+            << "left" << 0.0;
+        QTest::newRow("list label and its tab") << QByteArray("{\\listtext 1.\\tab}Item") << "Item"
+                                                << ""
+                                                << "left" << 36.0;
+        QTest::newRow("section starts a page") << QByteArray("One\\par\\sect Two") << "Two"
+                                               << ""
+                                               << "page" << 2.0;
+        QTest::newRow("section on the same page")
+            << QByteArray("One\\par\\sect\\sectd\\sbknone Two") << "Two"
+            << ""
+            << "page" << 1.0;
+        // The paragraph runs over three pages; each of its lines prints once.
+        QTest::newRow("line before a page break") << words(2000) << "w790"
+                                                  << ""
+                                                  << "count" << 1.0;
+        QTest::newRow("line after a page break") << words(2000) << "w780"
+                                                 << ""
+                                                 << "count" << 1.0;
+    }
+    void placed()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, word);
+        QFETCH(QString, anchor);
+        QFETCH(QString, measure);
+        QFETCH(double, expected);
+        const PdfText printed = print(body);
+        QVERIFY(printed.isValid());
+        QList<PdfText::Word> found, anchors;
+        for (const PdfText::Word& w : printed.words()) {
+            if (w.text == word)
+                found << w;
+            if (w.text == anchor)
+                anchors << w;
+        }
+        if (measure == QLatin1String("count")) {
+            QCOMPARE(found.size(), static_cast<int>(expected));
+            return;
+        }
+        QVERIFY2(!found.isEmpty(), qPrintable(printed.text()));
+        const QRectF box = found.first().box;
+        const QRectF from = anchors.isEmpty() ? QRectF(72, 72, 0, 0) : anchors.first().box;
+        double measured = 0;
+        if (measure == QLatin1String("left"))
+            measured = box.left() - from.left();
+        else if (measure == QLatin1String("right"))
+            measured = printed.pageSize().width() - 72 - box.right();
+        else if (measure == QLatin1String("top"))
+            measured = box.top() - from.top();
+        else if (measure == QLatin1String("page"))
+            measured = found.first().page;
+        QVERIFY2(std::abs(measured - expected) < 0.5, qPrintable(QString::number(measured)));
+    }
+
+    // What is drawn in the space of "A\tab B" that no word fills: a leader, or a background.
+    void ink_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QColor>("ink"); // invalid: none
+        const QColor black(Qt::black);
+        QTest::newRow("tab without leader") << QByteArray("\\tx4320 A\\tab B") << QColor();
+        QTest::newRow("dots") << QByteArray("\\tldot\\tx4320 A\\tab B") << black;
+        QTest::newRow("hyphens") << QByteArray("\\tlhyph\\tx4320 A\\tab B") << black;
+        QTest::newRow("underline") << QByteArray("\\tlul\\tx4320 A\\tab B") << black;
+        QTest::newRow("thick line") << QByteArray("\\tlth\\tx4320 A\\tab B") << black;
+        QTest::newRow("double line") << QByteArray("\\tleq\\tx4320 A\\tab B") << black;
+        QTest::newRow("right tab") << QByteArray("\\tqr\\tldot\\tx4320 A\\tab B") << black;
+        QTest::newRow("leader on the second stop only")
+            << QByteArray("\\tx4320\\tldot\\tx7200 A\\tab B") << QColor();
+        QTest::newRow("shading") << QByteArray("A\\tab{\\chcbpat2 \\tab}B") << QColor(Qt::yellow);
+        QTest::newRow("pattern shading")
+            << QByteArray("A\\tab{\\chcfpat1\\chshdng5000 \\tab}B") << QColor(128, 128, 128);
+    }
+    void ink()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QColor, ink);
+        const std::unique_ptr<QTextDocument> loaded =
+            RtfDocument::read(document(body), QStringLiteral("ink"));
+        QImage page(800, 200, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            RichTextEngine engine(loaded.get());
+            QPainter painter(&page);
+            painter.scale(Twips::toPixelsExact(1, page.logicalDpiX()),
+                          Twips::toPixelsExact(1, page.logicalDpiY()));
+            engine.formatRange(&painter, &page, QRect(0, 0, 11000, 2800), 0);
+        }
+        // Between the first tab stop after "A" and the last before "B".
+        const int from = Twips::x(&page, 1000), to = Twips::x(&page, 4000);
+        QColor seen;
+        for (int y = 0; y < page.height() && !seen.isValid(); ++y) {
+            for (int x = from; x < to && !seen.isValid(); ++x) {
+                if (page.pixelColor(x, y) != QColor(Qt::white))
+                    seen = page.pixelColor(x, y);
+            }
+        }
+        if (!ink.isValid()) {
+            QVERIFY2(!seen.isValid(), qPrintable(seen.name()));
+            return;
+        }
+        QVERIFY(seen.isValid());
+        if (ink != QColor(Qt::black)) {
+            QVERIFY2(std::abs(seen.red() - ink.red()) < 8 &&
+                         std::abs(seen.green() - ink.green()) < 8 &&
+                         std::abs(seen.blue() - ink.blue()) < 8,
+                     qPrintable(seen.name()));
+        }
+    }
+
+    // A font this machine lacks gives way to its family's generic font; a font it has, or one
+    // it has a stand-in for, is kept.
+    void fallbackFonts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("generic");
+        QTest::addColumn<QStringList>("families");
+        QTest::newRow("missing serif") << "Pagora Missing Roman"
+                                       << "serif" << QStringList{"serif"};
+        QTest::newRow("missing monospace") << "Pagora Missing Mono"
+                                           << "monospace" << QStringList{"monospace"};
+        QTest::newRow("stand-in for Times") << "Times New Roman"
+                                            << "serif" << QStringList{"Times New Roman", "serif"};
+        QTest::newRow("stand-in for Courier")
+            << "Courier New"
+            << "monospace" << QStringList{"Courier New", "monospace"};
+        QTest::newRow("installed") << "DejaVu Sans"
+                                   << "sans-serif" << QStringList{"DejaVu Sans", "sans-serif"};
+        QTest::newRow("no family named") << "Pagora Missing"
+                                         << "" << QStringList{"Pagora Missing"};
+    }
+    void fallbackFonts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, generic);
+        QFETCH(QStringList, families);
+        QCOMPARE(FontFallback::families(name, generic), families);
+    }
+};
+
+QTEST_MAIN(RtfConstructsTest)
+#include "tst_rtf_constructs.moc"
