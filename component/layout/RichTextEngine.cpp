@@ -15,6 +15,7 @@
 #include <QTextFragment>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -67,6 +68,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_layout->rootFrame()->setFrameFormat(root);
     m_layout->setDocumentMargin(0);
     scaleIndents(dpiX / 96.0);
+    fitTables(m_layout->rootFrame(), area.width() / 15.0);
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
     const qreal width = std::max(1.0, std::floor(Twips::toPixelsExact(area.width(), dpiX)));
@@ -115,6 +117,37 @@ void RichTextEngine::scaleIndents(qreal scale)
         format.setRightMargin(format.rightMargin() * scale);
         format.setTextIndent(format.textIndent() * scale);
         QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+void RichTextEngine::fitTables(QTextFrame* frame, qreal width)
+{
+    // A table wider than the page would lose its last columns past the edge: like a word
+    // processor, bring it to the page's width, each column keeping its share.
+    for (QTextFrame* child : frame->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(child);
+        if (!table)
+            continue;
+        QTextTableFormat format = table->format();
+        const QList<QTextLength> widths = format.columnWidthConstraints();
+        qreal total = 0;
+        for (const QTextLength& w : widths) {
+            if (w.type() != QTextLength::FixedLength) {
+                total = 0;
+                break;
+            }
+            total += w.rawValue();
+        }
+        const qreal left = std::max<qreal>(0, format.leftMargin());
+        if (total <= 0 || total + format.leftMargin() <= width + 0.5)
+            continue;
+        QList<QTextLength> shares;
+        for (const QTextLength& w : widths)
+            shares << QTextLength(QTextLength::PercentageLength, w.rawValue() / total * 100);
+        format.setColumnWidthConstraints(shares);
+        format.setLeftMargin(std::min(format.leftMargin(), 0.0));
+        format.setWidth(QTextLength(QTextLength::FixedLength, width - left));
+        table->setFormat(format);
     }
 }
 

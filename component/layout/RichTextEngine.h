@@ -9,6 +9,7 @@ class QLineF;
 class QPainter;
 class QPointF;
 class QTextBlock;
+class QTextFrame;
 class QPaintDevice;
 class QTextDocument;
 
@@ -55,6 +56,8 @@ private:
     void drawLeaders(QPainter* painter, const Slice& slice, qreal top, qreal bottom);
     static void drawLeader(QPainter* painter, int leader, const QLineF& span,
                            const QFontMetricsF& metrics);
+    // The frame's tables that run past `width` (at 96 to the inch), brought within it.
+    static void fitTables(QTextFrame* frame, qreal width);
     // The layout copy's horizontal paragraph lengths, from 96 to the inch to the device's.
     void scaleIndents(qreal scale);
 

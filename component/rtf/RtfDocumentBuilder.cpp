@@ -123,34 +123,9 @@ void RtfDocumentBuilder::pageBreak(const RtfState& state)
 void RtfDocumentBuilder::leaveTable()
 {
     // The text goes on after the table.
-    m_cursor = m_table->lastCursorPosition();
+    m_cursor = m_table->table()->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
-    m_table = nullptr;
-}
-
-void RtfDocumentBuilder::insertTable()
-{
-    QTextTableFormat format;
-    format.setBorder(m_cellBorders ? 0.5 : 0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setCellPadding(RtfLength::fromTwips(108));
-    format.setCellSpacing(0);
-    QList<QTextLength> widths;
-    int left = 0;
-    for (int right : std::as_const(m_cellRights)) {
-        widths << QTextLength(QTextLength::FixedLength,
-                              RtfLength::fromTwips(std::max(right - left, 1)));
-        left = std::max(left, right);
-    }
-    if (!widths.isEmpty())
-        format.setColumnWidthConstraints(widths);
-    const int columns = std::max<int>(1, static_cast<int>(m_cellRights.size()));
-    m_table = m_cursor.insertTable(1, columns, format);
-    m_row = 0;
-    m_column = 0;
-    m_rowEnded = false;
-    m_cellMoved = false;
-    m_cursor = m_table->cellAt(0, 0).firstCursorPosition();
+    m_table.reset();
 }
 
 void RtfDocumentBuilder::placeCursor(const RtfState& state)
@@ -162,26 +137,20 @@ void RtfDocumentBuilder::placeCursor(const RtfState& state)
         return;
     }
     if (!m_table) {
-        insertTable();
-        return;
+        m_table = std::make_unique<RtfTable>(m_cursor, m_rowDefinition);
+        m_column = 0;
+        m_rowEnded = false;
+        m_cellMoved = true;
     }
     if (m_rowEnded) {
-        if (m_row >= m_table->rows())
-            m_table->appendRows(m_row - m_table->rows() + 1);
+        m_table->addRow(m_rowDefinition);
         m_rowEnded = false;
         m_cellMoved = true;
     }
     if (m_cellMoved) {
-        // Rows may have more cells than the first one defined.
-        if (m_column >= m_table->columns())
-            m_table->appendColumns(m_column - m_table->columns() + 1);
-        const QTextTableCell cell = m_table->cellAt(m_row, m_column);
         m_cellMoved = false;
-        // Not a place this table has: the text goes on after it.
-        if (!cell.isValid())
-            leaveTable();
-        else
-            m_cursor = cell.firstCursorPosition();
+        // Merged cells share one: the text of each goes after the text before it.
+        m_cursor = m_table->cell(m_column).lastCursorPosition();
     }
 }
 
@@ -201,16 +170,9 @@ void RtfDocumentBuilder::rowEnd()
     // A row end right after another one ends no row: no empty rows.
     if (!m_table || m_rowEnded)
         return;
-    ++m_row;
     m_column = 0;
     m_rowEnded = true;
     m_cellMoved = false;
-}
-
-void RtfDocumentBuilder::rowDefaults()
-{
-    m_cellRights.clear();
-    m_cellBorders = false;
 }
 
 void RtfDocumentBuilder::insertImage(const RtfState& state, const QTextImageFormat& image)

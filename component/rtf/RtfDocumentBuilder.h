@@ -1,14 +1,16 @@
 #pragma once
 
+#include "rtf/RtfRowDefinition.h"
 #include "rtf/RtfState.h"
+#include "rtf/RtfTable.h"
 
 #include <QList>
 #include <QString>
 #include <QTextCursor>
+#include <memory>
 
 class QTextDocument;
 class QTextImageFormat;
-class QTextTable;
 
 namespace pagora {
 
@@ -30,10 +32,8 @@ public:
     // A \cell always belongs to a table row: the state is in the table from here on.
     void cellEnd(RtfState& state);
     void rowEnd();
-    // \trowd, \cellxN and \clbrdr*: the cells of the rows to come.
-    void rowDefaults();
-    void cellRight(int twips) { m_cellRights << twips; }
-    void cellBorder() { m_cellBorders = true; }
+    // \trowd, \cellxN and the rest: the cells of the rows to come.
+    RtfRowDefinition& rowDefinition() { return m_rowDefinition; }
     void insertImage(const RtfState& state, const QTextImageFormat& image);
     void setDefaultTab(int twips);
     // The next paragraph that gets text starts a page: a new section.
@@ -54,7 +54,6 @@ private:
     static QTextCharFormat charFormat(const RtfState& state);
     // Ends the current block: the paragraph after it takes `next`.
     void insertBlock(const QTextBlockFormat& next, const RtfState& state);
-    void insertTable();
     void leaveTable();
 
     QTextDocument* m_document;
@@ -64,13 +63,11 @@ private:
     bool m_breakBefore = false;
     int m_listTextStart = -1;
 
-    QTextTable* m_table = nullptr;
-    int m_row = 0;
+    std::unique_ptr<RtfTable> m_table;
+    RtfRowDefinition m_rowDefinition;
     int m_column = 0;
     bool m_rowEnded = false;
     bool m_cellMoved = false;
-    QList<int> m_cellRights;
-    bool m_cellBorders = false;
 };
 
 } // namespace pagora

@@ -60,13 +60,13 @@ void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
         m_sectionBreaksPage = false;
         return;
     case I::RowDefaults:
-        m_builder.rowDefaults();
-        return;
-    case I::CellBorder:
-        m_builder.cellBorder();
+        m_builder.rowDefinition().reset();
         return;
     default:
-        RtfGroupFormat::flag(s, id);
+        if (id >= I::CellBorderTop && id <= I::CellAlignBottom)
+            m_builder.rowDefinition().flag(id);
+        else
+            RtfGroupFormat::flag(s, id);
         return;
     }
 }
@@ -130,7 +130,20 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
         shade(s);
         return;
     case I::CellRight:
-        m_builder.cellRight(n);
+    case I::BorderWidth:
+    case I::BorderColor:
+    case I::CellShading:
+    case I::RowGap:
+    case I::RowLeft:
+    case I::RowPadLeft:
+    case I::RowPadRight:
+    case I::RowPadTop:
+    case I::RowPadBottom:
+    case I::CellPadLeft:
+    case I::CellPadRight:
+    case I::CellPadTop:
+    case I::CellPadBottom:
+        m_builder.rowDefinition().value(id, n, m_colors);
         return;
     default:
         RtfGroupFormat::value(s, id, n);

@@ -112,6 +112,56 @@ private slots:
             << QByteArray("One\\par\\sect\\sectd\\sbknone Two") << "Two"
             << ""
             << "page" << 1.0;
+        const QByteArray twoCells(
+            "\\cellx2880\\cellx5760\\pard\\intbl A\\cell B\\cell\\row\\pard ");
+        QTest::newRow("cell padding of the row")
+            << "\\trowd\\trpaddl45\\trpaddfl3" + twoCells << "B"
+            << ""
+            << "left" << 146.25;
+        QTest::newRow("cell padding in Word's words")
+            << QByteArray("\\trowd\\clpadt45\\clpadft3\\cellx2880\\clpadt45\\clpadft3"
+                          "\\cellx5760\\pard\\intbl A\\cell B\\cell\\row")
+            << "B"
+            << ""
+            << "left" << 146.25;
+        QTest::newRow("cell padding from the gap") << "\\trowd\\trgaph108" + twoCells << "B"
+                                                   << ""
+                                                   << "left" << 149.4;
+        QTest::newRow("table edge left of the margin")
+            << "\\trowd\\trgaph108\\trleft-108" + twoCells << "A"
+            << ""
+            << "left" << 0.0;
+        QTest::newRow("rows without space above and below")
+            << QByteArray("\\trowd\\cellx2880\\pard\\intbl A\\cell\\row\\trowd\\cellx2880"
+                          "\\pard\\intbl Z\\cell\\row")
+            << "Z"
+            << "A"
+            << "top" << 13.8;
+        QTest::newRow("a later row with cells of its own")
+            << "\\trowd" + twoCells.chopped(6) +
+                   "\\trowd\\cellx1440\\cellx5760\\pard\\intbl C\\cell D\\cell\\row"
+            << "D"
+            << ""
+            << "left" << 77.4;
+        QTest::newRow("cells merged across")
+            << QByteArray("\\trowd\\clmgf\\cellx2880\\clmrg\\cellx5760\\cellx8640\\pard"
+                          "\\intbl A\\cell\\cell C\\cell\\row")
+            << "C"
+            << ""
+            << "left" << 293.4;
+        QTest::newRow("cells merged down")
+            << QByteArray("\\trowd\\clvmgf\\cellx2880\\cellx5760\\pard\\intbl A\\cell B\\cell"
+                          "\\row\\trowd\\clvmrg\\cellx2880\\cellx5760\\pard\\intbl\\cell Y\\cell"
+                          "\\row")
+            << "Y"
+            << ""
+            << "left" << 149.4;
+        QTest::newRow("a table wider than the page")
+            << QByteArray("\\trowd\\cellx3000\\cellx6000\\cellx9000\\cellx12000\\cellx15000"
+                          "\\pard\\intbl A\\cell B\\cell C\\cell D\\cell Last\\cell\\row")
+            << "Last"
+            << ""
+            << "count" << 1.0;
         // The paragraph runs over three pages; each of its lines prints once.
         QTest::newRow("line before a page break") << words(2000) << "w790"
                                                   << ""
@@ -170,6 +220,17 @@ private slots:
         QTest::newRow("right tab") << QByteArray("\\tqr\\tldot\\tx4320 A\\tab B") << black;
         QTest::newRow("leader on the second stop only")
             << QByteArray("\\tx4320\\tldot\\tx7200 A\\tab B") << QColor();
+        QTest::newRow("cell bottom border")
+            << QByteArray("\\trowd\\clbrdrb\\brdrs\\cellx5000\\pard\\intbl A\\cell\\row") << black;
+        QTest::newRow("cell left border only")
+            << QByteArray("\\trowd\\clbrdrl\\brdrs\\cellx5000\\pard\\intbl A\\cell\\row")
+            << QColor();
+        QTest::newRow("a border of none")
+            << QByteArray("\\trowd\\clbrdrb\\brdrnone\\cellx5000\\pard\\intbl A\\cell\\row")
+            << QColor();
+        QTest::newRow("cell shading")
+            << QByteArray("\\trowd\\clcbpat2\\cellx5000\\pard\\intbl A\\cell\\row")
+            << QColor(Qt::yellow);
         QTest::newRow("shading") << QByteArray("A\\tab{\\chcbpat2 \\tab}B") << QColor(Qt::yellow);
         QTest::newRow("pattern shading")
             << QByteArray("A\\tab{\\chcfpat1\\chshdng5000 \\tab}B") << QColor(128, 128, 128);
