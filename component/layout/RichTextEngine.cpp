@@ -1,6 +1,7 @@
 #include "RichTextEngine.h"
 
 #include "layout/LayoutProperty.h"
+#include "layout/PageStyle.h"
 #include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -18,6 +19,7 @@
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <limits>
 
 namespace pagora {
@@ -67,7 +69,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     root.setBorder(0);
     m_layout->rootFrame()->setFrameFormat(root);
     m_layout->setDocumentMargin(0);
-    scaleIndents(dpiX / 96.0);
+    scaleIndents(m_layout.get(), dpiX / 96.0);
     fitTables(m_layout->rootFrame(), area.width() / 15.0);
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
@@ -102,14 +104,14 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_revision = m_source->revision();
 }
 
-void RichTextEngine::scaleIndents(qreal scale)
+void RichTextEngine::scaleIndents(QTextDocument* document, qreal scale)
 {
     // Qt brings a paragraph's space above and below to the device's resolution, but not its
     // left and right margins or its first-line indent, which the reader gives in pixels at 96
     // to the inch: on a 1200-dpi printer an inch of indent would print as a twelfth of that.
     if (scale == 1)
         return;
-    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         if (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0)
             continue;
@@ -316,6 +318,49 @@ void RichTextEngine::drawLeader(QPainter* painter, int leader, const QLineF& spa
     default:
         break;
     }
+    painter->restore();
+}
+
+void RichTextEngine::drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
+                                   const QRect& body, int page, int pages)
+{
+    const PageStyle* style = PageStyle::of(m_source);
+    if (!style)
+        return;
+    if (const QTextDocument* header = style->header(page))
+        drawPart(painter, target, header, body.left(), body.width(), paper.top() + style->headerY,
+                 false, page, pages);
+    if (const QTextDocument* footer = style->footer(page))
+        drawPart(painter, target, footer, body.left(), body.width(),
+                 paper.bottom() - style->footerY, true, page, pages);
+}
+
+void RichTextEngine::drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
+                              int left, int width, int y, bool fromBottom, int page, int pages)
+{
+    if (part->isEmpty())
+        return;
+    const std::unique_ptr<QTextDocument> text(part->clone());
+    for (const auto& [stand, number] : {std::pair{PageStyle::PageNumber, page},
+                                        std::pair{PageStyle::PageCount, pages}}) {
+        for (QTextCursor at = text->find(QString(stand)); !at.isNull();
+             at = text->find(QString(stand), at))
+            at.insertText(QString::number(number));
+    }
+    const int dpiX = target->logicalDpiX(), dpiY = target->logicalDpiY();
+    text->documentLayout()->setPaintDevice(target);
+    text->setDocumentMargin(0);
+    scaleIndents(text.get(), dpiX / 96.0);
+    text->setTextWidth(std::max(1.0, std::floor(Twips::toPixelsExact(width, dpiX))));
+    const qreal height = text->documentLayout()->documentSize().height();
+    painter->save();
+    painter->translate(left, y);
+    painter->scale(1 / Twips::toPixelsExact(1, dpiX), 1 / Twips::toPixelsExact(1, dpiY));
+    if (fromBottom)
+        painter->translate(0, -height);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    text->documentLayout()->draw(painter, context);
     painter->restore();
 }
 

@@ -27,6 +27,8 @@ public:
 
     void setDocument(QTextDocument* document);
 
+    const QTextDocument* document() const { return m_source; }
+
     // Characters of the document's plain text.
     int textLength() const;
 
@@ -35,6 +37,11 @@ public:
     // Returns the first character that did not fit: the start of the next page, or the text
     // length after the last page. At least one line is always placed.
     int formatRange(QPainter* painter, QPaintDevice* target, const QRect& area, int first);
+
+    // Draws the header and footer of page `page` (from 1) of `pages`, between the left and
+    // right edges of `body` on `paper`: both in the painter's twips, laid out for `target`.
+    void drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
+                       const QRect& body, int page, int pages);
 
     // Frees the cached layout.
     void release();
@@ -58,8 +65,12 @@ private:
                            const QFontMetricsF& metrics);
     // The frame's tables that run past `width` (at 96 to the inch), brought within it.
     static void fitTables(QTextFrame* frame, qreal width);
+    // `part` with the page's numbers in, laid out `width` twips wide for the target, drawn
+    // with its top (or, with `fromBottom`, its bottom) at `y`.
+    void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part, int left,
+                  int width, int y, bool fromBottom, int page, int pages);
     // The layout copy's horizontal paragraph lengths, from 96 to the inch to the device's.
-    void scaleIndents(qreal scale);
+    static void scaleIndents(QTextDocument* document, qreal scale);
 
     QTextDocument* m_source;
     std::unique_ptr<QTextDocument> m_layout;

@@ -1,14 +1,17 @@
 #include "PrintRoutines.h"
 
 #include "errors/PagoraError.h"
+#include "layout/PageStyle.h"
 #include "layout/RichTextBox.h"
 #include "printing/ErrorReport.h"
+#include "printing/PageGeometry.h"
 #include "printing/PreviewTarget.h"
 #include "printing/Printer.h"
 
 #include <QPainter>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace pagora {
 
@@ -35,6 +38,14 @@ QRect area(int left, int top, int right, int bottom)
     return QRect(QPoint(left, top), QSize(std::max(1, right - left), std::max(1, bottom - top)));
 }
 
+// The page count a header or footer shows; laying the pages out to count them is left to the
+// documents that show it.
+int countedPages(RichTextEngine& document, QPaintDevice* device, const QRect& area)
+{
+    const PageStyle* style = PageStyle::of(document.document());
+    return style && style->countsPages() ? document.pageCount(device, area) : 0;
+}
+
 } // namespace
 
 int PrintRoutines::MatchPrinterLayout(RichTextBox& control, int LeftMargin, int RightMargin,
@@ -45,9 +56,10 @@ int PrintRoutines::MatchPrinterLayout(RichTextBox& control, int LeftMargin, int 
         return control.widthTwips();
     }
     Printer& printer = Printer::current();
+    const PageGeometry page(control.engine().document(), printer, LeftMargin, 0, RightMargin, 0);
     const qint64 offset = printer.physicalOffsetX();
-    const int leftEdge = checked(LeftMargin - offset);
-    const int rightEdge = checked(qint64(printer.width()) - RightMargin - offset);
+    const int leftEdge = checked(page.left() - offset);
+    const int rightEdge = checked(qint64(printer.width()) - page.right() - offset);
     const int lineWidth = checked(qint64(rightEdge) - leftEdge);
     control.setTargetDevice(printer.device(), lineWidth);
     return lineWidth;
@@ -68,28 +80,34 @@ void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopM
 void PrintRoutines::PrintRichText(RichTextEngine& control, int LeftMargin, int TopMargin,
                                   int RightMargin, int BottomMargin, Printer& printer)
 {
+    const PageGeometry page(control.document(), printer, LeftMargin, TopMargin, RightMargin,
+                            BottomMargin);
     QPainter* painter = printer.startJob();
     try {
         const qint64 offsetX = printer.physicalOffsetX();
         const qint64 offsetY = printer.physicalOffsetY();
         // Relative to the printable area, so that the text falls the margins from the paper's
         // edges.
-        const QRect draw = area(checked(LeftMargin - offsetX), checked(TopMargin - offsetY),
-                                checked(qint64(printer.width()) - RightMargin - offsetX),
-                                checked(qint64(printer.height()) - BottomMargin - offsetY));
+        const QRect draw = area(checked(page.left() - offsetX), checked(page.top() - offsetY),
+                                checked(qint64(printer.width()) - page.right() - offsetX),
+                                checked(qint64(printer.height()) - page.bottom() - offsetY));
+        const QRect paper(-int(offsetX), -int(offsetY), printer.width(), printer.height());
+        const int pages = countedPages(control, printer.device(), draw);
         const int length = control.textLength();
         int start = 0;
         bool printed = false;
         // Pages outside the chosen range are laid out, so that the next one starts where it
         // should, but not drawn.
-        for (int page = 1;; ++page) {
-            const bool wanted = printer.printsPage(page);
+        for (int number = 1;; ++number) {
+            const bool wanted = printer.printsPage(number);
             if (wanted && printed) {
                 printer.newPage();
                 painter = printer.painter();
             }
             const int next =
                 control.formatRange(wanted ? painter : nullptr, printer.device(), draw, start);
+            if (wanted)
+                control.drawPageParts(painter, printer.device(), paper, draw, number, pages);
             printed = printed || wanted;
             if (next >= length)
                 break;
@@ -139,36 +157,45 @@ void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, dou
 
     // Measured from the paper's edge: a page surface is the whole sheet.
     QRect draw;
+    std::unique_ptr<PageGeometry> page;
     if (!step([&] {
-            draw = area(rounded(LeftMargin), rounded(TopMargin),
-                        rounded(printer->width() - RightMargin),
-                        rounded(printer->height() - BottomMargin));
+            page = std::make_unique<PageGeometry>(control.engine().document(), *printer,
+                                                  rounded(LeftMargin), rounded(TopMargin),
+                                                  rounded(RightMargin), rounded(BottomMargin));
+            draw = area(page->left(), page->top(), rounded(printer->width() - page->right()),
+                        rounded(printer->height() - page->bottom()));
         }))
         return;
+    const QRect paper(0, 0, printer->width(), printer->height());
     if (!step([&] { preview.SizePreview(printer->width(), printer->height()); }))
         return;
 
+    int pages = 0;
+    if (!step([&] { pages = countedPages(control.engine(), printer->device(), draw); }))
+        return;
     const int length = control.textLength();
     int start = 0;
-    int page = 1;
+    int number = 1;
     for (;;) {
-        if (page > 1 && !step([&] { preview.AddPage(page); }))
+        if (number > 1 && !step([&] { preview.AddPage(number); }))
             return;
         int next = length;
         const bool going = step([&] {
-            QPainter painter(preview.pageSurface(page - 1));
+            QPainter painter(preview.pageSurface(number - 1));
             next = control.formatRange(&painter, printer->device(), draw, start);
+            control.engine().drawPageParts(&painter, printer->device(), paper, draw, number,
+                                           pages);
         });
         if (!going)
             return;
         if (next >= length || next <= start)
             break;
         start = next;
-        if (page == 32767) {
+        if (number == 32767) {
             errors.error(PagoraError::Overflow, QStringLiteral("Overflow"));
             break;
         }
-        ++page;
+        ++number;
     }
     control.releaseLayout();
     step([&] { preview.showPreview(); });

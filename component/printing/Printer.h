@@ -49,6 +49,9 @@ public:
 
     virtual int orientation() const = 0;
     virtual void setOrientation(int orientation) = 0;
+    // Paper of this size, across and down as it prints. A printer that has one paper only
+    // keeps it.
+    virtual void setPaper(int /*width*/, int /*height*/) {}
     // The name the print job carries (the queue shows it; cups-pdf names its file after it).
     virtual void setDocumentName(const QString& name) = 0;
     virtual QString deviceName() const = 0;

@@ -175,6 +175,17 @@ void QtPrinter::setOrientation(int orientation)
                                                            : QPageLayout::Portrait);
 }
 
+void QtPrinter::setPaper(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    // A standard paper within a point of the size is that paper, so that the queue can feed it.
+    const QPageSize size(QSizeF(std::min(width, height) / 20.0, std::max(width, height) / 20.0),
+                         QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+    m_printer->setPageSize(size);
+    m_printer->setPageOrientation(width > height ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
 void QtPrinter::setDocumentName(const QString& name)
 {
     m_printer->setDocName(name);

@@ -36,6 +36,7 @@ public:
     int physicalOffsetY() const override;
     int orientation() const override;
     void setOrientation(int orientation) override;
+    void setPaper(int width, int height) override;
     void setDocumentName(const QString& name) override;
     QString deviceName() const override;
     QString driverName() const override;

@@ -83,6 +83,8 @@ void RtfParser::groupEnd()
     m_stack.pop_back();
     if (ending.listText && !state().listText)
         m_text.listTextEnd(state());
+    if (ending.part && !state().part)
+        m_text.partEnd(ending);
     if (ending.destination == RtfState::Destination::FontTable)
         m_text.fontCommitted(m_fonts.end(m_text.documentCodePage()), m_stack);
     if (ending.destination == RtfState::Destination::Picture &&
@@ -207,8 +209,32 @@ void RtfParser::destination(const RtfControlWord& word)
             m_text.listTextStart(s);
         }
         return;
+    case I::Header:
+    case I::HeaderLeft:
+    case I::HeaderRight:
+    case I::HeaderFirst:
+    case I::Footer:
+    case I::FooterLeft:
+    case I::FooterRight:
+    case I::FooterFirst:
+        if (s.destination == D::Text)
+            m_text.partStart(s, word.id);
+        else
+            s.destination = D::Skip;
+        return;
+    case I::FieldInstruction:
+        s.destination = s.part ? D::FieldInstruction : D::Skip;
+        return;
     case I::Field:
+        m_text.fieldStart();
+        if (s.destination == D::Drop)
+            s.destination = D::Text;
+        return;
     case I::FieldResult:
+        if (s.destination == D::Drop)
+            s.destination = D::Text;
+        m_text.fieldResultStart(s);
+        return;
     case I::ShapePicture:
     case I::ParagraphNumberText:
     case I::Unicode:
@@ -308,6 +334,9 @@ void RtfParser::text(const QByteArray& bytes)
         return;
     case RtfState::Destination::ColorTable:
         m_colors.text(rest);
+        return;
+    case RtfState::Destination::FieldInstruction:
+        m_text.instructionText(rest);
         return;
     case RtfState::Destination::Picture:
         m_picture.text(rest);

@@ -17,6 +17,7 @@ struct RtfState
         FontTable,
         ColorTable,
         Picture,
+        FieldInstruction, // a field's instruction, read for the fields a header shows
     };
 
     Destination destination = Destination::Text;
@@ -34,6 +35,7 @@ struct RtfState
     int shadingFore = -1;   // \chcfpat
     int shadingPercent = 0; // \chshdng, in hundredths of a percent of the pattern colour
     bool listText = false;  // in a {\listtext} group
+    bool part = false;      // in a header, footer or footnote
 };
 
 } // namespace pagora

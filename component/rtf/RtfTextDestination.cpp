@@ -1,5 +1,6 @@
 #include "RtfTextDestination.h"
 
+#include "layout/PageStyle.h"
 #include "rtf/CodePage.h"
 #include "rtf/RtfColorTable.h"
 #include "rtf/RtfFontTable.h"
@@ -11,7 +12,7 @@ namespace pagora {
 
 RtfTextDestination::RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
                                        const RtfColorTable& colors)
-    : m_builder(document), m_fonts(fonts), m_colors(colors)
+    : m_document(document), m_body(document), m_fonts(fonts), m_colors(colors)
 {
 }
 
@@ -59,12 +60,24 @@ void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
     case I::SectionBreakNone:
         m_sectionBreaksPage = false;
         return;
+    case I::Landscape:
+    case I::SectionLandscape:
+        if (id == I::Landscape || m_sections == 1)
+            PageStyle::in(m_document).landscape = true;
+        return;
+    case I::TitlePage:
+        if (m_sections == 1)
+            PageStyle::in(m_document).titlePage = true;
+        return;
+    case I::FacingPages:
+        PageStyle::in(m_document).facingPages = true;
+        return;
     case I::RowDefaults:
-        m_builder.rowDefinition().reset();
+        builder().rowDefinition().reset();
         return;
     default:
         if (id >= I::CellBorderTop && id <= I::CellAlignBottom)
-            m_builder.rowDefinition().flag(id);
+            builder().rowDefinition().flag(id);
         else
             RtfGroupFormat::flag(s, id);
         return;
@@ -89,8 +102,26 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
         m_defaultFont = n;
         return;
     case I::DefaultTab:
-        if (n > 0)
-            m_builder.setDefaultTab(n);
+        if (n > 0) {
+            m_defaultTab = n;
+            builder().setDefaultTab(n);
+        }
+        return;
+    case I::PaperWidth:
+    case I::PaperHeight:
+    case I::MarginLeft:
+    case I::MarginRight:
+    case I::MarginTop:
+    case I::MarginBottom:
+    case I::SectionPaperWidth:
+    case I::SectionPaperHeight:
+    case I::SectionMarginLeft:
+    case I::SectionMarginRight:
+    case I::SectionMarginTop:
+    case I::SectionMarginBottom:
+    case I::HeaderY:
+    case I::FooterY:
+        pageValue(id, n);
         return;
     case I::Font: {
         const QStringList families = m_fonts.families(n);
@@ -143,7 +174,7 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
     case I::CellPadRight:
     case I::CellPadTop:
     case I::CellPadBottom:
-        m_builder.rowDefinition().value(id, n, m_colors);
+        builder().rowDefinition().value(id, n, m_colors);
         return;
     default:
         RtfGroupFormat::value(s, id, n);
@@ -158,30 +189,35 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
     case I::Paragraph:
         paragraphEnd(s);
         return;
+    case I::PageNumberSymbol:
+        if (s.part)
+            append(s, QString(PageStyle::PageNumber));
+        return;
     case I::Section:
         // Whether the next section starts a page is said after this word, by its \sbk.
+        ++m_sections;
         paragraphEnd(s);
         m_sectionBreaksPage = true;
         m_sectionPending = true;
         return;
     case I::Line:
         flush(s);
-        m_builder.lineBreak(s);
+        builder().lineBreak(s);
         return;
     case I::Tab:
         append(s, QStringLiteral("\t"));
         return;
     case I::Page:
         flush(s);
-        m_builder.pageBreak(s);
+        builder().pageBreak(s);
         return;
     case I::Cell:
         flush(s);
-        m_builder.cellEnd(s);
+        builder().cellEnd(s);
         return;
     case I::Row:
         flush(s);
-        m_builder.rowEnd();
+        builder().rowEnd();
         return;
     default:
         if (const QChar c = RtfGroupFormat::character(id); !c.isNull())
@@ -194,7 +230,7 @@ void RtfTextDestination::unicode(const RtfState& s, int code)
 {
     flushBytes(s);
     if (s.destination == RtfState::Destination::Text)
-        m_builder.append(QString(QChar(static_cast<char16_t>(code < 0 ? code + 65536 : code))));
+        builder().append(QString(QChar(static_cast<char16_t>(code < 0 ? code + 65536 : code))));
 }
 
 void RtfTextDestination::append(const RtfState& s, const QString& text)
@@ -202,25 +238,25 @@ void RtfTextDestination::append(const RtfState& s, const QString& text)
     if (s.destination != RtfState::Destination::Text)
         return;
     flushBytes(s);
-    m_builder.append(text);
+    builder().append(text);
 }
 
 void RtfTextDestination::paragraphEnd(const RtfState& s)
 {
     flush(s);
-    m_builder.paragraphEnd(s);
+    builder().paragraphEnd(s);
 }
 
 void RtfTextDestination::insertImage(const RtfState& s, const QTextImageFormat& image)
 {
-    m_builder.insertImage(s, image);
+    builder().insertImage(s, image);
 }
 
 void RtfTextDestination::flushBytes(const RtfState& s)
 {
     if (m_pendingBytes.isEmpty())
         return;
-    m_builder.append(
+    builder().append(
         CodePage::decode(s.codePage ? s.codePage : m_documentCodePage, m_pendingBytes));
     m_pendingBytes.clear();
 }
@@ -228,12 +264,12 @@ void RtfTextDestination::flushBytes(const RtfState& s)
 void RtfTextDestination::flush(const RtfState& s)
 {
     flushBytes(s);
-    if (m_sectionPending && m_builder.hasPending()) {
+    if (m_sectionPending && builder().hasPending()) {
         m_sectionPending = false;
         if (m_sectionBreaksPage)
-            m_builder.breakPageBeforeNext();
+            builder().breakPageBeforeNext();
     }
-    m_builder.flush(s);
+    builder().flush(s);
 }
 
 void RtfTextDestination::shade(RtfState& s) const
@@ -256,19 +292,110 @@ void RtfTextDestination::shade(RtfState& s) const
 void RtfTextDestination::listTextStart(const RtfState& s)
 {
     flush(s);
-    m_builder.markListText();
+    builder().markListText();
 }
 
 void RtfTextDestination::listTextEnd(const RtfState& s)
 {
     flush(s);
-    m_builder.dropBlankListText();
+    builder().dropBlankListText();
 }
 
 void RtfTextDestination::finish(const RtfState& s)
 {
     flushBytes(s);
-    m_builder.finish(s);
+    if (m_part)
+        partEnd(s); // a file cut short in a header
+    m_body.finish(s);
+}
+
+void RtfTextDestination::pageValue(RtfControlWord::Id id, int n)
+{
+    using I = RtfControlWord::Id;
+    const bool ofSection = id >= I::SectionPaperWidth && id <= I::SectionMarginBottom;
+    if (ofSection && m_sections > 1)
+        return;
+    // Nothing beyond 22 inches, the largest paper a printer takes.
+    const int twips = std::clamp(n, 0, 22 * 1440);
+    PageStyle& page = PageStyle::in(m_document);
+    switch (id) {
+    case I::PaperWidth:
+    case I::SectionPaperWidth:
+        page.paperWidth = twips;
+        return;
+    case I::PaperHeight:
+    case I::SectionPaperHeight:
+        page.paperHeight = twips;
+        return;
+    case I::MarginLeft:
+    case I::SectionMarginLeft:
+        page.marginLeft = twips;
+        return;
+    case I::MarginRight:
+    case I::SectionMarginRight:
+        page.marginRight = twips;
+        return;
+    case I::MarginTop:
+    case I::SectionMarginTop:
+        page.marginTop = twips;
+        return;
+    case I::MarginBottom:
+    case I::SectionMarginBottom:
+        page.marginBottom = twips;
+        return;
+    case I::HeaderY:
+        page.headerY = twips;
+        return;
+    case I::FooterY:
+        page.footerY = twips;
+        return;
+    default:
+        return;
+    }
+}
+
+void RtfTextDestination::partStart(RtfState& s, RtfControlWord::Id id)
+{
+    flush(s);
+    if (m_part || s.part)
+        return;
+    const auto part = static_cast<PageStyle::Part>(static_cast<int>(id) -
+                                                   static_cast<int>(RtfControlWord::Id::Header));
+    PageStyle& page = PageStyle::in(m_document);
+    // The first section's headers stand for the whole document, as its page does.
+    if (page.part(part)) {
+        s.destination = RtfState::Destination::Skip;
+        return;
+    }
+    m_part = std::make_unique<RtfDocumentBuilder>(page.makePart(part));
+    m_part->setDefaultTab(m_defaultTab);
+    s.part = true;
+    s.inTable = false;
+}
+
+void RtfTextDestination::partEnd(const RtfState& s)
+{
+    if (!m_part)
+        return;
+    flushBytes(s);
+    m_part->finish(s);
+    m_part.reset();
+}
+
+void RtfTextDestination::fieldResultStart(RtfState& s)
+{
+    const QByteArray name = m_instruction.trimmed().split(' ').value(0).toUpper();
+    m_instruction.clear();
+    if (!s.part)
+        return;
+    if (name == "PAGE")
+        append(s, QString(PageStyle::PageNumber));
+    else if (name == "NUMPAGES" || name == "SECTIONPAGES")
+        append(s, QString(PageStyle::PageCount));
+    else
+        return;
+    // The number the file last showed would stand beside it.
+    s.destination = RtfState::Destination::Skip;
 }
 
 void RtfTextDestination::fontCommitted(int number, std::vector<RtfState>& stack) const

@@ -5,6 +5,7 @@
 #include "rtf/RtfState.h"
 
 #include <QByteArray>
+#include <memory>
 #include <vector>
 
 class QTextDocument;
@@ -43,6 +44,14 @@ public:
     // level without numbers) is dropped, or it would push the paragraph a tab stop along.
     void listTextStart(const RtfState& state);
     void listTextEnd(const RtfState& state);
+    // A header or footer: its text goes into a document of its own until its group ends.
+    void partStart(RtfState& state, RtfControlWord::Id id);
+    void partEnd(const RtfState& state);
+    // A field's instruction, and its result: in a header or footer, the page number and the
+    // page count stand in for what the file last showed.
+    void fieldStart() { m_instruction.clear(); }
+    void instructionText(const QByteArray& bytes) { m_instruction += bytes; }
+    void fieldResultStart(RtfState& state);
 
     // Turns pending bytes into text, and pending text into the document.
     void flushBytes(const RtfState& state);
@@ -56,8 +65,17 @@ public:
 private:
     // \chcbpat, \chcfpat and \chshdng: the characters' background.
     void shade(RtfState& state) const;
+    // Where text goes: the header or footer being read, or the document's body.
+    RtfDocumentBuilder& builder() { return m_part ? *m_part : m_body; }
+    // \paperw, \margl and the rest; those of a section only for the first section.
+    void pageValue(RtfControlWord::Id id, int twips);
 
-    RtfDocumentBuilder m_builder;
+    QTextDocument* m_document;
+    RtfDocumentBuilder m_body;
+    std::unique_ptr<RtfDocumentBuilder> m_part;
+    QByteArray m_instruction;
+    int m_defaultTab = 720;
+    int m_sections = 1;
     const RtfFontTable& m_fonts;
     const RtfColorTable& m_colors;
     QByteArray m_pendingBytes;

@@ -32,6 +32,7 @@ public:
     int physicalOffsetY() const override { return m_offsetY; }
     int orientation() const override { return m_pdf->orientation(); }
     void setOrientation(int o) override { m_pdf->setOrientation(o); }
+    void setPaper(int width, int height) override { m_pdf->setPaper(width, height); }
     void setDocumentName(const QString& name) override { m_pdf->setDocumentName(name); }
     QString deviceName() const override { return QStringLiteral("fake"); }
     QString driverName() const override { return QStringLiteral("fake"); }

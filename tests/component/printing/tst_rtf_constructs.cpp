@@ -60,9 +60,9 @@ class RtfConstructsTest : public QObject
     }
 
 private slots:
-    // Where `word` prints, in points: "left" from the left margin (or from `anchor`'s left),
-    // "right" from the right margin, "top" below `anchor`'s top, "page" its page, "count"
-    // how often it prints.
+    // Where `word` prints, in points: "left" from the left margin (or from `anchor`'s left, or
+    // the paper's), "right" from the right margin, "top" below `anchor`'s top, "page" its page,
+    // "count" how often it prints; or the "paper width".
     void placed_data()
     {
         QTest::addColumn<QByteArray>("body");
@@ -162,6 +162,50 @@ private slots:
             << "Last"
             << ""
             << "count" << 1.0;
+        QTest::newRow("paper from the file")
+            << QByteArray("\\paperw11906\\paperh16838 Word") << "Word"
+            << ""
+            << "paper width" << 595.3;
+        QTest::newRow("landscape")
+            << QByteArray("\\paperw12240\\paperh15840\\landscape Word") << "Word"
+            << ""
+            << "paper width" << 792.0;
+        QTest::newRow("left margin from the file") << QByteArray("\\margl2880 Word") << "Word"
+                                                   << "paper"
+                                                   << "left" << 144.0;
+        QTest::newRow("top margin from the file") << QByteArray("\\margt2880 Word") << "Word"
+                                                  << "paper"
+                                                  << "top" << 144.0;
+        QTest::newRow("header at its place")
+            << QByteArray("\\headery360{\\header\\pard Head\\par}Word") << "Head"
+            << "paper"
+            << "top" << 18.0;
+        QTest::newRow("page number in a footer")
+            << QByteArray("{\\footer\\pard Page {\\field{\\*\\fldinst PAGE}{\\fldrslt 9}}\\par}"
+                          "One\\page Two")
+            << "2"
+            << ""
+            << "page" << 2.0;
+        QTest::newRow("the number the file last showed")
+            << QByteArray("{\\footer\\pard Page {\\field{\\*\\fldinst PAGE}{\\fldrslt 9}}\\par}"
+                          "One\\page Two")
+            << "9"
+            << ""
+            << "count" << 0.0;
+        QTest::newRow("page count in a footer")
+            << QByteArray("{\\footer\\pard of {\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 9}}"
+                          "\\par}One\\page Two\\page Three")
+            << "3"
+            << ""
+            << "count" << 3.0;
+        QTest::newRow("page number symbol")
+            << QByteArray("{\\header\\pard P\\chpgn\\par}One\\page Two") << "P2"
+            << ""
+            << "page" << 2.0;
+        QTest::newRow("a title page without the header")
+            << QByteArray("\\titlepg{\\header\\pard Head\\par}One\\page Two") << "Head"
+            << ""
+            << "page" << 2.0;
         // The paragraph runs over three pages; each of its lines prints once.
         QTest::newRow("line before a page break") << words(2000) << "w790"
                                                   << ""
@@ -192,7 +236,9 @@ private slots:
         }
         QVERIFY2(!found.isEmpty(), qPrintable(printed.text()));
         const QRectF box = found.first().box;
-        const QRectF from = anchors.isEmpty() ? QRectF(72, 72, 0, 0) : anchors.first().box;
+        QRectF from = anchors.isEmpty() ? QRectF(72, 72, 0, 0) : anchors.first().box;
+        if (anchor == QLatin1String("paper"))
+            from = QRectF();
         double measured = 0;
         if (measure == QLatin1String("left"))
             measured = box.left() - from.left();
@@ -202,6 +248,8 @@ private slots:
             measured = box.top() - from.top();
         else if (measure == QLatin1String("page"))
             measured = found.first().page;
+        else if (measure == QLatin1String("paper width"))
+            measured = printed.pageSize().width();
         QVERIFY2(std::abs(measured - expected) < 0.5, qPrintable(QString::number(measured)));
     }
 

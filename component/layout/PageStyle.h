@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QChar>
+#include <QObject>
+#include <array>
+
+class QTextDocument;
+
+namespace pagora {
+
+// What a document says of its pages beyond its text: the paper and margins it was written
+// for, and its headers and footers, each a document of its own. It lives as a child of the
+// document it belongs to; a document without one prints on the printer's page.
+class PageStyle : public QObject
+{
+    Q_OBJECT
+public:
+    enum Part
+    {
+        Header,
+        HeaderLeft,
+        HeaderRight,
+        HeaderFirst,
+        Footer,
+        FooterLeft,
+        FooterRight,
+        FooterFirst,
+        PartCount,
+    };
+    // Stand-ins in a header's or footer's text for the page number and the page count.
+    static constexpr QChar PageNumber{u'\uE000'};
+    static constexpr QChar PageCount{u'\uE001'};
+
+    // The document's page style, or none.
+    static PageStyle* of(const QTextDocument* document);
+    // The document's page style, made when it has none.
+    static PageStyle& in(QTextDocument* document);
+
+    // Twips; 0 (paper) or -1 (margins) where the file says nothing.
+    int paperWidth = 0;
+    int paperHeight = 0;
+    int marginLeft = -1;
+    int marginRight = -1;
+    int marginTop = -1;
+    int marginBottom = -1;
+    bool landscape = false;
+    int headerY = 720;        // from the paper's top edge to the header's top
+    int footerY = 720;        // from the paper's bottom edge to the footer's bottom
+    bool titlePage = false;   // the first page has a header and footer of its own
+    bool facingPages = false; // left and right pages have theirs
+
+    // Whether the file gave its page's size or margins.
+    bool givesPage() const;
+
+    QTextDocument* part(Part part) const { return m_parts[static_cast<size_t>(part)]; }
+    // A part's text, made empty when it has none yet.
+    QTextDocument* makePart(Part part);
+    // The header (or footer) of page `page`, from 1, or none.
+    QTextDocument* header(int page) const { return forPage(Header, page); }
+    QTextDocument* footer(int page) const { return forPage(Footer, page); }
+    // Whether any part shows the page count.
+    bool countsPages() const;
+
+private:
+    explicit PageStyle(QObject* parent);
+    QTextDocument* forPage(Part all, int page) const;
+
+    std::array<QTextDocument*, PartCount> m_parts{};
+};
+
+} // namespace pagora
