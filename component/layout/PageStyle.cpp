@@ -1,6 +1,7 @@
 #include "PageStyle.h"
 
 #include <QTextDocument>
+#include <algorithm>
 
 namespace pagora {
 
@@ -54,6 +55,21 @@ bool PageStyle::countsPages() const
             return true;
     }
     return false;
+}
+
+} // namespace pagora
+
+namespace pagora {
+
+QTextDocument* PageStyle::addNote(QTextDocument* body, int position)
+{
+    QTextCursor mark(body);
+    // The text after the mark is written after it.
+    mark.setKeepPositionOnInsert(true);
+    mark.setPosition(std::clamp(position, 0, std::max(0, body->characterCount() - 1)));
+    auto* text = new QTextDocument(this);
+    m_notes.push_back({text, mark});
+    return text;
 }
 
 } // namespace pagora

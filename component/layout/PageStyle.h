@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QObject>
+#include <QTextCursor>
 #include <array>
+#include <utility>
 
 class QTextDocument;
 
 namespace pagora {
 
 // What a document says of its pages beyond its text: the paper and margins it was written
-// for, and its headers and footers, each a document of its own. It lives as a child of the
+// for, its headers and footers, and its footnotes, each a document of its own. It lives as a child of the
 // document it belongs to; a document without one prints on the printer's page.
 class PageStyle : public QObject
 {
@@ -61,11 +64,25 @@ public:
     // Whether any part shows the page count.
     bool countsPages() const;
 
+    // A note and where its mark is in the document's text; a cursor, so that it follows
+    // edits.
+    struct Note
+    {
+        QTextDocument* text;
+        QTextCursor mark;
+    };
+    QTextDocument* addNote(QTextDocument* body, int position);
+    const QList<Note>& notes() const { return m_notes; }
+    // The notes are printed at the end of the text instead: taken out of here.
+    QList<Note> takeNotes() { return std::exchange(m_notes, {}); }
+    bool notesAtEnd = false; // \enddoc, \endnotes, \fet1
+
 private:
     explicit PageStyle(QObject* parent);
     QTextDocument* forPage(Part all, int page) const;
 
     std::array<QTextDocument*, PartCount> m_parts{};
+    QList<Note> m_notes;
 };
 
 } // namespace pagora

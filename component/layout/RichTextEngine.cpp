@@ -1,6 +1,7 @@
 #include "RichTextEngine.h"
 
 #include "layout/LayoutProperty.h"
+#include "layout/PageNotes.h"
 #include "layout/PageStyle.h"
 #include "units/Twips.h"
 
@@ -77,31 +78,116 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_pageHeight = std::max(1.0, std::floor(Twips::toPixelsExact(area.height(), dpiY)));
     m_layout->setPageSize(QSizeF(width, m_pageHeight));
 
-    m_slices.clear();
-    QAbstractTextDocumentLayout* layout = m_layout->documentLayout();
-    layout->documentSize(); // lays the whole document out
+    m_splits.clear();
+    m_layout->documentLayout()->documentSize(); // lays the whole document out
     m_hasLeaders = false;
-    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next())
         m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
-        const QRectF box = layout->blockBoundingRect(block);
-        const QTextLayout* lines = block.layout();
-        for (int i = 0; i < lines->lineCount(); ++i) {
-            const QTextLine line = lines->lineAt(i);
-            const int page =
-                static_cast<int>(std::floor((box.top() + line.y() + 0.01) / m_pageHeight));
-            if (m_slices.empty() || page > m_slices.back().page)
-                m_slices.push_back({block.position() + line.textStart(), page});
-        }
+    sliceLayout();
+    m_notes.reset();
+    if (const PageStyle* style = PageStyle::of(m_source); style && !style->notes().isEmpty()) {
+        // Half a line of twelve points above the notes.
+        m_notes = std::make_unique<PageNotes>(*style, target, width, 6.0 * dpiY / 72);
+        placeNotes();
     }
-    if (m_slices.empty())
-        m_slices.push_back({0, 0});
-    m_slices.front().start = 0;
 
     m_target = target;
     m_dpiX = dpiX;
     m_dpiY = dpiY;
     m_area = area.size();
     m_revision = m_source->revision();
+}
+
+void RichTextEngine::sliceLayout()
+{
+    m_slices.clear();
+    QAbstractTextDocumentLayout* layout = m_layout->documentLayout();
+    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
+        const QRectF box = layout->blockBoundingRect(block);
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const int page =
+                static_cast<int>(std::floor((box.top() + line.y() + 0.01) / m_pageHeight));
+            if (m_slices.empty() || page > m_slices.back().page) {
+                const int at = block.position() + line.textStart();
+                m_slices.push_back({toSource(at), page, at});
+            }
+        }
+    }
+    if (m_slices.empty())
+        m_slices.push_back({0, 0, 0});
+    m_slices.front().start = 0;
+    m_slices.front().layoutStart = 0;
+}
+
+int RichTextEngine::toSource(int at) const
+{
+    // Each split before `at` added a character that the source does not have.
+    return at - static_cast<int>(std::lower_bound(m_splits.begin(), m_splits.end(), at) -
+                                 m_splits.begin());
+}
+
+void RichTextEngine::placeNotes()
+{
+    // Page by page, lines that the page's notes need the room of go to the next page; that
+    // may take marks, and so notes, along with them.
+    for (size_t p = 0; p < m_slices.size(); ++p) {
+        for (int tries = 0; tries < 200; ++tries) {
+            const int from = m_slices[p].start;
+            const int to = p + 1 < m_slices.size() ? m_slices[p + 1].start : textLength() + 1;
+            const qreal notes = m_notes->height(from, to);
+            if (notes <= 0 || !pushFrom(m_slices[p], (m_slices[p].page + 1) * m_pageHeight - notes))
+                break;
+            m_layout->documentLayout()->documentSize();
+            sliceLayout();
+        }
+    }
+}
+
+bool RichTextEngine::pushFrom(const Slice& slice, qreal limit)
+{
+    QAbstractTextDocumentLayout* layout = m_layout->documentLayout();
+    const qreal pageEnd = (slice.page + 1) * m_pageHeight;
+    for (QTextBlock block = m_layout->findBlock(slice.layoutStart); block.isValid();
+         block = block.next()) {
+        const QRectF box = layout->blockBoundingRect(block);
+        if (box.top() >= pageEnd)
+            return false;
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const qreal top = box.top() + line.y();
+            const int at = block.position() + line.textStart();
+            if (at < slice.layoutStart || top + line.height() <= limit)
+                continue;
+            // The page's first line stays, notes or not; a table's rows break where Qt
+            // breaks them.
+            if (top >= pageEnd || at == slice.layoutStart ||
+                QTextCursor(block).currentFrame() != m_layout->rootFrame())
+                return false;
+            QTextCursor cursor(block);
+            QTextBlockFormat format = block.blockFormat();
+            if (i == 0) {
+                format.setPageBreakPolicy(format.pageBreakPolicy() |
+                                          QTextFormat::PageBreak_AlwaysBefore);
+                cursor.setBlockFormat(format);
+                return true;
+            }
+            // The paragraph is cut in two at the line, in this copy only.
+            QTextBlockFormat rest = format;
+            rest.setTopMargin(0);
+            rest.setTextIndent(0);
+            rest.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            format.setBottomMargin(0);
+            cursor.setBlockFormat(format);
+            cursor.setPosition(at);
+            cursor.insertBlock(rest, cursor.charFormat());
+            m_splits.push_back(at);
+            return true;
+        }
+    }
+    return false;
 }
 
 void RichTextEngine::scaleIndents(QTextDocument* document, qreal scale)
@@ -181,11 +267,11 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
     // the page before would be written again, under the clip, where a search of the PDF finds
     // it. A paragraph that runs on from the page before is drawn here, line by line, and
     // hidden from Qt by moving its lines out of reach for the moment.
-    QTextBlock carried = m_layout->findBlock(slice.start);
+    QTextBlock carried = m_layout->findBlock(slice.layoutStart);
     QTextLayout* lines = carried.isValid() ? carried.layout() : nullptr;
     std::vector<QPointF> positions;
     QPointF origin;
-    if (lines && slice.start > carried.position() && lines->lineCount() > 0) {
+    if (lines && slice.layoutStart > carried.position() && lines->lineCount() > 0) {
         origin = lineOrigin(carried);
         for (int i = 0; i < lines->lineCount(); ++i) {
             QTextLine line = lines->lineAt(i);
@@ -209,6 +295,13 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
     }
     if (m_hasLeaders)
         drawLeaders(painter, slice, top, top + height - 0.5);
+    if (m_notes) {
+        const auto next = std::upper_bound(
+            m_slices.begin(), m_slices.end(), slice.page,
+            [](int page, const Slice& s) { return page < s.page; });
+        m_notes->draw(painter, slice.start,
+                      next == m_slices.end() ? textLength() + 1 : next->start, top + height);
+    }
     painter->restore();
 }
 
@@ -224,9 +317,9 @@ void RichTextEngine::drawLeaders(QPainter* painter, const Slice& slice, qreal to
     // there as lines, not as characters, so that the PDF's text stays the document's.
     const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
                                        [](int page, const Slice& s) { return page < s.page; });
-    const int end = next == m_slices.end() ? m_layout->characterCount() : next->start;
+    const int end = next == m_slices.end() ? m_layout->characterCount() : next->layoutStart;
     const qreal scale = m_dpiX / 96.0;
-    for (QTextBlock block = m_layout->findBlock(slice.start);
+    for (QTextBlock block = m_layout->findBlock(slice.layoutStart);
          block.isValid() && block.position() < end; block = block.next()) {
         const QVariantList leaders =
             block.blockFormat().property(LayoutProperty::TabLeaders).toList();

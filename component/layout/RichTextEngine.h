@@ -15,6 +15,8 @@ class QTextDocument;
 
 namespace pagora {
 
+class PageNotes;
+
 // Page layout of a rich-text document for a device: the document is laid out with the
 // device's own metrics at the width and height of a rectangle, cut into page slices, and
 // each slice can be drawn into that rectangle on any painter. Preview and paper break lines
@@ -43,6 +45,9 @@ public:
     void drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                        const QRect& body, int page, int pages);
 
+    // A document's horizontal paragraph lengths, from 96 to the inch to the device's.
+    static void scaleIndents(QTextDocument* document, qreal scale);
+
     // Frees the cached layout.
     void release();
 
@@ -51,10 +56,19 @@ public:
 private:
     struct Slice
     {
-        int start;
+        int start; // in the source document
         int page;
+        int layoutStart; // in the layout copy, which has a character more for each split
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
+    // The layout's pages: where each starts.
+    void sliceLayout();
+    int toSource(int layoutPosition) const;
+    // Makes room for each page's footnotes.
+    void placeNotes();
+    // Moves the slice's page's lines that reach below `limit` to the next page; false when
+    // none can move.
+    bool pushFrom(const Slice& slice, qreal limit);
     // The lines of the slice's page, and only those, into `area`.
     void drawPage(QPainter* painter, const QRect& area, const Slice& slice);
     // Where the block's lines are drawn from: QTextLine positions are relative to it.
@@ -69,8 +83,6 @@ private:
     // with its top (or, with `fromBottom`, its bottom) at `y`.
     void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part, int left,
                   int width, int y, bool fromBottom, int page, int pages);
-    // The layout copy's horizontal paragraph lengths, from 96 to the inch to the device's.
-    static void scaleIndents(QTextDocument* document, qreal scale);
 
     QTextDocument* m_source;
     std::unique_ptr<QTextDocument> m_layout;
@@ -80,6 +92,8 @@ private:
     int m_revision = -1;
     qreal m_pageHeight = 0;
     std::vector<Slice> m_slices;
+    std::vector<int> m_splits; // where the layout copy's paragraphs were cut for footnotes
+    std::unique_ptr<PageNotes> m_notes;
     bool m_hasLeaders = false;
 };
 

@@ -72,6 +72,8 @@ struct RtfControlWord
         FooterY,
         TitlePage,
         FacingPages,
+        NotesAtEnd,
+        NoteKinds,
         // font table
         FontCharset,
         FontFamily,

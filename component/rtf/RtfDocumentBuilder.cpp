@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextTable>
 #include <utility>
 
@@ -195,6 +196,25 @@ void RtfDocumentBuilder::finish(const RtfState& state)
     // the end is the one outside the document's group.
     if (m_cursor.block().length() <= 1)
         m_cursor.setBlockFormat(blockFormat(state));
+}
+
+} // namespace pagora
+
+namespace pagora {
+
+void RtfDocumentBuilder::appendNotes(const QList<PageStyle::Note>& notes)
+{
+    if (notes.isEmpty())
+        return;
+    QTextCursor end(m_document);
+    end.movePosition(QTextCursor::End);
+    // A blank line between the text and its notes.
+    end.insertBlock(QTextBlockFormat());
+    for (const PageStyle::Note& note : notes) {
+        end.insertBlock(QTextBlockFormat());
+        end.insertFragment(QTextDocumentFragment(note.text));
+        delete note.text;
+    }
 }
 
 } // namespace pagora

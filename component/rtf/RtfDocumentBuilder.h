@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/PageStyle.h"
 #include "rtf/RtfRowDefinition.h"
 #include "rtf/RtfState.h"
 #include "rtf/RtfTable.h"
@@ -44,6 +45,10 @@ public:
     void dropBlankListText();
     // The end of the document.
     void finish(const RtfState& state);
+    // Where the next text goes.
+    int position() const { return m_cursor.position(); }
+    // Endnotes: after the text, each note's text as its own paragraphs.
+    void appendNotes(const QList<PageStyle::Note>& notes);
 
 private:
     // Enters or leaves a table as the current paragraph asks, before anything is inserted.

@@ -222,6 +222,12 @@ void RtfParser::destination(const RtfControlWord& word)
         else
             s.destination = D::Skip;
         return;
+    case I::Footnote:
+        if (s.destination == D::Text)
+            m_text.noteStart(s);
+        else
+            s.destination = D::Skip;
+        return;
     case I::FieldInstruction:
         s.destination = s.part ? D::FieldInstruction : D::Skip;
         return;

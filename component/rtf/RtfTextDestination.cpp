@@ -72,6 +72,9 @@ void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
     case I::FacingPages:
         PageStyle::in(m_document).facingPages = true;
         return;
+    case I::NotesAtEnd:
+        PageStyle::in(m_document).notesAtEnd = true;
+        return;
     case I::RowDefaults:
         builder().rowDefinition().reset();
         return;
@@ -122,6 +125,11 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
     case I::HeaderY:
     case I::FooterY:
         pageValue(id, n);
+        return;
+    case I::NoteKinds:
+        // 1: every note is an endnote.
+        if (n == 1)
+            PageStyle::in(m_document).notesAtEnd = true;
         return;
     case I::Font: {
         const QStringList families = m_fonts.families(n);
@@ -190,8 +198,15 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
         paragraphEnd(s);
         return;
     case I::PageNumberSymbol:
-        if (s.part)
+        if (s.part && !m_inNote)
             append(s, QString(PageStyle::PageNumber));
+        return;
+    case I::FootnoteNumber:
+        // The mark in the text comes before its note; the note repeats it.
+        if (!s.part)
+            append(s, QString::number(m_notes + 1));
+        else if (m_inNote)
+            append(s, QString::number(m_notes));
         return;
     case I::Section:
         // Whether the next section starts a page is said after this word, by its \sbk.
@@ -307,6 +322,8 @@ void RtfTextDestination::finish(const RtfState& s)
     if (m_part)
         partEnd(s); // a file cut short in a header
     m_body.finish(s);
+    if (PageStyle* page = PageStyle::of(m_document); page && page->notesAtEnd)
+        m_body.appendNotes(page->takeNotes());
 }
 
 void RtfTextDestination::pageValue(RtfControlWord::Id id, int n)
@@ -380,6 +397,23 @@ void RtfTextDestination::partEnd(const RtfState& s)
     flushBytes(s);
     m_part->finish(s);
     m_part.reset();
+    m_inNote = false;
+}
+
+void RtfTextDestination::noteStart(RtfState& s)
+{
+    flush(s);
+    if (m_part || s.part) {
+        s.destination = RtfState::Destination::Skip;
+        return;
+    }
+    ++m_notes;
+    m_part = std::make_unique<RtfDocumentBuilder>(
+        PageStyle::in(m_document).addNote(m_document, m_body.position()));
+    m_part->setDefaultTab(m_defaultTab);
+    m_inNote = true;
+    s.part = true;
+    s.inTable = false;
 }
 
 void RtfTextDestination::fieldResultStart(RtfState& s)

@@ -47,6 +47,8 @@ public:
     // A header or footer: its text goes into a document of its own until its group ends.
     void partStart(RtfState& state, RtfControlWord::Id id);
     void partEnd(const RtfState& state);
+    // A footnote: a part of its own, whose mark is where it stands in the text.
+    void noteStart(RtfState& state);
     // A field's instruction, and its result: in a header or footer, the page number and the
     // page count stand in for what the file last showed.
     void fieldStart() { m_instruction.clear(); }
@@ -76,6 +78,8 @@ private:
     QByteArray m_instruction;
     int m_defaultTab = 720;
     int m_sections = 1;
+    bool m_inNote = false;
+    int m_notes = 0;
     const RtfFontTable& m_fonts;
     const RtfColorTable& m_colors;
     QByteArray m_pendingBytes;

@@ -206,6 +206,25 @@ private slots:
             << QByteArray("\\titlepg{\\header\\pard Head\\par}One\\page Two") << "Head"
             << ""
             << "page" << 2.0;
+        const QByteArray note("{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Note}");
+        QTest::newRow("footnote at the foot of its page") << "Text" + note + "\\par"
+                                                          << "Note"
+                                                          << ""
+                                                          << "above the bottom margin" << 0.5;
+        QTest::newRow("footnote mark") << "Text" + note + "\\par"
+                                       << "1"
+                                       << ""
+                                       << "count" << 2.0;
+        QTest::newRow("lines make room for a footnote") << note + words(1200) << "Note"
+                                                        << ""
+                                                        << "above the bottom margin" << 0.5;
+        QTest::newRow("text moved for a footnote") << note + words(1200) << "w700"
+                                                   << ""
+                                                   << "count" << 1.0;
+        QTest::newRow("endnotes") << "\\enddoc One" + note + "\\page Two"
+                                  << "Note"
+                                  << ""
+                                  << "page" << 2.0;
         // The paragraph runs over three pages; each of its lines prints once.
         QTest::newRow("line before a page break") << words(2000) << "w790"
                                                   << ""
@@ -248,6 +267,8 @@ private slots:
             measured = box.top() - from.top();
         else if (measure == QLatin1String("page"))
             measured = found.first().page;
+        else if (measure == QLatin1String("above the bottom margin"))
+            measured = printed.pageSize().height() - 72 - box.bottom();
         else if (measure == QLatin1String("paper width"))
             measured = printed.pageSize().width();
         QVERIFY2(std::abs(measured - expected) < 0.5, qPrintable(QString::number(measured)));

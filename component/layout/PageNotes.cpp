@@ -1,0 +1,67 @@
+#include "PageNotes.h"
+
+#include "layout/PageStyle.h"
+#include "layout/RichTextEngine.h"
+
+#include <QPaintDevice>
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace pagora {
+
+PageNotes::PageNotes(const PageStyle& style, QPaintDevice* target, qreal width, qreal gap)
+    : m_gap(gap), m_width(width)
+{
+    for (const PageStyle::Note& note : style.notes()) {
+        std::unique_ptr<QTextDocument> text(note.text->clone());
+        text->documentLayout()->setPaintDevice(target);
+        text->setDocumentMargin(0);
+        RichTextEngine::scaleIndents(text.get(), target->logicalDpiX() / 96.0);
+        text->setTextWidth(width);
+        const qreal height = text->documentLayout()->documentSize().height();
+        m_notes.push_back({note.mark.position(), std::move(text), height});
+    }
+    std::stable_sort(m_notes.begin(), m_notes.end(),
+                     [](const Note& a, const Note& b) { return a.position < b.position; });
+}
+
+PageNotes::~PageNotes() = default;
+
+qreal PageNotes::height(int from, int to) const
+{
+    qreal height = 0;
+    for (const Note& note : m_notes) {
+        if (note.position >= from && note.position < to)
+            height += note.height;
+    }
+    return height > 0 ? height + m_gap : 0;
+}
+
+void PageNotes::draw(QPainter* painter, int from, int to, qreal bottom) const
+{
+    qreal y = bottom - height(from, to);
+    if (y >= bottom)
+        return;
+    painter->save();
+    // A short rule halfway down the space above the notes, as word processors draw it.
+    painter->setPen(QPen(Qt::black, std::max<qreal>(1, m_gap / 24)));
+    painter->drawLine(QPointF(0, y + m_gap / 2), QPointF(m_width / 3, y + m_gap / 2));
+    y += m_gap;
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    for (const Note& note : m_notes) {
+        if (note.position < from || note.position >= to)
+            continue;
+        painter->save();
+        painter->translate(0, y);
+        note.text->documentLayout()->draw(painter, context);
+        painter->restore();
+        y += note.height;
+    }
+    painter->restore();
+}
+
+} // namespace pagora
