@@ -1,6 +1,7 @@
 // pagora: the component from the command line.
 //   pagora register | unregister
-//   pagora preview FILE | edit FILE | print FILE | pdf FILE [OUT.pdf]
+//   pagora preview FILE | edit FILE | print FILE [--printer NAME] [--copies N]
+//   pagora pdf FILE [OUT.pdf]
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
 
@@ -25,6 +26,43 @@ QString pdfPath(const QStringList& args)
     const QFileInfo document(args.at(2));
     return document.absolutePath() + QLatin1Char('/') + document.completeBaseName() +
            QStringLiteral(".pdf");
+}
+
+const char* const Usage = "usage: pagora register | unregister | preview FILE | edit FILE |\n"
+                          "       print FILE [--printer NAME] [--copies N] | pdf FILE [OUT.pdf]\n";
+
+// The options of `print`: the queue (the default one when empty) and the copies.
+struct PrintOptions
+{
+    bool valid = true;
+    QString printer;
+    int copies = 1;
+};
+
+PrintOptions printOptions(const QStringList& args)
+{
+    PrintOptions options;
+    PrintOptions invalid;
+    invalid.valid = false;
+    bool named = false, counted = false;
+    for (int i = 3; i < args.size(); i += 2) {
+        if (i + 1 >= args.size())
+            return invalid;
+        const QString& value = args.at(i + 1);
+        if (args.at(i) == QLatin1String("--printer") && !named && !value.isEmpty()) {
+            options.printer = value;
+            named = true;
+        } else if (args.at(i) == QLatin1String("--copies") && !counted) {
+            bool number = false;
+            options.copies = value.toInt(&number);
+            if (!number || options.copies < 1 || options.copies > 999)
+                return invalid;
+            counted = true;
+        } else {
+            return invalid;
+        }
+    }
+    return options;
 }
 
 } // namespace
@@ -59,28 +97,32 @@ int main(int argc, char* argv[])
     const QStringList verbs{QStringLiteral("preview"), QStringLiteral("edit"),
                             QStringLiteral("print"), QStringLiteral("pdf")};
     const bool pdf = command == QLatin1String("pdf");
-    if (!verbs.contains(command) || args.size() < 3 || args.size() > (pdf ? 4 : 3)) {
-        std::fprintf(stderr, "usage: pagora register | unregister | preview FILE | edit FILE | "
-                             "print FILE | pdf FILE [OUT.pdf]\n");
+    const bool print = command == QLatin1String("print");
+    const PrintOptions options = print ? printOptions(args) : PrintOptions();
+    if (!verbs.contains(command) || args.size() < 3 || !options.valid ||
+        (!print && args.size() > (pdf ? 4 : 3))) {
+        std::fputs(Usage, stderr);
         return 2;
     }
 
     QString error;
-    auto* print = static_cast<pagora::_Print*>(pagora::ComponentClient::createInstance(
+    auto* component = static_cast<pagora::_Print*>(pagora::ComponentClient::createInstance(
         QString::fromLatin1(pagora::PrintProgId), pagora::PrintInterfaceId, &error, library));
-    if (!print)
+    if (!component)
         return fail(error);
-    print->putMyFile(QFileInfo(args.at(2)).absoluteFilePath());
+    component->putMyFile(QFileInfo(args.at(2)).absoluteFilePath());
     if (command == QLatin1String("preview"))
-        print->ShowPreview();
+        component->ShowPreview();
     else if (command == QLatin1String("edit"))
-        print->EditFilefile();
+        component->EditFilefile();
     else if (pdf)
-        print->SavePdf(pdfPath(args));
+        component->SavePdf(pdfPath(args));
+    else if (!options.printer.isEmpty() || options.copies != 1)
+        component->PrintTo(options.printer, options.copies);
     else
-        print->Send2Print();
-    const pagora::PrintError result = print->lastError();
-    print->Release();
+        component->Send2Print();
+    const pagora::PrintError result = component->lastError();
+    component->Release();
     if (result.number != 0)
         return fail(QStringLiteral("%1 (error %2)").arg(result.description).arg(result.number));
     if (toPaper)

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QTemporaryFile>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -71,6 +72,8 @@ QVariant Print::Invoke(unsigned dispatchId, const QVariantList& arguments, bool 
         return Send2Print();
     case DispSavePdf:
         return SavePdf(arguments.value(0).toString());
+    case DispPrintTo:
+        return PrintTo(arguments.value(0).toString(), arguments.value(1, 1).toInt());
     default:
         m_error = {438, QStringLiteral("Object doesn't support this property or method")};
         return {};
@@ -160,6 +163,23 @@ QVariant Print::SavePdf(const QString& path)
                         QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
             throw PagoraError::pathAccess(path);
         partial.setAutoRemove(false);
+    } catch (const PagoraError& e) {
+        m_error = {e.number(), e.description()};
+    }
+    return {};
+}
+
+QVariant Print::PrintTo(const QString& printerName, int copies)
+{
+    m_error = {};
+    ComponentState::setCurrentFile(m_myFile);
+    try {
+        const std::unique_ptr<QTextDocument> document = RtfDocument::load(m_myFile);
+        const std::unique_ptr<QtPrinter> printer = QtPrinter::queue(printerName);
+        printer->qprinter().setCopyCount(std::clamp(copies, 1, 999));
+        printer->setDocumentName(QFileInfo(m_myFile).fileName());
+        RichTextEngine engine(document.get());
+        PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};
     }

@@ -25,6 +25,7 @@ public:
     QVariant ShowPreview() override;
     QVariant Send2Print() override;
     QVariant SavePdf(const QString& path) override;
+    QVariant PrintTo(const QString& printer, int copies) override;
 
 private:
     QString m_myFile;

@@ -183,8 +183,7 @@ void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, dou
         const bool going = step([&] {
             QPainter painter(preview.pageSurface(number - 1));
             next = control.formatRange(&painter, printer->device(), draw, start);
-            control.engine().drawPageParts(&painter, printer->device(), paper, draw, number,
-                                           pages);
+            control.engine().drawPageParts(&painter, printer->device(), paper, draw, number, pages);
         });
         if (!going)
             return;

@@ -40,6 +40,22 @@ std::unique_ptr<QtPrinter> QtPrinter::systemDefault()
     return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), false));
 }
 
+std::unique_ptr<QtPrinter> QtPrinter::queue(const QString& name)
+{
+    const QPrinterInfo info =
+        name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
+    if (info.isNull() && name.isEmpty())
+        throw PagoraError::printer();
+    if (info.isNull())
+        throw PagoraError(
+            PagoraError::PrinterFault,
+            QStringLiteral("Printer error: there is no printer named '%1'").arg(name));
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (info.defaultPageSize().isValid())
+        printer->setPageSize(info.defaultPageSize());
+    return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), true));
+}
+
 std::unique_ptr<QtPrinter> QtPrinter::pdfFile(const QString& path)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

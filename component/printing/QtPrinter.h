@@ -16,6 +16,9 @@ public:
     // The system's default queue, or, when there is none, a PDF page of the locale's default
     // paper that lays out but does not print.
     static std::unique_ptr<QtPrinter> systemDefault();
+    // The queue of this name (the default one for no name), with its own paper. Throws the
+    // printer error when there is none.
+    static std::unique_ptr<QtPrinter> queue(const QString& name);
     // Prints into a PDF file.
     static std::unique_ptr<QtPrinter> pdfFile(const QString& path);
 

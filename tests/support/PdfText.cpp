@@ -113,6 +113,26 @@ QString PdfText::lastJobText()
     return jobs.isEmpty() ? QString() : PdfText(spool.filePath(jobs.first())).text();
 }
 
+int PdfText::lastJobCopies()
+{
+    const QDir spool(qEnvironmentVariable("PAGORA_TEST_SPOOL_DIR"));
+    const QStringList jobs =
+        spool.entryList({QStringLiteral("c*")}, QDir::Files, QDir::Name | QDir::Reversed);
+    if (jobs.isEmpty())
+        return 0;
+    QFile control(spool.filePath(jobs.first()));
+    if (!control.open(QIODevice::ReadOnly))
+        return 0;
+    // The job's IPP attributes: an integer (tag 0x21) named "copies", four bytes long.
+    const QByteArray attributes = control.readAll();
+    const QByteArray name("\x21\x00\x06" "copies" "\x00\x04", 11);
+    const qsizetype at = attributes.indexOf(name);
+    if (at < 0 || at + name.size() + 4 > attributes.size())
+        return 1; // the queue's default
+    const auto* value = reinterpret_cast<const uchar*>(attributes.constData() + at + name.size());
+    return (value[0] << 24) | (value[1] << 16) | (value[2] << 8) | value[3];
+}
+
 bool PdfText::isWindows1252(const QString& text)
 {
     static const QString beyondLatin1 = QStringLiteral(

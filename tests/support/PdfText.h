@@ -36,6 +36,8 @@ public:
     // Windows-1252 letters only: the PostScript step in between turns other fonts into
     // drawings, so other text is checked here.
     static QString lastJobText();
+    // How many copies the test queue's last job asked for (0 without the queue).
+    static int lastJobCopies();
     static bool isWindows1252(const QString& text);
     // Text as a PDF reader can give it back, for comparing typed values with printed ones:
     // no white space (columns pad and long values wrap), compatibility forms (a font may draw

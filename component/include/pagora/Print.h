@@ -27,6 +27,7 @@ enum PrintDispatchId : unsigned
     DispShowPreview = 0x60030001,
     DispSend2Print = 0x60030002,
     DispSavePdf = 0x60030003,
+    DispPrintTo = 0x60030004,
 };
 
 // The error of a failed call: its number (482 for the printer error, 53 for a missing file)
@@ -39,9 +40,9 @@ struct PrintError
 
 // Interface _Print. After the standard entries (release, late-bound dispatch, the last
 // error), the members stand in their slot order: MyFile get, MyFile put, EditFilefile,
-// ShowPreview, Send2Print, then SavePdf, which came later and so stands last, where callers
-// built before it never look. Each method returns an empty variant; a failure is read with
-// lastError().
+// ShowPreview, Send2Print, then SavePdf and PrintTo, which came later and so stand last, where
+// callers built before them never look. Each method returns an empty variant; a failure is read
+// with lastError().
 class _Print
 {
 public:
@@ -61,6 +62,10 @@ public:
     // pages to a PDF file at `path`, with no printer and no window. The file appears whole or
     // not at all; one that cannot be written is error 75.
     virtual QVariant SavePdf(const QString& path) = 0;
+    // Prints the document as Send2Print does, `copies` times, on the printer queue named
+    // `printer` (the default one when it is empty). A queue that does not exist is the printer
+    // error.
+    virtual QVariant PrintTo(const QString& printer, int copies) = 0;
 
 protected:
     ~_Print() = default;

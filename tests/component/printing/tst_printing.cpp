@@ -8,8 +8,10 @@
 #include "windows/Messages.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -183,6 +185,53 @@ private slots:
         }
         editor->close();
         print->Release();
+    }
+
+    // `pagora print` from a script: on the queue it names, as many copies as it asks for.
+    void theCommandPrintsOnTheQueueItNames_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("copies"); // 0: nothing printed
+        const QString queue = qEnvironmentVariable("PAGORA_TEST_QUEUE");
+        QTest::newRow("the default queue") << QStringList() << 0 << 1;
+        QTest::newRow("a named queue") << QStringList{"--printer", queue} << 0 << 1;
+        QTest::newRow("copies") << QStringList{"--printer", queue, "--copies", "2"} << 0 << 2;
+        QTest::newRow("copies on the default queue") << QStringList{"--copies", "3"} << 0 << 3;
+        QTest::newRow("no such queue") << QStringList{"--printer", "NoSuchQueue"} << 1 << 0;
+        QTest::newRow("no copies") << QStringList{"--copies", "0"} << 2 << 0;
+        QTest::newRow("copies that are no number") << QStringList{"--copies", "two"} << 2 << 0;
+        QTest::newRow("an option without its value") << QStringList{"--printer"} << 2 << 0;
+    }
+    void theCommandPrintsOnTheQueueItNames()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(int, copies);
+        QTemporaryDir dir;
+        // cups-pdf names its file after the document: a name of each row's own.
+        static int row = 0;
+        const QString name = QStringLiteral("command%1").arg(++row);
+        const QString file = dir.filePath(name + ".rtf");
+        QFile rtf(file);
+        QVERIFY(rtf.open(QIODevice::WriteOnly));
+        rtf.write("{\\rtf1\\ansi Scripted print}");
+        rtf.close();
+        const QStringList before = PdfText::pdfsIn(m_pdfs);
+        QProcess command;
+        command.start(QStringLiteral(PAGORA_COMMAND), QStringList{"print", file} + options);
+        QVERIFY(command.waitForFinished(60000));
+        QCOMPARE(command.exitCode(), exitCode);
+        if (copies == 0) {
+            QTest::qWait(500);
+            QCOMPARE(PdfText::pdfsIn(m_pdfs), before);
+            return;
+        }
+        const QString pdf = QDir(m_pdfs).filePath(name + ".pdf");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pdf), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(PdfText(pdf).text().contains("Scripted print"), 10000);
+        // CUPS writes a job's file a moment after the job starts.
+        QTRY_COMPARE_WITH_TIMEOUT(PdfText::lastJobCopies(), copies, 30000);
     }
 };
 
