@@ -12,8 +12,8 @@ class QTextDocument;
 namespace pagora {
 
 // What a document says of its pages beyond its text: the paper and margins it was written
-// for, its headers and footers, and its footnotes, each a document of its own. It lives as a child of the
-// document it belongs to; a document without one prints on the printer's page.
+// for, its headers and footers, and its footnotes, each a document of its own. It lives as a child
+// of the document it belongs to; a document without one prints on the printer's page.
 class PageStyle : public QObject
 {
     Q_OBJECT

@@ -20,8 +20,8 @@
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <limits>
+#include <utility>
 
 namespace pagora {
 
@@ -32,7 +32,10 @@ constexpr qreal OutOfReach = 1e9;
 
 } // namespace
 
-RichTextEngine::RichTextEngine(QTextDocument* document) : m_source(document) {}
+RichTextEngine::RichTextEngine(QTextDocument* document, Use use)
+    : m_source(document), m_inPlace(use == Use::PrintOnly)
+{
+}
 
 RichTextEngine::~RichTextEngine() = default;
 
@@ -49,7 +52,8 @@ int RichTextEngine::textLength() const
 
 void RichTextEngine::release()
 {
-    m_layout.reset();
+    m_copy.reset();
+    m_layout = nullptr;
     m_slices.clear();
     m_target = nullptr;
 }
@@ -58,11 +62,31 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
 {
     const int dpiX = target->logicalDpiX();
     const int dpiY = target->logicalDpiY();
-    if (m_layout && m_target == target && m_dpiX == dpiX && m_dpiY == dpiY &&
-        m_area == area.size() && m_revision == m_source->revision())
+    const bool same = m_target == target && m_dpiX == dpiX && m_dpiY == dpiY &&
+                      m_area == area.size() && m_revision == m_source->revision();
+    if (m_layout && same)
         return;
-
-    m_layout.reset(m_source->clone());
+    // A document only printed is laid out where it is, once: a copy of a long document costs
+    // as much time and memory as its reading.
+    // Footnotes cut paragraphs in the layout, which the marks of the document's own notes
+    // would follow: those documents are always copied.
+    const PageStyle* style = PageStyle::of(m_source);
+    const bool inPlace = m_inPlace && !(style && !style->notes().isEmpty());
+    if (inPlace && m_prepared) {
+        m_layout = m_source;
+        if (same) {
+            restartSlices();
+            return;
+        }
+    }
+    if (inPlace && !m_prepared) {
+        m_copy.reset();
+        m_layout = m_source;
+        m_prepared = true;
+    } else {
+        m_copy.reset(m_source->clone());
+        m_layout = m_copy.get();
+    }
     m_layout->documentLayout()->setPaintDevice(target);
     QTextFrameFormat root = m_layout->rootFrame()->frameFormat();
     root.setMargin(0);
@@ -70,7 +94,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     root.setBorder(0);
     m_layout->rootFrame()->setFrameFormat(root);
     m_layout->setDocumentMargin(0);
-    scaleIndents(m_layout.get(), dpiX / 96.0);
+    scaleIndents(m_layout, dpiX / 96.0);
     fitTables(m_layout->rootFrame(), area.width() / 15.0);
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
@@ -79,15 +103,17 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_layout->setPageSize(QSizeF(width, m_pageHeight));
 
     m_splits.clear();
-    m_layout->documentLayout()->documentSize(); // lays the whole document out
     m_hasLeaders = false;
     for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next())
         m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
-    sliceLayout();
+    // Pages are cut as they are asked for: Qt lays a document out only as far as the
+    // positions asked of it, so the first page of a long document is there at once.
+    restartSlices();
     m_notes.reset();
     if (const PageStyle* style = PageStyle::of(m_source); style && !style->notes().isEmpty()) {
         // Half a line of twelve points above the notes.
         m_notes = std::make_unique<PageNotes>(*style, target, width, 6.0 * dpiY / 72);
+        sliceLayout();
         placeNotes();
     }
 
@@ -98,27 +124,51 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_revision = m_source->revision();
 }
 
-void RichTextEngine::sliceLayout()
+void RichTextEngine::restartSlices()
 {
     m_slices.clear();
-    QAbstractTextDocumentLayout* layout = m_layout->documentLayout();
-    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
-        const QRectF box = layout->blockBoundingRect(block);
-        const QTextLayout* lines = block.layout();
-        for (int i = 0; i < lines->lineCount(); ++i) {
-            const QTextLine line = lines->lineAt(i);
-            const int page =
-                static_cast<int>(std::floor((box.top() + line.y() + 0.01) / m_pageHeight));
-            if (m_slices.empty() || page > m_slices.back().page) {
-                const int at = block.position() + line.textStart();
-                m_slices.push_back({toSource(at), page, at});
-            }
+    m_scan = m_layout->begin();
+    m_complete = false;
+}
+
+void RichTextEngine::sliceLayout()
+{
+    restartSlices();
+    while (!m_complete)
+        sliceNextBlock();
+}
+
+void RichTextEngine::sliceNextBlock()
+{
+    if (m_complete)
+        return;
+    const QTextBlock block = m_scan;
+    m_scan = block.next();
+    // Asking for the block's place lays the document out up to it, and no further.
+    const QRectF box = m_layout->documentLayout()->blockBoundingRect(block);
+    const QTextLayout* lines = block.layout();
+    for (int i = 0; i < lines->lineCount(); ++i) {
+        const QTextLine line = lines->lineAt(i);
+        const int page = static_cast<int>(std::floor((box.top() + line.y() + 0.01) / m_pageHeight));
+        if (m_slices.empty()) {
+            // The first page starts at the start, whatever stands before its first line.
+            m_slices.push_back({0, page, 0});
+        } else if (page > m_slices.back().page) {
+            const int at = block.position() + line.textStart();
+            m_slices.push_back({toSource(at), page, at});
         }
     }
-    if (m_slices.empty())
-        m_slices.push_back({0, 0, 0});
-    m_slices.front().start = 0;
-    m_slices.front().layoutStart = 0;
+    if (!m_scan.isValid()) {
+        m_complete = true;
+        if (m_slices.empty())
+            m_slices.push_back({0, 0, 0});
+    }
+}
+
+void RichTextEngine::sliceBeyond(int first)
+{
+    while (!m_complete && (m_slices.empty() || m_slices.back().start <= first))
+        sliceNextBlock();
 }
 
 int RichTextEngine::toSource(int at) const
@@ -242,6 +292,7 @@ void RichTextEngine::fitTables(QTextFrame* frame, qreal width)
 int RichTextEngine::pageCount(QPaintDevice* target, const QRect& area)
 {
     ensureLayout(target, area);
+    sliceLayout();
     // A slice that starts at the end holds only the empty last paragraph: no page of its own.
     int pages = 1;
     for (size_t i = 1; i < m_slices.size(); ++i) {
@@ -296,11 +347,10 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
     if (m_hasLeaders)
         drawLeaders(painter, slice, top, top + height - 0.5);
     if (m_notes) {
-        const auto next = std::upper_bound(
-            m_slices.begin(), m_slices.end(), slice.page,
-            [](int page, const Slice& s) { return page < s.page; });
-        m_notes->draw(painter, slice.start,
-                      next == m_slices.end() ? textLength() + 1 : next->start, top + height);
+        const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
+                                           [](int page, const Slice& s) { return page < s.page; });
+        m_notes->draw(painter, slice.start, next == m_slices.end() ? textLength() + 1 : next->start,
+                      top + height);
     }
     painter->restore();
 }
@@ -434,8 +484,8 @@ void RichTextEngine::drawPart(QPainter* painter, QPaintDevice* target, const QTe
     if (part->isEmpty())
         return;
     const std::unique_ptr<QTextDocument> text(part->clone());
-    for (const auto& [stand, number] : {std::pair{PageStyle::PageNumber, page},
-                                        std::pair{PageStyle::PageCount, pages}}) {
+    for (const auto& [stand, number] :
+         {std::pair{PageStyle::PageNumber, page}, std::pair{PageStyle::PageCount, pages}}) {
         for (QTextCursor at = text->find(QString(stand)); !at.isNull();
              at = text->find(QString(stand), at))
             at.insertText(QString::number(number));
@@ -462,8 +512,11 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
 {
     ensureLayout(target, area);
     size_t index = 0;
+    // The slice after this page's too: where this page ends.
+    sliceBeyond(first);
     while (index + 1 < m_slices.size() && m_slices[index + 1].start <= first)
         ++index;
+    sliceBeyond(m_slices[index].start);
     const Slice slice = m_slices[index];
 
     if (painter) {

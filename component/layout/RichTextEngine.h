@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QTextBlock>
 #include <memory>
 #include <vector>
 
@@ -8,7 +9,6 @@ class QFontMetricsF;
 class QLineF;
 class QPainter;
 class QPointF;
-class QTextBlock;
 class QTextFrame;
 class QPaintDevice;
 class QTextDocument;
@@ -24,7 +24,12 @@ class PageNotes;
 class RichTextEngine
 {
 public:
-    explicit RichTextEngine(QTextDocument* document);
+    enum class Use
+    {
+        Shown,     // the document is on the screen too: it is laid out as a copy
+        PrintOnly, // only for one printer: laid out in place, formats brought to the device
+    };
+    explicit RichTextEngine(QTextDocument* document, Use use = Use::Shown);
     ~RichTextEngine();
 
     void setDocument(QTextDocument* document);
@@ -61,8 +66,13 @@ private:
         int layoutStart; // in the layout copy, which has a character more for each split
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
-    // The layout's pages: where each starts.
+    // The layout's pages: where each starts. They are found block by block, as far as they
+    // are needed.
+    void restartSlices();
     void sliceLayout();
+    void sliceNextBlock();
+    // Until a page starts after character `first` (source), or there are no more.
+    void sliceBeyond(int first);
     int toSource(int layoutPosition) const;
     // Makes room for each page's footnotes.
     void placeNotes();
@@ -85,13 +95,18 @@ private:
                   int width, int y, bool fromBottom, int page, int pages);
 
     QTextDocument* m_source;
-    std::unique_ptr<QTextDocument> m_layout;
+    bool m_inPlace;
+    bool m_prepared = false; // in place: the document has been brought to the device
+    std::unique_ptr<QTextDocument> m_copy;
+    QTextDocument* m_layout = nullptr; // the copy, or the document itself
     const QPaintDevice* m_target = nullptr;
     int m_dpiX = 0, m_dpiY = 0;
     QSize m_area;
     int m_revision = -1;
     qreal m_pageHeight = 0;
     std::vector<Slice> m_slices;
+    QTextBlock m_scan; // the next block to find pages in
+    bool m_complete = false;
     std::vector<int> m_splits; // where the layout copy's paragraphs were cut for footnotes
     std::unique_ptr<PageNotes> m_notes;
     bool m_hasLeaders = false;

@@ -129,7 +129,7 @@ QVariant Print::Send2Print()
         if (!printer.isInstalled())
             throw PagoraError::printer();
         printer.setDocumentName(QFileInfo(m_myFile).fileName());
-        RichTextEngine engine(document.get());
+        RichTextEngine engine(document.get(), RichTextEngine::Use::PrintOnly);
         PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, printer);
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};
@@ -156,7 +156,7 @@ QVariant Print::SavePdf(const QString& path)
         {
             auto printer = QtPrinter::pdfFile(partial.fileName());
             printer->setDocumentName(QFileInfo(m_myFile).fileName());
-            RichTextEngine engine(document.get());
+            RichTextEngine engine(document.get(), RichTextEngine::Use::PrintOnly);
             PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
         }
         if (std::rename(QFile::encodeName(partial.fileName()).constData(),
@@ -178,7 +178,7 @@ QVariant Print::PrintTo(const QString& printerName, int copies)
         const std::unique_ptr<QtPrinter> printer = QtPrinter::queue(printerName);
         printer->qprinter().setCopyCount(std::clamp(copies, 1, 999));
         printer->setDocumentName(QFileInfo(m_myFile).fileName());
-        RichTextEngine engine(document.get());
+        RichTextEngine engine(document.get(), RichTextEngine::Use::PrintOnly);
         PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};

@@ -8,7 +8,9 @@
 #include "printing/PreviewTarget.h"
 #include "printing/Printer.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
+#include <QPointer>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -125,25 +127,86 @@ void PrintRoutines::PrintRichText(RichTextEngine& control, int LeftMargin, int T
     control.release();
 }
 
+namespace {
+
+// A preview's layout in progress: what it draws with, and how far it has come.
+struct PreviewJob
+{
+    QPointer<RichTextBox> control;
+    QPaintDevice* device;
+    QRect draw;
+    QRect paper;
+    int pages;
+    int length;
+    int start = 0;
+    int number = 1;
+    bool failed = false; // ended by the printer error
+};
+
+// Runs one piece of work; false when the routine must end (the printer error).
+template <typename Work> bool attempt(ErrorReport& errors, const Work& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const PagoraError& e) {
+        if (e.number() == PagoraError::PrinterFault) {
+            errors.printerError();
+            return false;
+        }
+        errors.error(e.number(), e.description());
+    } catch (const std::exception& e) {
+        errors.error(0, QString::fromLocal8Bit(e.what()));
+    }
+    return true;
+}
+
+// Lays out and draws the job's next page; false when there is none to come.
+bool previewPage(PreviewJob& job, PreviewTarget& preview, ErrorReport& errors)
+{
+    // The document's window was closed: nothing more to lay out.
+    if (!job.control)
+        return false;
+    RichTextBox& control = *job.control;
+    if (job.number > 1 && !attempt(errors, [&] { preview.AddPage(job.number); })) {
+        job.failed = true;
+        return false;
+    }
+    int next = job.length;
+    const bool going = attempt(errors, [&] {
+        QPainter painter(preview.pageSurface(job.number - 1));
+        next = control.formatRange(&painter, job.device, job.draw, job.start);
+        control.engine().drawPageParts(&painter, job.device, job.paper, job.draw, job.number,
+                                       job.pages);
+    });
+    if (!going) {
+        job.failed = true;
+        return false;
+    }
+    bool more = next < job.length && next > job.start;
+    if (more && job.number == 32767) {
+        errors.error(PagoraError::Overflow, QStringLiteral("Overflow"));
+        more = false;
+    }
+    job.start = next;
+    ++job.number;
+    if (!more)
+        control.releaseLayout();
+    return more;
+}
+
+// A long document shows its first pages after this long, and lays out the rest while they
+// are looked at.
+constexpr int ShowAfterMs = 150;
+
+} // namespace
+
 void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, double TopMargin,
                                     double RightMargin, double BottomMargin, int Orientation,
                                     PreviewTarget& preview, ErrorReport& errors)
 {
-    // Runs one step; false when the routine must end (the printer error).
-    auto step = [&errors](const auto& work) {
-        try {
-            work();
-            return true;
-        } catch (const PagoraError& e) {
-            if (e.number() == PagoraError::PrinterFault) {
-                errors.printerError();
-                return false;
-            }
-            errors.error(e.number(), e.description());
-        } catch (const std::exception& e) {
-            errors.error(0, QString::fromLocal8Bit(e.what()));
-        }
-        return true;
+    const auto step = [&errors](const auto& work) {
+        return attempt(errors, work);
     };
 
     Printer* printer = nullptr;
@@ -170,34 +233,26 @@ void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, dou
     if (!step([&] { preview.SizePreview(printer->width(), printer->height()); }))
         return;
 
-    int pages = 0;
-    if (!step([&] { pages = countedPages(control.engine(), printer->device(), draw); }))
+    auto job = std::make_shared<PreviewJob>();
+    job->control = &control;
+    job->device = printer->device();
+    job->draw = draw;
+    job->paper = paper;
+    job->length = control.textLength();
+    if (!step([&] { job->pages = countedPages(control.engine(), printer->device(), draw); }))
         return;
-    const int length = control.textLength();
-    int start = 0;
-    int number = 1;
-    for (;;) {
-        if (number > 1 && !step([&] { preview.AddPage(number); }))
-            return;
-        int next = length;
-        const bool going = step([&] {
-            QPainter painter(preview.pageSurface(number - 1));
-            next = control.formatRange(&painter, printer->device(), draw, start);
-            control.engine().drawPageParts(&painter, printer->device(), paper, draw, number, pages);
-        });
-        if (!going)
-            return;
-        if (next >= length || next <= start)
-            break;
-        start = next;
-        if (number == 32767) {
-            errors.error(PagoraError::Overflow, QStringLiteral("Overflow"));
-            break;
-        }
-        ++number;
-    }
-    control.releaseLayout();
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    while (more && (job->number == 1 || clock.elapsed() < ShowAfterMs))
+        more = previewPage(*job, preview, errors);
+    if (job->failed)
+        return;
     step([&] { preview.showPreview(); });
+    if (more)
+        preview.continueWith(
+            [job, &preview](ErrorReport& later) { return previewPage(*job, preview, later); },
+            errors);
 }
 
 } // namespace pagora

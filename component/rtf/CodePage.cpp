@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace pagora {
 
@@ -35,6 +36,12 @@ QByteArray codecName(int codePage)
 
 QString CodePage::decode(int codePage, const QByteArray& bytes)
 {
+    // Text in plain ASCII reads the same in every code page a document uses for its text, and
+    // most of every document is: no converter is made for it.
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii && codePage != 932 && codePage != 936 && codePage != 949 && codePage != 950)
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder(codecName(codePage).constData());
     if (!decoder.isValid())
         decoder = QStringDecoder("windows-1252");

@@ -29,7 +29,7 @@ void RtfDocumentBuilder::flush(const RtfState& state)
     if (state.hidden)
         return;
     placeCursor(state);
-    m_cursor.setBlockFormat(blockFormat(state));
+    applyBlockFormat(blockFormat(state));
     m_cursor.insertText(text, charFormat(state));
 }
 
@@ -49,10 +49,23 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const RtfState& state)
     return format;
 }
 
+void RtfDocumentBuilder::applyBlockFormat(const QTextBlockFormat& format)
+{
+    // Setting a block's format is an edit of the document, and most calls would set the
+    // format the block has.
+    if (m_appliedValid && format == m_applied)
+        return;
+    m_cursor.setBlockFormat(format);
+    m_applied = format;
+    m_appliedValid = true;
+}
+
 void RtfDocumentBuilder::insertBlock(const QTextBlockFormat& next, const RtfState& state)
 {
     m_breakBefore = false; // the block it ends took the break
     m_cursor.insertBlock(next, charFormat(state));
+    m_applied = next;
+    m_appliedValid = true;
 }
 
 void RtfDocumentBuilder::markListText()
@@ -96,7 +109,7 @@ void RtfDocumentBuilder::lineBreak(const RtfState& state)
     placeCursor(state);
     QTextBlockFormat ending = blockFormat(state);
     ending.setBottomMargin(0);
-    m_cursor.setBlockFormat(ending);
+    applyBlockFormat(ending);
     m_continuation = true;
     insertBlock(blockFormat(state), state);
 }
@@ -105,7 +118,7 @@ void RtfDocumentBuilder::paragraphEnd(const RtfState& state)
 {
     flush(state);
     placeCursor(state);
-    m_cursor.setBlockFormat(blockFormat(state));
+    applyBlockFormat(blockFormat(state));
     m_continuation = false;
     insertBlock(state.blockFormat, state);
 }
@@ -116,7 +129,7 @@ void RtfDocumentBuilder::pageBreak(const RtfState& state)
     placeCursor(state);
     QTextBlockFormat breaking = blockFormat(state);
     breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
-    m_cursor.setBlockFormat(breaking);
+    applyBlockFormat(breaking);
     m_continuation = false;
     insertBlock(state.blockFormat, state);
 }
@@ -125,6 +138,7 @@ void RtfDocumentBuilder::leaveTable()
 {
     // The text goes on after the table.
     m_cursor = m_table->table()->lastCursorPosition();
+    m_appliedValid = false;
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_table.reset();
 }
@@ -152,6 +166,7 @@ void RtfDocumentBuilder::placeCursor(const RtfState& state)
         m_cellMoved = false;
         // Merged cells share one: the text of each goes after the text before it.
         m_cursor = m_table->cell(m_column).lastCursorPosition();
+        m_appliedValid = false;
     }
 }
 
@@ -160,7 +175,7 @@ void RtfDocumentBuilder::cellEnd(RtfState& state)
     flush(state);
     state.inTable = true;
     placeCursor(state);
-    m_cursor.setBlockFormat(blockFormat(state));
+    applyBlockFormat(blockFormat(state));
     m_continuation = false;
     ++m_column;
     m_cellMoved = true;
@@ -195,7 +210,7 @@ void RtfDocumentBuilder::finish(const RtfState& state)
     // A last paragraph without \par keeps the format its text was written in: the state at
     // the end is the one outside the document's group.
     if (m_cursor.block().length() <= 1)
-        m_cursor.setBlockFormat(blockFormat(state));
+        applyBlockFormat(blockFormat(state));
 }
 
 } // namespace pagora

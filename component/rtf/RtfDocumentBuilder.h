@@ -57,6 +57,8 @@ private:
     QTextBlockFormat blockFormat(const RtfState& state) const;
     // The characters' format, raised or lowered as the text asks.
     static QTextCharFormat charFormat(const RtfState& state);
+    // The current block's format, set only when it changes.
+    void applyBlockFormat(const QTextBlockFormat& format);
     // Ends the current block: the paragraph after it takes `next`.
     void insertBlock(const QTextBlockFormat& next, const RtfState& state);
     void leaveTable();
@@ -66,6 +68,8 @@ private:
     QString m_pending;
     bool m_continuation = false; // the current block continues a paragraph after \line
     bool m_breakBefore = false;
+    QTextBlockFormat m_applied; // what the current block has, when m_appliedValid
+    bool m_appliedValid = false;
     int m_listTextStart = -1;
 
     std::unique_ptr<RtfTable> m_table;

@@ -2,6 +2,7 @@
 
 #include "rtf/RtfParser.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace pagora {
@@ -20,8 +21,16 @@ bool RtfReader::read(const QByteArray& data, QTextDocument* document, QString* e
         return false;
     }
     document->clear();
+    // Reading is no edit to undo, and recording it as one costs more than the reading. In one
+    // edit block, cursors do not place themselves on the screen after each insertion.
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    QTextCursor reading(document);
+    reading.beginEditBlock();
     RtfParser parser(data.mid(start), document);
     parser.run();
+    reading.endEditBlock();
+    document->setUndoRedoEnabled(undo);
     return true;
 }
 

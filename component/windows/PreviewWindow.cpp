@@ -5,12 +5,14 @@
 #include "printing/PrintRoutines.h"
 #include "printing/QtPrinter.h"
 #include "units/Twips.h"
+#include "windows/MessageReport.h"
 #include "windows/Messages.h"
 #include "windows/PreviewCanvas.h"
 #include "windows/PreviewToolbar.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,6 +23,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabBar>
+#include <QTimer>
 #include <cmath>
 
 namespace pagora {
@@ -64,6 +67,10 @@ PreviewWindow::PreviewWindow(Settings settings)
     m_viewport->installEventFilter(this);
     m_viewport->viewport()->installEventFilter(this);
 
+    m_layOutTimer = new QTimer(this);
+    m_layOutTimer->setSingleShot(true);
+    m_layOutTimer->setInterval(0);
+    connect(m_layOutTimer, &QTimer::timeout, this, &PreviewWindow::layOutMore);
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("tabPreview"));
     m_tabs->addTab(QStringLiteral("Page 1"));
@@ -161,7 +168,50 @@ void PreviewWindow::AddPage(int PageNumber)
     if (PageNumber <= 1)
         return;
     m_surfaces.AddPage(PageNumber);
-    m_tabs->insertTab(PageNumber - 1, QStringLiteral("Page ") + QString::number(PageNumber));
+    // Pages laid out while the window is shown get their tabs together, now and then: a shown
+    // tab bar measures all its tabs again for each one added.
+    if (!m_layOut)
+        m_tabs->insertTab(PageNumber - 1, QStringLiteral("Page ") + QString::number(PageNumber));
+}
+
+void PreviewWindow::addArrivedPages()
+{
+    if (m_tabs->count() >= m_surfaces.count())
+        return;
+    const bool shown = m_tabs->isVisible();
+    m_tabs->hide();
+    for (int page = m_tabs->count() + 1; page <= m_surfaces.count(); ++page)
+        m_tabs->addTab(QStringLiteral("Page ") + QString::number(page));
+    m_tabs->setVisible(shown);
+    m_slider->setMaximum(std::max(1, m_tabs->count()));
+    m_toolbar->setNavigationEnabled(m_tabs->count() > 1);
+    pageSelectorChanged(m_slider->value());
+    m_sinceArrival.restart();
+}
+
+void PreviewWindow::continueWith(const std::function<bool(ErrorReport&)>& step, ErrorReport&)
+{
+    m_layOut = step;
+    m_sinceArrival.start();
+    m_layOutTimer->start();
+}
+
+void PreviewWindow::layOutMore()
+{
+    if (!m_layOut)
+        return;
+    MessageReport errors(this);
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    while (more && clock.elapsed() < 40)
+        more = m_layOut(errors);
+    if (!more)
+        m_layOut = nullptr;
+    if (!more || m_sinceArrival.elapsed() > 500)
+        addArrivedPages();
+    if (more)
+        m_layOutTimer->start();
 }
 
 QPaintDevice* PreviewWindow::pageSurface(int index)

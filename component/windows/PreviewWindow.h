@@ -3,6 +3,8 @@
 #include "printing/PageSurfaces.h"
 #include "printing/PreviewTarget.h"
 
+#include <QElapsedTimer>
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -11,6 +13,7 @@ class QComboBox;
 class QScrollArea;
 class QScrollBar;
 class QTabBar;
+class QTimer;
 
 namespace pagora {
 
@@ -45,6 +48,7 @@ public:
     void AddPage(int PageNumber) override;
     QPaintDevice* pageSurface(int index) override;
     void showPreview() override;
+    void continueWith(const std::function<bool(ErrorReport&)>& step, ErrorReport& errors) override;
 
     void PictureShow();
     void ZoomIn();
@@ -75,6 +79,10 @@ private:
     void tabClicked(int index);
     void activated();
     void showPage(int index);
+    // Lays out more of the pages to come, for a moment, and then lets the window be used.
+    void layOutMore();
+    // The pages laid out since the last time join the tabs and the page selector.
+    void addArrivedPages();
 
     Settings m_settings;
     PageSurfaces m_surfaces;
@@ -95,6 +103,9 @@ private:
     QScrollBar* m_horizontal;
     QWidget* m_corner;
     QTabBar* m_tabs;
+    std::function<bool(ErrorReport&)> m_layOut; // the pages still to come
+    QTimer* m_layOutTimer;
+    QElapsedTimer m_sinceArrival;
 };
 
 } // namespace pagora

@@ -27,7 +27,8 @@ class PreviewWindowTest : public QObject
     std::unique_ptr<RichTextBox> m_box;
     int m_prints = 0;
 
-    QPointer<PreviewWindow> open(int pages, bool closeWhenDeactivated = false)
+    QPointer<PreviewWindow> open(int pages, bool closeWhenDeactivated = false,
+                                 bool waitForIt = true)
     {
         QByteArray rtf("{\\rtf1 ");
         for (int i = 1; i <= pages; ++i)
@@ -45,7 +46,7 @@ class PreviewWindowTest : public QObject
         MessageReport errors;
         PrintRoutines::PreviewRichText(*m_box, 1400, 1400, 1400, 1400, Printer::Portrait, *w,
                                        errors);
-        if (!QTest::qWaitForWindowActive(w))
+        if (waitForIt && !QTest::qWaitForWindowActive(w))
             qWarning("the preview did not become active");
         return w;
     }
@@ -118,6 +119,19 @@ private slots:
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         QCOMPARE(w->currentPage(), 1);
         QCOMPARE(pageText(w), QStringLiteral("Page 1 of 3"));
+    }
+
+    // A long document is shown before it is all laid out; the rest of its pages join the
+    // navigation as they come.
+    void aLongDocumentShowsItsFirstPagesAtOnce()
+    {
+        auto w = open(1500, false, false);
+        QVERIFY(w->isVisible());
+        QVERIFY(w->pageCount() < 1500);
+        QTRY_COMPARE_WITH_TIMEOUT(w->pageCount(), 1500, 120000);
+        QCOMPARE(child<QTabBar>(w, "tabPreview")->count(), 1500);
+        QTest::mouseClick(child<QToolButton>(w, "cmdEnd"), Qt::LeftButton);
+        QCOMPARE(pageText(w), QStringLiteral("Page 1500 of 1500"));
     }
 
     void theZoomListAndItsBounds()
