@@ -17,12 +17,15 @@ endif
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz install format clean
+.PHONY: all deps deps-bench configure build run test bench fuzz install format clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps
+
+deps-bench:
+	@bash scripts/install-deps bench
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCINDREL_SANITIZE=$(SANITIZE) >/dev/null
@@ -41,7 +44,7 @@ run: build
 test: build
 	@bash scripts/run-tests $(BUILD_DIR)
 
-bench: deps
+bench: deps-bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@bash scripts/run-bench build-bench

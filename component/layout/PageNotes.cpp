@@ -17,6 +17,7 @@ PageNotes::PageNotes(const PageStyle& style, QPaintDevice* target, qreal width, 
 {
     for (const PageStyle::Note& note : style.notes()) {
         std::unique_ptr<QTextDocument> text(note.text->clone());
+        RichTextEngine::dropEmptyEnd(text.get());
         text->documentLayout()->setPaintDevice(target);
         text->setDocumentMargin(0);
         RichTextEngine::scaleIndents(text.get(), target->logicalDpiX() / 96.0);

@@ -478,12 +478,24 @@ void RichTextEngine::drawPageParts(QPainter* painter, QPaintDevice* target, cons
                  paper.bottom() - style->footerY, true, page, pages);
 }
 
+void RichTextEngine::dropEmptyEnd(QTextDocument* document)
+{
+    // A part's last \par leaves an empty paragraph after its text: a footer would stand a line
+    // above its place, and a note take a line more than it has.
+    while (document->blockCount() > 1 && document->lastBlock().length() <= 1) {
+        QTextCursor end(document);
+        end.movePosition(QTextCursor::End);
+        end.deletePreviousChar();
+    }
+}
+
 void RichTextEngine::drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
                               int left, int width, int y, bool fromBottom, int page, int pages)
 {
     if (part->isEmpty())
         return;
     const std::unique_ptr<QTextDocument> text(part->clone());
+    dropEmptyEnd(text.get());
     for (const auto& [stand, number] :
          {std::pair{PageStyle::PageNumber, page}, std::pair{PageStyle::PageCount, pages}}) {
         for (QTextCursor at = text->find(QString(stand)); !at.isNull();

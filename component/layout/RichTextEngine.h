@@ -50,6 +50,8 @@ public:
     void drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                        const QRect& body, int page, int pages);
 
+    // Takes a document's empty paragraphs off its end.
+    static void dropEmptyEnd(QTextDocument* document);
     // A document's horizontal paragraph lengths, from 96 to the inch to the device's.
     static void scaleIndents(QTextDocument* document, qreal scale);
 
