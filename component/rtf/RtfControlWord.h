@@ -131,6 +131,9 @@ struct RtfControlWord
         PageBreakBefore,
         // tables
         RowDefaults,
+        Nesting,
+        NestTableProperties,
+        NoNestTables,
         CellRight,
         CellBorderTop,
         CellBorderLeft,

@@ -136,59 +136,78 @@ void RtfDocumentBuilder::pageBreak(const RtfState& state)
 
 void RtfDocumentBuilder::leaveTable()
 {
-    // The text goes on after the table.
-    m_cursor = m_table->table()->lastCursorPosition();
+    // The text goes on after the table: in the cell of the table around it, if there is one.
+    m_cursor = m_tables.back().table->table()->lastCursorPosition();
     m_appliedValid = false;
     m_cursor.movePosition(QTextCursor::NextBlock);
-    m_table.reset();
+    m_tables.pop_back();
+}
+
+size_t RtfDocumentBuilder::depth(const RtfState& state)
+{
+    if (state.nesting > 0)
+        return static_cast<size_t>(std::min(state.nesting, MaxNesting));
+    return state.inTable ? 1 : 0;
+}
+
+void RtfDocumentBuilder::moveToCell(Level& level, size_t index)
+{
+    if (level.rowEnded) {
+        level.table->addRow(m_definitions[index]);
+        level.rowEnded = false;
+        level.cellMoved = true;
+    }
+    if (level.cellMoved) {
+        level.cellMoved = false;
+        // Merged cells share one: the text of each goes after the text before it.
+        m_cursor = level.table->cell(level.column).lastCursorPosition();
+        m_appliedValid = false;
+    }
 }
 
 void RtfDocumentBuilder::placeCursor(const RtfState& state)
 {
-    if (!state.inTable) {
-        // The paragraph after the last row: out of the table.
-        if (m_table)
-            leaveTable();
-        return;
-    }
-    if (!m_table) {
-        m_table = std::make_unique<RtfTable>(m_cursor, m_rowDefinition);
-        m_column = 0;
-        m_rowEnded = false;
-        m_cellMoved = true;
-    }
-    if (m_rowEnded) {
-        m_table->addRow(m_rowDefinition);
-        m_rowEnded = false;
-        m_cellMoved = true;
-    }
-    if (m_cellMoved) {
-        m_cellMoved = false;
-        // Merged cells share one: the text of each goes after the text before it.
-        m_cursor = m_table->cell(m_column).lastCursorPosition();
-        m_appliedValid = false;
+    const size_t wanted = depth(state);
+    // The paragraph after a table's last row: out of it.
+    while (m_tables.size() > wanted)
+        leaveTable();
+    if (!m_tables.empty())
+        moveToCell(m_tables.back(), m_tables.size() - 1);
+    // A table in a cell: the rows of a nested table are defined after their text, so its
+    // first row takes its cells as they come.
+    while (m_tables.size() < wanted) {
+        const size_t index = m_tables.size();
+        const RtfRowDefinition& row = index == 0 ? m_definitions[0] : RtfRowDefinition();
+        m_tables.push_back({std::make_unique<RtfTable>(m_cursor, row), 0, false, true});
+        moveToCell(m_tables.back(), index);
     }
 }
 
 void RtfDocumentBuilder::cellEnd(RtfState& state)
 {
     flush(state);
-    state.inTable = true;
+    if (depth(state) == 0)
+        state.inTable = true;
     placeCursor(state);
     applyBlockFormat(blockFormat(state));
     m_continuation = false;
-    ++m_column;
-    m_cellMoved = true;
+    Level& level = m_tables.back();
+    ++level.column;
+    level.cellMoved = true;
 }
 
-void RtfDocumentBuilder::rowEnd()
+void RtfDocumentBuilder::rowEnd(const RtfState& state)
 {
+    const size_t wanted = std::max<size_t>(1, depth(state));
     // A row end right after another one ends no row: no empty rows.
-    if (!m_table || m_rowEnded)
+    if (m_tables.size() < wanted || m_tables[wanted - 1].rowEnded)
         return;
-    m_column = 0;
-    m_rowEnded = true;
-    m_cellMoved = false;
+    Level& level = m_tables[wanted - 1];
+    if (wanted > 1)
+        level.table->defineRow(m_definitions[wanted - 1]);
+    level.column = 0;
+    level.rowEnded = true;
+    level.cellMoved = false;
 }
 
 void RtfDocumentBuilder::insertImage(const RtfState& state, const QTextImageFormat& image)

@@ -8,7 +8,9 @@
 #include <QList>
 #include <QString>
 #include <QTextCursor>
+#include <array>
 #include <memory>
+#include <vector>
 
 class QTextDocument;
 class QTextImageFormat;
@@ -32,9 +34,14 @@ public:
     void pageBreak(const RtfState& state);
     // A \cell always belongs to a table row: the state is in the table from here on.
     void cellEnd(RtfState& state);
-    void rowEnd();
+    // \row, or \nestrow for a table in a cell.
+    void rowEnd(const RtfState& state);
     // \trowd, \cellxN and the rest: the cells of the rows to come.
-    RtfRowDefinition& rowDefinition() { return m_rowDefinition; }
+    // Those of the table at the state's depth: a table in a cell has its own.
+    RtfRowDefinition& rowDefinition(const RtfState& state)
+    {
+        return m_definitions[std::max<size_t>(1, depth(state)) - 1];
+    }
     void insertImage(const RtfState& state, const QTextImageFormat& image);
     void setDefaultTab(int twips);
     // The next paragraph that gets text starts a page: a new section.
@@ -72,11 +79,21 @@ private:
     bool m_appliedValid = false;
     int m_listTextStart = -1;
 
-    std::unique_ptr<RtfTable> m_table;
-    RtfRowDefinition m_rowDefinition;
-    int m_column = 0;
-    bool m_rowEnded = false;
-    bool m_cellMoved = false;
+    // A table being written, and where in it: the outermost first, then those in its cells.
+    struct Level
+    {
+        std::unique_ptr<RtfTable> table;
+        int column;
+        bool rowEnded;
+        bool cellMoved;
+    };
+    // Tables in tables in tables, and no deeper.
+    static constexpr int MaxNesting = 8;
+    static size_t depth(const RtfState& state);
+    void moveToCell(Level& level, size_t index);
+
+    std::vector<Level> m_tables;
+    std::array<RtfRowDefinition, MaxNesting> m_definitions;
 };
 
 } // namespace pagora

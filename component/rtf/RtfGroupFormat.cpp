@@ -35,6 +35,7 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
     case I::ParagraphDefault:
         s.blockFormat = QTextBlockFormat();
         s.inTable = false;
+        s.nesting = 0;
         s.nextTabType = QTextOption::LeftTab;
         s.nextTabLeader = LayoutProperty::NoLeader;
         return;
@@ -118,6 +119,10 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
     switch (id) {
     case I::UnicodeSkip:
         s.unicodeSkip = std::clamp(n, 0, 16);
+        return;
+    case I::Nesting:
+        s.nesting = std::clamp(n, 0, 64);
+        s.inTable = s.inTable || n > 0;
         return;
     case I::Raise:
         s.raise = std::clamp(n, -3276, 3276);

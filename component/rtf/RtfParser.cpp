@@ -228,6 +228,12 @@ void RtfParser::destination(const RtfControlWord& word)
         else
             s.destination = D::Skip;
         return;
+    case I::NestTableProperties:
+        // A table in a cell defines its row after the row's text: its words are read, and
+        // \nestrow ends the row.
+        if (s.destination == D::Text)
+            s.destination = D::Drop;
+        return;
     case I::FieldInstruction:
         s.destination = s.part ? D::FieldInstruction : D::Skip;
         return;
@@ -313,7 +319,9 @@ void RtfParser::value(const RtfControlWord& word, int n)
 
 void RtfParser::symbol(const RtfControlWord& word)
 {
-    if (state().destination == RtfState::Destination::Text)
+    const RtfState::Destination d = state().destination;
+    if (d == RtfState::Destination::Text ||
+        (d == RtfState::Destination::Drop && word.id == RtfControlWord::Id::Row))
         m_text.symbol(state(), word.id);
 }
 

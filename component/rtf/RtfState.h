@@ -28,6 +28,7 @@ struct RtfState
     bool hidden = false;
     bool fontChosen = false; // \f seen: the default font no longer applies
     bool inTable = false;
+    int nesting = 0; // \itap: the depth of the table the paragraph is in
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
     int nextTabLeader = 0;  // LayoutProperty::Leader of the next \tx
     int raise = 0;          // \up (or \dn, negative), in half points

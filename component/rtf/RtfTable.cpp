@@ -109,6 +109,21 @@ void RtfTable::layRow(const RtfRowDefinition& row)
     updateWidths();
 }
 
+void RtfTable::defineRow(const RtfRowDefinition& row)
+{
+    const QList<int> rowEdges = edges(row);
+    if (row.isEmpty() || rowEdges.size() != m_edges.size())
+        return;
+    // Its edges are measured from where the table stands, the cell around it.
+    const int left = rowEdges.front();
+    m_edges.clear();
+    for (int edge : rowEdges)
+        m_edges << edge - left;
+    for (int i = 0; i + 1 < rowEdges.size(); ++i)
+        m_table->cellAt(m_row, i).setFormat(row.format(i));
+    updateWidths();
+}
+
 QTextTableCell RtfTable::cell(int index)
 {
     if (m_synthetic && index >= m_cells.size() && index < MaxCells) {

@@ -25,6 +25,9 @@ public:
     // no cells gets a cell for each one its text has.
     QTextTableCell cell(int index);
     QTextTable* table() const { return m_table; }
+    // The definition that comes after a row's text (a table in a cell): the row's cells take
+    // its widths and formats, where it has as many cells as the table has columns.
+    void defineRow(const RtfRowDefinition& row);
 
 private:
     struct Span

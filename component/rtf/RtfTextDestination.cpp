@@ -76,11 +76,11 @@ void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
         PageStyle::in(m_document).notesAtEnd = true;
         return;
     case I::RowDefaults:
-        builder().rowDefinition().reset();
+        builder().rowDefinition(s).reset();
         return;
     default:
         if (id >= I::CellBorderTop && id <= I::CellAlignBottom)
-            builder().rowDefinition().flag(id);
+            builder().rowDefinition(s).flag(id);
         else
             RtfGroupFormat::flag(s, id);
         return;
@@ -182,7 +182,7 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
     case I::CellPadRight:
     case I::CellPadTop:
     case I::CellPadBottom:
-        builder().rowDefinition().value(id, n, m_colors);
+        builder().rowDefinition(s).value(id, n, m_colors);
         return;
     default:
         RtfGroupFormat::value(s, id, n);
@@ -232,7 +232,7 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
         return;
     case I::Row:
         flush(s);
-        builder().rowEnd();
+        builder().rowEnd(s);
         return;
     default:
         if (const QChar c = RtfGroupFormat::character(id); !c.isNull())

@@ -156,6 +156,21 @@ private slots:
             << "Y"
             << ""
             << "left" << 149.4;
+        const QByteArray nested(
+            "\\trowd\\cellx4320\\cellx8640\\pard\\intbl\\itap1 A\\par\\pard\\intbl\\itap2 In1"
+            "\\nestcell In2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1440\\cellx2880\\nestrow}"
+            "{\\nonesttables\\par}\\pard\\intbl\\itap2 In3\\nestcell In4\\nestcell{\\*"
+            "\\nesttableprops\\trowd\\cellx1440\\cellx2880\\nestrow}{\\nonesttables\\par}\\pard"
+            "\\intbl\\itap1\\cell B\\cell\\row\\pard ");
+        QTest::newRow("a table in a cell") << nested << "In4"
+                                           << ""
+                                           << "left" << 82.8;
+        QTest::newRow("the row of a table in a cell") << nested << "In3"
+                                                      << "In1"
+                                                      << "top" << 13.8;
+        QTest::newRow("the cell after a table in a cell") << nested << "B"
+                                                          << ""
+                                                          << "left" << 221.4;
         QTest::newRow("a table wider than the page")
             << QByteArray("\\trowd\\cellx3000\\cellx6000\\cellx9000\\cellx12000\\cellx15000"
                           "\\pard\\intbl A\\cell B\\cell C\\cell D\\cell Last\\cell\\row")
