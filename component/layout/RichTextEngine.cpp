@@ -69,9 +69,11 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     // A document only printed is laid out where it is, once: a copy of a long document costs
     // as much time and memory as its reading.
     // Footnotes cut paragraphs in the layout, which the marks of the document's own notes
-    // would follow: those documents are always copied.
+    // would follow, and space above the first paragraph adds one: those documents are always
+    // copied.
     const PageStyle* style = PageStyle::of(m_source);
-    const bool inPlace = m_inPlace && !(style && !style->notes().isEmpty());
+    const bool inPlace = m_inPlace && !(style && !style->notes().isEmpty()) &&
+                         m_source->begin().blockFormat().topMargin() <= 0;
     if (inPlace && m_prepared) {
         m_layout = m_source;
         if (same) {
@@ -96,13 +98,16 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_layout->setDocumentMargin(0);
     scaleIndents(m_layout, dpiX / 96.0);
     fitTables(m_layout->rootFrame(), area.width() / 15.0);
+    // Before the layout starts: Qt's layout of the pages after an edit at the start is not
+    // the one it makes of the whole.
+    m_splits.clear();
+    keepSpaceAtTop();
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
     const qreal width = std::max(1.0, std::floor(Twips::toPixelsExact(area.width(), dpiX)));
     m_pageHeight = std::max(1.0, std::floor(Twips::toPixelsExact(area.height(), dpiY)));
     m_layout->setPageSize(QSizeF(width, m_pageHeight));
 
-    m_splits.clear();
     m_hasLeaders = false;
     for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next())
         m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
@@ -122,6 +127,26 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_dpiY = dpiY;
     m_area = area.size();
     m_revision = m_source->revision();
+}
+
+void RichTextEngine::keepSpaceAtTop()
+{
+    // Qt lays the first paragraph out at the very top of the first page, without the space
+    // the file puts above it; word processors keep it. An empty paragraph of that height goes
+    // before it, in the copy only.
+    const QTextBlock first = m_layout->begin();
+    const qreal space = first.blockFormat().topMargin();
+    if (space <= 0 || m_layout != m_copy.get())
+        return;
+    QTextBlockFormat spacer;
+    spacer.setLineHeight(space, QTextBlockFormat::FixedHeight);
+    QTextBlockFormat format = first.blockFormat();
+    format.setTopMargin(0);
+    QTextCursor start(m_layout);
+    start.insertBlock(format, first.charFormat());
+    start.movePosition(QTextCursor::Start);
+    start.setBlockFormat(spacer);
+    m_splits.push_back(0);
 }
 
 void RichTextEngine::restartSlices()

@@ -92,6 +92,14 @@ private slots:
         QTest::newRow("third default tab") << QByteArray("\\tab\\tab\\tab Word") << "Word"
                                            << ""
                                            << "left" << 108.0;
+        QTest::newRow("space above the first paragraph")
+            << QByteArray("\\sb1440 Word\\par\\sb1440 Next\\page Top") << "Word"
+            << "paper"
+            << "top" << 144.0;
+        QTest::newRow("space above a paragraph after a page break")
+            << QByteArray("\\sb1440 Word\\par\\sb1440 Next\\page Top") << "Top"
+            << "paper"
+            << "top" << 144.0;
         QTest::newRow("raised") << QByteArray("Base {\\up12 Up}") << "Up"
                                 << "Base"
                                 << "top" << -6.0;
