@@ -1,5 +1,6 @@
 #include "PageNotes.h"
 
+#include "layout/PageParts.h"
 #include "layout/PageStyle.h"
 #include "layout/RichTextEngine.h"
 
@@ -17,7 +18,7 @@ PageNotes::PageNotes(const PageStyle& style, QPaintDevice* target, qreal width, 
 {
     for (const PageStyle::Note& note : style.notes()) {
         std::unique_ptr<QTextDocument> text(note.text->clone());
-        RichTextEngine::dropEmptyEnd(text.get());
+        PageParts::dropEmptyEnd(text.get());
         text->documentLayout()->setPaintDevice(target);
         text->setDocumentMargin(0);
         RichTextEngine::scaleIndents(text.get(), target->logicalDpiX() / 96.0);

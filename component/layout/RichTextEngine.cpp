@@ -2,26 +2,22 @@
 
 #include "layout/LayoutProperty.h"
 #include "layout/PageNotes.h"
+#include "layout/PageParts.h"
 #include "layout/PageStyle.h"
+#include "layout/TabLeaders.h"
 #include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFontMetricsF>
-#include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <utility>
 
 namespace pagora {
 
@@ -369,8 +365,13 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
                 line.draw(painter, origin);
         }
     }
-    if (m_hasLeaders)
-        drawLeaders(painter, slice, top, top + height - 0.5);
+    if (m_hasLeaders) {
+        const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
+                                           [](int page, const Slice& s) { return page < s.page; });
+        TabLeaders::draw(painter, m_layout, slice.layoutStart,
+                         next == m_slices.end() ? m_layout->characterCount() : next->layoutStart,
+                         top, top + height - 0.5, m_dpiX / 96.0);
+    }
     if (m_notes) {
         const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
                                            [](int page, const Slice& s) { return page < s.page; });
@@ -386,162 +387,10 @@ QPointF RichTextEngine::lineOrigin(const QTextBlock& block) const
            block.layout()->boundingRect().topLeft();
 }
 
-void RichTextEngine::drawLeaders(QPainter* painter, const Slice& slice, qreal top, qreal bottom)
-{
-    // Qt lays tabs out but draws nothing in their space: dots, dashes or a rule are drawn
-    // there as lines, not as characters, so that the PDF's text stays the document's.
-    const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
-                                       [](int page, const Slice& s) { return page < s.page; });
-    const int end = next == m_slices.end() ? m_layout->characterCount() : next->layoutStart;
-    const qreal scale = m_dpiX / 96.0;
-    for (QTextBlock block = m_layout->findBlock(slice.layoutStart);
-         block.isValid() && block.position() < end; block = block.next()) {
-        const QVariantList leaders =
-            block.blockFormat().property(LayoutProperty::TabLeaders).toList();
-        const QList<QTextOption::Tab> stops = block.blockFormat().tabPositions();
-        const QString text = block.text();
-        if (leaders.isEmpty() || !text.contains(QLatin1Char('\t')))
-            continue;
-        const QTextLayout* lines = block.layout();
-        const QPointF origin = lineOrigin(block);
-        for (int i = 0; i < lines->lineCount(); ++i) {
-            const QTextLine line = lines->lineAt(i);
-            const qreal y = origin.y() + line.y();
-            if (y < top - 0.5 || y >= bottom)
-                continue;
-            for (int c = line.textStart(); c < line.textStart() + line.textLength(); ++c) {
-                if (text.at(c) != QLatin1Char('\t'))
-                    continue;
-                const qreal from = line.cursorToX(c);
-                const qreal to = line.cursorToX(c + 1);
-                // The stop this tab reaches: the first beyond where it starts.
-                qreal reached = std::numeric_limits<qreal>::max();
-                for (const QTextOption::Tab& stop : stops) {
-                    if (stop.position * scale > from + 1)
-                        reached = std::min(reached, stop.position);
-                }
-                int leader = LayoutProperty::NoLeader;
-                for (const QVariant& stop : leaders) {
-                    if (stop.toPointF().x() == reached)
-                        leader = static_cast<int>(stop.toPointF().y());
-                }
-                if (leader == LayoutProperty::NoLeader)
-                    continue;
-                QTextCharFormat format = block.charFormat();
-                for (auto it = block.begin(); !it.atEnd(); ++it) {
-                    const QTextFragment fragment = it.fragment();
-                    if (fragment.position() <= block.position() + c &&
-                        block.position() + c < fragment.position() + fragment.length())
-                        format = fragment.charFormat();
-                }
-                const QFontMetricsF metrics(format.font(), painter->device());
-                drawLeader(painter, leader,
-                           QLineF(origin.x() + from, y + line.ascent(), origin.x() + to,
-                                  y + line.ascent()),
-                           metrics);
-            }
-        }
-    }
-}
-
-void RichTextEngine::drawLeader(QPainter* painter, int leader, const QLineF& span,
-                                const QFontMetricsF& metrics)
-{
-    const qreal em = metrics.height();
-    const qreal gap = em * 0.1; // clear of the text on either side
-    const qreal from = span.x1() + gap;
-    const qreal to = span.x2() - gap;
-    const qreal y = span.y1();
-    if (to <= from)
-        return;
-    painter->save();
-    painter->setPen(QPen(Qt::black, std::max<qreal>(1, em * 0.05)));
-    painter->setBrush(Qt::black);
-    switch (leader) {
-    case LayoutProperty::Dots:
-    case LayoutProperty::Hyphens: {
-        // On a grid of their own, so that the leaders of lines one under the other line up.
-        const qreal step = em * 0.3;
-        const qreal dot = em * 0.07;
-        for (qreal x = std::ceil(from / step) * step; x + dot <= to; x += step) {
-            if (leader == LayoutProperty::Dots)
-                painter->drawEllipse(QPointF(x + dot / 2, y - dot / 2), dot / 2, dot / 2);
-            else
-                painter->drawLine(QPointF(x, y - em * 0.25),
-                                  QPointF(x + step * 0.5, y - em * 0.25));
-        }
-        break;
-    }
-    case LayoutProperty::Underline:
-        painter->drawLine(QPointF(from, y + em * 0.08), QPointF(to, y + em * 0.08));
-        break;
-    case LayoutProperty::ThickLine:
-        painter->setPen(QPen(Qt::black, em * 0.1));
-        painter->drawLine(QPointF(from, y + em * 0.08), QPointF(to, y + em * 0.08));
-        break;
-    case LayoutProperty::DoubleLine:
-        painter->drawLine(QPointF(from, y - em * 0.3), QPointF(to, y - em * 0.3));
-        painter->drawLine(QPointF(from, y - em * 0.15), QPointF(to, y - em * 0.15));
-        break;
-    default:
-        break;
-    }
-    painter->restore();
-}
-
 void RichTextEngine::drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                                    const QRect& body, int page, int pages)
 {
-    const PageStyle* style = PageStyle::of(m_source);
-    if (!style)
-        return;
-    if (const QTextDocument* header = style->header(page))
-        drawPart(painter, target, header, body.left(), body.width(), paper.top() + style->headerY,
-                 false, page, pages);
-    if (const QTextDocument* footer = style->footer(page))
-        drawPart(painter, target, footer, body.left(), body.width(),
-                 paper.bottom() - style->footerY, true, page, pages);
-}
-
-void RichTextEngine::dropEmptyEnd(QTextDocument* document)
-{
-    // A part's last \par leaves an empty paragraph after its text: a footer would stand a line
-    // above its place, and a note take a line more than it has.
-    while (document->blockCount() > 1 && document->lastBlock().length() <= 1) {
-        QTextCursor end(document);
-        end.movePosition(QTextCursor::End);
-        end.deletePreviousChar();
-    }
-}
-
-void RichTextEngine::drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
-                              int left, int width, int y, bool fromBottom, int page, int pages)
-{
-    if (part->isEmpty())
-        return;
-    const std::unique_ptr<QTextDocument> text(part->clone());
-    dropEmptyEnd(text.get());
-    for (const auto& [stand, number] :
-         {std::pair{PageStyle::PageNumber, page}, std::pair{PageStyle::PageCount, pages}}) {
-        for (QTextCursor at = text->find(QString(stand)); !at.isNull();
-             at = text->find(QString(stand), at))
-            at.insertText(QString::number(number));
-    }
-    const int dpiX = target->logicalDpiX(), dpiY = target->logicalDpiY();
-    text->documentLayout()->setPaintDevice(target);
-    text->setDocumentMargin(0);
-    scaleIndents(text.get(), dpiX / 96.0);
-    text->setTextWidth(std::max(1.0, std::floor(Twips::toPixelsExact(width, dpiX))));
-    const qreal height = text->documentLayout()->documentSize().height();
-    painter->save();
-    painter->translate(left, y);
-    painter->scale(1 / Twips::toPixelsExact(1, dpiX), 1 / Twips::toPixelsExact(1, dpiY));
-    if (fromBottom)
-        painter->translate(0, -height);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    text->documentLayout()->draw(painter, context);
-    painter->restore();
+    PageParts::draw(painter, target, PageStyle::of(m_source), paper, body, page, pages);
 }
 
 int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const QRect& area,

@@ -5,8 +5,6 @@
 #include <memory>
 #include <vector>
 
-class QFontMetricsF;
-class QLineF;
 class QPainter;
 class QPointF;
 class QTextFrame;
@@ -50,8 +48,6 @@ public:
     void drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                        const QRect& body, int page, int pages);
 
-    // Takes a document's empty paragraphs off its end.
-    static void dropEmptyEnd(QTextDocument* document);
     // A document's horizontal paragraph lengths, from 96 to the inch to the device's.
     static void scaleIndents(QTextDocument* document, qreal scale);
 
@@ -87,16 +83,8 @@ private:
     void drawPage(QPainter* painter, const QRect& area, const Slice& slice);
     // Where the block's lines are drawn from: QTextLine positions are relative to it.
     QPointF lineOrigin(const QTextBlock& block) const;
-    // The leaders of the tabs in the lines of the slice's page, `top` to `bottom`.
-    void drawLeaders(QPainter* painter, const Slice& slice, qreal top, qreal bottom);
-    static void drawLeader(QPainter* painter, int leader, const QLineF& span,
-                           const QFontMetricsF& metrics);
     // The frame's tables that run past `width` (at 96 to the inch), brought within it.
     static void fitTables(QTextFrame* frame, qreal width);
-    // `part` with the page's numbers in, laid out `width` twips wide for the target, drawn
-    // with its top (or, with `fromBottom`, its bottom) at `y`.
-    void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part, int left,
-                  int width, int y, bool fromBottom, int page, int pages);
 
     QTextDocument* m_source;
     bool m_inPlace;

@@ -1,0 +1,73 @@
+#include "PageParts.h"
+
+#include "layout/PageStyle.h"
+#include "layout/RichTextEngine.h"
+#include "units/Twips.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cmath>
+#include <memory>
+#include <utility>
+
+namespace pagora {
+
+void PageParts::draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
+                     const QRect& paper, const QRect& body, int page, int pages)
+{
+    if (!style)
+        return;
+    if (const QTextDocument* header = style->header(page))
+        drawPart(painter, target, header, body.left(), body.width(), paper.top() + style->headerY,
+                 false, page, pages);
+    if (const QTextDocument* footer = style->footer(page))
+        drawPart(painter, target, footer, body.left(), body.width(),
+                 paper.bottom() - style->footerY, true, page, pages);
+}
+
+void PageParts::dropEmptyEnd(QTextDocument* document)
+{
+    // A part's last \par leaves an empty paragraph after its text: a footer would stand a line
+    // above its place, and a note take a line more than it has.
+    while (document->blockCount() > 1 && document->lastBlock().length() <= 1) {
+        QTextCursor end(document);
+        end.movePosition(QTextCursor::End);
+        end.deletePreviousChar();
+    }
+}
+
+void PageParts::drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
+                         int left, int width, int y, bool fromBottom, int page, int pages)
+{
+    if (part->isEmpty())
+        return;
+    const std::unique_ptr<QTextDocument> text(part->clone());
+    dropEmptyEnd(text.get());
+    for (const auto& [stand, number] :
+         {std::pair{PageStyle::PageNumber, page}, std::pair{PageStyle::PageCount, pages}}) {
+        for (QTextCursor at = text->find(QString(stand)); !at.isNull();
+             at = text->find(QString(stand), at))
+            at.insertText(QString::number(number));
+    }
+    const int dpiX = target->logicalDpiX(), dpiY = target->logicalDpiY();
+    text->documentLayout()->setPaintDevice(target);
+    text->setDocumentMargin(0);
+    RichTextEngine::scaleIndents(text.get(), dpiX / 96.0);
+    text->setTextWidth(std::max(1.0, std::floor(Twips::toPixelsExact(width, dpiX))));
+    const qreal height = text->documentLayout()->documentSize().height();
+    painter->save();
+    painter->translate(left, y);
+    painter->scale(1 / Twips::toPixelsExact(1, dpiX), 1 / Twips::toPixelsExact(1, dpiY));
+    if (fromBottom)
+        painter->translate(0, -height);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    text->documentLayout()->draw(painter, context);
+    painter->restore();
+}
+
+} // namespace pagora

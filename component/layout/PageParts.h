@@ -1,0 +1,31 @@
+#pragma once
+
+class QPainter;
+class QPaintDevice;
+class QRect;
+class QTextDocument;
+
+namespace pagora {
+
+class PageStyle;
+
+// A page's header and footer: the page style's parts for the page, with its number and the
+// page count in them, laid out for the printer and drawn in the page's margins.
+class PageParts
+{
+public:
+    // Page `page` (from 1) of `pages`, between the left and right edges of `body` on `paper`:
+    // both in the painter's twips, laid out for `target`.
+    static void draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
+                     const QRect& paper, const QRect& body, int page, int pages);
+    // Takes a document's empty paragraphs off its end.
+    static void dropEmptyEnd(QTextDocument* document);
+
+private:
+    // `part` laid out `width` twips wide for the target, drawn with its top (or, with
+    // `fromBottom`, its bottom) at `y`.
+    static void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
+                         int left, int width, int y, bool fromBottom, int page, int pages);
+};
+
+} // namespace pagora
