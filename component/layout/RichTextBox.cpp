@@ -15,22 +15,23 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), m_engine(document
 
 void RichTextBox::loadFile(const QString& path)
 {
-    setLoaded(RtfDocument::load(path));
+    const QByteArray data = RtfDocument::bytes(path);
+    setLoaded(RtfDocument::read(data, path), data);
 }
 
 void RichTextBox::loadRtf(const QByteArray& data, const QString& name)
 {
-    setLoaded(RtfDocument::read(data, name));
+    setLoaded(RtfDocument::read(data, name), data);
 }
 
-void RichTextBox::setLoaded(std::unique_ptr<QTextDocument> document)
+void RichTextBox::setLoaded(std::unique_ptr<QTextDocument> document, const QByteArray& rtf)
 {
     // Read out of sight: the control lays out only the result. It deletes a previous
     // document that it owns.
     QTextDocument* loaded = document.release();
     loaded->setParent(this);
-    m_engine.setDocument(loaded);
     setDocument(loaded);
+    m_engine.setDocument(loaded, rtf);
 }
 
 int RichTextBox::textLength() const

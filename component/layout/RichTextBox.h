@@ -32,7 +32,7 @@ public:
     RichTextEngine& engine() { return m_engine; }
 
 private:
-    void setLoaded(std::unique_ptr<QTextDocument> document);
+    void setLoaded(std::unique_ptr<QTextDocument> document, const QByteArray& rtf);
 
     RichTextEngine m_engine;
 };

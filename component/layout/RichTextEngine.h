@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QRect>
 #include <QTextBlock>
 #include <memory>
@@ -30,7 +31,9 @@ public:
     explicit RichTextEngine(QTextDocument* document, Use use = Use::Shown);
     ~RichTextEngine();
 
-    void setDocument(QTextDocument* document);
+    // `rtf`, when given, is what the document was read from: its layout copy is read from it
+    // again rather than copied, until the document changes.
+    void setDocument(QTextDocument* document, const QByteArray& rtf = QByteArray());
 
     const QTextDocument* document() const { return m_source; }
 
@@ -90,6 +93,8 @@ private:
     bool m_inPlace;
     bool m_prepared = false; // in place: the document has been brought to the device
     std::unique_ptr<QTextDocument> m_copy;
+    QByteArray m_rtf;
+    int m_rtfRevision = -1;
     QTextDocument* m_layout = nullptr; // the copy, or the document itself
     const QPaintDevice* m_target = nullptr;
     int m_dpiX = 0, m_dpiY = 0;

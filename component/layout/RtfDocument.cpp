@@ -11,6 +11,11 @@ namespace pagora {
 
 std::unique_ptr<QTextDocument> RtfDocument::load(const QString& path)
 {
+    return read(bytes(path), path);
+}
+
+QByteArray RtfDocument::bytes(const QString& path)
+{
     if (path.isEmpty())
         throw PagoraError(PagoraError::FileNotFound,
                           QStringLiteral("File not found: no file was named"));
@@ -21,7 +26,7 @@ std::unique_ptr<QTextDocument> RtfDocument::load(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw PagoraError(75,
                           QStringLiteral("Path/File access error: '%1' cannot be read").arg(path));
-    return read(file.readAll(), path);
+    return file.readAll();
 }
 
 std::unique_ptr<QTextDocument> RtfDocument::read(const QByteArray& data, const QString& name)

@@ -14,6 +14,8 @@ class RtfDocument
 {
 public:
     static std::unique_ptr<QTextDocument> load(const QString& path);
+    // The file's bytes, with the same errors.
+    static QByteArray bytes(const QString& path);
     // `name` is what an error message calls the data.
     static std::unique_ptr<QTextDocument> read(const QByteArray& data, const QString& name);
 };

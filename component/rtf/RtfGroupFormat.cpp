@@ -154,8 +154,9 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
             s.blockFormat.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
         else if (n > 0)
             s.blockFormat.setLineHeight(RtfLength::fromTwips(n), QTextBlockFormat::MinimumHeight);
-        else
-            s.blockFormat.setLineHeight(RtfLength::fromTwips(-n), QTextBlockFormat::FixedHeight);
+        else // the smallest int has no negative: lengths are clamped first
+            s.blockFormat.setLineHeight(RtfLength::fromTwips(-std::max(n, -31680)),
+                                        QTextBlockFormat::FixedHeight);
         return;
     case I::LineSpacingMultiple:
         if (n == 1 && s.blockFormat.lineHeightType() == QTextBlockFormat::MinimumHeight) {
