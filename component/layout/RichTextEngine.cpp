@@ -106,6 +106,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     // the one it makes of the whole.
     m_splits.clear();
     keepSpaceAtTop();
+    keepSpaceAbove(m_layout);
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
     const qreal width = std::max(1.0, std::floor(Twips::toPixelsExact(area.width(), dpiX)));
@@ -133,10 +134,25 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_revision = m_source->revision();
 }
 
+void RichTextEngine::keepSpaceAbove(QTextDocument* document)
+{
+    // Qt puts space above a paragraph only when a paragraph comes before it in the same
+    // frame: the first one after a table loses its space, which word processors keep. The
+    // table keeps it below itself instead.
+    for (QTextFrame* table : document->rootFrame()->childFrames()) {
+        const QTextBlock after = document->findBlock(table->lastPosition() + 1);
+        const qreal space = after.isValid() ? after.blockFormat().topMargin() : 0;
+        QTextFrameFormat format = table->frameFormat();
+        if (space > format.bottomMargin()) {
+            format.setBottomMargin(space);
+            table->setFrameFormat(format);
+        }
+    }
+}
+
 void RichTextEngine::keepSpaceAtTop()
 {
-    // Qt lays the first paragraph out at the very top of the first page, without the space
-    // the file puts above it; word processors keep it. An empty paragraph of that height goes
+    // The first paragraph loses its space above too: an empty paragraph of that height goes
     // before it, in the copy only.
     const QTextBlock first = m_layout->begin();
     const qreal space = first.blockFormat().topMargin();

@@ -67,8 +67,9 @@ private:
         int layoutStart; // in the layout copy, which has a character more for each split
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
-    // The space above the first paragraph, which Qt leaves out.
+    // The space above the first paragraph, and above those after tables, which Qt leaves out.
     void keepSpaceAtTop();
+    static void keepSpaceAbove(QTextDocument* document);
     // The layout's pages: where each starts. They are found block by block, as far as they
     // are needed.
     void restartSlices();

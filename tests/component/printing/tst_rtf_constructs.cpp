@@ -100,6 +100,11 @@ private slots:
             << QByteArray("\\sb1440 Word\\par\\sb1440 Next\\page Top") << "Top"
             << "paper"
             << "top" << 144.0;
+        QTest::newRow("space above a paragraph after a table")
+            << QByteArray("\\trowd\\cellx2000\\pard\\intbl A\\cell\\row\\pard\\sb1440 After")
+            << "After"
+            << "A"
+            << "top" << 85.8;
         QTest::newRow("raised") << QByteArray("Base {\\up12 Up}") << "Up"
                                 << "Base"
                                 << "top" << -6.0;
