@@ -197,7 +197,7 @@ bool previewPage(PreviewJob& job, PreviewTarget& preview, ErrorReport& errors)
 
 // A long document shows its first pages after this long, and lays out the rest while they
 // are looked at.
-constexpr int ShowAfterMs = 150;
+constexpr int ShowAfterMs = 100;
 
 } // namespace
 
