@@ -19,6 +19,7 @@
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pagora {
 
@@ -337,7 +338,7 @@ void RichTextEngine::fitTables(QTextFrame* frame, qreal width)
 int RichTextEngine::pageCount(QPaintDevice* target, const QRect& area)
 {
     ensureLayout(target, area);
-    sliceLayout();
+    sliceBeyond(std::numeric_limits<int>::max());
     // A slice that starts at the end holds only the empty last paragraph: no page of its own.
     int pages = 1;
     for (size_t i = 1; i < m_slices.size(); ++i) {
@@ -347,7 +348,8 @@ int RichTextEngine::pageCount(QPaintDevice* target, const QRect& area)
     return pages;
 }
 
-void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice& slice)
+void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice& slice,
+                              const Slice* next)
 {
     const qreal height = m_pageHeight;
     const qreal width = std::floor(Twips::toPixelsExact(area.width(), m_dpiX));
@@ -368,7 +370,7 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
     std::vector<QPointF> positions;
     QPointF origin;
     if (lines && slice.layoutStart > carried.position() && lines->lineCount() > 0) {
-        origin = lineOrigin(carried);
+        origin = lineOrigin(m_layout, carried);
         for (int i = 0; i < lines->lineCount(); ++i) {
             QTextLine line = lines->lineAt(i);
             positions.push_back(line.position());
@@ -389,25 +391,18 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
                 line.draw(painter, origin);
         }
     }
-    if (m_hasLeaders) {
-        const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
-                                           [](int page, const Slice& s) { return page < s.page; });
+    if (m_hasLeaders)
         TabLeaders::draw(painter, m_layout, slice.layoutStart,
-                         next == m_slices.end() ? m_layout->characterCount() : next->layoutStart,
-                         top, top + height - 0.5, m_dpiX / 96.0);
-    }
-    if (m_notes) {
-        const auto next = std::upper_bound(m_slices.begin(), m_slices.end(), slice.page,
-                                           [](int page, const Slice& s) { return page < s.page; });
-        m_notes->draw(painter, slice.start, next == m_slices.end() ? textLength() + 1 : next->start,
-                      top + height);
-    }
+                         next ? next->layoutStart : m_layout->characterCount(), top,
+                         top + height - 0.5, m_dpiX / 96.0);
+    if (m_notes)
+        m_notes->draw(painter, slice.start, next ? next->start : textLength() + 1, top + height);
     painter->restore();
 }
 
-QPointF RichTextEngine::lineOrigin(const QTextBlock& block) const
+QPointF RichTextEngine::lineOrigin(const QTextDocument* document, const QTextBlock& block)
 {
-    return m_layout->documentLayout()->blockBoundingRect(block).topLeft() -
+    return document->documentLayout()->blockBoundingRect(block).topLeft() -
            block.layout()->boundingRect().topLeft();
 }
 
@@ -427,12 +422,10 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
     while (index + 1 < m_slices.size() && m_slices[index + 1].start <= first)
         ++index;
     sliceBeyond(m_slices[index].start);
-    const Slice slice = m_slices[index];
-
-    if (painter) {
-        drawPage(painter, area, slice);
-    }
-    return index + 1 < m_slices.size() ? m_slices[index + 1].start : textLength();
+    const Slice* next = index + 1 < m_slices.size() ? &m_slices[index + 1] : nullptr;
+    if (painter)
+        drawPage(painter, area, m_slices[index], next);
+    return next ? next->start : textLength();
 }
 
 } // namespace pagora

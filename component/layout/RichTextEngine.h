@@ -51,6 +51,8 @@ public:
     void drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                        const QRect& body, int page, int pages);
 
+    // Where a laid-out block's lines are drawn from: QTextLine positions are relative to it.
+    static QPointF lineOrigin(const QTextDocument* document, const QTextBlock& block);
     // A document's horizontal paragraph lengths, from 96 to the inch to the device's.
     static void scaleIndents(QTextDocument* document, qreal scale);
 
@@ -83,10 +85,9 @@ private:
     // Moves the slice's page's lines that reach below `limit` to the next page; false when
     // none can move.
     bool pushFrom(const Slice& slice, qreal limit);
-    // The lines of the slice's page, and only those, into `area`.
-    void drawPage(QPainter* painter, const QRect& area, const Slice& slice);
-    // Where the block's lines are drawn from: QTextLine positions are relative to it.
-    QPointF lineOrigin(const QTextBlock& block) const;
+    // The lines of the slice's page, and only those, into `area`; `next` is the page after
+    // it, or none.
+    void drawPage(QPainter* painter, const QRect& area, const Slice& slice, const Slice* next);
     // The frame's tables that run past `width` (at 96 to the inch), brought within it.
     static void fitTables(QTextFrame* frame, qreal width);
 

@@ -1,6 +1,7 @@
 #include "TabLeaders.h"
 
 #include "layout/LayoutProperty.h"
+#include "layout/RichTextEngine.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -31,9 +32,7 @@ void TabLeaders::draw(QPainter* painter, const QTextDocument* layout, int start,
         if (leaders.isEmpty() || !text.contains(QLatin1Char('\t')))
             continue;
         const QTextLayout* lines = block.layout();
-        // Where the block's lines are drawn from: their positions are relative to it.
-        const QPointF origin = layout->documentLayout()->blockBoundingRect(block).topLeft() -
-                               lines->boundingRect().topLeft();
+        const QPointF origin = RichTextEngine::lineOrigin(layout, block);
         for (int i = 0; i < lines->lineCount(); ++i) {
             const QTextLine line = lines->lineAt(i);
             const qreal y = origin.y() + line.y();

@@ -371,6 +371,13 @@ void RtfTextDestination::pageValue(RtfControlWord::Id id, int n)
     }
 }
 
+// Headers and footers stand in the same order among the control words as among the page's
+// parts.
+static_assert(static_cast<int>(RtfControlWord::Id::FooterFirst) -
+                      static_cast<int>(RtfControlWord::Id::Header) ==
+                  PageStyle::FooterFirst,
+              "the header and footer words must follow the page style's parts");
+
 void RtfTextDestination::partStart(RtfState& s, RtfControlWord::Id id)
 {
     flush(s);
