@@ -28,6 +28,9 @@ namespace {
 // Far below any page: a line placed there is one Qt will not draw.
 constexpr qreal OutOfReach = 1e9;
 
+// About 300 pages of report, whose glyphs take some 50 MB.
+constexpr int KeptGlyphCharacters = 1'000'000;
+
 } // namespace
 
 RichTextEngine::RichTextEngine(QTextDocument* document, Use use)
@@ -89,7 +92,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
         // Reading the file again makes the same document in a third of the time a copy takes,
         // as long as nobody has changed it since.
         if (!m_rtf.isEmpty() && m_source->revision() == m_rtfRevision)
-            m_copy = RtfDocument::read(m_rtf, QString());
+            m_copy = RtfDocument::read(m_rtf, QString(), RtfReader::Use::Layout);
         else
             m_copy.reset(m_source->clone());
         m_layout = m_copy.get();
@@ -115,8 +118,17 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_layout->setPageSize(QSizeF(width, m_pageHeight));
 
     m_hasLeaders = false;
-    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next())
+    // Qt shapes a paragraph's text to lay it out, and again to draw it unless the layout keeps
+    // the glyphs. They cost some fifty bytes a character: paragraphs keep them while the
+    // document's first million characters last.
+    int kept = 0;
+    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
         m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
+        if (block.length() <= KeptGlyphCharacters - kept) {
+            kept += block.length();
+            block.layout()->setCacheEnabled(true);
+        }
+    }
     // Pages are cut as they are asked for: Qt lays a document out only as far as the
     // positions asked of it, so the first page of a long document is there at once.
     restartSlices();

@@ -9,9 +9,9 @@
 
 namespace pagora {
 
-std::unique_ptr<QTextDocument> RtfDocument::load(const QString& path)
+std::unique_ptr<QTextDocument> RtfDocument::load(const QString& path, RtfReader::Use use)
 {
-    return read(bytes(path), path);
+    return read(bytes(path), path, use);
 }
 
 QByteArray RtfDocument::bytes(const QString& path)
@@ -29,11 +29,12 @@ QByteArray RtfDocument::bytes(const QString& path)
     return file.readAll();
 }
 
-std::unique_ptr<QTextDocument> RtfDocument::read(const QByteArray& data, const QString& name)
+std::unique_ptr<QTextDocument> RtfDocument::read(const QByteArray& data, const QString& name,
+                                                 RtfReader::Use use)
 {
     auto document = std::make_unique<QTextDocument>();
     QString why;
-    if (!RtfReader::read(data, document.get(), &why))
+    if (!RtfReader::read(data, document.get(), &why, use))
         throw PagoraError(PagoraError::BadFileFormat,
                           QStringLiteral("'%1' is %2")
                               .arg(name.isEmpty() ? QStringLiteral("the document") : name, why));

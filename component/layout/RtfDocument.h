@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rtf/RtfReader.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -13,11 +15,13 @@ namespace pagora {
 class RtfDocument
 {
 public:
-    static std::unique_ptr<QTextDocument> load(const QString& path);
+    static std::unique_ptr<QTextDocument> load(const QString& path,
+                                               RtfReader::Use use = RtfReader::Use::Editing);
     // The file's bytes, with the same errors.
     static QByteArray bytes(const QString& path);
     // `name` is what an error message calls the data.
-    static std::unique_ptr<QTextDocument> read(const QByteArray& data, const QString& name);
+    static std::unique_ptr<QTextDocument> read(const QByteArray& data, const QString& name,
+                                               RtfReader::Use use = RtfReader::Use::Editing);
 };
 
 } // namespace pagora

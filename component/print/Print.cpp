@@ -123,7 +123,8 @@ QVariant Print::Send2Print()
     ComponentState::setCurrentFile(m_myFile);
     // Straight from the file to the printer, through the layout engine: no window.
     try {
-        const std::unique_ptr<QTextDocument> document = RtfDocument::load(m_myFile);
+        const std::unique_ptr<QTextDocument> document =
+            RtfDocument::load(m_myFile, RtfReader::Use::Layout);
         Printer& printer = Printer::current();
         // The layout has a page without a printer; printing has not, and the caller hears so.
         if (!printer.isInstalled())
@@ -142,7 +143,8 @@ QVariant Print::SavePdf(const QString& path)
     m_error = {};
     ComponentState::setCurrentFile(m_myFile);
     try {
-        const std::unique_ptr<QTextDocument> document = RtfDocument::load(m_myFile);
+        const std::unique_ptr<QTextDocument> document =
+            RtfDocument::load(m_myFile, RtfReader::Use::Layout);
         const QFileInfo target(path);
         // Written beside the target under a name of its own, then renamed over it: a reader of
         // the target never sees half a file, and a failure leaves the old one there.
@@ -174,7 +176,8 @@ QVariant Print::PrintTo(const QString& printerName, int copies)
     m_error = {};
     ComponentState::setCurrentFile(m_myFile);
     try {
-        const std::unique_ptr<QTextDocument> document = RtfDocument::load(m_myFile);
+        const std::unique_ptr<QTextDocument> document =
+            RtfDocument::load(m_myFile, RtfReader::Use::Layout);
         const std::unique_ptr<QtPrinter> printer = QtPrinter::queue(printerName);
         printer->qprinter().setCopyCount(std::clamp(copies, 1, 999));
         printer->setDocumentName(QFileInfo(m_myFile).fileName());

@@ -65,7 +65,12 @@ int RtfFontTable::commit(int documentCodePage)
 QStringList RtfFontTable::families(int number) const
 {
     const Font f = font(number);
-    return FontFallback::families(f.name, f.generic);
+    QStringList families = FontFallback::families(f.name, f.generic);
+    if (m_lowerCase) {
+        for (QString& family : families)
+            family = family.toLower();
+    }
+    return families;
 }
 
 } // namespace pagora

@@ -22,6 +22,9 @@ public:
         QString generic; // the family's generic name: serif, sans-serif, monospace
     };
 
+    // `lowerCase`: families() names the fonts in lower case, as the layout looks them up.
+    explicit RtfFontTable(bool lowerCase = false) : m_lowerCase(lowerCase) {}
+
     // The table starts, or an entry in a group of its own.
     void startEntry();
     // \fN starts a new entry, committing a pending one first (its number, else -1);
@@ -42,6 +45,7 @@ public:
 private:
     int commit(int documentCodePage);
 
+    bool m_lowerCase;
     QHash<int, Font> m_fonts;
     int m_number = 0;
     Font m_entry;

@@ -12,8 +12,8 @@ constexpr size_t MaxDepth = 512;
 
 } // namespace
 
-RtfParser::RtfParser(const QByteArray& data, QTextDocument* document)
-    : m_tokens(data), m_document(document), m_text(document, m_fonts, m_colors)
+RtfParser::RtfParser(const QByteArray& data, QTextDocument* document, bool forLayout)
+    : m_tokens(data), m_document(document), m_fonts(forLayout), m_text(document, m_fonts, m_colors)
 {
     RtfState root;
     root.charFormat = m_text.defaultCharFormat();

@@ -20,7 +20,8 @@ namespace pagora {
 class RtfParser
 {
 public:
-    RtfParser(const QByteArray& data, QTextDocument* document);
+    // `forLayout`: fonts are named as the layout looks them up fastest, in lower case.
+    RtfParser(const QByteArray& data, QTextDocument* document, bool forLayout = false);
     void run();
 
 private:

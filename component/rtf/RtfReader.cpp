@@ -7,7 +7,7 @@
 
 namespace pagora {
 
-bool RtfReader::read(const QByteArray& data, QTextDocument* document, QString* error)
+bool RtfReader::read(const QByteArray& data, QTextDocument* document, QString* error, Use use)
 {
     qsizetype start = 0;
     if (data.startsWith("\xEF\xBB\xBF"))
@@ -27,7 +27,7 @@ bool RtfReader::read(const QByteArray& data, QTextDocument* document, QString* e
     document->setUndoRedoEnabled(false);
     QTextCursor reading(document);
     reading.beginEditBlock();
-    RtfParser parser(data.mid(start), document);
+    RtfParser parser(data.mid(start), document, use == Use::Layout);
     parser.run();
     reading.endEditBlock();
     document->setUndoRedoEnabled(undo);
