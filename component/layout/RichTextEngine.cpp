@@ -6,6 +6,7 @@
 #include "layout/PageStyle.h"
 #include "layout/RtfDocument.h"
 #include "layout/TabLeaders.h"
+#include "layout/TextLayerNames.h"
 #include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -34,7 +35,8 @@ constexpr int KeptGlyphCharacters = 1'000'000;
 } // namespace
 
 RichTextEngine::RichTextEngine(QTextDocument* document, Use use)
-    : m_source(document), m_inPlace(use == Use::PrintOnly)
+    : m_source(document), m_inPlace(use == Use::PrintOnly),
+      m_names(std::make_unique<TextLayerNames>())
 {
 }
 
@@ -118,6 +120,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_layout->setPageSize(QSizeF(width, m_pageHeight));
 
     m_hasLeaders = false;
+    m_names->clear();
     // Qt shapes a paragraph's text to lay it out, and again to draw it unless the layout keeps
     // the glyphs. They cost some fifty bytes a character: paragraphs keep them while the
     // document's first million characters last.
@@ -410,6 +413,15 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
     if (m_notes)
         m_notes->draw(painter, slice.start, next ? next->start : textLength() + 1, top + height);
     painter->restore();
+    const int end = next ? next->layoutStart : m_layout->characterCount();
+    for (QTextBlock block = carried; block.isValid() && block.position() < end;
+         block = block.next())
+        m_names->note(block);
+}
+
+QHash<char16_t, char16_t> RichTextEngine::renamedCharacters() const
+{
+    return m_names->renamed();
 }
 
 QPointF RichTextEngine::lineOrigin(const QTextDocument* document, const QTextBlock& block)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QRect>
 #include <QTextBlock>
 #include <memory>
@@ -15,6 +16,7 @@ class QTextDocument;
 namespace pagora {
 
 class PageNotes;
+class TextLayerNames;
 
 // Page layout of a rich-text document for a device: the document is laid out with the
 // device's own metrics at the width and height of a rectangle, cut into page slices, and
@@ -60,6 +62,10 @@ public:
     void release();
 
     int pageCount(QPaintDevice* target, const QRect& area);
+
+    // The characters a PDF's text layer names wrongly on the pages drawn so far, each with the
+    // document's own.
+    QHash<char16_t, char16_t> renamedCharacters() const;
 
 private:
     struct Slice
@@ -109,6 +115,7 @@ private:
     std::vector<int> m_splits; // where the layout copy's paragraphs were cut for footnotes
     std::unique_ptr<PageNotes> m_notes;
     bool m_hasLeaders = false;
+    std::unique_ptr<TextLayerNames> m_names;
 };
 
 } // namespace pagora

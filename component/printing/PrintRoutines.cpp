@@ -5,6 +5,7 @@
 #include "layout/RichTextBox.h"
 #include "printing/ErrorReport.h"
 #include "printing/PageGeometry.h"
+#include "printing/PdfCharacterMaps.h"
 #include "printing/PreviewTarget.h"
 #include "printing/Printer.h"
 
@@ -115,10 +116,15 @@ void PrintRoutines::PrintRichText(RichTextEngine& control, int LeftMargin, int T
                 break;
             start = next;
         }
-        if (printed)
+        if (printed) {
             printer.endDocument();
-        else
+            // The file is whole without it: a text layer that names a few characters wrongly
+            // is no reason to fail the print.
+            if (const QString file = printer.pdfFile(); !file.isEmpty())
+                PdfCharacterMaps::rename(file, control.renamedCharacters());
+        } else {
             printer.killDocument();
+        }
     } catch (...) {
         printer.killDocument();
         control.release();

@@ -56,6 +56,8 @@ public:
     virtual void setDocumentName(const QString& name) = 0;
     virtual QString deviceName() const = 0;
     virtual QString driverName() const = 0;
+    // The PDF file the job writes, when it writes one.
+    virtual QString pdfFile() const { return {}; }
     // Whether page `page` (from 1) is among those the user asked for.
     virtual bool printsPage(int page) const { return page > 0; }
 

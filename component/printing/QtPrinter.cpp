@@ -202,6 +202,12 @@ void QtPrinter::setPaper(int width, int height)
     m_printer->setPageOrientation(width > height ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
+QString QtPrinter::pdfFile() const
+{
+    return m_printer->outputFormat() == QPrinter::PdfFormat ? m_printer->outputFileName()
+                                                            : QString();
+}
+
 void QtPrinter::setDocumentName(const QString& name)
 {
     m_printer->setDocName(name);

@@ -30,6 +30,7 @@ public:
     QPainter* painter() override { return m_painter.get(); }
     void newPage() override;
     void endDocument() override;
+    QString pdfFile() const override;
     void killDocument() override;
     int width() const override;
     int height() const override;

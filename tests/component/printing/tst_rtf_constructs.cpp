@@ -369,6 +369,23 @@ private slots:
         }
     }
 
+    // The PDF's text layer holds the document's characters, though a CJK font shows an
+    // ideograph and its radical with one glyph.
+    void textLayer_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ideographs") << QByteArray("\\u38271?\\u25991?\\u20013? long")
+                                    << QString::fromUtf8("长文中 long");
+        QTest::newRow("a radical itself") << QByteArray("\\u11987?") << QString::fromUtf8("⻓");
+    }
+    void textLayer()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, text);
+        QCOMPARE(print(body).text().simplified(), text);
+    }
+
     // A font this machine lacks gives way to its family's generic font; a font it has, or one
     // it has a stand-in for, is kept.
     void fallbackFonts_data()
