@@ -1,11 +1,22 @@
 #include "RichTextBox.h"
 
 #include "layout/RtfDocument.h"
+#include "rtf/RtfReading.h"
 #include "units/Twips.h"
 
 #include <QTextDocument>
+#include <QTimer>
 
 namespace pagora {
+
+namespace {
+
+// The start of a document is read at once, a few pages; then the rest, a piece at each turn
+// of the event loop, each short enough not to hold the window up.
+constexpr qsizetype FirstBytes = 32 * 1024;
+constexpr qsizetype StepBytes = 256 * 1024;
+
+} // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), m_engine(document())
 {
@@ -13,29 +24,71 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent), m_engine(document
     setAcceptRichText(true);
 }
 
+RichTextBox::~RichTextBox() = default;
+
 void RichTextBox::loadFile(const QString& path)
 {
-    const QByteArray data = RtfDocument::bytes(path);
-    setLoaded(RtfDocument::read(data, path), data);
+    load(RtfDocument::bytes(path), path);
 }
 
 void RichTextBox::loadRtf(const QByteArray& data, const QString& name)
 {
-    setLoaded(RtfDocument::read(data, name), data);
+    load(data, name);
 }
 
-void RichTextBox::setLoaded(std::unique_ptr<QTextDocument> document, const QByteArray& rtf)
+void RichTextBox::load(const QByteArray& data, const QString& name)
 {
-    // Read out of sight: the control lays out only the result. It deletes a previous
+    finishLoading();
+    auto document = std::make_unique<QTextDocument>();
+    std::unique_ptr<RtfReading> reading = RtfDocument::start(data, name, document.get());
+    // Footnotes are placed on their pages with all of the text in view: such a document is
+    // read whole at once.
+    if (data.contains("\\footnote"))
+        reading->finish();
+    else
+        reading->readMore(FirstBytes);
+    // Read out of sight: the control lays out only what is read. It deletes a previous
     // document that it owns.
-    QTextDocument* loaded = document.release();
-    loaded->setParent(this);
-    setDocument(loaded);
-    m_engine.setDocument(loaded, rtf);
+    QTextDocument* shown = document.release();
+    shown->setParent(this);
+    setDocument(shown);
+    m_engine.setDocument(shown, data, !reading->atEnd());
+    if (reading->atEnd())
+        return;
+    m_reading = std::move(reading);
+    m_wasReadOnly = isReadOnly();
+    setReadOnly(true);
+    QTimer::singleShot(0, this, &RichTextBox::readOn);
 }
 
-int RichTextBox::textLength() const
+void RichTextBox::readOn()
 {
+    if (!m_reading)
+        return;
+    if (!m_reading->readMore(StepBytes))
+        loaded();
+    else
+        QTimer::singleShot(0, this, &RichTextBox::readOn);
+}
+
+void RichTextBox::finishLoading()
+{
+    if (!m_reading)
+        return;
+    m_reading->finish();
+    loaded();
+}
+
+void RichTextBox::loaded()
+{
+    m_reading.reset();
+    setReadOnly(m_wasReadOnly);
+    m_engine.sourceRead();
+}
+
+int RichTextBox::textLength()
+{
+    finishLoading();
     return m_engine.textLength();
 }
 

@@ -7,6 +7,7 @@
 #include "layout/RtfDocument.h"
 #include "layout/TabLeaders.h"
 #include "layout/TextLayerNames.h"
+#include "rtf/RtfReading.h"
 #include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -32,6 +33,11 @@ constexpr qreal OutOfReach = 1e9;
 // About 300 pages of report, whose glyphs take some 50 MB.
 constexpr int KeptGlyphCharacters = 1'000'000;
 
+// How much of the file is read for the first pages, and then at a time as pages are asked
+// for: a few pages of text.
+constexpr qsizetype ReadAhead = 32 * 1024;
+constexpr qsizetype ReadStep = 64 * 1024;
+
 } // namespace
 
 RichTextEngine::RichTextEngine(QTextDocument* document, Use use)
@@ -42,12 +48,13 @@ RichTextEngine::RichTextEngine(QTextDocument* document, Use use)
 
 RichTextEngine::~RichTextEngine() = default;
 
-void RichTextEngine::setDocument(QTextDocument* document, const QByteArray& rtf)
+void RichTextEngine::setDocument(QTextDocument* document, const QByteArray& rtf, bool reading)
 {
     release();
     m_source = document;
     m_rtf = rtf;
     m_rtfRevision = document->revision();
+    m_sourceReading = reading && !rtf.isEmpty();
 }
 
 int RichTextEngine::textLength() const
@@ -57,6 +64,7 @@ int RichTextEngine::textLength() const
 
 void RichTextEngine::release()
 {
+    m_reading.reset();
     m_copy.reset();
     m_layout = nullptr;
     m_slices.clear();
@@ -67,8 +75,10 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
 {
     const int dpiX = target->logicalDpiX();
     const int dpiY = target->logicalDpiY();
+    // A document still being read from its file changes only as the file says.
     const bool same = m_target == target && m_dpiX == dpiX && m_dpiY == dpiY &&
-                      m_area == area.size() && m_revision == m_source->revision();
+                      m_area == area.size() &&
+                      (m_sourceReading || m_revision == m_source->revision());
     if (m_layout && same)
         return;
     // A document only printed is laid out where it is, once: a copy of a long document costs
@@ -86,17 +96,25 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
             return;
         }
     }
+    m_reading.reset();
     if (inPlace && !m_prepared) {
         m_copy.reset();
         m_layout = m_source;
         m_prepared = true;
-    } else {
+    } else if (!m_rtf.isEmpty() && (m_sourceReading || m_source->revision() == m_rtfRevision)) {
         // Reading the file again makes the same document in a third of the time a copy takes,
-        // as long as nobody has changed it since.
-        if (!m_rtf.isEmpty() && m_source->revision() == m_rtfRevision)
-            m_copy = RtfDocument::read(m_rtf, QString(), RtfReader::Use::Layout);
-        else
-            m_copy.reset(m_source->clone());
+        // as long as nobody has changed it since. It is read as far as the pages asked for
+        // need: the first page of a long document is there at once.
+        m_copy = std::make_unique<QTextDocument>();
+        m_reading = std::make_unique<RtfReading>(m_rtf, m_copy.get(), RtfReader::Use::Layout);
+        // Up to the first paragraph at least, whose space above is kept below.
+        while (m_reading->readMore(ReadAhead) && m_copy->blockCount() < 2) {
+        }
+        if (m_reading->atEnd())
+            m_reading.reset();
+        m_layout = m_copy.get();
+    } else {
+        m_copy.reset(m_source->clone());
         m_layout = m_copy.get();
     }
     m_layout->documentLayout()->setPaintDevice(target);
@@ -106,32 +124,22 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     root.setBorder(0);
     m_layout->rootFrame()->setFrameFormat(root);
     m_layout->setDocumentMargin(0);
-    scaleIndents(m_layout, dpiX / 96.0);
-    fitTables(m_layout->rootFrame(), area.width() / 15.0);
     // Before the layout starts: Qt's layout of the pages after an edit at the start is not
-    // the one it makes of the whole.
+    // the one it makes of the whole. Blocks read later are edited before Qt reaches them.
+    m_hasLeaders = false;
+    m_names->clear();
+    m_preparedBlocks = 0;
+    m_keptGlyphs = 0;
+    m_indentScale = dpiX / 96.0;
+    m_tableWidth = area.width() / 15.0;
+    prepareBlocks();
     m_splits.clear();
     keepSpaceAtTop();
-    keepSpaceAbove(m_layout);
     // Whole device pixels: the document's pagination works in them, and a fractional page
     // height would put a page's first line at the bottom of the page before.
     const qreal width = std::max(1.0, std::floor(Twips::toPixelsExact(area.width(), dpiX)));
     m_pageHeight = std::max(1.0, std::floor(Twips::toPixelsExact(area.height(), dpiY)));
     m_layout->setPageSize(QSizeF(width, m_pageHeight));
-
-    m_hasLeaders = false;
-    m_names->clear();
-    // Qt shapes a paragraph's text to lay it out, and again to draw it unless the layout keeps
-    // the glyphs. They cost some fifty bytes a character: paragraphs keep them while the
-    // document's first million characters last.
-    int kept = 0;
-    for (QTextBlock block = m_layout->begin(); block.isValid(); block = block.next()) {
-        m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
-        if (block.length() <= KeptGlyphCharacters - kept) {
-            kept += block.length();
-            block.layout()->setCacheEnabled(true);
-        }
-    }
     // Pages are cut as they are asked for: Qt lays a document out only as far as the
     // positions asked of it, so the first page of a long document is there at once.
     restartSlices();
@@ -148,6 +156,45 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_dpiY = dpiY;
     m_area = area.size();
     m_revision = m_source->revision();
+}
+
+void RichTextEngine::prepareBlocks()
+{
+    // The block being read may change yet: it waits for the next piece.
+    QTextBlock block = m_layout->findBlockByNumber(m_preparedBlocks);
+    for (; block.isValid() && (!m_reading || block.next().isValid()); block = block.next()) {
+        scaleIndent(block, m_indentScale);
+        m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
+        // Qt shapes a paragraph's text to lay it out, and again to draw it unless the layout
+        // keeps the glyphs. They cost some fifty bytes a character: paragraphs keep them while
+        // the document's first million characters last.
+        if (block.length() <= KeptGlyphCharacters - m_keptGlyphs) {
+            m_keptGlyphs += block.length();
+            block.layout()->setCacheEnabled(true);
+        }
+        ++m_preparedBlocks;
+    }
+    // Both leave tables already done as they are.
+    fitTables(m_layout->rootFrame(), m_tableWidth);
+    keepSpaceAbove(m_layout);
+}
+
+void RichTextEngine::readOn()
+{
+    const int at = m_scan.position();
+    if (!m_reading->readMore(ReadStep))
+        m_reading.reset();
+    // The piece's changes reach the layout as one: Qt lays a document out again after each
+    // change it hears of.
+    QTextCursor changes(m_layout);
+    changes.beginEditBlock();
+    prepareBlocks();
+    changes.endEditBlock();
+    // And all of it is laid out again from the line where the last piece ended, as one: Qt's
+    // layout of a paragraph it has laid out before, mended bit by bit, can differ from the one
+    // it makes at once, down to a line left across a page's foot.
+    m_layout->markContentsDirty(at, m_layout->characterCount() - at);
+    m_scan = m_layout->findBlock(at);
 }
 
 void RichTextEngine::keepSpaceAbove(QTextDocument* document)
@@ -183,6 +230,7 @@ void RichTextEngine::keepSpaceAtTop()
     start.movePosition(QTextCursor::Start);
     start.setBlockFormat(spacer);
     m_splits.push_back(0);
+    ++m_preparedBlocks;
 }
 
 void RichTextEngine::restartSlices()
@@ -203,6 +251,8 @@ void RichTextEngine::sliceNextBlock()
 {
     if (m_complete)
         return;
+    while (m_reading && !m_scan.next().isValid())
+        readOn();
     const QTextBlock block = m_scan;
     m_scan = block.next();
     // Asking for the block's place lays the document out up to it, and no further.
@@ -308,15 +358,20 @@ void RichTextEngine::scaleIndents(QTextDocument* document, qreal scale)
     // to the inch: on a 1200-dpi printer an inch of indent would print as a twelfth of that.
     if (scale == 1)
         return;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        QTextBlockFormat format = block.blockFormat();
-        if (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0)
-            continue;
-        format.setLeftMargin(format.leftMargin() * scale);
-        format.setRightMargin(format.rightMargin() * scale);
-        format.setTextIndent(format.textIndent() * scale);
-        QTextCursor(block).setBlockFormat(format);
-    }
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        scaleIndent(block, scale);
+}
+
+void RichTextEngine::scaleIndent(const QTextBlock& block, qreal scale)
+{
+    QTextBlockFormat format = block.blockFormat();
+    if (scale == 1 ||
+        (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0))
+        return;
+    format.setLeftMargin(format.leftMargin() * scale);
+    format.setRightMargin(format.rightMargin() * scale);
+    format.setTextIndent(format.textIndent() * scale);
+    QTextCursor(block).setBlockFormat(format);
 }
 
 void RichTextEngine::fitTables(QTextFrame* frame, qreal width)
@@ -449,7 +504,25 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
     const Slice* next = index + 1 < m_slices.size() ? &m_slices[index + 1] : nullptr;
     if (painter)
         drawPage(painter, area, m_slices[index], next);
-    return next ? next->start : textLength();
+    return next ? next->start : textEnd();
+}
+
+int RichTextEngine::textEnd() const
+{
+    if (!m_layout)
+        return textLength();
+    if (!m_complete)
+        return std::numeric_limits<int>::max();
+    return toSource(std::max(0, m_layout->characterCount() - 1));
+}
+
+void RichTextEngine::sourceRead()
+{
+    m_sourceReading = false;
+    m_rtfRevision = m_source->revision();
+    // What was laid out came from the file, as the document now does.
+    if (m_layout)
+        m_revision = m_source->revision();
 }
 
 } // namespace pagora

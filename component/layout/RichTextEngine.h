@@ -17,6 +17,7 @@ namespace pagora {
 
 class PageNotes;
 class TextLayerNames;
+class RtfReading;
 
 // Page layout of a rich-text document for a device: the document is laid out with the
 // device's own metrics at the width and height of a rectangle, cut into page slices, and
@@ -34,13 +35,19 @@ public:
     ~RichTextEngine();
 
     // `rtf`, when given, is what the document was read from: its layout copy is read from it
-    // again rather than copied, until the document changes.
-    void setDocument(QTextDocument* document, const QByteArray& rtf = QByteArray());
+    // again rather than copied, until the document changes. `reading`: the document is still
+    // being read from it, and changes only as it says until sourceRead().
+    void setDocument(QTextDocument* document, const QByteArray& rtf = QByteArray(),
+                     bool reading = false);
+    void sourceRead();
 
     const QTextDocument* document() const { return m_source; }
 
     // Characters of the document's plain text.
     int textLength() const;
+    // Where the laid-out text ends: where the last page found ends once all are found, and
+    // beyond any page until then. A page that starts there is no page.
+    int textEnd() const;
 
     // Draws (when `painter` is given) or only measures the text from character `first` into
     // `area` on the painter, whose units are twips; the layout is made for `target`.
@@ -81,6 +88,11 @@ private:
     // The layout's pages: where each starts. They are found block by block, as far as they
     // are needed.
     void restartSlices();
+    // Brings the blocks read since the last time to the device; the block being read waits.
+    void prepareBlocks();
+    // Reads the next piece of the file, for the pages after the last block read.
+    void readOn();
+    static void scaleIndent(const QTextBlock& block, qreal scale);
     void sliceLayout();
     void sliceNextBlock();
     // Until a page starts after character `first` (source), or there are no more.
@@ -116,6 +128,12 @@ private:
     std::unique_ptr<PageNotes> m_notes;
     bool m_hasLeaders = false;
     std::unique_ptr<TextLayerNames> m_names;
+    bool m_sourceReading = false;
+    std::unique_ptr<RtfReading> m_reading; // of the layout copy, while pages need more of it
+    int m_preparedBlocks = 0;
+    int m_keptGlyphs = 0; // characters whose glyphs are kept
+    qreal m_indentScale = 1;
+    qreal m_tableWidth = 0;
 };
 
 } // namespace pagora

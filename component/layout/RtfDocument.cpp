@@ -1,7 +1,7 @@
 #include "RtfDocument.h"
 
 #include "errors/PagoraError.h"
-#include "rtf/RtfReader.h"
+#include "rtf/RtfReading.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,12 +33,20 @@ std::unique_ptr<QTextDocument> RtfDocument::read(const QByteArray& data, const Q
                                                  RtfReader::Use use)
 {
     auto document = std::make_unique<QTextDocument>();
-    QString why;
-    if (!RtfReader::read(data, document.get(), &why, use))
-        throw PagoraError(PagoraError::BadFileFormat,
-                          QStringLiteral("'%1' is %2")
-                              .arg(name.isEmpty() ? QStringLiteral("the document") : name, why));
+    start(data, name, document.get(), use)->finish();
     return document;
+}
+
+std::unique_ptr<RtfReading> RtfDocument::start(const QByteArray& data, const QString& name,
+                                               QTextDocument* document, RtfReader::Use use)
+{
+    auto reading = std::make_unique<RtfReading>(data, document, use);
+    if (!reading->isValid())
+        throw PagoraError(
+            PagoraError::BadFileFormat,
+            QStringLiteral("'%1' is %2")
+                .arg(name.isEmpty() ? QStringLiteral("the document") : name, reading->error()));
+    return reading;
 }
 
 } // namespace pagora

@@ -10,6 +10,8 @@ class QTextDocument;
 
 namespace pagora {
 
+class RtfReading;
+
 // An RTF file read into a document of its own. Throws PagoraError when the file is missing,
 // unreadable or no RTF.
 class RtfDocument
@@ -22,6 +24,10 @@ public:
     // `name` is what an error message calls the data.
     static std::unique_ptr<QTextDocument> read(const QByteArray& data, const QString& name,
                                                RtfReader::Use use = RtfReader::Use::Editing);
+    // A reading of the data into `document`, to be done piece by piece; the same errors.
+    static std::unique_ptr<RtfReading> start(const QByteArray& data, const QString& name,
+                                             QTextDocument* document,
+                                             RtfReader::Use use = RtfReader::Use::Editing);
 };
 
 } // namespace pagora

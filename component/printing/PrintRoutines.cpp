@@ -77,6 +77,7 @@ void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopM
 void PrintRoutines::PrintRichText(RichTextBox& control, int LeftMargin, int TopMargin,
                                   int RightMargin, int BottomMargin, Printer& printer)
 {
+    control.finishLoading();
     PrintRichText(control.engine(), LeftMargin, TopMargin, RightMargin, BottomMargin, printer);
 }
 
@@ -96,7 +97,6 @@ void PrintRoutines::PrintRichText(RichTextEngine& control, int LeftMargin, int T
                                 checked(qint64(printer.height()) - page.bottom() - offsetY));
         const QRect paper(-int(offsetX), -int(offsetY), printer.width(), printer.height());
         const int pages = countedPages(control, printer.device(), draw);
-        const int length = control.textLength();
         int start = 0;
         bool printed = false;
         // Pages outside the chosen range are laid out, so that the next one starts where it
@@ -112,7 +112,7 @@ void PrintRoutines::PrintRichText(RichTextEngine& control, int LeftMargin, int T
             if (wanted)
                 control.drawPageParts(painter, printer.device(), paper, draw, number, pages);
             printed = printed || wanted;
-            if (next >= length)
+            if (next >= control.textEnd())
                 break;
             start = next;
         }
@@ -143,7 +143,6 @@ struct PreviewJob
     QRect draw;
     QRect paper;
     int pages;
-    int length;
     int start = 0;
     int number = 1;
     bool failed = false; // ended by the printer error
@@ -178,7 +177,7 @@ bool previewPage(PreviewJob& job, PreviewTarget& preview, ErrorReport& errors)
         job.failed = true;
         return false;
     }
-    int next = job.length;
+    int next = 0;
     const bool going = attempt(errors, [&] {
         QPainter painter(preview.pageSurface(job.number - 1));
         next = control.formatRange(&painter, job.device, job.draw, job.start);
@@ -189,7 +188,8 @@ bool previewPage(PreviewJob& job, PreviewTarget& preview, ErrorReport& errors)
         job.failed = true;
         return false;
     }
-    bool more = next < job.length && next > job.start;
+    // The document may still be being read: the layout knows where its text ends.
+    bool more = next < control.engine().textEnd() && next > job.start;
     if (more && job.number == 32767) {
         errors.error(PagoraError::Overflow, QStringLiteral("Overflow"));
         more = false;
@@ -244,7 +244,6 @@ void PrintRoutines::PreviewRichText(RichTextBox& control, double LeftMargin, dou
     job->device = printer->device();
     job->draw = draw;
     job->paper = paper;
-    job->length = control.textLength();
     if (!step([&] { job->pages = countedPages(control.engine(), printer->device(), draw); }))
         return;
     QElapsedTimer clock;

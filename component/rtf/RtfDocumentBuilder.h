@@ -52,6 +52,13 @@ public:
     void dropBlankListText();
     // The end of the document.
     void finish(const RtfState& state);
+    // Whether the cursor stands in an empty block outside any table, with no text waiting:
+    // the blocks before it are written for good.
+    bool betweenLines() const
+    {
+        return m_tables.empty() && m_pending.isEmpty() && m_listTextStart < 0 &&
+               m_cursor.atBlockStart() && m_cursor.atBlockEnd();
+    }
     // Where the next text goes.
     int position() const { return m_cursor.position(); }
     // Endnotes: after the text, each note's text as its own paragraphs.

@@ -1,6 +1,7 @@
 #include "RtfParser.h"
 
 #include <QTextDocument>
+#include <limits>
 
 namespace pagora {
 
@@ -22,12 +23,20 @@ RtfParser::RtfParser(const QByteArray& data, QTextDocument* document, bool forLa
 
 void RtfParser::run()
 {
+    while (readUntil(std::numeric_limits<qsizetype>::max())) {
+    }
+}
+
+bool RtfParser::readUntil(qsizetype offset)
+{
     for (;;) {
+        if (m_tokens.position() >= offset && m_stack.size() > 1 && m_text.betweenLines())
+            return true;
         const RtfToken token = m_tokens.next();
         switch (token.kind) {
         case RtfToken::Kind::End:
             m_text.finish(state());
-            return;
+            return false;
         case RtfToken::Kind::GroupStart:
             groupStart();
             break;

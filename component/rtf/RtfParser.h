@@ -23,6 +23,10 @@ public:
     // `forLayout`: fonts are named as the layout looks them up fastest, in lower case.
     RtfParser(const QByteArray& data, QTextDocument* document, bool forLayout = false);
     void run();
+    // Reads until `offset` bytes are read and the text stands between two lines, outside any
+    // table, header or note: what is written so far stays as it is. False once the end is
+    // read.
+    bool readUntil(qsizetype offset);
 
 private:
     void groupStart();

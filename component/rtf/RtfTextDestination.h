@@ -55,6 +55,12 @@ public:
     void instructionText(const QByteArray& bytes) { m_instruction += bytes; }
     void fieldResultStart(RtfState& state);
 
+    // Whether the body's text stands at the start of an empty line, outside any table, header
+    // or note, with nothing read and not yet written.
+    bool betweenLines() const
+    {
+        return !m_part && !m_inNote && m_pendingBytes.isEmpty() && m_body.betweenLines();
+    }
     // Turns pending bytes into text, and pending text into the document.
     void flushBytes(const RtfState& state);
     void flush(const RtfState& state);

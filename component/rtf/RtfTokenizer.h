@@ -18,6 +18,8 @@ public:
     // Takes raw bytes (the data of \binN).
     QByteArray takeBytes(qint64 count);
     bool atEnd() const { return m_pos >= m_data.size(); }
+    // How many bytes have been read.
+    qsizetype position() const { return m_pos; }
     // The value of one hexadecimal digit; -1 for any other character.
     static int hexDigit(char c);
 

@@ -1,5 +1,6 @@
 // What everyday RTF files hold, each construct in a minimal file, printed and measured where it
 // lands on the page.
+#include "layout/RichTextBox.h"
 #include "layout/RichTextEngine.h"
 #include "layout/RtfDocument.h"
 #include "printing/PrintRoutines.h"
@@ -375,8 +376,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("text");
-        QTest::newRow("ideographs") << QByteArray("\\u38271?\\u25991?\\u20013? long")
-                                    << QString::fromUtf8("长文中 long");
+        QTest::newRow("ideographs")
+            << QByteArray("\\u38271?\\u25991?\\u20013? long") << QString::fromUtf8("长文中 long");
         QTest::newRow("a radical itself") << QByteArray("\\u11987?") << QString::fromUtf8("⻓");
     }
     void textLayer()
@@ -384,6 +385,60 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(QString, text);
         QCOMPARE(print(body).text().simplified(), text);
+    }
+
+    // A long document is read a piece at a time: its layout as far as its pages need, its
+    // window while it shows the start. It prints as it does read whole, and the window ends
+    // up with all of it.
+    void aLongDocumentReadInPiecesIsWhole_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QByteArray plain, varied;
+        for (int i = 0; i < 400; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            const QByteArray part =
+                "\\pard\\li720\\fi-360\\tldot\\tx4320 item " + n + "\\tab " + words(12) +
+                "\\par\\trowd\\trgaph60\\cellx3000\\cellx6000\\pard\\intbl cell " + n + "\\cell " +
+                words(12) + "\\cell\\row\\pard\\sb240 line " + n + "\\line second line\\par ";
+            plain += part;
+            varied += part + (i % 97 == 96 ? "\\page " : "") +
+                      (i % 7 == 0 ? "{\\fs36\\sa120 Heading " + n + "\\par}" : "");
+        }
+        // A piece once ended where a paragraph crossed a page's foot.
+        QTest::newRow("paragraphs, tables and lines") << plain;
+        QTest::newRow("with headings and page breaks") << varied;
+    }
+    void aLongDocumentReadInPiecesIsWhole()
+    {
+        QFETCH(QByteArray, body);
+        const PdfText whole = print(body);
+        const auto placed = [](const PdfText& pdf) {
+            QStringList list;
+            for (const PdfText::Word& w : pdf.words())
+                list << QStringLiteral("%1 %2 %3 %4")
+                            .arg(w.page)
+                            .arg(w.box.left(), 0, 'f', 1)
+                            .arg(w.box.top(), 0, 'f', 1)
+                            .arg(w.text);
+            return list;
+        };
+        QVERIFY(whole.pageCount() > 10);
+
+        RichTextBox box;
+        box.loadFile(m_dir.filePath("construct.rtf"));
+        QVERIFY(box.isLoading());
+        QVERIFY(box.isReadOnly());
+        {
+            auto printer = QtPrinter::pdfFile(m_dir.filePath("pieces.pdf"));
+            PrintRoutines::PrintRichText(box.engine(), 1440, 1440, 1440, 1440, *printer);
+        }
+        QCOMPARE(placed(PdfText(m_dir.filePath("pieces.pdf"))), placed(whole));
+
+        QTRY_VERIFY(!box.isLoading());
+        QVERIFY(!box.isReadOnly());
+        const std::unique_ptr<QTextDocument> read =
+            RtfDocument::load(m_dir.filePath("construct.rtf"));
+        QCOMPARE(box.toPlainText(), read->toPlainText());
     }
 
     // A font this machine lacks gives way to its family's generic font; a font it has, or one
