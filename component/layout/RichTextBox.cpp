@@ -38,9 +38,13 @@ void RichTextBox::loadRtf(const QByteArray& data, const QString& name)
 
 void RichTextBox::load(const QByteArray& data, const QString& name)
 {
-    finishLoading();
     auto document = std::make_unique<QTextDocument>();
     std::unique_ptr<RtfReading> reading = RtfDocument::start(data, name, document.get());
+    // A document still being read is left: this one takes its place.
+    if (m_reading) {
+        m_reading.reset();
+        setReadOnly(m_wasReadOnly);
+    }
     // Footnotes are placed on their pages with all of the text in view: such a document is
     // read whole at once.
     if (data.contains("\\footnote"))
