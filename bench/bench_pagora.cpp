@@ -6,6 +6,7 @@
 
 #include "layout/RichTextBox.h"
 #include "printing/PageSurfaces.h"
+#include "printing/PdfFilePrinter.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
 #include "printing/QtPrinter.h"
@@ -134,7 +135,8 @@ int main(int argc, char* argv[])
         {
             RichTextBox box;
             box.loadFile(source);
-            Printer::setCurrent(QtPrinter::pdfFile(dir.filePath(QStringLiteral("none.pdf"))));
+            Printer::setCurrent(
+                std::make_unique<PdfFilePrinter>(dir.filePath(QStringLiteral("none.pdf"))));
             MessageReport errors;
             PrintRoutines::PreviewRichText(box, 1400, 1400, 1400, 1400, Printer::Portrait, preview,
                                            errors);

@@ -5,6 +5,7 @@
 #include "layout/RichTextEngine.h"
 #include "layout/RtfDocument.h"
 #include "print/ComponentState.h"
+#include "printing/PdfFilePrinter.h"
 #include "printing/PrintRoutines.h"
 #include "printing/Printer.h"
 #include "printing/QtPrinter.h"
@@ -156,7 +157,7 @@ QVariant Print::SavePdf(const QString& path)
         partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                QFileDevice::ReadGroup | QFileDevice::ReadOther);
         {
-            auto printer = QtPrinter::pdfFile(partial.fileName());
+            auto printer = std::make_unique<PdfFilePrinter>(partial.fileName());
             printer->setDocumentName(QFileInfo(m_myFile).fileName());
             RichTextEngine engine(document.get(), RichTextEngine::Use::PrintOnly);
             PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);

@@ -1,7 +1,9 @@
 #include "Printer.h"
 
+#include "errors/PagoraError.h"
 #include "printing/QtPrinter.h"
 
+#include <QPainter>
 #include <QPrinterInfo>
 
 namespace pagora {
@@ -42,6 +44,16 @@ Printer& Printer::current()
 void Printer::setCurrent(std::unique_ptr<Printer> printer)
 {
     pagora::current().chosen = std::move(printer);
+}
+
+void Printer::endPainting(std::unique_ptr<QPainter>& painter)
+{
+    if (!painter)
+        return;
+    const bool ok = painter->end();
+    painter.reset();
+    if (!ok)
+        throw PagoraError::printer();
 }
 
 } // namespace pagora

@@ -65,6 +65,11 @@ public:
     static Printer& current();
     // Tests put a printer of their own in place; nothing puts the system's back.
     static void setCurrent(std::unique_ptr<Printer> printer);
+
+protected:
+    // Ends a job's painting, if it was painting; the printer error when the job did not come
+    // out.
+    static void endPainting(std::unique_ptr<QPainter>& painter);
 };
 
 } // namespace pagora

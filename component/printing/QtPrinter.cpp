@@ -1,9 +1,9 @@
 #include "QtPrinter.h"
 
 #include "errors/PagoraError.h"
+#include "printing/PdfFilePrinter.h"
 #include "units/Twips.h"
 
-#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinterInfo>
@@ -11,17 +11,6 @@
 #include <cmath>
 
 namespace pagora {
-
-namespace {
-
-QPageSize localeDefaultPaper()
-{
-    const QLocale locale;
-    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                   : QPageSize(QPageSize::A4);
-}
-
-} // namespace
 
 std::unique_ptr<QtPrinter> QtPrinter::systemDefault()
 {
@@ -35,7 +24,7 @@ std::unique_ptr<QtPrinter> QtPrinter::systemDefault()
     }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(localeDefaultPaper());
+    printer->setPageSize(PdfFilePrinter::localePaper());
     printer->setPageMargins(QMarginsF(0, 0, 0, 0));
     return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), false));
 }
@@ -53,16 +42,6 @@ std::unique_ptr<QtPrinter> QtPrinter::queue(const QString& name)
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (info.defaultPageSize().isValid())
         printer->setPageSize(info.defaultPageSize());
-    return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), true));
-}
-
-std::unique_ptr<QtPrinter> QtPrinter::pdfFile(const QString& path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(localeDefaultPaper());
-    printer->setPageMargins(QMarginsF(0, 0, 0, 0));
     return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), true));
 }
 
@@ -120,12 +99,7 @@ void QtPrinter::newPage()
 
 void QtPrinter::endDocument()
 {
-    if (!m_painter)
-        return;
-    const bool ok = m_painter->end();
-    m_painter.reset();
-    if (!ok)
-        throw PagoraError::printer();
+    endPainting(m_painter);
 }
 
 void QtPrinter::killDocument()
@@ -195,10 +169,7 @@ void QtPrinter::setPaper(int width, int height)
 {
     if (width <= 0 || height <= 0)
         return;
-    // A standard paper within a point of the size is that paper, so that the queue can feed it.
-    const QPageSize size(QSizeF(std::min(width, height) / 20.0, std::max(width, height) / 20.0),
-                         QPageSize::Point, QString(), QPageSize::FuzzyMatch);
-    m_printer->setPageSize(size);
+    m_printer->setPageSize(PdfFilePrinter::paper(width, height));
     m_printer->setPageOrientation(width > height ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 

@@ -9,7 +9,7 @@ class QPrinterInfo;
 
 namespace pagora {
 
-// A printer through Qt Print Support: a CUPS queue, or a PDF file.
+// A printer through Qt Print Support: a CUPS queue, or the PDF file the print dialog chose.
 class QtPrinter : public Printer
 {
 public:
@@ -19,8 +19,6 @@ public:
     // The queue of this name (the default one for no name), with its own paper. Throws the
     // printer error when there is none.
     static std::unique_ptr<QtPrinter> queue(const QString& name);
-    // Prints into a PDF file.
-    static std::unique_ptr<QtPrinter> pdfFile(const QString& path);
 
     ~QtPrinter() override;
 

@@ -2,6 +2,7 @@
 
 #include "errors/PagoraError.h"
 #include "layout/RichTextBox.h"
+#include "printing/PdfFilePrinter.h"
 #include "printing/PrintRoutines.h"
 #include "printing/QtPrinter.h"
 #include "units/Twips.h"
@@ -395,7 +396,7 @@ void PreviewWindow::savePdf()
     if (path.isEmpty())
         return;
     try {
-        auto printer = QtPrinter::pdfFile(path);
+        auto printer = std::make_unique<PdfFilePrinter>(path);
         PrintRoutines::PrintRichText(*m_settings.document, 1440, 1440, 1440, 1440, *printer);
     } catch (const PagoraError& e) {
         Messages::error(this, e.number(), e.description());

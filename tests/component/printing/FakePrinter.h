@@ -1,15 +1,15 @@
 #pragma once
 
 #include "errors/PagoraError.h"
-#include "printing/QtPrinter.h"
+#include "printing/PdfFilePrinter.h"
 
 // A printer whose page and offsets a test chooses, printing into a PDF file.
 class FakePrinter : public pagora::Printer
 {
 public:
     FakePrinter(const QString& pdf, bool installed, int offsetX = 0, int offsetY = 0)
-        : m_pdf(pagora::QtPrinter::pdfFile(pdf)), m_installed(installed), m_offsetX(offsetX),
-          m_offsetY(offsetY)
+        : m_pdf(std::make_unique<pagora::PdfFilePrinter>(pdf)), m_installed(installed),
+          m_offsetX(offsetX), m_offsetY(offsetY)
     {
     }
     bool isInstalled() const override { return m_installed; }
@@ -38,7 +38,7 @@ public:
     QString driverName() const override { return QStringLiteral("fake"); }
 
 private:
-    std::unique_ptr<pagora::QtPrinter> m_pdf;
+    std::unique_ptr<pagora::PdfFilePrinter> m_pdf;
     bool m_installed;
     int m_offsetX, m_offsetY;
 };

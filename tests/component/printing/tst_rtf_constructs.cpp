@@ -3,6 +3,7 @@
 #include "layout/RichTextBox.h"
 #include "layout/RichTextEngine.h"
 #include "layout/RtfDocument.h"
+#include "printing/PdfFilePrinter.h"
 #include "printing/PrintRoutines.h"
 #include "printing/QtPrinter.h"
 #include "rtf/FontFallback.h"
@@ -53,7 +54,7 @@ class RtfConstructsTest : public QObject
         rtf.close();
         const std::unique_ptr<QTextDocument> loaded = RtfDocument::load(rtf.fileName());
         {
-            auto printer = QtPrinter::pdfFile(m_dir.filePath("construct.pdf"));
+            auto printer = std::make_unique<PdfFilePrinter>(m_dir.filePath("construct.pdf"));
             RichTextEngine engine(loaded.get());
             PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
         }
@@ -429,7 +430,7 @@ private slots:
         QVERIFY(box.isLoading());
         QVERIFY(box.isReadOnly());
         {
-            auto printer = QtPrinter::pdfFile(m_dir.filePath("pieces.pdf"));
+            auto printer = std::make_unique<PdfFilePrinter>(m_dir.filePath("pieces.pdf"));
             PrintRoutines::PrintRichText(box.engine(), 1440, 1440, 1440, 1440, *printer);
         }
         QCOMPARE(placed(PdfText(m_dir.filePath("pieces.pdf"))), placed(whole));

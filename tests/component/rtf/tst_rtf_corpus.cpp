@@ -2,6 +2,7 @@
 // that their producer, or LibreOffice, reads in each row of a file prints, in the row's order.
 #include "layout/RichTextEngine.h"
 #include "layout/RtfDocument.h"
+#include "printing/PdfFilePrinter.h"
 #include "printing/PrintRoutines.h"
 #include "printing/QtPrinter.h"
 #include "support/PdfText.h"
@@ -115,7 +116,7 @@ private slots:
         const std::unique_ptr<QTextDocument> document = RtfDocument::load(rtf);
         const QString pdf = m_dir.filePath(file.completeBaseName() + ".pdf");
         {
-            auto printer = QtPrinter::pdfFile(pdf);
+            auto printer = std::make_unique<PdfFilePrinter>(pdf);
             RichTextEngine engine(document.get(), RichTextEngine::Use::PrintOnly);
             PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
         }
