@@ -174,9 +174,10 @@ void RichTextEngine::prepareBlocks()
         }
         ++m_preparedBlocks;
     }
-    // Both leave tables already done as they are.
+    // All three leave tables already done as they are.
     fitTables(m_layout->rootFrame(), m_tableWidth);
     keepSpaceAbove(m_layout);
+    keepSpaceInCells(m_layout->rootFrame());
 }
 
 void RichTextEngine::readOn()
@@ -210,6 +211,33 @@ void RichTextEngine::keepSpaceAbove(QTextDocument* document)
             format.setBottomMargin(space);
             table->setFrameFormat(format);
         }
+    }
+}
+
+void RichTextEngine::keepSpaceInCells(QTextFrame* frame)
+{
+    // Nor above the first paragraph of a cell, which word processors keep within the cell: the
+    // cell takes it as padding. The paragraph gives it up, so that a second look finds none.
+    for (QTextFrame* child : frame->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(child)) {
+            for (int row = 0; row < table->rows(); ++row) {
+                for (int column = 0; column < table->columns(); ++column) {
+                    QTextTableCell cell = table->cellAt(row, column);
+                    if (cell.row() != row || cell.column() != column)
+                        continue; // a merged cell's other places
+                    QTextCursor first = cell.firstCursorPosition();
+                    QTextBlockFormat paragraph = first.blockFormat();
+                    if (paragraph.topMargin() <= 0)
+                        continue;
+                    QTextTableCellFormat format = cell.format().toTableCellFormat();
+                    format.setTopPadding(format.topPadding() + paragraph.topMargin());
+                    cell.setFormat(format);
+                    paragraph.setTopMargin(0);
+                    first.setBlockFormat(paragraph);
+                }
+            }
+        }
+        keepSpaceInCells(child);
     }
 }
 

@@ -85,6 +85,7 @@ private:
     // The space above the first paragraph, and above those after tables, which Qt leaves out.
     void keepSpaceAtTop();
     static void keepSpaceAbove(QTextDocument* document);
+    static void keepSpaceInCells(QTextFrame* frame);
     // The layout's pages: where each starts. They are found block by block, as far as they
     // are needed.
     void restartSlices();

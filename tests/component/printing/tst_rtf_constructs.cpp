@@ -107,6 +107,10 @@ private slots:
             << "After"
             << "A"
             << "top" << 85.8;
+        QTest::newRow("space above a cell's first paragraph")
+            << QByteArray("Top\\par\\trowd\\cellx2000\\pard\\intbl\\sb1440 A\\cell\\row") << "A"
+            << "Top"
+            << "top" << 85.8;
         QTest::newRow("raised") << QByteArray("Base {\\up12 Up}") << "Up"
                                 << "Base"
                                 << "top" << -6.0;
