@@ -46,7 +46,7 @@ void TabLeaders::draw(QPainter* painter, const QTextDocument* layout, int start,
                 // The stop this tab reaches: the first beyond where it starts.
                 qreal reached = std::numeric_limits<qreal>::max();
                 for (const QTextOption::Tab& stop : stops) {
-                    if (stop.position * scale > from + 1)
+                    if (line.x() + stop.position * scale > from + 1)
                         reached = std::min(reached, stop.position);
                 }
                 int leader = LayoutProperty::NoLeader;

@@ -1,6 +1,7 @@
 #include "RtfDocumentBuilder.h"
 
 #include "rtf/RtfLength.h"
+#include "rtf/RtfTabStops.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -97,6 +98,7 @@ QTextBlockFormat RtfDocumentBuilder::blockFormat(const RtfState& state) const
     } else if (m_breakBefore) {
         format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
     }
+    RtfTabStops::placeFromLineStart(format, m_document->defaultTextOption().tabStopDistance());
     return format;
 }
 

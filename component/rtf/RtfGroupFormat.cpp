@@ -2,19 +2,13 @@
 
 #include "layout/LayoutProperty.h"
 #include "rtf/RtfLength.h"
+#include "rtf/RtfTabStops.h"
 
 #include <QPointF>
 
 #include <algorithm>
 
 namespace pagora {
-
-namespace {
-
-// A character that no text holds (a Unicode noncharacter).
-constexpr QChar LeftTabDelimiter(0xFFFF);
-
-} // namespace
 
 void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
 {
@@ -169,16 +163,10 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
     case I::TabStop: {
         QList<QTextOption::Tab> tabs = s.blockFormat.tabPositions();
         QTextOption::Tab tab(RtfLength::fromTwips(n), s.nextTabType);
-        if (s.nextTabType == QTextOption::DelimiterTab) {
+        if (s.nextTabType == QTextOption::DelimiterTab)
             tab.delimiter = QLatin1Char('.');
-        } else if (s.nextTabType == QTextOption::LeftTab) {
-            // Qt measures, for every left tab, all the text up to the paragraph's end and then
-            // does not use the result: a report of a hundred pages in one paragraph takes
-            // minutes. A delimiter tab whose delimiter never occurs stops exactly where a left
-            // tab does, without that measuring.
-            tab.type = QTextOption::DelimiterTab;
-            tab.delimiter = LeftTabDelimiter;
-        }
+        else if (s.nextTabType == QTextOption::LeftTab)
+            tab = RtfTabStops::left(tab.position);
         tabs << tab;
         s.blockFormat.setTabPositions(tabs);
         if (s.nextTabLeader != LayoutProperty::NoLeader) {

@@ -94,6 +94,17 @@ private slots:
         QTest::newRow("third default tab") << QByteArray("\\tab\\tab\\tab Word") << "Word"
                                            << ""
                                            << "left" << 108.0;
+        QTest::newRow("tab stop beside an indent")
+            << QByteArray("\\li720\\tx2880 A\\tab Word") << "Word"
+            << ""
+            << "left" << 144.0;
+        QTest::newRow("tab out of a hanging indent")
+            << QByteArray("\\li720\\fi-360 A\\tab Word") << "Word"
+            << ""
+            << "left" << 36.0;
+        QTest::newRow("default tab beside an indent") << QByteArray("\\li720 A\\tab Word") << "Word"
+                                                      << ""
+                                                      << "left" << 72.0;
         QTest::newRow("space above the first paragraph")
             << QByteArray("\\sb1440 Word\\par\\sb1440 Next\\page Top") << "Word"
             << "paper"
