@@ -4,6 +4,7 @@
 #include "layout/RichTextBox.h"
 #include "layout/RichTextEngine.h"
 #include "printing/PageSurfaces.h"
+#include "printing/PdfFilePrinter.h"
 #include "printing/PrintRoutines.h"
 #include "support/PdfText.h"
 #include "windows/MessageReport.h"
@@ -66,6 +67,18 @@ private slots:
         Messages::setAnswering(true);
         Messages::clear();
         QFile::remove(m_dir.filePath("out.pdf"));
+    }
+
+    // An abandoned job into a PDF file leaves no file: nothing comes out.
+    void anAbandonedPdfJobLeavesNoFile()
+    {
+        const QString path = m_dir.filePath("abandoned.pdf");
+        {
+            PdfFilePrinter printer(path);
+            printer.startJob();
+            printer.killDocument();
+        }
+        QVERIFY(!QFile::exists(path));
     }
 
     void anEmptyDocumentIsOnePage()
