@@ -2,9 +2,6 @@
 
 #include "layout/PageParts.h"
 #include "layout/PageStyle.h"
-#include "layout/RichTextEngine.h"
-
-#include <QPaintDevice>
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -18,12 +15,7 @@ PageNotes::PageNotes(const PageStyle& style, QPaintDevice* target, qreal width, 
 {
     for (const PageStyle::Note& note : style.notes()) {
         std::unique_ptr<QTextDocument> text(note.text->clone());
-        PageParts::dropEmptyEnd(text.get());
-        text->documentLayout()->setPaintDevice(target);
-        text->setDocumentMargin(0);
-        RichTextEngine::scaleIndents(text.get(), target->logicalDpiX() / 96.0);
-        text->setTextWidth(width);
-        const qreal height = text->documentLayout()->documentSize().height();
+        const qreal height = PageParts::layOut(text.get(), target, width);
         m_notes.push_back({note.mark.position(), std::move(text), height});
     }
     std::stable_sort(m_notes.begin(), m_notes.end(),

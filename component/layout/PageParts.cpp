@@ -29,6 +29,16 @@ void PageParts::draw(QPainter* painter, QPaintDevice* target, const PageStyle* s
                  paper.bottom() - style->footerY, true, page, pages);
 }
 
+qreal PageParts::layOut(QTextDocument* text, QPaintDevice* target, qreal width)
+{
+    dropEmptyEnd(text);
+    text->documentLayout()->setPaintDevice(target);
+    text->setDocumentMargin(0);
+    RichTextEngine::scaleIndents(text, target->logicalDpiX() / 96.0);
+    text->setTextWidth(width);
+    return text->documentLayout()->documentSize().height();
+}
+
 void PageParts::dropEmptyEnd(QTextDocument* document)
 {
     // A part's last \par leaves an empty paragraph after its text: a footer would stand a line
@@ -46,7 +56,6 @@ void PageParts::drawPart(QPainter* painter, QPaintDevice* target, const QTextDoc
     if (part->isEmpty())
         return;
     const std::unique_ptr<QTextDocument> text(part->clone());
-    dropEmptyEnd(text.get());
     for (const auto& [stand, number] :
          {std::pair{PageStyle::PageNumber, page}, std::pair{PageStyle::PageCount, pages}}) {
         for (QTextCursor at = text->find(QString(stand)); !at.isNull();
@@ -54,11 +63,8 @@ void PageParts::drawPart(QPainter* painter, QPaintDevice* target, const QTextDoc
             at.insertText(QString::number(number));
     }
     const int dpiX = target->logicalDpiX(), dpiY = target->logicalDpiY();
-    text->documentLayout()->setPaintDevice(target);
-    text->setDocumentMargin(0);
-    RichTextEngine::scaleIndents(text.get(), dpiX / 96.0);
-    text->setTextWidth(std::max(1.0, std::floor(Twips::toPixelsExact(width, dpiX))));
-    const qreal height = text->documentLayout()->documentSize().height();
+    const qreal height =
+        layOut(text.get(), target, std::max(1.0, std::floor(Twips::toPixelsExact(width, dpiX))));
     painter->save();
     painter->translate(left, y);
     painter->scale(1 / Twips::toPixelsExact(1, dpiX), 1 / Twips::toPixelsExact(1, dpiY));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class QPainter;
 class QPaintDevice;
 class QRect;
@@ -18,10 +20,13 @@ public:
     // both in the painter's twips, laid out for `target`.
     static void draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
                      const QRect& paper, const QRect& body, int page, int pages);
-    // Takes a document's empty paragraphs off its end.
-    static void dropEmptyEnd(QTextDocument* document);
+    // Lays a part or a note out for `target`, `width` device pixels wide, without the empty
+    // paragraphs at its end; its height.
+    static qreal layOut(QTextDocument* text, QPaintDevice* target, qreal width);
 
 private:
+    // Takes a document's empty paragraphs off its end.
+    static void dropEmptyEnd(QTextDocument* document);
     // `part` laid out `width` twips wide for the target, drawn with its top (or, with
     // `fromBottom`, its bottom) at `y`.
     static void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
