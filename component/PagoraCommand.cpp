@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <cstdio>
 #include <memory>
 
@@ -38,6 +39,21 @@ struct PrintOptions
     QString printer;
     int copies = 1;
 };
+
+// Paper needs no screen, but Qt sizes fonts by the screen's DPI and, for every run of text it
+// lays out for a device of another DPI, makes the font afresh for that one: a screen at the
+// printer's DPI (the PDF writer's and CUPS's 1200) saves a tenth of the time. The page is the
+// same at any screen DPI. The file lives until Qt has read it, when the application starts.
+void usePaperScreen(QTemporaryFile& config)
+{
+    if (!config.open())
+        return;
+    config.write(R"({"screens": [{"name": "Paper", "x": 0, "y": 0, "width": 1920,)"
+                 R"( "height": 1080, "logicalDpi": 1200, "logicalBaseDpi": 1200, "dpr": 1}]})");
+    config.flush();
+    qputenv("QT_QPA_PLATFORM",
+            QByteArray("offscreen:configfile=") + QFile::encodeName(config.fileName()));
+}
 
 PrintOptions printOptions(const QStringList& args)
 {
@@ -73,10 +89,14 @@ int main(int argc, char* argv[])
     const bool toPaper = command == QLatin1String("print") || command == QLatin1String("pdf");
     const bool windows =
         command == QLatin1String("preview") || command == QLatin1String("edit") || toPaper;
-    // Printing from a script needs no screen.
-    if (toPaper && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Printing from a script needs no screen, and a PDF file never shows a window.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    QTemporaryFile screen;
+    if (toPaper && (platform == "offscreen" ||
+                    (platform.isEmpty() && (noDisplay || command == QLatin1String("pdf")))))
+        usePaperScreen(screen);
     std::unique_ptr<QCoreApplication> application;
     if (windows)
         application = std::make_unique<QApplication>(argc, argv);

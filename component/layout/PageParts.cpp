@@ -34,7 +34,7 @@ qreal PageParts::layOut(QTextDocument* text, QPaintDevice* target, qreal width)
     dropEmptyEnd(text);
     text->documentLayout()->setPaintDevice(target);
     text->setDocumentMargin(0);
-    RichTextEngine::scaleIndents(text, target->logicalDpiX() / 96.0);
+    RichTextEngine::scaleIndents(text, target->logicalDpiX() / Twips::documentDpi());
     text->setTextWidth(width);
     return text->documentLayout()->documentSize().height();
 }

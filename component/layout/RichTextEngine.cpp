@@ -130,8 +130,8 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     m_names->clear();
     m_preparedBlocks = 0;
     m_keptGlyphs = 0;
-    m_indentScale = dpiX / 96.0;
-    m_tableWidth = area.width() / 15.0;
+    m_indentScale = dpiX / Twips::documentDpi();
+    m_tableWidth = Twips::toPixelsExact(area.width(), Twips::documentDpi());
     prepareBlocks();
     m_splits.clear();
     keepSpaceAtTop();
@@ -203,14 +203,36 @@ void RichTextEngine::keepSpaceAbove(QTextDocument* document)
     // Qt puts space above a paragraph only when a paragraph comes before it in the same
     // frame: the first one after a table loses its space, which word processors keep. The
     // table keeps it below itself instead.
+    // The paragraph before a table keeps its space below, but Qt takes it in the document's
+    // pixels, unscaled: on a 1200-dpi printer it all but vanishes. The table takes it above
+    // itself, which Qt scales, and the paragraph gives it up.
     for (QTextFrame* table : document->rootFrame()->childFrames()) {
         const QTextBlock after = document->findBlock(table->lastPosition() + 1);
         const qreal space = after.isValid() ? after.blockFormat().topMargin() : 0;
         QTextFrameFormat format = table->frameFormat();
-        if (space > format.bottomMargin()) {
+        if (space > format.bottomMargin())
             format.setBottomMargin(space);
-            table->setFrameFormat(format);
+        // The table's anchor, a block of its own, has the paragraph's format too, space above
+        // included, which is no paragraph's.
+        QTextBlock before = document->findBlock(table->firstPosition() - 1);
+        if (before.isValid() && before.blockFormat().topMargin() > 0 &&
+            QTextCursor(before).currentFrame() == document->rootFrame()) {
+            QTextBlockFormat anchor = before.blockFormat();
+            anchor.setTopMargin(0);
+            QTextCursor(before).setBlockFormat(anchor);
         }
+        for (int i = 0; i < 2 && before.isValid() &&
+                        QTextCursor(before).currentFrame() == document->rootFrame();
+             ++i, before = before.previous()) {
+            QTextBlockFormat paragraph = before.blockFormat();
+            if (paragraph.bottomMargin() > 0) {
+                format.setTopMargin(std::max(format.topMargin(), paragraph.bottomMargin()));
+                paragraph.setBottomMargin(0);
+                QTextCursor(before).setBlockFormat(paragraph);
+            }
+        }
+        if (format != table->frameFormat())
+            table->setFrameFormat(format);
     }
 }
 
@@ -382,8 +404,8 @@ bool RichTextEngine::pushFrom(const Slice& slice, qreal limit)
 void RichTextEngine::scaleIndents(QTextDocument* document, qreal scale)
 {
     // Qt brings a paragraph's space above and below to the device's resolution, but not its
-    // left and right margins or its first-line indent, which the reader gives in pixels at 96
-    // to the inch: on a 1200-dpi printer an inch of indent would print as a twelfth of that.
+    // left and right margins or its first-line indent, which the reader gives in pixels at the
+    // screen's DPI: on a 1200-dpi printer an inch of indent would print as a twelfth of that.
     if (scale == 1)
         return;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
@@ -492,7 +514,7 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
     if (m_hasLeaders)
         TabLeaders::draw(painter, m_layout, slice.layoutStart,
                          next ? next->layoutStart : m_layout->characterCount(), top,
-                         top + height - 0.5, m_dpiX / 96.0);
+                         top + height - 0.5, m_dpiX / Twips::documentDpi());
     if (m_notes)
         m_notes->draw(painter, slice.start, next ? next->start : textLength() + 1, top + height);
     painter->restore();

@@ -62,7 +62,7 @@ public:
 
     // Where a laid-out block's lines are drawn from: QTextLine positions are relative to it.
     static QPointF lineOrigin(const QTextDocument* document, const QTextBlock& block);
-    // A document's horizontal paragraph lengths, from 96 to the inch to the device's.
+    // A document's horizontal paragraph lengths, from the document's DPI to the device's.
     static void scaleIndents(QTextDocument* document, qreal scale);
 
     // Frees the cached layout.
@@ -107,7 +107,7 @@ private:
     // The lines of the slice's page, and only those, into `area`; `next` is the page after
     // it, or none.
     void drawPage(QPainter* painter, const QRect& area, const Slice& slice, const Slice* next);
-    // The frame's tables that run past `width` (at 96 to the inch), brought within it.
+    // The frame's tables that run past `width` (at the document's DPI), brought within it.
     static void fitTables(QTextFrame* frame, qreal width);
 
     QTextDocument* m_source;

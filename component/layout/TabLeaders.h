@@ -15,7 +15,8 @@ class TabLeaders
 {
 public:
     // The leaders in the lines of characters `start` to `end` of `layout` that lie between
-    // `top` and `bottom`; `scale` takes the tab stops' pixels at 96 to the inch to the layout's.
+    // `top` and `bottom`; `scale` takes the tab stops' pixels at the document's DPI to the
+    // layout's.
     static void draw(QPainter* painter, const QTextDocument* layout, int start, int end, qreal top,
                      qreal bottom, qreal scale);
 

@@ -2,10 +2,9 @@
 
 #include "rtf/RtfLength.h"
 #include "rtf/RtfTabStops.h"
+#include "units/Twips.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -41,10 +40,7 @@ QTextCharFormat RtfDocumentBuilder::charFormat(const RtfState& state)
     // Qt raises text by a share of its font's height; RTF by half points.
     QTextCharFormat format = state.charFormat;
     const QFontMetricsF metrics(format.font());
-    const qreal dpi = qGuiApp && qGuiApp->primaryScreen()
-                          ? qGuiApp->primaryScreen()->logicalDotsPerInchY()
-                          : 96.0;
-    const qreal height = metrics.height() * 72.0 / dpi;
+    const qreal height = metrics.height() * 72.0 / Twips::documentDpi();
     if (height > 0)
         format.setBaselineOffset(state.raise / 2.0 / height * 100.0);
     return format;

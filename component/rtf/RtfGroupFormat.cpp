@@ -155,7 +155,7 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
     case I::LineSpacingMultiple:
         if (n == 1 && s.blockFormat.lineHeightType() == QTextBlockFormat::MinimumHeight) {
             // \slN\slmult1: N is in 240ths of a single line.
-            const qreal twips = s.blockFormat.lineHeight() * 15.0;
+            const qreal twips = RtfLength::toTwips(s.blockFormat.lineHeight());
             s.blockFormat.setLineHeight(std::clamp(twips / 240.0 * 100.0, 10.0, 1000.0),
                                         QTextBlockFormat::ProportionalHeight);
         }

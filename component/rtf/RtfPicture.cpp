@@ -1,6 +1,7 @@
 #include "RtfPicture.h"
 
 #include "rtf/RtfLength.h"
+#include "units/Twips.h"
 
 #include <QImage>
 #include <QTextDocument>
@@ -67,8 +68,10 @@ std::optional<QTextImageFormat> RtfPicture::addTo(QTextDocument* document)
     document->addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
     format.setName(name);
-    qreal width = m_goalWidth > 0 ? RtfLength::fromTwips(m_goalWidth) : image.width();
-    qreal height = m_goalHeight > 0 ? RtfLength::fromTwips(m_goalHeight) : image.height();
+    // A picture of no stated size has a pixel to each 96th of an inch.
+    const qreal pixel = Twips::documentDpi() / 96.0;
+    qreal width = m_goalWidth > 0 ? RtfLength::fromTwips(m_goalWidth) : image.width() * pixel;
+    qreal height = m_goalHeight > 0 ? RtfLength::fromTwips(m_goalHeight) : image.height() * pixel;
     width *= std::clamp(m_scaleX, 1, 1000) / 100.0;
     height *= std::clamp(m_scaleY, 1, 1000) / 100.0;
     format.setWidth(width);

@@ -192,11 +192,13 @@ QTextTableCellFormat RtfRowDefinition::format(int index) const
     };
     using S = QTextFrameFormat::BorderStyle;
     const std::array<Border, 4> sides{border(Top), border(Left), border(Bottom), border(Right)};
+    // A drawn border is a 192nd of an inch at least (half a pixel of a 96-dpi screen).
+    const qreal Thinnest = RtfLength::fromTwips(15) / 2;
     const std::array<qreal, 4> widths = [&] {
         std::array<qreal, 4> w{};
         for (size_t i = 0; i < 4; ++i) {
             const bool drawn = sides[i].set && sides[i].style != S::BorderStyle_None;
-            w[i] = drawn ? std::max<qreal>(RtfLength::fromTwips(sides[i].twips), 0.5) : 0;
+            w[i] = drawn ? std::max(RtfLength::fromTwips(sides[i].twips), Thinnest) : 0;
         }
         return w;
     }();

@@ -1,6 +1,7 @@
 #include "RtfTabStops.h"
 
 #include "layout/LayoutProperty.h"
+#include "units/Twips.h"
 
 #include <QPointF>
 #include <QTextBlockFormat>
@@ -14,8 +15,8 @@ namespace {
 // A character that no text holds (a Unicode noncharacter).
 constexpr QChar LeftTabDelimiter(0xFFFF);
 
-// Default stops are set as far as the widest paper reaches: 22 inches, at 96 to the inch.
-constexpr qreal WidestLine = 22 * 96;
+// Default stops are set as far as the widest paper reaches.
+constexpr qreal WidestLineInches = 22;
 
 } // namespace
 
@@ -48,7 +49,7 @@ void RtfTabStops::placeFromLineStart(QTextBlockFormat& format, qreal distance)
     if (offDefaults) {
         const qreal last = stops.isEmpty() ? 0 : stops.last().position;
         for (qreal at = (std::floor((start + last) / distance) + 1) * distance;
-             at - start <= WidestLine; at += distance)
+             at - start <= WidestLineInches * Twips::documentDpi(); at += distance)
             stops << left(at - start);
     }
     format.setTabPositions(stops);

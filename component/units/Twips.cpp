@@ -1,5 +1,6 @@
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QScreen>
@@ -51,6 +52,17 @@ int Twips::x(int twips)
 int Twips::y(int twips)
 {
     return toPixels(twips, screenDpi(false));
+}
+
+double Twips::documentDpi()
+{
+    // As Qt reckons it, rounding included: lengths read at any other DPI print off scale on a
+    // desktop whose screen is not at 96.
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return 96.0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return std::round(screen->logicalDotsPerInchY());
+    return 100.0;
 }
 
 QRect Twips::rect(int left, int top, int width, int height)

@@ -25,4 +25,8 @@ public:
     static int y(int twips);
     static QRect rect(int left, int top, int width, int height);
     static QSize size(int width, int height);
+
+    // The DPI of a QTextDocument's lengths: Qt sizes fonts by it, and lays a document out for a
+    // device by scaling them by the device's DPI over this one. It is the screen's, not 96.
+    static double documentDpi();
 };

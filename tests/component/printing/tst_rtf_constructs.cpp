@@ -62,6 +62,13 @@ class RtfConstructsTest : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The page is the same whatever the screen's resolution: the tests take the screen as
+        // it is (a second run has one at 144 dots to the inch), not the 96 QTest pins.
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+    }
+
     // Where `word` prints, in points: "left" from the left margin (or from `anchor`'s left, or
     // the paper's), "right" from the right margin, "top" below `anchor`'s top, "page" its page,
     // "count" how often it prints; or the "paper width".
@@ -117,6 +124,10 @@ private slots:
             << QByteArray("\\trowd\\cellx2000\\pard\\intbl A\\cell\\row\\pard\\sb1440 After")
             << "After"
             << "A"
+            << "top" << 85.8;
+        QTest::newRow("space below a paragraph before a table")
+            << QByteArray("\\sa1440 Top\\par\\trowd\\cellx2000\\pard\\intbl A\\cell\\row") << "A"
+            << "Top"
             << "top" << 85.8;
         QTest::newRow("space above a cell's first paragraph")
             << QByteArray("Top\\par\\trowd\\cellx2000\\pard\\intbl\\sb1440 A\\cell\\row") << "A"
