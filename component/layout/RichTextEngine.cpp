@@ -203,9 +203,9 @@ void RichTextEngine::keepSpaceAbove(QTextDocument* document)
     // Qt puts space above a paragraph only when a paragraph comes before it in the same
     // frame: the first one after a table loses its space, which word processors keep. The
     // table keeps it below itself instead.
-    // The paragraph before a table keeps its space below, but Qt takes it in the document's
-    // pixels, unscaled: on a 1200-dpi printer it all but vanishes. The table takes it above
-    // itself, which Qt scales, and the paragraph gives it up.
+    // Qt keeps the space below the paragraph before a table, but in the document's pixels,
+    // unscaled: on a 1200-dpi printer it all but vanishes. The table takes it above itself,
+    // which Qt scales, and the paragraph gives it up.
     for (QTextFrame* table : document->rootFrame()->childFrames()) {
         const QTextBlock after = document->findBlock(table->lastPosition() + 1);
         const qreal space = after.isValid() ? after.blockFormat().topMargin() : 0;

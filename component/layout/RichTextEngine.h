@@ -82,7 +82,8 @@ private:
         int layoutStart; // in the layout copy, which has a character more for each split
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
-    // The space above the first paragraph, and above those after tables, which Qt leaves out.
+    // The space above the first paragraph, above those after tables and below those before
+    // them, which Qt leaves out or takes unscaled.
     void keepSpaceAtTop();
     static void keepSpaceAbove(QTextDocument* document);
     static void keepSpaceInCells(QTextFrame* frame);
