@@ -2,6 +2,7 @@
 
 #include "layout/PageParts.h"
 #include "layout/PageStyle.h"
+#include "layout/TextLayerNames.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -34,7 +35,7 @@ qreal PageNotes::height(int from, int to) const
     return height > 0 ? height + m_gap : 0;
 }
 
-void PageNotes::draw(QPainter* painter, int from, int to, qreal bottom) const
+void PageNotes::draw(QPainter* painter, int from, int to, qreal bottom, TextLayerNames* names) const
 {
     qreal y = bottom - height(from, to);
     if (y >= bottom)
@@ -52,6 +53,7 @@ void PageNotes::draw(QPainter* painter, int from, int to, qreal bottom) const
         painter->save();
         painter->translate(0, y);
         note.text->documentLayout()->draw(painter, context);
+        names->notePart(note.text.get());
         painter->restore();
         y += note.height;
     }

@@ -11,6 +11,7 @@ class QTextDocument;
 namespace pagora {
 
 class PageStyle;
+class TextLayerNames;
 
 // A document's footnotes laid out for a device, to print at the foot of the page that has
 // their marks: their heights, to keep that much of the page free, and their drawing.
@@ -25,8 +26,8 @@ public:
     // The height of the notes whose marks are at characters `from` to `to` (not included),
     // with the space above them; 0 when there are none.
     qreal height(int from, int to) const;
-    // Those notes, their last line ending at `bottom`.
-    void draw(QPainter* painter, int from, int to, qreal bottom) const;
+    // Those notes, their last line ending at `bottom`; their glyphs noted in `names`.
+    void draw(QPainter* painter, int from, int to, qreal bottom, TextLayerNames* names) const;
 
 private:
     struct Note

@@ -2,6 +2,7 @@
 
 #include "layout/PageStyle.h"
 #include "layout/RichTextEngine.h"
+#include "layout/TextLayerNames.h"
 #include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -17,16 +18,17 @@
 namespace pagora {
 
 void PageParts::draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
-                     const QRect& paper, const QRect& body, int page, int pages)
+                     const QRect& paper, const QRect& body, int page, int pages,
+                     TextLayerNames* names)
 {
     if (!style)
         return;
     if (const QTextDocument* header = style->header(page))
         drawPart(painter, target, header, body.left(), body.width(), paper.top() + style->headerY,
-                 false, page, pages);
+                 false, page, pages, names);
     if (const QTextDocument* footer = style->footer(page))
         drawPart(painter, target, footer, body.left(), body.width(),
-                 paper.bottom() - style->footerY, true, page, pages);
+                 paper.bottom() - style->footerY, true, page, pages, names);
 }
 
 qreal PageParts::layOut(QTextDocument* text, QPaintDevice* target, qreal width)
@@ -51,7 +53,8 @@ void PageParts::dropEmptyEnd(QTextDocument* document)
 }
 
 void PageParts::drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
-                         int left, int width, int y, bool fromBottom, int page, int pages)
+                         int left, int width, int y, bool fromBottom, int page, int pages,
+                         TextLayerNames* names)
 {
     if (part->isEmpty())
         return;
@@ -65,6 +68,7 @@ void PageParts::drawPart(QPainter* painter, QPaintDevice* target, const QTextDoc
     const int dpiX = target->logicalDpiX(), dpiY = target->logicalDpiY();
     const qreal height =
         layOut(text.get(), target, std::max(1.0, std::floor(Twips::toPixelsExact(width, dpiX))));
+    names->notePart(text.get());
     painter->save();
     painter->translate(left, y);
     painter->scale(1 / Twips::toPixelsExact(1, dpiX), 1 / Twips::toPixelsExact(1, dpiY));

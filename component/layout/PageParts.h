@@ -10,6 +10,7 @@ class QTextDocument;
 namespace pagora {
 
 class PageStyle;
+class TextLayerNames;
 
 // A page's header and footer: the page style's parts for the page, with its number and the
 // page count in them, laid out for the printer and drawn in the page's margins.
@@ -17,9 +18,10 @@ class PageParts
 {
 public:
     // Page `page` (from 1) of `pages`, between the left and right edges of `body` on `paper`:
-    // both in the painter's twips, laid out for `target`.
+    // both in the painter's twips, laid out for `target`; their glyphs noted in `names`.
     static void draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
-                     const QRect& paper, const QRect& body, int page, int pages);
+                     const QRect& paper, const QRect& body, int page, int pages,
+                     TextLayerNames* names);
     // Lays a part or a note out for `target`, `width` device pixels wide, without the empty
     // paragraphs at its end; its height.
     static qreal layOut(QTextDocument* text, QPaintDevice* target, qreal width);
@@ -30,7 +32,8 @@ private:
     // `part` laid out `width` twips wide for the target, drawn with its top (or, with
     // `fromBottom`, its bottom) at `y`.
     static void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
-                         int left, int width, int y, bool fromBottom, int page, int pages);
+                         int left, int width, int y, bool fromBottom, int page, int pages,
+                         TextLayerNames* names);
 };
 
 } // namespace pagora

@@ -516,7 +516,8 @@ void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice&
                          next ? next->layoutStart : m_layout->characterCount(), top,
                          top + height - 0.5, m_dpiX / Twips::documentDpi());
     if (m_notes)
-        m_notes->draw(painter, slice.start, next ? next->start : textLength() + 1, top + height);
+        m_notes->draw(painter, slice.start, next ? next->start : textLength() + 1, top + height,
+                      m_names.get());
     painter->restore();
     const int end = next ? next->layoutStart : m_layout->characterCount();
     for (QTextBlock block = carried; block.isValid() && block.position() < end;
@@ -538,7 +539,8 @@ QPointF RichTextEngine::lineOrigin(const QTextDocument* document, const QTextBlo
 void RichTextEngine::drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                                    const QRect& body, int page, int pages)
 {
-    PageParts::draw(painter, target, PageStyle::of(m_source), paper, body, page, pages);
+    PageParts::draw(painter, target, PageStyle::of(m_source), paper, body, page, pages,
+                    m_names.get());
 }
 
 int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const QRect& area,

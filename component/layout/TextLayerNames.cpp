@@ -3,6 +3,7 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 
 namespace pagora {
@@ -38,6 +39,20 @@ void TextLayerNames::note(const QTextBlock& block)
     if (!holdsSharedGlyphs(text))
         return;
     m_noted.insert(block.blockNumber());
+    noteGlyphs(block, text);
+}
+
+void TextLayerNames::notePart(const QTextDocument* part)
+{
+    for (QTextBlock block = part->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (block.layout() && holdsSharedGlyphs(text))
+            noteGlyphs(block, text);
+    }
+}
+
+void TextLayerNames::noteGlyphs(const QTextBlock& block, const QString& text)
+{
     // Qt 6.4 gives no runs for the whole text unless its length is named.
     for (const QGlyphRun& run : block.layout()->glyphRuns(0, static_cast<int>(text.size()))) {
         const QRawFont font = run.rawFont();

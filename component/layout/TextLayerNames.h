@@ -7,6 +7,7 @@
 
 class QRawFont;
 class QTextBlock;
+class QTextDocument;
 
 namespace pagora {
 
@@ -19,12 +20,15 @@ class TextLayerNames
 public:
     // Notes a laid-out paragraph's glyphs, when it holds characters where fonts share them.
     void note(const QTextBlock& block);
+    // Notes the paragraphs of a header, footer or note, each time one is drawn.
+    void notePart(const QTextDocument* part);
     // Qt's name of a glyph, with the document's character for it: only those that differ
     // and stand for one character alone.
     QHash<char16_t, char16_t> renamed() const;
     void clear();
 
 private:
+    void noteGlyphs(const QTextBlock& block, const QString& text);
     // The first character the font shows with each glyph, as Qt finds it.
     const QHash<quint32, char16_t>& firstCharacters(const QRawFont& font);
 

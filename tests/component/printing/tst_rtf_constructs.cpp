@@ -406,6 +406,10 @@ private slots:
         QTest::newRow("ideographs")
             << QByteArray("\\u38271?\\u25991?\\u20013? long") << QString::fromUtf8("长文中 long");
         QTest::newRow("a radical itself") << QByteArray("\\u11987?") << QString::fromUtf8("⻓");
+        QTest::newRow("in a header")
+            << QByteArray("{\\header \\u38271?\\u25991?}") << QString::fromUtf8("长文");
+        QTest::newRow("in a footnote")
+            << QByteArray("A{\\footnote \\u38271?\\u25991?}") << QString::fromUtf8("A 长文");
     }
     void textLayer()
     {
