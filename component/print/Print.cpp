@@ -14,10 +14,8 @@
 
 #include <QFileInfo>
 #include <QPointer>
-#include <QTemporaryFile>
 #include <QTextDocument>
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -146,26 +144,10 @@ QVariant Print::SavePdf(const QString& path)
     try {
         const std::unique_ptr<QTextDocument> document =
             RtfDocument::load(m_myFile, RtfReader::Use::Layout);
-        const QFileInfo target(path);
-        // Written beside the target under a name of its own, then renamed over it: a reader of
-        // the target never sees half a file, and a failure leaves the old one there.
-        QTemporaryFile partial(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
-        if (path.isEmpty() || !partial.open())
-            throw PagoraError::pathAccess(path);
-        partial.close();
-        // A temporary file is the owner's alone; a PDF is for handing on.
-        partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        {
-            auto printer = std::make_unique<PdfFilePrinter>(partial.fileName());
-            printer->setDocumentName(QFileInfo(m_myFile).fileName());
+        PdfFilePrinter::save(path, QFileInfo(m_myFile).fileName(), [&](Printer& printer) {
             RichTextEngine engine(document.get(), RichTextEngine::Use::PrintOnly);
-            PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, *printer);
-        }
-        if (std::rename(QFile::encodeName(partial.fileName()).constData(),
-                        QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-            throw PagoraError::pathAccess(path);
-        partial.setAutoRemove(false);
+            PrintRoutines::PrintRichText(engine, 1440, 1440, 1440, 1440, printer);
+        });
     } catch (const PagoraError& e) {
         m_error = {e.number(), e.description()};
     }

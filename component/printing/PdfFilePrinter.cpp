@@ -4,8 +4,11 @@
 #include "units/Twips.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
+#include <QTemporaryFile>
+#include <cstdio>
 
 namespace pagora {
 
@@ -103,6 +106,29 @@ QPageSize PdfFilePrinter::paper(int width, int height)
 {
     return QPageSize(QSizeF(std::min(width, height) / 20.0, std::max(width, height) / 20.0),
                      QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+}
+
+void PdfFilePrinter::save(const QString& path, const QString& documentName,
+                          const std::function<void(Printer&)>& print)
+{
+    const QFileInfo target(path);
+    QTemporaryFile partial(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (path.isEmpty() || !partial.open())
+        throw PagoraError::pathAccess(path);
+    partial.close();
+    // A temporary file is the owner's alone; a PDF is for handing on.
+    partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    {
+        PdfFilePrinter printer(partial.fileName());
+        if (!documentName.isEmpty())
+            printer.setDocumentName(documentName);
+        print(printer);
+    }
+    if (std::rename(QFile::encodeName(partial.fileName()).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+        throw PagoraError::pathAccess(path);
+    partial.setAutoRemove(false);
 }
 
 } // namespace pagora

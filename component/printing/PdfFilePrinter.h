@@ -4,6 +4,7 @@
 
 #include <QPageSize>
 #include <QPdfWriter>
+#include <functional>
 #include <memory>
 
 namespace pagora {
@@ -37,6 +38,12 @@ public:
     void setDocumentName(const QString& name) override { m_writer.setTitle(name); }
     QString deviceName() const override { return m_path; }
     QString driverName() const override { return QStringLiteral("PDF"); }
+
+    // `print` into a PDF file of its own beside `path`, then renamed over it: a reader of
+    // `path` never sees half a file, and a failure leaves the file that was there. Throws
+    // PagoraError.
+    static void save(const QString& path, const QString& documentName,
+                     const std::function<void(Printer&)>& print);
 
     // Letter where the locale measures in inches, A4 elsewhere.
     static QPageSize localePaper();

@@ -396,8 +396,9 @@ void PreviewWindow::savePdf()
     if (path.isEmpty())
         return;
     try {
-        auto printer = std::make_unique<PdfFilePrinter>(path);
-        PrintRoutines::PrintRichText(*m_settings.document, 1440, 1440, 1440, 1440, *printer);
+        PdfFilePrinter::save(path, QString(), [&](Printer& printer) {
+            PrintRoutines::PrintRichText(*m_settings.document, 1440, 1440, 1440, 1440, printer);
+        });
     } catch (const PagoraError& e) {
         Messages::error(this, e.number(), e.description());
     }

@@ -8,6 +8,8 @@
 #include "windows/PreviewWindow.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -215,6 +217,10 @@ private slots:
     {
         auto w = open(3);
         const QString target = m_dir.filePath("saved.pdf");
+        // Over a file that is there: it is replaced whole, with nothing left beside it.
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an older file") > 0);
+        old.close();
         Messages::setNextSaveFile(target);
         QTest::mouseClick(child<QPushButton>(w, "btnSavePdf"), Qt::LeftButton);
         const PdfText saved(target);
@@ -225,6 +231,7 @@ private slots:
         // One inch from the edge, as on paper.
         QVERIFY(qAbs(saved.inkBox(1).left() - 72) < 3);
         QVERIFY(w->isVisible());
+        QCOMPARE(QDir(m_dir.path()).entryList({"saved.pdf*"}, QDir::Files).size(), 1);
     }
 };
 
