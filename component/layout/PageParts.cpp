@@ -18,17 +18,16 @@
 namespace pagora {
 
 void PageParts::draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
-                     const QRect& paper, const QRect& body, int page, int pages,
-                     TextLayerNames* names)
+                     const QRect& paper, const QRect& body, const Page& page, TextLayerNames* names)
 {
     if (!style)
         return;
-    if (const QTextDocument* header = style->header(page))
+    if (const QTextDocument* header = style->header(page.number, page.from, page.to))
         drawPart(painter, target, header, body.left(), body.width(), paper.top() + style->headerY,
-                 false, page, pages, names);
-    if (const QTextDocument* footer = style->footer(page))
+                 false, page.number, page.count, names);
+    if (const QTextDocument* footer = style->footer(page.number, page.from, page.to))
         drawPart(painter, target, footer, body.left(), body.width(),
-                 paper.bottom() - style->footerY, true, page, pages, names);
+                 paper.bottom() - style->footerY, true, page.number, page.count, names);
 }
 
 qreal PageParts::layOut(QTextDocument* text, QPaintDevice* target, qreal width)

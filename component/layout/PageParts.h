@@ -17,10 +17,18 @@ class TextLayerNames;
 class PageParts
 {
 public:
-    // Page `page` (from 1) of `pages`, between the left and right edges of `body` on `paper`:
-    // both in the painter's twips, laid out for `target`; their glyphs noted in `names`.
+    // Page `number` (from 1) of `count`, whose text runs from character `from` to `to`.
+    struct Page
+    {
+        int number;
+        int count;
+        int from;
+        int to;
+    };
+    // The page's, between the left and right edges of `body` on `paper`: both in the
+    // painter's twips, laid out for `target`; their glyphs noted in `names`.
     static void draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
-                     const QRect& paper, const QRect& body, int page, int pages,
+                     const QRect& paper, const QRect& body, const Page& page,
                      TextLayerNames* names);
     // Lays a part or a note out for `target`, `width` device pixels wide, without the empty
     // paragraphs at its end; its height.

@@ -26,21 +26,59 @@ bool PageStyle::givesPage() const
            marginTop >= 0 || marginBottom >= 0 || landscape;
 }
 
+void PageStyle::addSection()
+{
+    m_sections.push_back(Section());
+}
+
+void PageStyle::startSection(int position)
+{
+    if (m_sections.back().start < 0)
+        m_sections.back().start = position;
+}
+
+void PageStyle::setTitlePage()
+{
+    m_sections.back().titlePage = true;
+}
+
+QTextDocument* PageStyle::part(Part part) const
+{
+    return m_sections.back().parts[static_cast<size_t>(part)];
+}
+
 QTextDocument* PageStyle::makePart(Part part)
 {
-    QTextDocument*& text = m_parts[static_cast<size_t>(part)];
+    QTextDocument*& text = m_sections.back().parts[static_cast<size_t>(part)];
     if (!text)
         text = new QTextDocument(this);
     return text;
 }
 
-QTextDocument* PageStyle::forPage(Part all, int page) const
+QTextDocument* PageStyle::inherited(size_t index, int part) const
 {
+    for (size_t i = index + 1; i-- > 0;) {
+        if (QTextDocument* text = m_sections[i].parts[static_cast<size_t>(part)])
+            return text;
+    }
+    return nullptr;
+}
+
+QTextDocument* PageStyle::forPage(Part all, int page, int from, int to) const
+{
+    // A page takes the parts of the section it starts in, as word processors do.
+    size_t index = 0;
+    for (size_t i = 1; i < m_sections.size(); ++i) {
+        if (m_sections[i].start >= 0 && m_sections[i].start <= from)
+            index = i;
+    }
+    const Section& section = m_sections[index];
+    const bool first = index == 0 ? page == 1 : section.start >= from && section.start < to;
     // Header and Footer stand at the same places in the two runs of parts.
-    const auto part = [this, all](int offset) {
-        return m_parts[static_cast<size_t>(all + offset)];
+    const auto part = [this, all, index](int offset) {
+        return inherited(index, all + offset);
     };
-    if (page == 1 && titlePage)
+    if (first && section.titlePage)
         return part(HeaderFirst - Header);
     if (facingPages)
         return page % 2 == 0 ? part(HeaderLeft - Header) : part(HeaderRight - Header);
@@ -50,9 +88,11 @@ QTextDocument* PageStyle::forPage(Part all, int page) const
 
 bool PageStyle::countsPages() const
 {
-    for (const QTextDocument* text : m_parts) {
-        if (text && text->toPlainText().contains(PageCount))
-            return true;
+    for (const Section& section : m_sections) {
+        for (const QTextDocument* text : section.parts) {
+            if (text && text->toPlainText().contains(PageCount))
+                return true;
+        }
     }
     return false;
 }

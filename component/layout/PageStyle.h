@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <array>
 #include <utility>
+#include <vector>
 
 class QTextDocument;
 
@@ -49,18 +50,31 @@ public:
     bool landscape = false;
     int headerY = 720;        // from the paper's top edge to the header's top
     int footerY = 720;        // from the paper's bottom edge to the footer's bottom
-    bool titlePage = false;   // the first page has a header and footer of its own
     bool facingPages = false; // left and right pages have theirs
 
     // Whether the file gave its page's size or margins.
     bool givesPage() const;
 
-    QTextDocument* part(Part part) const { return m_parts[static_cast<size_t>(part)]; }
-    // A part's text, made empty when it has none yet.
+    // A section after the first begins: its parts are those of the one before until it gives
+    // its own. Its text starts where startSection() first says.
+    void addSection();
+    void startSection(int position);
+    // The latest section's first page has a header and footer of its own.
+    void setTitlePage();
+    // The latest section's own part, or none.
+    QTextDocument* part(Part part) const;
+    // A part's text in the latest section, made empty when it has none yet.
     QTextDocument* makePart(Part part);
-    // The header (or footer) of page `page`, from 1, or none.
-    QTextDocument* header(int page) const { return forPage(Header, page); }
-    QTextDocument* footer(int page) const { return forPage(Footer, page); }
+    // The header (or footer) of page `page`, from 1, whose text runs from character `from`
+    // to `to` (not included), or none.
+    QTextDocument* header(int page, int from, int to) const
+    {
+        return forPage(Header, page, from, to);
+    }
+    QTextDocument* footer(int page, int from, int to) const
+    {
+        return forPage(Footer, page, from, to);
+    }
     // Whether any part shows the page count.
     bool countsPages() const;
 
@@ -78,10 +92,19 @@ public:
     bool notesAtEnd = false; // \enddoc, \endnotes, \fet1
 
 private:
-    explicit PageStyle(QObject* parent);
-    QTextDocument* forPage(Part all, int page) const;
+    struct Section
+    {
+        int start = -1; // not known until its text comes
+        std::array<QTextDocument*, PartCount> parts{};
+        bool titlePage = false;
+    };
 
-    std::array<QTextDocument*, PartCount> m_parts{};
+    explicit PageStyle(QObject* parent);
+    QTextDocument* forPage(Part all, int page, int from, int to) const;
+    // Section `index`'s part, or the nearest one before it.
+    QTextDocument* inherited(size_t index, int part) const;
+
+    std::vector<Section> m_sections{Section{0, {}, false}};
     QList<Note> m_notes;
 };
 

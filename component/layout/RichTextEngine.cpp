@@ -539,8 +539,8 @@ QPointF RichTextEngine::lineOrigin(const QTextDocument* document, const QTextBlo
 void RichTextEngine::drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                                    const QRect& body, int page, int pages)
 {
-    PageParts::draw(painter, target, PageStyle::of(m_source), paper, body, page, pages,
-                    m_names.get());
+    PageParts::draw(painter, target, PageStyle::of(m_source), paper, body,
+                    {page, pages, m_pageFrom, m_pageTo}, m_names.get());
 }
 
 int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const QRect& area,
@@ -556,7 +556,9 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
     const Slice* next = index + 1 < m_slices.size() ? &m_slices[index + 1] : nullptr;
     if (painter)
         drawPage(painter, area, m_slices[index], next);
-    return next ? next->start : textEnd();
+    m_pageFrom = m_slices[index].start;
+    m_pageTo = next ? next->start : textEnd();
+    return m_pageTo;
 }
 
 int RichTextEngine::textEnd() const

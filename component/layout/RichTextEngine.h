@@ -55,8 +55,9 @@ public:
     // length after the last page. At least one line is always placed.
     int formatRange(QPainter* painter, QPaintDevice* target, const QRect& area, int first);
 
-    // Draws the header and footer of page `page` (from 1) of `pages`, between the left and
-    // right edges of `body` on `paper`: both in the painter's twips, laid out for `target`.
+    // Draws the header and footer of page `page` (from 1) of `pages`, the page formatRange()
+    // laid out last, between the left and right edges of `body` on `paper`: both in the
+    // painter's twips, laid out for `target`.
     void drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                        const QRect& body, int page, int pages);
 
@@ -134,6 +135,9 @@ private:
     std::unique_ptr<RtfReading> m_reading; // of the layout copy, while pages need more of it
     int m_preparedBlocks = 0;
     int m_keptGlyphs = 0; // characters whose glyphs are kept
+    // The characters of the page formatRange() laid out last.
+    int m_pageFrom = 0;
+    int m_pageTo = 0;
     qreal m_indentScale = 1;
     qreal m_tableWidth = 0;
 };

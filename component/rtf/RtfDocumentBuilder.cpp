@@ -126,7 +126,8 @@ void RtfDocumentBuilder::pageBreak(const RtfState& state)
     flush(state);
     placeCursor(state);
     QTextBlockFormat breaking = blockFormat(state);
-    breaking.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+    // The paragraph keeps a break before it, which a section gives its first one.
+    breaking.setPageBreakPolicy(breaking.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysAfter);
     applyBlockFormat(breaking);
     m_continuation = false;
     insertBlock(state.blockFormat, state);

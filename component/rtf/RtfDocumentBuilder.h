@@ -61,6 +61,7 @@ public:
     }
     // Where the next text goes.
     int position() const { return m_cursor.position(); }
+    int blockPosition() const { return m_cursor.block().position(); }
     // Endnotes: after the text, each note's text as its own paragraphs.
     void appendNotes(const QList<PageStyle::Note>& notes);
 

@@ -66,8 +66,7 @@ void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
             PageStyle::in(m_document).landscape = true;
         return;
     case I::TitlePage:
-        if (m_sections == 1)
-            PageStyle::in(m_document).titlePage = true;
+        PageStyle::in(m_document).setTitlePage();
         return;
     case I::FacingPages:
         PageStyle::in(m_document).facingPages = true;
@@ -212,6 +211,8 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
         // Whether the next section starts a page is said after this word, by its \sbk.
         ++m_sections;
         paragraphEnd(s);
+        if (!s.part)
+            PageStyle::in(m_document).addSection();
         m_sectionBreaksPage = true;
         m_sectionPending = true;
         return;
@@ -279,12 +280,17 @@ void RtfTextDestination::flushBytes(const RtfState& s)
 void RtfTextDestination::flush(const RtfState& s)
 {
     flushBytes(s);
-    if (m_sectionPending && builder().hasPending()) {
+    // A section's headers come before its text: its break waits for the text.
+    const bool sectionStarts = m_sectionPending && !m_part && m_body.hasPending();
+    if (sectionStarts) {
         m_sectionPending = false;
         if (m_sectionBreaksPage)
-            builder().breakPageBeforeNext();
+            m_body.breakPageBeforeNext();
     }
     builder().flush(s);
+    // A section ends its last paragraph: the new one starts with the paragraph of its text.
+    if (sectionStarts)
+        PageStyle::in(m_document).startSection(m_body.blockPosition());
 }
 
 void RtfTextDestination::shade(RtfState& s) const
@@ -386,7 +392,7 @@ void RtfTextDestination::partStart(RtfState& s, RtfControlWord::Id id)
     const auto part = static_cast<PageStyle::Part>(static_cast<int>(id) -
                                                    static_cast<int>(RtfControlWord::Id::Header));
     PageStyle& page = PageStyle::in(m_document);
-    // The first section's headers stand for the whole document, as its page does.
+    // A section's part given twice: the first stands.
     if (page.part(part)) {
         s.destination = RtfState::Destination::Skip;
         return;

@@ -153,6 +153,10 @@ private slots:
             << QByteArray("One\\par\\sect\\sectd\\sbknone Two") << "Two"
             << ""
             << "page" << 1.0;
+        QTest::newRow("a page break in a section's first paragraph")
+            << QByteArray("One\\sect Two\\page Three") << "Two"
+            << ""
+            << "page" << 2.0;
         const QByteArray twoCells(
             "\\cellx2880\\cellx5760\\pard\\intbl A\\cell B\\cell\\row\\pard ");
         QTest::newRow("cell padding of the row")
@@ -262,6 +266,25 @@ private slots:
             << QByteArray("\\titlepg{\\header\\pard Head\\par}One\\page Two") << "Head"
             << ""
             << "page" << 2.0;
+        // Each section has its headers, or those of the section before.
+        const QByteArray sections("{\\header\\pard HeadOne\\par}One\\sect\\sectd{\\header\\pard "
+                                  "HeadTwo\\par}Two\\page Three");
+        QTest::newRow("a section's own header") << sections << "HeadTwo"
+                                                << ""
+                                                << "count" << 2.0;
+        QTest::newRow("the header of the section before") << sections << "HeadOne"
+                                                          << ""
+                                                          << "count" << 1.0;
+        QTest::newRow("a section without headers")
+            << QByteArray("{\\header\\pard Head\\par}One\\sect\\sectd Two") << "Head"
+            << ""
+            << "count" << 2.0;
+        QTest::newRow("a later section's title page")
+            << QByteArray(
+                   "{\\header\\pard Head\\par}One\\sect\\sectd\\titlepg Two\\page Three\\page Four")
+            << "Head"
+            << ""
+            << "count" << 3.0;
         const QByteArray note("{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Note}");
         QTest::newRow("footnote at the foot of its page") << "Text" + note + "\\par"
                                                           << "Note"
