@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextTable>
+#include <algorithm>
 #include <utility>
 
 namespace pagora {
@@ -30,7 +31,12 @@ void RtfDocumentBuilder::flush(const RtfState& state)
         return;
     placeCursor(state);
     applyBlockFormat(blockFormat(state));
-    m_cursor.insertText(text, charFormat(state));
+    QTextCharFormat format = charFormat(state);
+    // Marks over letters and scripts whose letters join need shaping in any font.
+    if (format.fontStyleStrategy() & QFont::PreferNoShaping &&
+        std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x300; }))
+        format.clearProperty(QTextFormat::FontStyleStrategy);
+    m_cursor.insertText(text, format);
 }
 
 QTextCharFormat RtfDocumentBuilder::charFormat(const RtfState& state)

@@ -3,6 +3,9 @@
 #include "rtf/CodePage.h"
 #include "rtf/FontFallback.h"
 
+#include <QFont>
+#include <QFontInfo>
+
 namespace pagora {
 
 void RtfFontTable::startEntry()
@@ -66,11 +69,25 @@ QStringList RtfFontTable::families(int number) const
 {
     const Font f = font(number);
     QStringList families = FontFallback::families(f.name, f.generic);
-    if (m_lowerCase) {
+    if (m_forLayout) {
         for (QString& family : families)
             family = family.toLower();
     }
     return families;
+}
+
+bool RtfFontTable::unshaped(int number) const
+{
+    // A font the table has not given yet is not known to be fixed-pitch.
+    if (!m_forLayout || !m_fonts.contains(number))
+        return false;
+    if (const auto found = m_fixedPitch.constFind(number); found != m_fixedPitch.cend())
+        return *found;
+    QFont font;
+    font.setFamilies(families(number));
+    const bool fixed = QFontInfo(font).fixedPitch();
+    m_fixedPitch.insert(number, fixed);
+    return fixed;
 }
 
 } // namespace pagora

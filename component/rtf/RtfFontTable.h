@@ -22,8 +22,9 @@ public:
         QString generic; // the family's generic name: serif, sans-serif, monospace
     };
 
-    // `lowerCase`: families() names the fonts in lower case, as the layout looks them up.
-    explicit RtfFontTable(bool lowerCase = false) : m_lowerCase(lowerCase) {}
+    // `forLayout`: the fonts are named for a layout that is only printed, never edited:
+    // families() in lower case, as the layout looks them up, and unshaped() where it may.
+    explicit RtfFontTable(bool forLayout = false) : m_forLayout(forLayout) {}
 
     // The table starts, or an entry in a group of its own.
     void startEntry();
@@ -41,12 +42,17 @@ public:
     Font font(int number) const { return m_fonts.value(number); }
     // The font's name and its generic family, as a text format names them.
     QStringList families(int number) const;
+    // Whether the layout may place the font's glyphs as the font maps them, without shaping:
+    // a fixed-pitch font, whose glyphs have one width and no ligatures, read for the layout.
+    // Qt's shaping of a run of text is a tenth of a printed report's time.
+    bool unshaped(int number) const;
 
 private:
     int commit(int documentCodePage);
 
-    bool m_lowerCase;
+    bool m_forLayout;
     QHash<int, Font> m_fonts;
+    mutable QHash<int, bool> m_fixedPitch; // by font number, as the font database finds them
     int m_number = 0;
     Font m_entry;
     QByteArray m_name;

@@ -23,8 +23,17 @@ QTextCharFormat RtfTextDestination::defaultCharFormat() const
     if (families.isEmpty())
         families << QStringLiteral("serif");
     format.setFontFamilies(families);
+    shaping(format, m_defaultFont);
     format.setFontPointSize(12);
     return format;
+}
+
+void RtfTextDestination::shaping(QTextCharFormat& format, int font) const
+{
+    if (m_fonts.unshaped(font))
+        format.setFontStyleStrategy(QFont::PreferNoShaping);
+    else
+        format.clearProperty(QTextFormat::FontStyleStrategy);
 }
 
 void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
@@ -134,6 +143,7 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
         const QStringList families = m_fonts.families(n);
         if (!families.isEmpty())
             s.charFormat.setFontFamilies(families);
+        shaping(s.charFormat, n);
         s.codePage = CodePage::forCharset(m_fonts.font(n).charset);
         s.fontChosen = true;
         return;
@@ -456,6 +466,7 @@ void RtfTextDestination::fontCommitted(int number, std::vector<RtfState>& stack)
     for (RtfState& s : stack) {
         if (!s.fontChosen) {
             s.charFormat.setFontFamilies(defaults.fontFamilies().toStringList());
+            shaping(s.charFormat, m_defaultFont);
             s.codePage = page;
         }
     }

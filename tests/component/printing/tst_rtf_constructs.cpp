@@ -10,11 +10,15 @@
 #include "support/PdfText.h"
 #include "units/Twips.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <cmath>
 
 using namespace pagora;
@@ -522,6 +526,39 @@ private slots:
         QFETCH(QString, generic);
         QFETCH(QStringList, families);
         QCOMPARE(FontFallback::families(name, generic), families);
+    }
+
+    // A document only printed places a fixed-pitch font's glyphs without shaping them, but
+    // text with marks over letters, or of a script whose letters join, still is shaped: it
+    // prints as the editor's reading of it does.
+    void fixedPitchTextPrintsAsShaped_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("plain") << QByteArray("Renee fi ffi");
+        QTest::newRow("a mark over a letter") << QByteArray("Jose\\u769? a\\u776?");
+        QTest::newRow("joined letters")
+            << QByteArray("Renee \\u1605?\\u1585?\\u1581?\\u1576?\\u1575? fi");
+    }
+    void fixedPitchTextPrintsAsShaped()
+    {
+        QFETCH(QByteArray, text);
+        const QByteArray rtf =
+            "{\\rtf1\\ansi{\\fonttbl{\\f0\\fmodern Liberation Mono;}}\\f0\\fs48 " + text + "}";
+        QList<QList<quint32>> glyphs;
+        QList<QList<QPointF>> places;
+        for (RtfReader::Use use : {RtfReader::Use::Editing, RtfReader::Use::Layout}) {
+            const auto loaded = RtfDocument::read(rtf, QStringLiteral("mono"), use);
+            loaded->documentLayout()->documentSize(); // laid out
+            glyphs << QList<quint32>();
+            places << QList<QPointF>();
+            const QTextBlock block = loaded->begin();
+            for (const QGlyphRun& run : block.layout()->glyphRuns(0, block.length())) {
+                glyphs.last() << run.glyphIndexes();
+                places.last() << run.positions();
+            }
+        }
+        QCOMPARE(glyphs[1], glyphs[0]);
+        QCOMPARE(places[1], places[0]);
     }
 };
 
