@@ -28,13 +28,16 @@ bool PageStyle::givesPage() const
 
 void PageStyle::addSection()
 {
-    m_sections.push_back(Section());
+    Section next;
+    next.parts = m_sections.back().parts;
+    m_sections.push_back(next);
 }
 
 void PageStyle::startSection(int position)
 {
-    if (m_sections.back().start < 0)
-        m_sections.back().start = position;
+    for (size_t i = m_started; i < m_sections.size(); ++i)
+        m_sections[i].start = position;
+    m_started = m_sections.size();
 }
 
 void PageStyle::setTitlePage()
@@ -44,39 +47,34 @@ void PageStyle::setTitlePage()
 
 QTextDocument* PageStyle::part(Part part) const
 {
-    return m_sections.back().parts[static_cast<size_t>(part)];
+    const auto i = static_cast<size_t>(part);
+    return m_sections.back().own[i] ? m_sections.back().parts[i] : nullptr;
 }
 
 QTextDocument* PageStyle::makePart(Part part)
 {
-    QTextDocument*& text = m_sections.back().parts[static_cast<size_t>(part)];
-    if (!text)
-        text = new QTextDocument(this);
-    return text;
-}
-
-QTextDocument* PageStyle::inherited(size_t index, int part) const
-{
-    for (size_t i = index + 1; i-- > 0;) {
-        if (QTextDocument* text = m_sections[i].parts[static_cast<size_t>(part)])
-            return text;
+    const auto i = static_cast<size_t>(part);
+    Section& section = m_sections.back();
+    if (!section.own[i]) {
+        section.parts[i] = new QTextDocument(this);
+        section.own[i] = true;
     }
-    return nullptr;
+    return section.parts[i];
 }
 
 QTextDocument* PageStyle::forPage(Part all, int page, int from, int to) const
 {
-    // A page takes the parts of the section it starts in, as word processors do.
-    size_t index = 0;
-    for (size_t i = 1; i < m_sections.size(); ++i) {
-        if (m_sections[i].start >= 0 && m_sections[i].start <= from)
-            index = i;
-    }
-    const Section& section = m_sections[index];
-    const bool first = index == 0 ? page == 1 : section.start >= from && section.start < to;
+    // A page takes the parts of the section it starts in, as word processors do. The started
+    // sections stand in the order of their text.
+    const auto started = m_sections.begin() + static_cast<std::ptrdiff_t>(m_started);
+    const auto after = std::upper_bound(m_sections.begin() + 1, started, from,
+                                        [](int at, const Section& s) { return at < s.start; });
+    const Section& section = *(after - 1);
+    const bool first =
+        &section == &m_sections.front() ? page == 1 : section.start >= from && section.start < to;
     // Header and Footer stand at the same places in the two runs of parts.
-    const auto part = [this, all, index](int offset) {
-        return inherited(index, all + offset);
+    const auto part = [&section, all](int offset) {
+        return section.parts[static_cast<size_t>(all + offset)];
     };
     if (first && section.titlePage)
         return part(HeaderFirst - Header);
@@ -89,8 +87,8 @@ QTextDocument* PageStyle::forPage(Part all, int page, int from, int to) const
 bool PageStyle::countsPages() const
 {
     for (const Section& section : m_sections) {
-        for (const QTextDocument* text : section.parts) {
-            if (text && text->toPlainText().contains(PageCount))
+        for (size_t i = 0; i < section.parts.size(); ++i) {
+            if (section.own[i] && section.parts[i]->toPlainText().contains(PageCount))
                 return true;
         }
     }

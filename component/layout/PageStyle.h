@@ -56,7 +56,8 @@ public:
     bool givesPage() const;
 
     // A section after the first begins: its parts are those of the one before until it gives
-    // its own. Its text starts where startSection() first says.
+    // its own. Its text starts where startSection() says, and so does that of the sections
+    // before it that had none.
     void addSection();
     void startSection(int position);
     // The latest section's first page has a header and footer of its own.
@@ -95,16 +96,17 @@ private:
     struct Section
     {
         int start = -1; // not known until its text comes
+        // Its own parts, and those it takes from the sections before it.
         std::array<QTextDocument*, PartCount> parts{};
+        std::array<bool, PartCount> own{};
         bool titlePage = false;
     };
 
     explicit PageStyle(QObject* parent);
     QTextDocument* forPage(Part all, int page, int from, int to) const;
-    // Section `index`'s part, or the nearest one before it.
-    QTextDocument* inherited(size_t index, int part) const;
 
-    std::vector<Section> m_sections{Section{0, {}, false}};
+    std::vector<Section> m_sections{Section{0, {}, {}, false}};
+    size_t m_started = 1; // the sections whose text has come, from the first
     QList<Note> m_notes;
 };
 
