@@ -372,11 +372,12 @@ bool RichTextEngine::pushFrom(const Slice& slice, qreal limit)
             const int at = block.position() + line.textStart();
             if (at < slice.layoutStart || top + line.height() <= limit)
                 continue;
-            // The page's first line stays, notes or not; a table's rows break where Qt
-            // breaks them.
-            if (top >= pageEnd || at == slice.layoutStart ||
-                QTextCursor(block).currentFrame() != m_layout->rootFrame())
+            // The page's first line stays, notes or not.
+            if (top >= pageEnd || at == slice.layoutStart)
                 return false;
+            if (QTextFrame* frame = QTextCursor(block).currentFrame();
+                frame != m_layout->rootFrame())
+                return pushRow(qobject_cast<QTextTable*>(frame), block, slice, pageEnd - top);
             QTextCursor cursor(block);
             QTextBlockFormat format = block.blockFormat();
             if (i == 0) {
@@ -399,6 +400,41 @@ bool RichTextEngine::pushFrom(const Slice& slice, qreal limit)
         }
     }
     return false;
+}
+
+bool RichTextEngine::pushRow(QTextTable* table, const QTextBlock& block, const Slice& slice,
+                             qreal space)
+{
+    // Qt moves a row to the next page when it does not fit: the row before grows, blank, until
+    // the line is half a pixel from the page's end, which leaves this row no room and the row
+    // before it all. A table's first rows, or its heading rows, go along with the table.
+    // Tables in cells break where Qt breaks them.
+    if (!table || table->parentFrame() != m_layout->rootFrame() ||
+        table->firstCursorPosition().position() <= slice.layoutStart)
+        return false;
+    const int row = table->cellAt(block.position()).row();
+    if (row <= table->format().headerRowCount()) {
+        QTextTableFormat format = table->format();
+        if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            return false;
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        table->setFormat(format);
+        return true;
+    }
+    // In the document's pixels, which Qt scales to the device's.
+    const qreal grow = (space - 0.5) * Twips::documentDpi() /
+                       m_layout->documentLayout()->paintDevice()->logicalDpiY();
+    if (grow <= 0)
+        return false;
+    for (int column = 0; column < table->columns(); ++column) {
+        QTextTableCell cell = table->cellAt(row - 1, column);
+        if (cell.column() != column)
+            continue; // a merged cell's other places
+        QTextTableCellFormat format = cell.format().toTableCellFormat();
+        format.setBottomPadding(format.bottomPadding() + grow);
+        cell.setFormat(format);
+    }
+    return true;
 }
 
 void RichTextEngine::scaleIndents(QTextDocument* document, qreal scale)

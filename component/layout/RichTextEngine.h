@@ -12,6 +12,7 @@ class QPointF;
 class QTextFrame;
 class QPaintDevice;
 class QTextDocument;
+class QTextTable;
 
 namespace pagora {
 
@@ -106,6 +107,9 @@ private:
     // Moves the slice's page's lines that reach below `limit` to the next page; false when
     // none can move.
     bool pushFrom(const Slice& slice, qreal limit);
+    // The row of `table` that holds `block`, whose line is `space` device pixels above the
+    // page's end, goes from the slice's page to the next; false when it cannot.
+    bool pushRow(QTextTable* table, const QTextBlock& block, const Slice& slice, qreal space);
     // The lines of the slice's page, and only those, into `area`; `next` is the page after
     // it, or none.
     void drawPage(QPainter* painter, const QRect& area, const Slice& slice, const Slice* next);

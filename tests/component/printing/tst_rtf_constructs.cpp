@@ -290,6 +290,22 @@ private slots:
             << ""
             << "count" << 3.0;
         const QByteArray note("{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Note}");
+        // Lines, then a table that reaches the foot of a page with a note.
+        const auto filled = [&](int lines, const QByteArray& more) {
+            QByteArray body("A" + note + "\\par ");
+            for (int i = 1; i <= lines; ++i)
+                body += "Line " + QByteArray::number(i) + "\\par ";
+            for (int i = 1; i <= 15; ++i)
+                body += "\\trowd\\cellx3000\\pard\\intbl R" + QByteArray::number(i) + more +
+                        "\\cell\\row ";
+            return body;
+        };
+        QTest::newRow("a table row clear of the page's notes") << filled(38, "") << "R11"
+                                                               << ""
+                                                               << "page" << 2.0;
+        QTest::newRow("a table clear of the page's notes") << filled(47, "\\line x") << "R1"
+                                                           << ""
+                                                           << "page" << 2.0;
         QTest::newRow("footnote at the foot of its page") << "Text" + note + "\\par"
                                                           << "Note"
                                                           << ""
