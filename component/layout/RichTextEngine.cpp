@@ -203,24 +203,18 @@ void RichTextEngine::keepSpaceAbove(QTextDocument* document)
     // Qt puts space above a paragraph only when a paragraph comes before it in the same
     // frame: the first one after a table loses its space, which word processors keep. The
     // table keeps it below itself instead.
+    //
     // Qt keeps the space below the paragraph before a table, but in the document's pixels,
     // unscaled: on a 1200-dpi printer it all but vanishes. The table takes it above itself,
-    // which Qt scales, and the paragraph gives it up.
+    // which Qt scales, and the paragraph gives it up. So does the table's anchor, a block of
+    // its own with the paragraph's format, whose space above is no paragraph's.
     for (QTextFrame* table : document->rootFrame()->childFrames()) {
         const QTextBlock after = document->findBlock(table->lastPosition() + 1);
         const qreal space = after.isValid() ? after.blockFormat().topMargin() : 0;
         QTextFrameFormat format = table->frameFormat();
         if (space > format.bottomMargin())
             format.setBottomMargin(space);
-        // The table's anchor, a block of its own, has the paragraph's format too, space above
-        // included, which is no paragraph's.
         QTextBlock before = document->findBlock(table->firstPosition() - 1);
-        if (before.isValid() && before.blockFormat().topMargin() > 0 &&
-            QTextCursor(before).currentFrame() == document->rootFrame()) {
-            QTextBlockFormat anchor = before.blockFormat();
-            anchor.setTopMargin(0);
-            QTextCursor(before).setBlockFormat(anchor);
-        }
         for (int i = 0; i < 2 && before.isValid() &&
                         QTextCursor(before).currentFrame() == document->rootFrame();
              ++i, before = before.previous()) {
@@ -228,8 +222,11 @@ void RichTextEngine::keepSpaceAbove(QTextDocument* document)
             if (paragraph.bottomMargin() > 0) {
                 format.setTopMargin(std::max(format.topMargin(), paragraph.bottomMargin()));
                 paragraph.setBottomMargin(0);
-                QTextCursor(before).setBlockFormat(paragraph);
             }
+            if (i == 0 && paragraph.topMargin() > 0)
+                paragraph.setTopMargin(0);
+            if (paragraph != before.blockFormat())
+                QTextCursor(before).setBlockFormat(paragraph);
         }
         if (format != table->frameFormat())
             table->setFrameFormat(format);

@@ -34,15 +34,7 @@ PdfFilePrinter::~PdfFilePrinter()
 
 QPainter* PdfFilePrinter::startJob()
 {
-    if (m_painter && m_painter->isActive())
-        return m_painter.get();
-    m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(&m_writer)) {
-        m_painter.reset();
-        throw PagoraError::printer();
-    }
-    m_painter->scale(Twips::toPixelsExact(1, Resolution), Twips::toPixelsExact(1, Resolution));
-    return m_painter.get();
+    return beginPainting(m_painter, &m_writer);
 }
 
 void PdfFilePrinter::newPage()

@@ -2,6 +2,7 @@
 
 #include "errors/PagoraError.h"
 #include "printing/QtPrinter.h"
+#include "units/Twips.h"
 
 #include <QPainter>
 #include <QPrinterInfo>
@@ -44,6 +45,20 @@ Printer& Printer::current()
 void Printer::setCurrent(std::unique_ptr<Printer> printer)
 {
     pagora::current().chosen = std::move(printer);
+}
+
+QPainter* Printer::beginPainting(std::unique_ptr<QPainter>& painter, QPaintDevice* device)
+{
+    if (painter && painter->isActive())
+        return painter.get();
+    painter = std::make_unique<QPainter>();
+    if (!painter->begin(device)) {
+        painter.reset();
+        throw PagoraError::printer();
+    }
+    painter->scale(Twips::toPixelsExact(1, device->logicalDpiX()),
+                   Twips::toPixelsExact(1, device->logicalDpiY()));
+    return painter.get();
 }
 
 void Printer::endPainting(std::unique_ptr<QPainter>& painter)

@@ -67,6 +67,9 @@ public:
     static void setCurrent(std::unique_ptr<Printer> printer);
 
 protected:
+    // Starts a job's painting on `device`, in twips, unless it is painting already; the
+    // printer error when it cannot.
+    static QPainter* beginPainting(std::unique_ptr<QPainter>& painter, QPaintDevice* device);
     // Ends a job's painting, if it was painting; the printer error when the job did not come
     // out.
     static void endPainting(std::unique_ptr<QPainter>& painter);

@@ -79,16 +79,7 @@ QPainter* QtPrinter::startJob()
 {
     if (!m_installed)
         throw PagoraError::printer();
-    if (m_painter && m_painter->isActive())
-        return m_painter.get();
-    m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_printer.get())) {
-        m_painter.reset();
-        throw PagoraError::printer();
-    }
-    m_painter->scale(Twips::toPixelsExact(1, m_printer->logicalDpiX()),
-                     Twips::toPixelsExact(1, m_printer->logicalDpiY()));
-    return m_painter.get();
+    return beginPainting(m_painter, m_printer.get());
 }
 
 void QtPrinter::newPage()
