@@ -215,22 +215,25 @@ void byKeyboard(Coach& coach, MeetEditor* editor, const ResultsList& list,
         coach.key(Qt::Key_Return);
     };
     // The click opens the first slot's picker; from there the keyboard follows the sheet:
-    // the runs down the left, the relays, then the field events.
+    // the runs down the left, the relays, then the field events. After an event's last line
+    // the keyboard waits on its "+" for a further entry, and Tab goes on.
     coach.click(editor->firstSlot(0).button);
     for (int e : {0, 1, 2, 3, 4, 5, 6, 13, 14, 15, 16, 7, 8, 9, 10, 11, 12}) {
         if (e < MeetSheet::Individual) {
             for (int k = 0; k < 2; ++k)
                 line(list.individual[size_t(e)][size_t(k)], true);
-            continue;
+        } else {
+            for (int k = 0; k < 4; ++k)
+                line(list.relays[size_t(e - MeetSheet::Individual)][size_t(k)], k == 3);
         }
-        for (int k = 0; k < 4; ++k)
-            line(list.relays[size_t(e - MeetSheet::Individual)][size_t(k)], k == 3);
+        if (e != 12)
+            coach.key(Qt::Key_Tab);
     }
 }
 
 bool holdsTheList(AppContext& app, qint64 meet, const ResultsList& list, QString* wrong)
 {
-    const MeetSheet sheet = *MeetSheet::load(app.connection(), meet);
+    const Division sheet = MeetSheet::load(app.connection(), meet)->divisions.value(0);
     auto same = [wrong](const MeetSheet::Entry& entry, const MeetSheet::Numbers& n, const Result& r,
                         const QString& where) {
         const bool ok = entry.runner == r.runner && n.place.toInt() == r.place &&
@@ -258,7 +261,8 @@ bool holdsTheList(AppContext& app, qint64 meet, const ResultsList& list, QString
         for (int k = 0; k < 4; ++k)
             if (!same(sheet.relays[size_t(r)].legs[size_t(k)], sheet.relays[size_t(r)].numbers,
                       list.relays[size_t(r)][size_t(k)],
-                      MeetSheet::where(MeetSheet::Individual + r, k)))
+                      MeetSheet::where(MeetSheet::Individual + r, 0) +
+                          QStringLiteral(", leg %1").arg(k + 1)))
                 return false;
     return true;
 }

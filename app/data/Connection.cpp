@@ -228,7 +228,33 @@ int Connection::execute(const QString& sql)
     return executeRaw(sql);
 }
 
+int Connection::execute(const QString& sql, const QVariantList& values)
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No database is open."), sql);
+    if (m_observer)
+        m_observer(sql);
+    return executeBound(sql, values);
+}
+
+int Connection::executeBound(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q(database());
+    if (!q.prepare(sql))
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    for (const QVariant& value : values)
+        q.addBindValue(value);
+    if (!q.exec())
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    return q.numRowsAffected();
+}
+
 qint64 Connection::insert(const QString& sql)
+{
+    return insert(sql, {});
+}
+
+qint64 Connection::insert(const QString& sql, const QVariantList& values)
 {
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."), sql);
@@ -236,7 +262,11 @@ qint64 Connection::insert(const QString& sql)
         m_observer(sql);
     QSqlQuery q(database());
     const QString returning = SqlDialect::returningKey(m_engine);
-    if (!q.exec(sql + returning))
+    if (!q.prepare(sql + returning))
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    for (const QVariant& value : values)
+        q.addBindValue(value);
+    if (!q.exec())
         throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
     bool ok = false;
     const qint64 key = returning.isEmpty() ? q.lastInsertId().toLongLong(&ok)

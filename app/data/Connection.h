@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariantList>
 #include <functional>
 
 class QFileInfo;
@@ -43,8 +44,12 @@ public:
     // Runs an INSERT, UPDATE or DELETE; the number of rows it changed. Throws DatabaseError
     // when the engine refuses it.
     int execute(const QString& sql);
+    // The same with the values bound to the statement's "?" in order: text never needs
+    // quoting by hand.
+    int execute(const QString& sql, const QVariantList& values);
     // Runs an INSERT and returns the key the engine gave the new row.
     qint64 insert(const QString& sql);
+    qint64 insert(const QString& sql, const QVariantList& values);
     // A new row with a placeholder value, and its Pin. On a file, the newest row that `find`
     // (a SELECT of the rows carrying the placeholder) returns; on the server, where another
     // coach may insert the same placeholder at the same moment, the key of this insert.
@@ -67,6 +72,7 @@ private:
     // `what` with the engine's reason.
     void openOrThrow(const QString& what);
     int executeRaw(const QString& sql);
+    int executeBound(const QString& sql, const QVariantList& values);
     void checkIsTrackDatabase();
 
     QString m_name;

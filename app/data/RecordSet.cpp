@@ -17,16 +17,23 @@ bool isDateColumn(const QString& lowerName)
 
 } // namespace
 
-void RecordSet::open(const QString& sql, Connection& connection)
+void RecordSet::open(const QString& sql, const QVariantList& values, Connection& connection)
 {
     close();
     if (!connection.isOpen())
         throw DatabaseError(QStringLiteral("No database is open."), sql);
     QSqlQuery q(connection.database());
     q.setForwardOnly(true);
-    if (!q.exec(sql)) {
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    bool ran = false;
+    if (values.isEmpty()) {
+        ran = q.exec(sql);
+    } else if (q.prepare(sql)) {
+        for (const QVariant& value : values)
+            q.addBindValue(value);
+        ran = q.exec();
     }
+    if (!ran)
+        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
     const QSqlRecord record = q.record();
     std::vector<bool> dates;
     for (int i = 0; i < record.count(); ++i) {

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <vector>
 
 class Connection;
@@ -16,9 +17,15 @@ class RecordSet
 public:
     RecordSet() = default;
     RecordSet(const QString& sql, Connection& connection) { open(sql, connection); }
+    // With the values bound to the query's "?" in order.
+    RecordSet(const QString& sql, const QVariantList& values, Connection& connection)
+    {
+        open(sql, values, connection);
+    }
 
     // Throws DatabaseError when the engine refuses the query.
-    void open(const QString& sql, Connection& connection);
+    void open(const QString& sql, Connection& connection) { open(sql, {}, connection); }
+    void open(const QString& sql, const QVariantList& values, Connection& connection);
     void close();
     bool isOpen() const { return m_open; }
 

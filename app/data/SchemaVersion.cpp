@@ -9,9 +9,15 @@
 
 namespace {
 
-QStringList stepFiles()
+QString stepFolder(SqlDialect::Engine engine)
 {
-    QStringList files = QDir(QStringLiteral(":/migrations")).entryList({QStringLiteral("*.sql")});
+    return engine == SqlDialect::Engine::File ? QStringLiteral(":/migrations/")
+                                              : QStringLiteral(":/server/migrations/");
+}
+
+QStringList stepFiles(SqlDialect::Engine engine = SqlDialect::Engine::File)
+{
+    QStringList files = QDir(stepFolder(engine)).entryList({QStringLiteral("*.sql")});
     // "10-..." comes after "9-...".
     std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
         return a.section(QLatin1Char('-'), 0, 0).toInt() <
@@ -33,11 +39,15 @@ int SchemaVersion::of(Connection& db)
     return rs.eof() ? 0 : rs.field(QStringLiteral("user_version")).toInt();
 }
 
-QStringList SchemaVersion::statements(int version)
+QStringList SchemaVersion::statements(int version, SqlDialect::Engine engine)
 {
-    const QStringList files = stepFiles();
-    QFile file(QStringLiteral(":/migrations/") + files.value(version - 1));
-    if (version < 1 || version > files.size() || !file.open(QIODevice::ReadOnly))
+    const QStringList files = stepFiles(engine);
+    // A server's steps start after the schema it is made with.
+    const int first = engine == SqlDialect::Engine::File ? 1 : ServerBase + 1;
+    const QString name = files.value(version - first);
+    QFile file(stepFolder(engine) + name);
+    if (version < first || name.section(QLatin1Char('-'), 0, 0).toInt() != version ||
+        !file.open(QIODevice::ReadOnly))
         throw DatabaseError(QStringLiteral("The program has no step to version %1 of the "
                                            "database.")
                                 .arg(version));
@@ -69,6 +79,52 @@ QString SchemaVersion::backupPath(const QString& path, QDate day)
     return candidate;
 }
 
+void SchemaVersion::runSteps(Connection& db, int from)
+{
+    for (int step = from + 1; step <= current(); ++step)
+        for (const QString& sql : statements(step, db.engine()))
+            db.execute(sql);
+    db.execute(SqlDialect::writeVersion(db.engine(), current()));
+}
+
+void SchemaVersion::copyBeside(Connection& db, int version)
+{
+    if (!db.onServer()) {
+        // The copy is taken before anything changes, while no transaction of ours is open.
+        const QString backup = backupPath(db.path(), QDate::currentDate());
+        if (!QFile::copy(db.path(), backup))
+            throw DatabaseError(QStringLiteral("The database \"%1\" must be brought up to date, "
+                                               "but its copy \"%2\" could not be written first, "
+                                               "so it was left as it is.")
+                                    .arg(db.path(), backup));
+        return;
+    }
+    // A server database cannot be copied as a file: its tables are copied into a schema of
+    // their own beside them, named after the version and the day, and committed before the
+    // steps begin.
+    const QString base = QStringLiteral("cindrel_v%1_%2")
+                             .arg(version)
+                             .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
+    db.transaction([&] {
+        QString schema = base;
+        for (int n = 2; !RecordSet(QStringLiteral("SELECT 1 FROM information_schema.schemata "
+                                                  "WHERE schema_name = ?"),
+                                   {schema}, db)
+                             .eof();
+             ++n)
+            schema = base + QLatin1Char('_') + QString::number(n);
+        db.execute(QStringLiteral("CREATE SCHEMA ") + schema);
+        for (RecordSet rs(SqlDialect::tableNames(db.engine()) +
+                              QStringLiteral(" AND table_type = 'BASE TABLE'"),
+                          db);
+             !rs.eof(); rs.moveNext()) {
+            const QString table = rs.field(QStringLiteral("name")).text();
+            db.execute(QStringLiteral("CREATE TABLE %1.\"%2\" AS SELECT * FROM \"%2\"")
+                           .arg(schema, table));
+        }
+    });
+}
+
 SchemaVersion::State SchemaVersion::upgrade(Connection& db)
 {
     const int version = of(db);
@@ -76,24 +132,31 @@ SchemaVersion::State SchemaVersion::upgrade(Connection& db)
         return State::Current;
     if (version > current())
         return State::Newer;
-    // The server's schema is made whole at the current version; its later steps will come
-    // with the versions that need them.
-    if (db.onServer())
-        throw DatabaseError(QStringLiteral("The database \"%1\" is of an older version of "
-                                           "Cindrel, which this program cannot bring up to date.")
+    if (db.onServer() && version < ServerBase)
+        throw DatabaseError(QStringLiteral("The database \"%1\" is of a version of Cindrel "
+                                           "older than any a server holds; it cannot be "
+                                           "brought up to date.")
                                 .arg(db.path()));
-    // The copy is taken before anything changes, while no transaction of ours is open.
-    const QString backup = backupPath(db.path(), QDate::currentDate());
-    if (!QFile::copy(db.path(), backup))
+    try {
+        copyBeside(db, version);
+    } catch (const DatabaseError& e) {
+        if (!db.onServer())
+            throw;
         throw DatabaseError(QStringLiteral("The database \"%1\" must be brought up to date, but "
-                                           "its copy \"%2\" could not be written first, so it "
-                                           "was left as it is.")
-                                .arg(db.path(), backup));
+                                           "a copy of its tables could not be made first, so it "
+                                           "was left as it is: %2")
+                                .arg(db.path(), e.message()));
+    }
     db.transaction([&] {
-        for (int step = version + 1; step <= current(); ++step)
-            for (const QString& sql : statements(step))
-                db.execute(sql);
-        db.execute(SqlDialect::writeVersion(db.engine(), current()));
+        // Another program may have taken the steps since the version was read: on a server,
+        // where several coaches may open the database at once, the version is locked first.
+        int from = version;
+        if (db.onServer()) {
+            db.execute(QStringLiteral("LOCK TABLE Cindrel_Schema IN EXCLUSIVE MODE"));
+            from = of(db);
+        }
+        if (from < current())
+            runSteps(db, from);
     });
     return State::Upgraded;
 }

@@ -74,9 +74,10 @@ QString literal(const QVariant& value)
 QStringList ServerSchema::tables()
 {
     return {QStringLiteral("Teams"),          QStringLiteral("Runners"),
-            QStringLiteral("Meets"),          QStringLiteral("Events"),
-            QStringLiteral("Runner_to_Team"), QStringLiteral("Meet_to_Team"),
-            QStringLiteral("Event_to_Meet"),  QStringLiteral("Event_to_Runner")};
+            QStringLiteral("Meets"),          QStringLiteral("Divisions"),
+            QStringLiteral("Events"),         QStringLiteral("Runner_to_Team"),
+            QStringLiteral("Meet_to_Team"),   QStringLiteral("Event_to_Meet"),
+            QStringLiteral("Event_to_Runner")};
 }
 
 QString ServerSchema::createDatabase(const QString& maintenance, const QString& name)
@@ -100,6 +101,7 @@ void ServerSchema::create(const QString& address)
     db.transaction([&] {
         for (const QString& sql : schemaStatements())
             db.execute(sql);
+        SchemaVersion::runSteps(db, SchemaVersion::ServerBase);
     });
 }
 

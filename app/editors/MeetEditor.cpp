@@ -1,15 +1,22 @@
 #include "MeetEditor.h"
 
 #include "data/DatabaseError.h"
+#include "editors/DivisionBar.h"
+#include "editors/DivisionWindow.h"
+#include "editors/EntryPicker.h"
+#include "editors/FurtherEntries.h"
+#include "editors/MeetFields.h"
+#include "editors/MoreEntriesWindow.h"
 #include "editors/ProgramWindows.h"
 #include "editors/RunnerSelector.h"
+#include "editors/SheetMarks.h"
 #include "editors/SheetTyping.h"
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "records/MeetChangedError.h"
-#include "records/MeetSheet.h"
 #include "records/ResultLine.h"
+#include "records/TrackLists.h"
 #include "ui/Controls.h"
 #include "ui/DateBox.h"
 #include "ui/Dialogs.h"
@@ -17,55 +24,52 @@
 #include "ui/UserAction.h"
 #include "units/Twips.h"
 
-#include <QCalendarWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
-namespace {
-
-QString number(qint64 n)
-{
-    return QString::number(n);
-}
-
-} // namespace
-
 MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& windows)
-    : m_app(app), m_lists(lists), m_windows(windows), m_slots(this)
+    : m_app(app), m_lists(lists), m_windows(windows), m_area(new QWidget(this)), m_slots(m_area)
 {
     setObjectName(QStringLiteral("meetInfo"));
     setWindowTitle(QStringLiteral("Meet Information"));
-    setFixedSize(Twips::size(11865, 8415));
-    for (const SheetSlot* slot : m_slots.all())
-        connect(slot->button, &QPushButton::clicked, this, [this, slot] {
-            m_keyboardPick = false;
-            pickRunner(*slot);
-        });
+    setFixedSize(Twips::size(SheetControls::width(), 8415 + DivisionBar::Height));
+    m_area->setObjectName(QStringLiteral("meetSheet"));
+    m_area->setGeometry(Twips::rect(0, DivisionBar::Height, SheetControls::width(), 8415));
+    m_bar = new DivisionBar(this);
+    connect(m_bar, &DivisionBar::chosen, this, &MeetEditor::showDivision);
+    connect(m_bar, &DivisionBar::addRequested, this, &MeetEditor::addDivision);
+    connect(m_bar, &DivisionBar::removeRequested, this, &MeetEditor::removeDivision);
     m_typing = new SheetTyping(m_slots, app, this);
+    m_picker = new EntryPicker(windows, m_slots, *m_typing, this);
+    m_further = new FurtherEntries(app, m_slots, *m_picker, this, [this]() -> Division* {
+        return m_division >= 0 && m_division < m_sheet.divisions.size()
+                   ? &m_sheet.divisions[m_division]
+                   : nullptr;
+    });
+    connect(m_further, &FurtherEntries::changed, this, &MeetEditor::refreshGaps);
+    m_picker->onOffer([this](int event) {
+        return EntryPicker::Offer{m_teamPin, m_sheet.divisions.value(m_division).gender,
+                                  m_further->runnersOf(event)};
+    });
+    connect(m_picker, &EntryPicker::picked, this, [this] {
+        describeChoices();
+        refreshGaps();
+    });
+    for (const SheetSlot* slot : m_slots.all())
+        connect(slot->button, &QPushButton::clicked, this,
+                [this, slot] { m_picker->pick(*slot, QString(), false); });
     m_typing->onRunnerKeys([this](const SheetSlot* slot, const QString& typed) {
-        // While the picker is open, keys typed before it took the keyboard belong to it.
-        RunnerSelector* picker = m_windows.runnerSelector();
-        if (m_picking && picker->isVisible()) {
-            if (typed.isEmpty())
-                picker->chooseFound();
-            else
-                picker->search()->insert(typed);
-            return true;
-        }
-        // Enter, or a letter that starts the search; the space bar still presses the button.
-        if (!typed.isEmpty() && !typed.at(0).isLetter())
-            return false;
-        m_keyboardPick = true;
-        pickRunner(*slot, typed);
-        return true;
+        return m_picker->keys(slot, typed);
     });
     connect(m_typing, &SheetTyping::changed, this, &MeetEditor::refreshGaps);
     buildMeetControls();
     setTabOrder();
     clearSheet();
 }
+
+MeetEditor::~MeetEditor() = default;
 
 QString MeetEditor::eventCaption(int event)
 {
@@ -79,54 +83,19 @@ const SheetSlot& MeetEditor::relayLeg(int relay, int leg) const
 
 void MeetEditor::buildMeetControls()
 {
-    Controls::label(this, QStringLiteral("Label2_6"), QStringLiteral("Hosting School"), 7680, 3900,
-                    1380, 255);
-    m_schoolBox =
-        Controls::button(this, QStringLiteral("schoolBox"), QString(), 9120, 3840, 2295, 375);
-    connect(m_schoolBox, &QPushButton::clicked, this, &MeetEditor::pickHost);
-
-    Controls::label(this, QStringLiteral("Label2_4"), QStringLiteral("Time"), 6360, 4065, 600, 255);
-    m_timeBox = new QCalendarWidget(this);
-    m_timeBox->setObjectName(QStringLiteral("timeBox"));
-    m_timeBox->setAccessibleName(QStringLiteral("Time"));
-    // The date can be typed: its box takes the calendar's top, which gives up that height.
-    m_dateBox = new DateBox(this);
-    m_dateBox->setObjectName(QStringLiteral("meetDate"));
-    m_dateBox->setAccessibleName(QStringLiteral("Date"));
-    m_dateBox->setGeometry(Twips::rect(6360, 4320, 1800, 315));
-    m_timeBox->setGeometry(Twips::rect(6360, 4680, 5055, 2655));
-    connect(m_timeBox, &QCalendarWidget::selectionChanged, this,
-            [this] { m_dateBox->setDate(m_timeBox->selectedDate()); });
-    connect(m_dateBox, &DateBox::dateTyped, m_timeBox, &QCalendarWidget::setSelectedDate);
-    m_timeBox->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-
-    Controls::label(this, QStringLiteral("Label2_7"), QStringLiteral("Meet Place"), 6120, 7500,
-                    1020, 255);
-    m_meetPlace = Controls::textBox(this, QStringLiteral("meetPlace"), QStringLiteral("Meet Place"),
-                                    7140, 7440, 855, 375);
-    Controls::label(this, QStringLiteral("Label2_5"), QStringLiteral("Weather"), 8100, 7500, 780,
-                    255);
-    m_weatherBox = Controls::textBox(this, QStringLiteral("weatherBox"), QStringLiteral("Weather"),
-                                     8880, 7440, 2535, 375);
-
-    m_reportButton = Controls::button(this, QStringLiteral("reportButton"),
-                                      QStringLiteral("Run Report"), 6480, 7920, 1335, 375);
-    m_deleteButton = Controls::button(this, QStringLiteral("deleteButton"),
-                                      QStringLiteral("Delete Meet"), 8040, 7920, 1455, 375);
-    m_updateButton = Controls::button(this, QStringLiteral("updateButton"),
-                                      QStringLiteral("Update Meet Info"), 9720, 7920, 1695, 375);
-    setUpdateButton(m_updateButton);
-    connect(m_updateButton, &QPushButton::clicked, this, &MeetEditor::save);
-    connect(m_deleteButton, &QPushButton::clicked, this, &MeetEditor::remove);
-    connect(m_reportButton, &QPushButton::clicked, this,
+    m_fields = std::make_unique<MeetFields>(m_area, SheetControls::rightShift());
+    setUpdateButton(m_fields->updateButton);
+    connect(m_fields->schoolBox, &QPushButton::clicked, this, &MeetEditor::pickHost);
+    connect(m_fields->updateButton, &QPushButton::clicked, this, &MeetEditor::save);
+    connect(m_fields->deleteButton, &QPushButton::clicked, this, &MeetEditor::remove);
+    connect(m_fields->reportButton, &QPushButton::clicked, this,
             [this] { emit reportRequested(m_meetPin); });
 }
 
 void MeetEditor::setTabOrder()
 {
-    QList<QWidget*> order = m_slots.tabOrder();
-    order << m_schoolBox << m_dateBox << m_timeBox << m_meetPlace << m_weatherBox << m_reportButton
-          << m_deleteButton << m_updateButton;
+    QList<QWidget*> order{m_bar->divisions(), m_bar->addButton(), m_bar->removeButton()};
+    order << m_slots.tabOrder() << m_fields->tabOrder();
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -134,33 +103,24 @@ void MeetEditor::setTabOrder()
 void MeetEditor::clearSheet()
 {
     m_slots.clear();
-    m_schoolBox->setText(QString());
-    m_meetPlace->clear();
-    m_weatherBox->clear();
+    m_fields->clear();
     describeChoices();
 }
 
 void MeetEditor::describeChoices()
 {
     m_slots.describeRunners();
-    // The caption is "Pin School": the reader is told the school.
-    const QString school = m_schoolBox->text().section(QLatin1Char(' '), 1).trimmed();
-    m_schoolBox->setAccessibleName(QStringLiteral("Hosting School: ") +
-                                   (school.isEmpty() ? QStringLiteral("none chosen") : school));
+    m_fields->describeHost();
 }
 
 QString MeetEditor::snapshot() const
 {
-    QStringList values;
-    auto add = [&values](const SheetSlot& s) {
-        values << s.button->text() << s.label->text() << s.place->text() << s.points->text()
-               << s.mark1->text() << s.mark2->text();
-    };
-    for (const SheetSlot* s : m_slots.all())
-        add(*s);
-    values << m_schoolBox->text() << m_timeBox->selectedDate().toString(Qt::ISODate)
-           << m_meetPlace->text() << m_weatherBox->text();
-    return values.join(QChar(0));
+    try {
+        return current().fingerprint();
+    } catch (const DatabaseError&) {
+        // A slot the program left unreadable counts as a change: Save names it.
+        return QString();
+    }
 }
 
 QString MeetEditor::saveQuestion() const
@@ -179,98 +139,73 @@ bool MeetEditor::build(qint64 meetPin)
                       Dialogs::Icon::Warning);
         return false;
     }
-    m_loading = true;
-    clearSheet();
+    if (m_further->window()->isVisible())
+        m_further->window()->reject();
+    m_sheet = *sheet;
     m_meetPin = meetPin;
     m_teamPin = sheet->team;
-    m_loadedDate = sheet->date;
-    m_loadedTime = sheet->time;
-    m_loadedStamp = sheet->changedAt;
-    // A meet without a date starts on today, and Save writes what the calendar shows.
-    m_timeBox->setSelectedDate(m_loadedDate.isValid() ? m_loadedDate : QDate::currentDate());
-    m_weatherBox->setText(sheet->weather);
-    m_schoolBox->setText((sheet->host ? number(*sheet->host) : QString()) + QLatin1Char(' ') +
-                         sheet->hostName);
-    m_meetPlace->setText(sheet->place);
-    m_slots.show(*sheet);
-    m_dateBox->setDate(m_timeBox->selectedDate());
-    m_typing->loaded();
-    QHash<qint64, QString> bests;
+    clearSheet();
+    m_fields->show(*sheet);
+    m_bests.clear();
     UserAction::run(this, QStringLiteral("The runners' bests could not be read."), [&] {
         const QHash<qint64, Bests::Flag> flags = Bests::flagsOfMeet(m_app.connection(), meetPin);
         for (auto it = flags.cbegin(); it != flags.cend(); ++it)
             if (it.value() != Bests::Flag::None)
-                bests.insert(it.key(), Bests::word(it.value()));
+                m_bests.insert(it.key(), Bests::word(it.value()));
     });
-    m_slots.markBests(bests);
-    m_loading = false;
-    refreshGaps();
-    describeChoices();
+    m_division = -1;
+    showDivision(0);
     markUnchanged();
-    if (m_weatherBox->text() == QLatin1String("New Meet"))
-        offerForTyping(m_weatherBox);
+    if (m_fields->weatherBox->text() == QLatin1String("New Meet"))
+        offerForTyping(m_fields->weatherBox);
     return true;
 }
 
-void MeetEditor::pickRunner(const SheetSlot& slot, const QString& search)
+void MeetEditor::showDivision(int division)
 {
-    // The other entries of the event, which the picked runner must not be in already.
-    QList<const SheetSlot*> siblings;
-    const QString event = eventCaption(m_slots.eventOf(slot, &siblings));
-    QList<RunnerSelector::Entry> others;
-    for (const SheetSlot* s : siblings) {
-        if (s != &slot)
-            others << RunnerSelector::Entry{s->button, s->label};
+    if (division < 0 || division >= m_sheet.divisions.size())
+        return;
+    // What was typed into the division on show stays with it.
+    if (m_division >= 0 && m_division < m_sheet.divisions.size() &&
+        !UserAction::run(this, QStringLiteral("The division could not be changed."),
+                         [&] { m_slots.readInto(m_sheet.divisions[m_division]); })) {
+        showDivisionList();
+        return;
     }
-    RunnerSelector* picker = m_windows.runnerSelector();
-    connect(picker, &RunnerSelector::chosen, this, &MeetEditor::runnerChosen, Qt::UniqueConnection);
-    connect(picker, &RunnerSelector::cancelled, this, &MeetEditor::pickCancelled,
-            Qt::UniqueConnection);
-    m_picking = &slot;
-    picker->build(m_teamPin, slot.button, slot.label, event, others,
-                  SheetControls::entryName(slot));
-    picker->search()->setText(search);
-    picker->placeBeside(slot.button);
-    ProgramWindows::present(picker);
-}
-
-void MeetEditor::runnerChosen()
-{
-    describeChoices();
+    m_loading = true;
+    m_division = division;
+    m_slots.clear();
+    m_slots.show(m_sheet.divisions[division]);
+    m_typing->loaded();
+    SheetMarks::bests(m_slots, m_bests);
+    m_loading = false;
+    showDivisionList();
     refreshGaps();
-    const SheetSlot* slot = std::exchange(m_picking, nullptr);
-    if (!slot)
-        return;
-    QList<const SheetSlot*> siblings;
-    const int event = m_slots.eventOf(*slot, &siblings);
-    const SheetSlot& boxes =
-        m_slots.slotAt(event, event < Individual && slot == &m_slots.second(event) ? 1 : 0);
-    // Results typed with the name go into the slot, and the next slot's runner comes next.
-    if (const ResultLine line = m_windows.runnerSelector()->results(); line.hasResults()) {
-        QWidget* next = m_typing->enterResults(boxes, line);
-        activateWindow();
-        if (next)
-            next->setFocus();
-        return;
-    }
-    // From the keyboard a relay's empty legs are picked in a row; after the last one, or an
-    // individual entry, the results come next.
-    const qsizetype leg = siblings.indexOf(slot);
-    if (m_keyboardPick && event >= Individual && leg + 1 < siblings.size() &&
-        siblings.at(leg + 1)->button->text().isEmpty()) {
-        pickRunner(*siblings.at(leg + 1));
-        return;
-    }
-    activateWindow();
-    boxes.place->setFocus();
+    describeChoices();
 }
 
-void MeetEditor::pickCancelled()
+void MeetEditor::showDivisionList()
 {
-    if (const SheetSlot* slot = std::exchange(m_picking, nullptr)) {
-        activateWindow();
-        slot->button->setFocus();
+    QStringList titles;
+    for (int d = 0; d < m_sheet.divisions.size(); ++d) {
+        const Division& division = m_sheet.divisions[d];
+        titles << (division.title().isEmpty() ? QStringLiteral("Division %1").arg(d + 1)
+                                              : division.title()) +
+                      QStringLiteral(" (") + Division::genderWord(division.gender) +
+                      QLatin1Char(')');
     }
+    m_bar->show(titles, m_division);
+}
+
+MeetSheet MeetEditor::current() const
+{
+    MeetSheet sheet = m_sheet;
+    sheet.meet = m_meetPin;
+    sheet.team = m_teamPin;
+    m_fields->readInto(sheet);
+    if (m_division >= 0 && m_division < sheet.divisions.size())
+        m_slots.readInto(sheet.divisions[m_division]);
+    return sheet;
 }
 
 void MeetEditor::refreshGaps()
@@ -278,7 +213,13 @@ void MeetEditor::refreshGaps()
     if (m_loading)
         return;
     try {
-        m_slots.markGaps(sheet().gaps());
+        const MeetSheet sheet = current();
+        QList<MeetSheet::Gap> shown;
+        for (const MeetSheet::Gap& gap : sheet.gaps())
+            if (gap.division == m_division && gap.entry < (gap.event < Individual ? 2 : 1))
+                shown << gap;
+        SheetMarks::gaps(m_slots, shown);
+        m_bar->showPoints(sheet.divisions.value(m_division).points());
     } catch (const DatabaseError&) {
         // A slot the program left unreadable: Save names it.
     }
@@ -289,67 +230,114 @@ void MeetEditor::pickHost()
     TeamSelector* picker = m_windows.teamSelector();
     connect(picker, &TeamSelector::chosen, this, &MeetEditor::describeChoices,
             Qt::UniqueConnection);
-    picker->build(m_schoolBox);
+    picker->build(m_fields->schoolBox);
     ProgramWindows::present(picker);
 }
 
-MeetSheet MeetEditor::sheet() const
+void MeetEditor::addDivision()
 {
+    if (m_sheet.divisions.size() >= MeetSheet::MaxDivisions) {
+        Dialogs::tell(
+            this, QStringLiteral("A meet holds at most %1 divisions.").arg(MeetSheet::MaxDivisions),
+            Dialogs::Icon::Warning);
+        return;
+    }
+    if (!m_divisionWindow)
+        m_divisionWindow = new DivisionWindow(this);
+    QStringList taken;
+    for (const Division& d : std::as_const(m_sheet.divisions))
+        taken << d.title();
+    m_divisionWindow->ask(taken, [this](const QString& name, const QString& gender) {
+        if (m_sheet.divisions.size() >= MeetSheet::MaxDivisions)
+            return;
+        m_sheet.divisions << Division::fresh(name, gender);
+        showDivision(static_cast<int>(m_sheet.divisions.size()) - 1);
+    });
+}
+
+void MeetEditor::removeDivision()
+{
+    if (m_sheet.divisions.size() < 2)
+        return;
     MeetSheet sheet;
-    sheet.meet = m_meetPin;
-    sheet.team = m_teamPin;
-    sheet.changedAt = m_loadedStamp;
-    sheet.date = m_timeBox->selectedDate();
-    // A date that did not change keeps its time of day.
-    if (sheet.date == m_loadedDate)
-        sheet.time = m_loadedTime;
-    bool hostOk = false;
-    const qint64 host = m_schoolBox->text().section(QLatin1Char(' '), 0, 0).toLongLong(&hostOk);
-    if (hostOk)
-        sheet.host = host;
-    sheet.hostName = m_schoolBox->text().section(QLatin1Char(' '), 1);
-    sheet.place = m_meetPlace->text();
-    sheet.weather = m_weatherBox->text();
-    m_slots.readInto(sheet);
-    return sheet;
+    if (!UserAction::run(this, QStringLiteral("The division was not removed."),
+                         [&] { sheet = current(); }))
+        return;
+    const Division& division = sheet.divisions[m_division];
+    const QString title = division.title().isEmpty()
+                              ? QStringLiteral("Division %1").arg(m_division + 1)
+                              : division.title();
+    if (division.hasResults() &&
+        !Dialogs::ask(this, QStringLiteral("The division \"%1\" holds results. Remove it with "
+                                           "all of them when the meet is saved?")
+                                .arg(title)))
+        return;
+    if (division.pin > 0)
+        m_sheet.droppedDivisions << division.pin;
+    m_sheet.divisions.removeAt(m_division);
+    const int next = std::max(0, m_division - 1);
+    m_division = -1;
+    showDivision(next);
+}
+
+QWidget* MeetEditor::goTo(int division, int event, int entry, int box)
+{
+    if (division != m_division)
+        showDivision(division);
+    const bool more = event < Individual ? entry >= 2 : entry >= 1;
+    const SheetSlot* slot = nullptr;
+    if (more) {
+        m_further->open(event);
+        const QList<const SheetSlot*> shown = m_further->window()->entrySlots();
+        const int row = event < Individual ? entry - 2 : 4 * (entry - 1);
+        slot = shown.value(row);
+    } else {
+        slot = &m_slots.slotAt(event, entry);
+    }
+    if (!slot)
+        return nullptr;
+    QWidget* const widgets[] = {slot->button, slot->place, slot->points, slot->mark1, slot->mark2};
+    QWidget* target = widgets[std::clamp(box + 1, 0, 4)];
+    target->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(target))
+        line->selectAll();
+    return target;
 }
 
 bool MeetEditor::save()
 {
     std::optional<MeetSheet> typed;
     if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."),
-                         [&] { typed = sheet(); }))
+                         [&] { typed = current(); }))
         return false;
-    if (DateBox::read(m_dateBox->text()) != typed->date) {
-        Dialogs::tell(this,
-                      MeetSheet::refusal(m_dateBox->accessibleName(), m_dateBox->accessibleName(),
-                                         m_dateBox->text(),
-                                         QStringLiteral("a date such as ") +
-                                             QLocale().toString(typed->date, DateBox::format())) +
-                          QStringLiteral(" Nothing was saved."),
-                      Dialogs::Icon::Warning);
-        m_dateBox->setFocus();
+    if (const std::optional<QString> bad = m_fields->badDate(typed->date)) {
+        Dialogs::tell(this, *bad, Dialogs::Icon::Warning);
+        m_fields->dateBox->setFocus();
         return false;
     }
-    if (const std::optional<MeetSheet::Problem> problem = typed->check()) {
-        Dialogs::tell(this, problem->message, Dialogs::Icon::Warning);
-        QLineEdit* bad = m_slots.boxOf(*problem);
-        bad->setFocus();
-        bad->selectAll();
-        return false;
-    }
-    if (const QList<MeetSheet::Gap> gaps = typed->gaps(); !gaps.isEmpty()) {
-        QStringList lines;
-        for (const MeetSheet::Gap& gap : gaps)
-            lines << gap.text;
-        if (!Dialogs::confirm(this, QStringLiteral("Some entries are not complete:\n\n") +
-                                        lines.join(QLatin1Char('\n')) +
-                                        QStringLiteral("\n\nResults without a runner are not "
-                                                       "saved. Save the meet anyway?"))) {
-            const SheetSlot& slot = m_slots.slotAt(gaps.first().event, gaps.first().entry);
-            (gaps.first().noMark ? static_cast<QWidget*>(slot.mark1) : slot.button)->setFocus();
+    for (int d = 0; d < typed->divisions.size(); ++d)
+        if (const std::optional<QString> bad = typed->badDivisionName(d)) {
+            showDivision(d);
+            Dialogs::tell(this, *bad, Dialogs::Icon::Warning);
+            m_bar->divisions()->setFocus();
             return false;
         }
+    if (const std::optional<MeetSheet::Problem> problem = typed->check()) {
+        Dialogs::tell(this, problem->message, Dialogs::Icon::Warning);
+        goTo(problem->division, problem->event, problem->entry, problem->box);
+        return false;
+    }
+    const QList<MeetSheet::Gap> gaps = typed->gaps();
+    QList<MeetSheet::Crossing> crossings;
+    UserAction::run(this, QStringLiteral("The runners' genders could not be read."), [&] {
+        crossings = typed->crossings(TrackLists::genders(m_app.connection(), m_teamPin));
+    });
+    if (const QString question = MeetSheet::confirmation(gaps, crossings);
+        !question.isEmpty() && !Dialogs::confirm(this, question)) {
+        if (!gaps.isEmpty())
+            goTo(gaps.first().division, gaps.first().event, gaps.first().entry,
+                 gaps.first().noMark ? 2 : -1);
+        return false;
     }
     std::optional<MeetChangedError> changed;
     if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."), [&] {
@@ -366,9 +354,8 @@ bool MeetEditor::save()
             build(m_meetPin);
         return false;
     }
-    m_loadedDate = typed->date;
-    m_loadedTime = typed->time;
-    m_loadedStamp = typed->changedAt;
+    m_sheet = *typed;
+    m_fields->setLoaded(typed->date, typed->time);
     markUnchanged();
     m_lists.buildMeetList();
     hide();

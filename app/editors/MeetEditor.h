@@ -4,21 +4,22 @@
 #include "records/MeetSheet.h"
 #include "ui/RecordWindow.h"
 
-#include <QDate>
-#include <QTime>
+#include <QHash>
+#include <memory>
 
 class AppContext;
-class DateBox;
+class DivisionBar;
+class DivisionWindow;
+class EntryPicker;
 class MainLists;
+class MeetFields;
+class FurtherEntries;
 class ProgramWindows;
-class QCalendarWidget;
-class QLineEdit;
-class QPushButton;
 class SheetTyping;
 
 // meetInfo: one meet on one sheet, with the host, the date, place and weather, and the result
-// slots of all seventeen events. Saves, deletes, or starts the meet's report. One window,
-// reused for every meet.
+// slots of all seventeen events of one of its divisions at a time. Saves, deletes, or starts
+// the meet's report. One window, reused for every meet.
 class MeetEditor : public RecordWindow
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     static constexpr int Relays = 4;
 
     MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& windows);
+    ~MeetEditor() override;
 
     bool build(qint64 meetPin) override;
     qint64 meetPin() const { return m_meetPin; }
@@ -37,10 +39,18 @@ public:
     void remove() override;
 
     // The slots as the sheet addresses them: first and second slot of event E (0 to 12), and
-    // leg k of relay r (0 to 3).
+    // leg k of relay r (0 to 3), of the division shown.
     const SheetSlot& firstSlot(int event) const { return m_slots.first(event); }
     const SheetSlot& secondSlot(int event) const { return m_slots.second(event); }
     const SheetSlot& relayLeg(int relay, int leg) const;
+
+    // The division shown, and showing another (the sheet keeps what was typed in each).
+    int division() const { return m_division; }
+    void showDivision(int division);
+    // The sheet as the window holds it now, every division with it.
+    MeetSheet current() const;
+    // The "+" buttons and the window of each event's further entries.
+    FurtherEntries* furtherEntries() const { return m_further; }
 
     static QString eventCaption(int event);
 
@@ -52,44 +62,39 @@ private:
     void buildMeetControls();
     void setTabOrder();
     void clearSheet();
-    // Opens the picker for a slot beside its button, searching for what was typed on it.
-    void pickRunner(const SheetSlot& slot, const QString& search = {});
-    void runnerChosen();
-    void pickCancelled();
     void refreshGaps();
     void pickHost();
     // The runner and host buttons tell a screen reader who was chosen, not only where.
     void describeChoices();
-    // The sheet as the window shows it now. Throws DatabaseError on a slot the program itself
-    // left unreadable.
-    MeetSheet sheet() const;
+    void addDivision();
+    void removeDivision();
+    void showDivisionList();
+    // Puts the focus on a box the sheet refused or a slot it asks about.
+    // The box (0 to 3) of an entry, or its runner button for box -1, in whichever window
+    // shows it.
+    QWidget* goTo(int division, int event, int entry, int box);
 
     AppContext& m_app;
     MainLists& m_lists;
     ProgramWindows& m_windows;
     qint64 m_meetPin = 0;
     qint64 m_teamPin = 0;
-    QDate m_loadedDate;
-    QTime m_loadedTime;
-    // The stamp of the save the sheet was loaded after; a save finds out from it whether
-    // someone else saved the meet since.
-    QString m_loadedStamp;
+    // The sheet as loaded, with what was typed into the divisions not shown.
+    MeetSheet m_sheet;
+    int m_division = 0;
+    // PR and SB words by join Pin, as of the meet.
+    QHash<qint64, QString> m_bests;
 
+    // The sheet below the division strip; declared before the slots that stand on it.
+    QWidget* m_area = nullptr;
     SheetControls m_slots;
     SheetTyping* m_typing = nullptr;
-    // The slot whose runner the picker is choosing.
-    const SheetSlot* m_picking = nullptr;
-    // The pick was asked for from the keyboard, which goes on along the sheet.
-    bool m_keyboardPick = false;
+    DivisionBar* m_bar = nullptr;
+    DivisionWindow* m_divisionWindow = nullptr;
+    FurtherEntries* m_further = nullptr;
+    EntryPicker* m_picker = nullptr;
     // The sheet is being filled from the file: its half-filled slots are marked once, after.
     bool m_loading = false;
 
-    QPushButton* m_schoolBox = nullptr;
-    DateBox* m_dateBox = nullptr;
-    QCalendarWidget* m_timeBox = nullptr;
-    QLineEdit* m_meetPlace = nullptr;
-    QLineEdit* m_weatherBox = nullptr;
-    QPushButton* m_reportButton = nullptr;
-    QPushButton* m_deleteButton = nullptr;
-    QPushButton* m_updateButton = nullptr;
+    std::unique_ptr<MeetFields> m_fields;
 };

@@ -10,17 +10,25 @@
 #include "units/Twips.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+
+namespace {
+
+// The item data that holds a runner's gender ("F", "M", or empty).
+constexpr int kGender = Qt::UserRole + 7;
+
+} // namespace
 
 RunnerSelector::RunnerSelector(AppContext& app) : QWidget(nullptr, Qt::Window), m_app(app)
 {
     setObjectName(QStringLiteral("runnerSelector"));
     setWindowTitle(QStringLiteral("Runner Selector"));
     // The search box sits above the list, which keeps its designed size.
-    setFixedSize(Twips::size(4680, 3570));
+    setFixedSize(Twips::size(4680, 3930));
     m_search = Controls::textBox(this, QStringLiteral("runnerSearch"), QStringLiteral("Find"), 120,
                                  120, 4455, 315);
     m_search->setPlaceholderText(QStringLiteral("Type part of a name"));
@@ -29,30 +37,42 @@ RunnerSelector::RunnerSelector(AppContext& app) : QWidget(nullptr, Qt::Window), 
     m_list = Controls::list(this, QStringLiteral("runnerList"), QStringLiteral("Runners"), 120, 495,
                             4455, 2895);
     m_list->installEventFilter(this);
+    m_showAll = new QCheckBox(QStringLiteral("Show all runners"), this);
+    m_showAll->setObjectName(QStringLiteral("showAllRunners"));
+    m_showAll->setGeometry(Twips::rect(120, 3480, 4455, 315));
+    m_showAll->hide();
+    connect(m_showAll, &QCheckBox::toggled, this, &RunnerSelector::narrow);
     // A double-click or Enter chooses, and so does the space bar (below).
     connect(m_list, &KeyedList::opened, this, &RunnerSelector::choose);
 }
 
 void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const QString& event,
-                           const QList<Entry>& others, const QString& entry)
+                           const QList<Entry>& others, const QString& entry, const QString& gender,
+                           const QList<qint64>& taken)
 {
     m_box = box;
     m_lbl = lbl;
     m_event = event;
     m_others = others;
+    m_gender = gender;
+    m_taken = taken;
     setWindowTitle(entry.isEmpty() ? QStringLiteral("Runner Selector")
                                    : QStringLiteral("Runner: ") + entry);
     m_list->clear();
     UserAction::run(this, QStringLiteral("The runners could not be read."), [&] {
         m_list->addKeyedItems(TrackLists::runners(m_app.connection(), team, m_app.showGraduates()));
+        const QHash<qint64, QString> genders = TrackLists::genders(m_app.connection(), team);
+        for (int row = 0; row < m_list->count(); ++row)
+            m_list->item(row)->setData(
+                kGender, genders.value(pinFromKey(KeyedList::keyOf(m_list->item(row)))));
     });
+    m_showAll->setVisible(!gender.isEmpty());
+    m_showAll->setChecked(false);
     // Alphabetical, so that a coach finds a name in a long roster.
     m_list->sortItems();
-    for (const Entry& other : m_others) {
-        if (!other.box || !other.lbl || other.box->text().isEmpty())
-            continue;
-        const QString runner = other.lbl->text().section(QLatin1Char(' '), 0, 0);
-        if (QListWidgetItem* item = m_list->itemWithKey(QStringLiteral("Pin") + runner)) {
+    for (const qint64 runner : takenRunners()) {
+        if (QListWidgetItem* item =
+                m_list->itemWithKey(QStringLiteral("Pin") + QString::number(runner))) {
             const QString taken = QStringLiteral("Already entered in the ") + m_event;
             item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
             item->setToolTip(taken);
@@ -62,6 +82,15 @@ void RunnerSelector::build(qint64 team, QAbstractButton* box, QLabel* lbl, const
     m_search->clear();
     narrow();
     m_search->setFocus();
+}
+
+QList<qint64> RunnerSelector::takenRunners() const
+{
+    QList<qint64> runners = m_taken;
+    for (const Entry& other : m_others)
+        if (other.box && other.lbl && !other.box->text().isEmpty())
+            runners << other.lbl->text().section(QLatin1Char(' '), 0, 0).toLongLong();
+    return runners;
 }
 
 void RunnerSelector::showEvent(QShowEvent* event)
@@ -100,9 +129,12 @@ QList<QListWidgetItem*> RunnerSelector::shown() const
 void RunnerSelector::narrow()
 {
     const QString text = ResultLine::read(m_search->text()).name;
+    const bool everyone = m_gender.isEmpty() || m_showAll->isChecked();
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem* item = m_list->item(row);
-        item->setHidden(!item->text().contains(text, Qt::CaseInsensitive));
+        const QString gender = item->data(kGender).toString();
+        item->setHidden(!item->text().contains(text, Qt::CaseInsensitive) ||
+                        (!everyone && !gender.isEmpty() && gender != m_gender));
     }
     const QListWidgetItem* selected = m_list->selectedItem();
     if (text.isEmpty() || (selected && !selected->isHidden()))
@@ -177,16 +209,13 @@ void RunnerSelector::choose()
         return;
     }
     const QString runner = QString::number(pinFromKey(KeyedList::keyOf(item)));
-    for (const Entry& other : m_others) {
-        if (other.box && other.lbl && !other.box->text().isEmpty() &&
-            other.lbl->text().section(QLatin1Char(' '), 0, 0) == runner) {
-            Dialogs::tell(this,
-                          QStringLiteral("%1 is already entered in the %2. A runner can take only "
-                                         "one entry of an event.")
-                              .arg(item->text(), m_event),
-                          Dialogs::Icon::Warning);
-            return;
-        }
+    if (takenRunners().contains(runner.toLongLong())) {
+        Dialogs::tell(this,
+                      QStringLiteral("%1 is already entered in the %2. A runner can take only "
+                                     "one entry of an event.")
+                          .arg(item->text(), m_event),
+                      Dialogs::Icon::Warning);
+        return;
     }
     m_lbl->setText(runner + QLatin1Char(' ') + parts.at(1));
     m_box->setText(item->text());

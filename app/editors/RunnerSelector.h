@@ -8,6 +8,7 @@
 class AppContext;
 class KeyedList;
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidgetItem;
@@ -29,10 +30,14 @@ public:
     explicit RunnerSelector(AppContext& app);
 
     // Offers the runners of a team for the given button and label. A runner already in one
-    // of the event's other entries is marked and cannot be picked. With the entry's name
-    // ("100 Meter Dash, first entry") the title names it.
+    // of the event's other entries, or among `taken`, is marked and cannot be picked. With the
+    // entry's name ("100 Meter Dash, first entry") the title names it. With a gender ("F" or
+    // "M") only the runners of that gender, and those whose gender is not known, are offered
+    // until "Show all runners" is checked.
     void build(qint64 team, QAbstractButton* box, QLabel* lbl, const QString& event = {},
-               const QList<Entry>& others = {}, const QString& entry = {});
+               const QList<Entry>& others = {}, const QString& entry = {},
+               const QString& gender = {}, const QList<qint64>& taken = {});
+    QCheckBox* showAll() const { return m_showAll; }
     KeyedList* runnerList() const { return m_list; }
     QLineEdit* search() const { return m_search; }
     // Shows the picker beside a control of another window, inside the screen.
@@ -61,9 +66,14 @@ private:
     void narrow();
     void moveSelection(int step);
     QList<QListWidgetItem*> shown() const;
+    // The runners already in another entry of the event.
+    QList<qint64> takenRunners() const;
 
     AppContext& m_app;
     QLineEdit* m_search;
+    QCheckBox* m_showAll;
+    QString m_gender;
+    QList<qint64> m_taken;
     KeyedList* m_list;
     QPointer<QAbstractButton> m_box;
     QPointer<QLabel> m_lbl;

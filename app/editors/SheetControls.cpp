@@ -18,10 +18,15 @@ struct Columns
 {
     int label, button, place, points, mark1, mark2;
 };
+// The right half stands a little further right than it was designed, to leave room for the
+// left half's "+" buttons at the ends of its rows.
+constexpr int kShift = 300;
 constexpr Columns kLeft{120, 1560, 3480, 4080, 4680, 5280};
-constexpr Columns kRight{6120, 7200, 9120, 9720, 10320, 10920};
+constexpr Columns kRight{6120 + kShift, 7200 + kShift,  9120 + kShift,
+                         9720 + kShift, 10320 + kShift, 10920 + kShift};
 constexpr int kButtonWidth = 1815, kButtonHeight = 255;
 constexpr int kBoxWidth = 585, kBoxHeight = 285;
+constexpr int kMoreWidth = 255;
 
 bool onRight(int event)
 {
@@ -37,8 +42,6 @@ int eventTop(int event)
 
 // The property of a runner button that names its entry ("100 Meter Dash, first entry").
 const char* const kEntry = "entry";
-// The property that holds " PR" or " SB" when the entry was one as of the meet.
-const char* const kBest = "best";
 
 } // namespace
 
@@ -125,11 +128,44 @@ SheetControls::SheetControls(QWidget* sheet) : m_sheet(sheet)
         }
     }
 
+    for (int e = 0; e < MeetSheet::Events; ++e) {
+        const Columns& c = onRight(e) ? kRight : kLeft;
+        QPushButton* more = Controls::button(
+            m_sheet, Controls::indexed(QStringLiteral("moreEntries"), e), QStringLiteral("+"),
+            c.mark2 + kBoxWidth + 15, eventTop(e), kMoreWidth, kButtonHeight);
+        more->setAccessibleName(QStringLiteral("More entries: ") + MeetSheet::eventName(e));
+        more->setToolTip(e >= MeetSheet::Individual
+                             ? QStringLiteral("The relay's B, C... teams")
+                             : QStringLiteral("The event's third, fourth... entries"));
+        m_more[size_t(e)] = more;
+    }
+
     auto* line = new QFrame(m_sheet);
     line->setObjectName(QStringLiteral("Line1_0"));
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(Twips::rect(5850, 0, 60, 8415));
+    line->setGeometry(Twips::rect(5850 + kShift, 0, 60, 8415));
+}
+
+int SheetControls::width()
+{
+    return kRight.mark2 + kBoxWidth + 15 + kMoreWidth + 120;
+}
+
+int SheetControls::rightShift()
+{
+    return kShift;
+}
+
+void SheetControls::showMoreCount(int event, int count)
+{
+    QPushButton* more = m_more[size_t(event)];
+    more->setText(count > 0 ? QStringLiteral("+%1").arg(count) : QStringLiteral("+"));
+    const QString what = event >= MeetSheet::Individual ? QStringLiteral("more teams")
+                                                        : QStringLiteral("more entries");
+    more->setAccessibleName(
+        QStringLiteral("More entries: ") + MeetSheet::eventName(event) +
+        (count > 0 ? QStringLiteral(" (%1 %2)").arg(count).arg(what) : QString()));
 }
 
 SheetSlot SheetControls::makeSlot(int index, bool second, int left, int top)
@@ -173,16 +209,19 @@ QList<QWidget*> SheetControls::tabOrder() const
     for (size_t e = 0; e < 7; ++e) {
         addSlot(m_first[e]);
         addSlot(m_second[e]);
+        order << m_more[e];
     }
     for (int r = 0; r < MeetSheet::Relays; ++r) {
         for (int k = 0; k < 4; ++k)
             order << relayLeg(r, k).button;
         const SheetSlot& first = relayLeg(r, 0);
-        order << first.place << first.points << first.mark1 << first.mark2;
+        order << first.place << first.points << first.mark1 << first.mark2
+              << m_more[size_t(MeetSheet::Individual + r)];
     }
     for (size_t e = 7; e < MeetSheet::Individual; ++e) {
         addSlot(m_first[e]);
         addSlot(m_second[e]);
+        order << m_more[e];
     }
     return order;
 }
@@ -198,36 +237,20 @@ void SheetControls::clear()
         for (QLineEdit* box : {s->place, s->points, s->mark1, s->mark2})
             box->clear();
     }
+    for (int e = 0; e < MeetSheet::Events; ++e)
+        showMoreCount(e, 0);
 }
 
 void SheetControls::describeRunners()
 {
     for (const SheetSlot* s : all()) {
         const QString runner = s->button->text().trimmed();
-        s->button->setAccessibleName(
-            s->button->property(kEntry).toString() + QStringLiteral(": ") +
-            (runner.isEmpty() ? QStringLiteral("no runner") : runner) +
-            s->button->property(kBest).toString().replace(QLatin1Char(' '), QLatin1String(", ")));
+        s->button->setAccessibleName(s->button->property(kEntry).toString() + QStringLiteral(": ") +
+                                     (runner.isEmpty() ? QStringLiteral("no runner") : runner) +
+                                     s->button->property(BestProperty)
+                                         .toString()
+                                         .replace(QLatin1Char(' '), QLatin1String(", ")));
     }
-}
-
-void SheetControls::markBests(const QHash<qint64, QString>& words)
-{
-    for (int e = 0; e < MeetSheet::Individual; ++e)
-        for (const SheetSlot* s : {&first(e), &second(e)}) {
-            const qint64 join = s->label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
-            const QString word = words.value(join);
-            s->button->setProperty(kBest, word);
-            s->button->setToolTip(word.isEmpty() ? QString()
-                                  : word.trimmed() == QLatin1String("PR")
-                                      ? QStringLiteral("PR: the runner's best as of this meet")
-                                      : QStringLiteral("SB: the runner's best of the season as of "
-                                                       "this meet"));
-            QFont font = s->button->font();
-            font.setBold(!word.isEmpty());
-            s->button->setFont(font);
-        }
-    describeRunners();
 }
 
 namespace {
@@ -280,36 +303,38 @@ MeetSheet::Entry entryIn(const SheetSlot& slot)
 
 } // namespace
 
-void SheetControls::show(const MeetSheet& sheet)
+void SheetControls::show(const Division& division)
 {
     for (int e = 0; e < MeetSheet::Individual; ++e) {
-        for (const auto& [slot, entry] : {std::pair{&first(e), &sheet.first[size_t(e)]},
-                                          std::pair{&second(e), &sheet.second[size_t(e)]}}) {
+        for (const auto& [slot, entry] : {std::pair{&first(e), &division.first[size_t(e)]},
+                                          std::pair{&second(e), &division.second[size_t(e)]}}) {
             if (!entry->exists)
                 continue;
             showSlot(*slot, *entry, entry->join);
             showNumbers(*slot, entry->numbers);
         }
+        showMoreCount(e, division.entryCount(e) - 2);
     }
     for (int r = 0; r < MeetSheet::Relays; ++r) {
-        const MeetSheet::Relay& relay = sheet.relays[static_cast<size_t>(r)];
+        const MeetSheet::Relay& relay = division.relays[static_cast<size_t>(r)];
         for (int k = 0; k < 4; ++k) {
             if (relay.legs[static_cast<size_t>(k)].exists)
                 showSlot(relayLeg(r, k), relay.legs[static_cast<size_t>(k)], 1);
         }
         if (relay.legs[0].exists)
             showNumbers(relayLeg(r, 0), relay.numbers);
+        showMoreCount(MeetSheet::Individual + r, division.relayCount(r) - 1);
     }
 }
 
-void SheetControls::readInto(MeetSheet& sheet) const
+void SheetControls::readInto(Division& division) const
 {
     for (int e = 0; e < MeetSheet::Individual; ++e) {
-        sheet.first[size_t(e)] = entryIn(first(e));
-        sheet.second[size_t(e)] = entryIn(second(e));
+        division.first[size_t(e)] = entryIn(first(e));
+        division.second[size_t(e)] = entryIn(second(e));
     }
     for (int r = 0; r < MeetSheet::Relays; ++r) {
-        MeetSheet::Relay& relay = sheet.relays[static_cast<size_t>(r)];
+        MeetSheet::Relay& relay = division.relays[static_cast<size_t>(r)];
         for (int k = 0; k < 4; ++k)
             relay.legs[static_cast<size_t>(k)] = entryIn(relayLeg(r, k));
         relay.numbers = numbersIn(relayLeg(r, 0));
@@ -321,13 +346,6 @@ const SheetSlot& SheetControls::slotAt(int event, int entry) const
     if (event >= MeetSheet::Individual)
         return relayLeg(event - MeetSheet::Individual, 0);
     return entry == 0 ? first(event) : second(event);
-}
-
-QLineEdit* SheetControls::boxOf(const MeetSheet::Problem& problem) const
-{
-    const SheetSlot& slot = slotAt(problem.event, problem.entry);
-    QLineEdit* const boxes[] = {slot.place, slot.points, slot.mark1, slot.mark2};
-    return boxes[problem.box];
 }
 
 int SheetControls::eventOf(const SheetSlot& slot, QList<const SheetSlot*>* siblings) const
@@ -355,34 +373,4 @@ int SheetControls::eventOf(const SheetSlot& slot, QList<const SheetSlot*>* sibli
 QString SheetControls::entryName(const SheetSlot& slot)
 {
     return slot.button->property(kEntry).toString();
-}
-
-void SheetControls::markGaps(const QList<MeetSheet::Gap>& gaps)
-{
-    QHash<QWidget*, QString> lacks;
-    for (const MeetSheet::Gap& gap : gaps) {
-        const SheetSlot& slot = slotAt(gap.event, gap.entry);
-        if (gap.noMark) {
-            lacks.insert(slot.mark1, QStringLiteral("No mark for this runner"));
-            lacks.insert(slot.mark2, QStringLiteral("No mark for this runner"));
-        } else {
-            lacks.insert(slot.button, QStringLiteral("Results but no runner"));
-        }
-    }
-    // Only what changes is repainted: the sheet is marked again at every key.
-    static const QColor missing(255, 226, 160);
-    for (const SheetSlot* s : all()) {
-        for (QWidget* w : {static_cast<QWidget*>(s->button), static_cast<QWidget*>(s->mark1),
-                           static_cast<QWidget*>(s->mark2)}) {
-            const QString lack = lacks.value(w);
-            if (w->accessibleDescription() == lack)
-                continue;
-            QPalette palette = w->palette();
-            const QPalette::ColorRole role =
-                qobject_cast<QLineEdit*>(w) ? QPalette::Base : QPalette::Button;
-            palette.setColor(role, lack.isEmpty() ? QPalette().color(role) : missing);
-            w->setPalette(palette);
-            w->setAccessibleDescription(lack);
-        }
-    }
 }

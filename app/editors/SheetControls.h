@@ -16,6 +16,10 @@ class QWidget;
 class SheetControls
 {
 public:
+    // The property of a runner button that holds " PR" or " SB" when its entry was one as of
+    // the meet.
+    static constexpr const char* BestProperty = "best";
+
     explicit SheetControls(QWidget* sheet);
 
     const SheetSlot& first(int event) const { return m_first[static_cast<size_t>(event)]; }
@@ -31,24 +35,24 @@ public:
     void clear();
     // The runner buttons tell a screen reader who runs, not only where.
     void describeRunners();
-    // The entries that were the runner's PR or SB as of the meet, by join Pin (" PR", " SB"):
-    // their runner is shown in bold, says so in its tooltip, and to a screen reader.
-    void markBests(const QHash<qint64, QString>& words);
 
-    // Fills the slots from a loaded sheet, and reads them back into one. Reading throws
-    // DatabaseError on a slot the program itself left unreadable.
-    void show(const MeetSheet& sheet);
-    void readInto(MeetSheet& sheet) const;
-    // The box a refused number stands in.
-    QLineEdit* boxOf(const MeetSheet::Problem& problem) const;
+    // Fills the slots from one division of a sheet, and reads them back into it. Reading
+    // throws DatabaseError on a slot the program itself left unreadable.
+    void show(const Division& division);
+    void readInto(Division& division) const;
+    // The "+" at the end of event E's row, which opens its further entries (a relay's further
+    // teams); its caption counts them.
+    QPushButton* moreButton(int event) const { return m_more[size_t(event)]; }
+    void showMoreCount(int event, int count);
+    // The sheet's width in twips, with the "+" buttons.
+    static int width();
+    // The left of the meet's own controls: they move with the right half.
+    static int rightShift();
     // The event of a slot (0 to 16) and all the slots of that event: both entries, or the relay's
     // legs.
     int eventOf(const SheetSlot& slot, QList<const SheetSlot*>* siblings = nullptr) const;
     // "100 Meter Dash, first entry", "400 Meter Relay, leg 2".
     static QString entryName(const SheetSlot& slot);
-    // Colours the half-filled slots and tells a screen reader what each one lacks; the others
-    // are shown plain.
-    void markGaps(const QList<MeetSheet::Gap>& gaps);
 
 private:
     SheetSlot makeSlot(int index, bool second, int left, int top);
@@ -57,4 +61,5 @@ private:
     std::array<SheetSlot, MeetSheet::Individual> m_first;
     std::array<SheetSlot, MeetSheet::Individual> m_second;
     std::array<SheetSlot, MeetSheet::Relays * 4> m_legs;
+    std::array<QPushButton*, MeetSheet::Events> m_more{};
 };

@@ -18,35 +18,63 @@ const char* const kAutoPoints = "autoPoints";
 
 } // namespace
 
-SheetTyping::SheetTyping(const SheetControls& sheet, AppContext& app, QWidget* window)
-    : QObject(window), m_sheet(sheet), m_app(app), m_window(window)
+SheetTyping::SheetTyping(AppContext& app, QWidget* window,
+                         std::function<QList<QWidget*>()> tabOrder)
+    : QObject(window), m_app(app), m_window(window), m_tabOrder(std::move(tabOrder))
 {
-    auto add = [this](const SheetSlot* slot, int event, int entry) {
-        QLineEdit* const boxes[] = {slot->place, slot->points, slot->mark1, slot->mark2};
-        for (int i = 0; i < 4; ++i) {
-            QLineEdit* box = boxes[i];
-            m_boxes.insert(box, Box{slot, box, event, entry, i});
-            connect(box, &QLineEdit::textChanged, this, &SheetTyping::changed);
-            if (i >= 2) {
-                box->installEventFilter(this);
-                connect(box, &QLineEdit::editingFinished, this, [this, box] { takeMark(box); });
-            }
-        }
-        connect(slot->place, &QLineEdit::textEdited, this,
-                [this, place = slot->place] { placeTyped(m_boxes.value(place)); });
-        connect(slot->points, &QLineEdit::textEdited, this,
-                [points = slot->points] { points->setProperty(kAutoPoints, false); });
-    };
+}
+
+SheetTyping::SheetTyping(const SheetControls& sheet, AppContext& app, QWidget* window)
+    : SheetTyping(app, window, [&sheet] { return sheet.tabOrder(); })
+{
     for (int e = 0; e < MeetSheet::Individual; ++e) {
-        add(&sheet.first(e), e, 0);
-        add(&sheet.second(e), e, 1);
+        addSlot(&sheet.first(e), e, 0);
+        addSlot(&sheet.second(e), e, 1);
     }
     for (int r = 0; r < MeetSheet::Relays; ++r)
-        add(&sheet.relayLeg(r, 0), MeetSheet::Individual + r, 0);
-    for (const SheetSlot* slot : sheet.all()) {
-        m_buttons.insert(slot->button, slot);
-        slot->button->installEventFilter(this);
+        addSlot(&sheet.relayLeg(r, 0), MeetSheet::Individual + r, 0);
+    for (const SheetSlot* slot : sheet.all())
+        addButton(slot);
+}
+
+void SheetTyping::addSlot(const SheetSlot* slot, int event, int entry)
+{
+    QLineEdit* const boxes[] = {slot->place, slot->points, slot->mark1, slot->mark2};
+    for (int i = 0; i < 4; ++i) {
+        QLineEdit* box = boxes[i];
+        m_boxes.insert(box, Box{slot, box, event, entry, i});
+        connect(box, &QLineEdit::textChanged, this, &SheetTyping::changed);
+        if (i >= 2) {
+            box->installEventFilter(this);
+            connect(box, &QLineEdit::editingFinished, this, [this, box] {
+                if (m_boxes.contains(box))
+                    takeMark(box);
+            });
+        }
     }
+    connect(slot->place, &QLineEdit::textEdited, this, [this, place = slot->place] {
+        if (m_boxes.contains(place))
+            placeTyped(m_boxes.value(place));
+    });
+    connect(slot->points, &QLineEdit::textEdited, this,
+            [points = slot->points] { points->setProperty(kAutoPoints, false); });
+    addButton(slot);
+}
+
+void SheetTyping::addButton(const SheetSlot* slot)
+{
+    if (m_buttons.contains(slot->button))
+        return;
+    m_buttons.insert(slot->button, slot);
+    slot->button->installEventFilter(this);
+}
+
+void SheetTyping::clearSlots()
+{
+    for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
+        disconnect(it.value().widget, nullptr, this, nullptr);
+    m_boxes.clear();
+    m_buttons.clear();
 }
 
 void SheetTyping::loaded()
@@ -124,7 +152,7 @@ QWidget* SheetTyping::enterResults(const SheetSlot& slot, const ResultLine& line
 
 QWidget* SheetTyping::afterSlot(const SheetSlot* slot) const
 {
-    const QList<QWidget*> order = m_sheet.tabOrder();
+    const QList<QWidget*> order = m_tabOrder();
     const qsizetype at = order.indexOf(slot->mark2);
     return at >= 0 && at + 1 < order.size() ? order.at(at + 1) : nullptr;
 }

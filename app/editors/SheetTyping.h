@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <functional>
 
@@ -22,6 +23,15 @@ class SheetTyping : public QObject
     Q_OBJECT
 public:
     SheetTyping(const SheetControls& sheet, AppContext& app, QWidget* window);
+    // Typing on slots the window adds itself, walked in the order `tabOrder` gives.
+    SheetTyping(AppContext& app, QWidget* window, std::function<QList<QWidget*>()> tabOrder);
+
+    // A slot of event 0 to 16 (its entry number, for messages) whose boxes and button take
+    // typing; a relay leg without boxes of its own adds only its button.
+    void addSlot(const SheetSlot* slot, int event, int entry);
+    void addButton(const SheetSlot* slot);
+    // Forgets every slot, before the window makes its slots again.
+    void clearSlots();
 
     // The sheet was loaded: points that came from the file count as typed.
     void loaded();
@@ -58,10 +68,10 @@ private:
     // The first control after the slot's last box in the order Tab walks.
     QWidget* afterSlot(const SheetSlot* slot) const;
 
-    const SheetControls& m_sheet;
     AppContext& m_app;
     QWidget* m_window;
     QHash<const QObject*, Box> m_boxes;
     QHash<const QObject*, const SheetSlot*> m_buttons;
+    std::function<QList<QWidget*>()> m_tabOrder;
     std::function<bool(const SheetSlot*, const QString&)> m_runnerKeys;
 };

@@ -70,11 +70,13 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
                       : QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
     QString text = line("Best Time:", 3, best, "MeasureTime") + CrLf;
     if (best.field(QStringLiteral("isRelay")).toBool()) {
-        // The relay's result stands in each leg's slot: name the legs of that one result.
+        // The relay's result stands in each leg's slot: name the legs of that one team.
         bool first = true;
-        for (RecordSet legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin=") +
-                                QString::number(best.field(QStringLiteral("event_Pin")).toInt()) +
-                                QStringLiteral(" AND Runners_Name IS NOT NULL ORDER BY JoinPin"),
+        for (RecordSet legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin = ? AND "
+                                           "RelayTeam = ? AND Runners_Name IS NOT NULL ORDER BY "
+                                           "JoinPin"),
+                            {best.field(QStringLiteral("event_Pin")).toInt(),
+                             best.field(QStringLiteral("RelayTeam")).toInt()},
                             db);
              !legs.eof(); legs.moveNext()) {
             text += (first ? QLatin1String("Competitor:") + blanks(2) : blanks(21)) +

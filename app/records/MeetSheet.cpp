@@ -1,12 +1,7 @@
 #include "MeetSheet.h"
 
-#include "data/Connection.h"
-#include "data/RecordSet.h"
-#include "data/SqlText.h"
-#include "records/MeetChangedError.h"
+#include "records/MeetSheetStore.h"
 #include "records/SheetNumber.h"
-
-#include <QDateTime>
 
 namespace {
 
@@ -16,26 +11,8 @@ const char* const kNames[MeetSheet::Events] = {
     "Pole Vault",       "Shot Put",          "Discus Throw",   "400 Meter Relay", "800 Meter Relay",
     "1600 Meter Relay", "3200 Meter Relay"};
 
-QString number(qint64 n)
-{
-    return QString::number(n);
-}
-
-MeetSheet::Entry entryOf(const RecordSet& row)
-{
-    return {true,
-            row.field(QStringLiteral("runner_pin")).toInt(),
-            row.field(QStringLiteral("joinpin")).toInt(),
-            row.field(QStringLiteral("Runners_Name")).text(),
-            {}};
-}
-
-MeetSheet::Numbers numbersOf(const RecordSet& row)
-{
-    return {row.field(QStringLiteral("Place")).text(), row.field(QStringLiteral("Points")).text(),
-            row.field(QStringLiteral("Measure1")).text(),
-            row.field(QStringLiteral("Measure2")).text()};
-}
+const char* const kOrdinals[] = {"first", "second",  "third",  "fourth", "fifth",
+                                 "sixth", "seventh", "eighth", "ninth",  "tenth"};
 
 // The first box of a slot that cannot be saved, or -1.
 int badBox(const MeetSheet::Numbers& n, const QString& where, bool field, QString* message)
@@ -56,23 +33,38 @@ int badBox(const MeetSheet::Numbers& n, const QString& where, bool field, QStrin
     if (SheetNumber::sqlLiteral(n.mark2)->toDouble() >= limit) {
         *message = QStringLiteral("%1: the %2 box holds \"%3\", but it must hold less than %4 "
                                   "(put whole %5 in the %6 box). Nothing was saved.")
-                       .arg(where, names[3], n.mark2, number(limit),
+                       .arg(where, names[3], n.mark2, QString::number(limit),
                             field ? QStringLiteral("feet") : QStringLiteral("minutes"), names[2]);
         return 3;
     }
     return -1;
 }
 
-QString slotStatement(qint64 runner, const MeetSheet::Numbers& n, qint64 join)
+bool hasMark(const MeetSheet::Numbers& n)
 {
-    const QString mark1 = *SheetNumber::sqlLiteral(n.mark1);
-    const QString mark2 = *SheetNumber::sqlLiteral(n.mark2);
-    return QStringLiteral("UPDATE Event_to_Runner Set Runner_Pin = ") + number(runner) +
-           QStringLiteral(",feet=") + mark1 + QStringLiteral(",Inches=") + mark2 +
-           QStringLiteral(",Minutes=") + mark1 + QStringLiteral(",Seconds=") + mark2 +
-           QStringLiteral(",Points=") + *SheetNumber::sqlLiteral(n.points) +
-           QStringLiteral(",Place=") + *SheetNumber::sqlLiteral(n.place) +
-           QStringLiteral(" WHERE Pin=") + number(join);
+    for (const QString& box : {n.mark1, n.mark2}) {
+        const std::optional<QString> literal = SheetNumber::sqlLiteral(box);
+        if (!literal || literal->toDouble() != 0)
+            return true;
+    }
+    return false;
+}
+
+bool hasNumbers(const MeetSheet::Numbers& n)
+{
+    const std::optional<QString> place = SheetNumber::sqlLiteral(n.place);
+    const std::optional<QString> points = SheetNumber::sqlLiteral(n.points);
+    return hasMark(n) || !place || place->toDouble() != 0 || !points || points->toDouble() != 0;
+}
+
+// The names of a relay team's legs that have a runner.
+QStringList legNames(const MeetSheet::Relay& relay)
+{
+    QStringList legs;
+    for (const MeetSheet::Entry& leg : relay.legs)
+        if (!leg.name.isEmpty())
+            legs << leg.name;
+    return legs;
 }
 
 } // namespace
@@ -84,91 +76,60 @@ QString MeetSheet::eventName(int event)
 
 std::optional<MeetSheet> MeetSheet::load(Connection& db, qint64 meetPin)
 {
-    const QString pin = number(meetPin);
-    MeetSheet sheet;
-    sheet.meet = meetPin;
-    RecordSet info(QStringLiteral("SELECT * From Meets_Info WHERE meet_pin = ") + pin, db);
-    if (info.eof()) {
-        // A meet whose team was deleted has no Meets_Info row; show it all the same.
-        info.open(QStringLiteral("SELECT Meets.Pin AS Meet_Pin, MeetTime, Weather, Place, "
-                                 "HostingTeam AS HostingPin, Teams.School AS HostingSchool "
-                                 "FROM Meets LEFT JOIN Teams ON Teams.Pin = Meets.HostingTeam "
-                                 "WHERE Meets.Pin = ") +
-                      pin,
-                  db);
-        if (info.eof())
-            return std::nullopt;
-    } else {
-        sheet.team = info.field(QStringLiteral("Team_Pin")).toInt();
-    }
-    const QDateTime when = info.field(QStringLiteral("MeetTime")).toDateTime();
-    sheet.date = when.date();
-    sheet.time = when.time();
-    sheet.weather = info.field(QStringLiteral("weather")).text();
-    if (!info.field(QStringLiteral("HostingPin")).isNull())
-        sheet.host = info.field(QStringLiteral("HostingPin")).toInt();
-    sheet.hostName = info.field(QStringLiteral("HostingSchool")).text();
-    sheet.place = info.field(QStringLiteral("Place")).text();
-    const RecordSet stamp(QStringLiteral("SELECT ChangedAt FROM Meets WHERE Pin = ") + pin, db);
-    if (!stamp.eof())
-        sheet.changedAt = stamp.field(QStringLiteral("ChangedAt")).text();
+    return MeetSheetStore::load(db, meetPin);
+}
 
-    for (int e = 0; e < Individual; ++e) {
-        RecordSet rs(QStringLiteral("SELECT * From Events_View WHERE meet_pin=") + pin +
-                         QStringLiteral(" AND type = ") + number(e + 1) +
-                         SqlDialect::storedOrder(db.engine(), QStringLiteral("JoinPin")),
-                     db);
-        for (Entry* entry :
-             {&sheet.first[static_cast<size_t>(e)], &sheet.second[static_cast<size_t>(e)]}) {
-            if (rs.eof())
-                break;
-            *entry = entryOf(rs);
-            entry->numbers = numbersOf(rs);
-            rs.moveNext();
-        }
-    }
-    for (int r = 0; r < Relays; ++r) {
-        Relay& relay = sheet.relays[static_cast<size_t>(r)];
-        RecordSet rs(QStringLiteral("SELECT * From Events_View WHERE meet_pin=") + pin +
-                         QStringLiteral(" AND type = ") + number(r + 14) +
-                         QStringLiteral(" ORDER BY JoinPin"),
-                     db);
-        // The relay's numbers are what a save writes: the result of the first leg that has a
-        // runner, or of the last leg when none has.
-        bool shown = false;
-        for (size_t k = 0; k < 4 && !rs.eof(); ++k, rs.moveNext()) {
-            relay.legs[k] = entryOf(rs);
-            if (!shown)
-                relay.numbers = numbersOf(rs);
-            shown = shown || !rs.field(QStringLiteral("runners_name")).isNull();
-        }
-    }
-    return sheet;
+void MeetSheet::save(Connection& db, const QString& by)
+{
+    MeetSheetStore::save(*this, db, by);
+}
+
+void MeetSheet::remove(Connection& db, qint64 meetPin)
+{
+    MeetSheetStore::remove(db, meetPin);
 }
 
 std::optional<MeetSheet::Problem> MeetSheet::check() const
 {
     QString message;
-    for (int e = 0; e < Individual; ++e) {
-        const Entry* entries[] = {&first[static_cast<size_t>(e)], &second[static_cast<size_t>(e)]};
-        for (int k = 0; k < 2; ++k) {
-            if (entries[k]->name.isEmpty())
-                continue;
-            if (const int box = badBox(entries[k]->numbers, where(e, k), isField(e), &message);
-                box >= 0)
-                return Problem{e, k, box, message};
+    for (int d = 0; d < divisions.size(); ++d) {
+        const Division& division = divisions[d];
+        for (int e = 0; e < Individual; ++e) {
+            for (int k = 0; k < division.entryCount(e); ++k) {
+                const Entry* entry = division.entry(e, k);
+                if (entry->name.isEmpty())
+                    continue;
+                if (const int box = badBox(entry->numbers, where(d, e, k), isField(e), &message);
+                    box >= 0)
+                    return Problem{d, e, k, box, message};
+            }
+        }
+        for (int r = 0; r < Relays; ++r) {
+            for (int t = 0; t < division.relayCount(r); ++t) {
+                const Relay* relay = division.relay(r, t);
+                if (legNames(*relay).isEmpty())
+                    continue;
+                if (const int box =
+                        badBox(relay->numbers, where(d, Individual + r, t), false, &message);
+                    box >= 0)
+                    return Problem{d, Individual + r, t, box, message};
+            }
         }
     }
-    for (int r = 0; r < Relays; ++r) {
-        const Relay& relay = relays[static_cast<size_t>(r)];
-        for (int k = 0; k < 4; ++k) {
-            if (relay.legs[static_cast<size_t>(k)].name.isEmpty())
-                continue;
-            if (const int box = badBox(relay.numbers, eventName(Individual + r), false, &message);
-                box >= 0)
-                return Problem{Individual + r, k, box, message};
-        }
-    }
+    return std::nullopt;
+}
+
+std::optional<QString> MeetSheet::badDivisionName(int d) const
+{
+    const QString name = divisions.value(d).title();
+    if (divisions.size() > 1 && name.isEmpty())
+        return QStringLiteral("Each division of a meet with more than one needs a name in the "
+                              "Division box. Nothing was saved.");
+    for (int other = 0; other < divisions.size(); ++other)
+        if (other != d && divisions[other].title().compare(name, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("The Division box holds \"%1\", but the meet has a division of "
+                                  "that name already. Nothing was saved.")
+                .arg(name);
     return std::nullopt;
 }
 
@@ -196,136 +157,125 @@ QString MeetSheet::boxName(bool field, int box)
 QString MeetSheet::where(int event, int entry)
 {
     if (event >= Individual)
-        return eventName(event);
-    return eventName(event) +
-           (entry == 0 ? QStringLiteral(", first entry") : QStringLiteral(", second entry"));
+        return entry == 0 ? eventName(event)
+                          : eventName(event) +
+                                QStringLiteral(", %1 team").arg(Division::teamLetter(entry));
+    const QString ordinal = entry < 10
+                                ? QStringLiteral("%1 entry").arg(QLatin1String(kOrdinals[entry]))
+                                : QStringLiteral("entry %1").arg(entry + 1);
+    return eventName(event) + QStringLiteral(", ") + ordinal;
 }
 
-namespace {
-
-bool hasMark(const MeetSheet::Numbers& n)
+QString MeetSheet::where(int division, int event, int entry) const
 {
-    for (const QString& box : {n.mark1, n.mark2}) {
-        const std::optional<QString> literal = SheetNumber::sqlLiteral(box);
-        if (!literal || literal->toDouble() != 0)
-            return true;
-    }
-    return false;
+    const QString title = divisions.value(division).title();
+    if (divisions.size() < 2 && title.isEmpty())
+        return where(event, entry);
+    return (title.isEmpty() ? QStringLiteral("Division %1").arg(division + 1) : title) +
+           QStringLiteral(", ") + where(event, entry);
 }
-
-bool hasNumbers(const MeetSheet::Numbers& n)
-{
-    const std::optional<QString> place = SheetNumber::sqlLiteral(n.place);
-    const std::optional<QString> points = SheetNumber::sqlLiteral(n.points);
-    return hasMark(n) || !place || place->toDouble() != 0 || !points || points->toDouble() != 0;
-}
-
-} // namespace
 
 QList<MeetSheet::Gap> MeetSheet::gaps() const
 {
     QList<Gap> found;
-    auto look = [&found](int event, int entry, bool runner, const QString& name, const Numbers& n) {
-        if (runner && !hasMark(n))
-            found << Gap{event, entry, true,
-                         where(event, entry) + QStringLiteral(": ") + name +
-                             QStringLiteral(" has no mark")};
-        else if (!runner && hasNumbers(n))
-            found << Gap{event, entry, false,
-                         where(event, entry) + QStringLiteral(": results but no runner")};
-    };
-    for (int e = 0; e < Individual; ++e) {
-        for (int k = 0; k < 2; ++k) {
-            const Entry& entry = (k == 0 ? first : second)[static_cast<size_t>(e)];
-            if (entry.exists)
-                look(e, k, !entry.name.isEmpty(), entry.name, entry.numbers);
-        }
-    }
-    for (int r = 0; r < Relays; ++r) {
-        const Relay& relay = relays[static_cast<size_t>(r)];
-        QStringList legs;
-        for (const Entry& leg : relay.legs) {
-            if (!leg.name.isEmpty())
-                legs << leg.name;
-        }
-        if (relay.legs[0].exists)
-            look(Individual + r, 0, !legs.isEmpty(), legs.join(QStringLiteral("; ")),
-                 relay.numbers);
+    for (int d = 0; d < divisions.size(); ++d) {
+        const Division& division = divisions[d];
+        auto look = [&](int event, int entry, bool runner, const QString& name, const Numbers& n) {
+            if (runner && !hasMark(n))
+                found << Gap{d, event, entry, true,
+                             where(d, event, entry) + QStringLiteral(": ") + name +
+                                 QStringLiteral(" has no mark")};
+            else if (!runner && hasNumbers(n))
+                found << Gap{d, event, entry, false,
+                             where(d, event, entry) + QStringLiteral(": results but no runner")};
+        };
+        for (int e = 0; e < Individual; ++e)
+            for (int k = 0; k < division.entryCount(e); ++k)
+                if (const Entry* entry = division.entry(e, k); entry->exists)
+                    look(e, k, !entry->name.isEmpty(), entry->name, entry->numbers);
+        for (int r = 0; r < Relays; ++r)
+            for (int t = 0; t < division.relayCount(r); ++t) {
+                const Relay* relay = division.relay(r, t);
+                const QStringList legs = legNames(*relay);
+                if (relay->legs[0].exists)
+                    look(Individual + r, t, !legs.isEmpty(), legs.join(QStringLiteral("; ")),
+                         relay->numbers);
+            }
     }
     return found;
 }
 
-void MeetSheet::save(Connection& db, const QString& by)
+QList<MeetSheet::Crossing> MeetSheet::crossings(const QHash<qint64, QString>& genders) const
 {
-    const QString pin = number(meet);
-    const QString now =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    db.transaction([&] {
-        // The meet is claimed first: a second save of the same meet waits here for the first
-        // to end, and then finds its stamp changed.
-        if (db.execute(QStringLiteral("UPDATE Meets SET ChangedBy = '%1', ChangedAt = '%2' "
-                                      "WHERE Pin = %3 AND coalesce(ChangedAt, '') = '%4'")
-                           .arg(escapeSqlText(by), now, pin, escapeSqlText(changedAt))) != 1) {
-            const RecordSet other(
-                QStringLiteral("SELECT ChangedBy, ChangedAt FROM Meets WHERE Pin = ") + pin, db);
-            if (other.eof())
-                throw DatabaseError(QStringLiteral("This meet is no longer in the database."));
-            throw MeetChangedError(
-                other.field(QStringLiteral("ChangedBy")).text(),
-                Field::fromSqlValue(other.field(QStringLiteral("ChangedAt")).text(), true)
-                    .toDateTime());
-        }
-        for (int e = 0; e < Individual; ++e) {
-            for (const Entry* entry :
-                 {&first[static_cast<size_t>(e)], &second[static_cast<size_t>(e)]}) {
-                if (!entry->name.isEmpty())
-                    db.execute(slotStatement(entry->runner, entry->numbers, entry->join));
-            }
-        }
-        for (int r = 0; r < Relays; ++r) {
-            const Relay& relay = relays[static_cast<size_t>(r)];
-            // Leg k writes to the k-th slot in the order the sheet was loaded in.
-            RecordSet rs(QStringLiteral("SELECT * FROM Events_View where meet_Pin=") + pin +
-                             QStringLiteral(" AND type=") + number(r + 14) +
-                             QStringLiteral(" ORDER BY JoinPin"),
-                         db);
-            for (size_t k = 0; k < 4 && !rs.eof(); ++k, rs.moveNext()) {
-                if (!relay.legs[k].name.isEmpty())
-                    db.execute(slotStatement(relay.legs[k].runner, relay.numbers,
-                                             rs.field(QStringLiteral("JoinPin")).toInt()));
-            }
-        }
-        db.execute(QStringLiteral("UPDATE Meets SET Weather = '") + escapeSqlText(weather) +
-                   QStringLiteral("' WHERE PIN = ") + pin);
-        // A host that was never chosen stays as it is.
-        if (host)
-            db.execute(QStringLiteral("UPDATE Meets SET HostingTeam = ") + number(*host) +
-                       QStringLiteral(" WHERE Pin = ") + pin);
-        // The one sortable form, with a time of day that an older file kept.
-        QString when = date.toString(Qt::ISODate);
-        if (time.isValid() && time != QTime(0, 0))
-            when += QLatin1Char(' ') + time.toString(QStringLiteral("HH:mm:ss"));
-        db.execute(QStringLiteral("UPDATE Meets SET MeetTime = '") + when +
-                   QStringLiteral("' WHERE PIN = ") + pin);
-        db.execute(QStringLiteral("UPDATE Meets Set Place='") + escapeSqlText(place) +
-                   QStringLiteral("' WHERE PIN = ") + pin);
-    });
-    changedAt = now;
+    QList<Crossing> found;
+    for (int d = 0; d < divisions.size(); ++d) {
+        const Division& division = divisions[d];
+        if (division.gender.isEmpty())
+            continue;
+        auto look = [&](const Entry& entry, int event, int k) {
+            const QString gender = genders.value(entry.runner);
+            if (entry.name.isEmpty() || gender.isEmpty() || gender == division.gender)
+                return;
+            found << Crossing{d, where(d, event, k) + QStringLiteral(": ") + entry.name +
+                                     QStringLiteral(" is entered as a ") +
+                                     (gender == QLatin1String("F") ? QStringLiteral("girl")
+                                                                   : QStringLiteral("boy"))};
+        };
+        for (int e = 0; e < Individual; ++e)
+            for (int k = 0; k < division.entryCount(e); ++k)
+                look(*division.entry(e, k), e, k);
+        for (int r = 0; r < Relays; ++r)
+            for (int t = 0; t < division.relayCount(r); ++t)
+                for (const Entry& leg : division.relay(r, t)->legs)
+                    look(leg, Individual + r, t);
+    }
+    return found;
 }
 
-void MeetSheet::remove(Connection& db, qint64 meetPin)
+QString MeetSheet::fingerprint() const
 {
-    const QString pin = number(meetPin);
-    db.transaction([&] {
-        for (RecordSet events(QStringLiteral("SELECT * FROM Event_to_Meet WHERE Meet_Pin=") + pin,
-                              db);
-             !events.eof(); events.moveNext()) {
-            const QString event = events.field(QStringLiteral("Event_Pin")).text();
-            db.execute(QStringLiteral("DELETE FROM Events WHERE Pin = ") + event);
-            db.execute(QStringLiteral("DELETE FROM Event_to_Runner WHERE Event_Pin = ") + event);
-            db.execute(QStringLiteral("DELETE FROM Event_to_Meet WHERE Event_Pin = ") + event);
-        }
-        db.execute(QStringLiteral("DELETE FROM Meets WHERE Pin = ") + pin);
-        db.execute(QStringLiteral("DELETE FROM Meet_to_Team WHERE Meet_Pin = ") + pin);
-    });
+    QStringList values{date.toString(Qt::ISODate), host ? QString::number(*host) : QString(), place,
+                       weather};
+    auto add = [&values](const Entry& e, const Numbers& n) {
+        values << QString::number(e.runner) << e.name << n.place << n.points << n.mark1 << n.mark2;
+    };
+    for (const qint64 pin : droppedDivisions)
+        values << QString::number(pin);
+    for (const Division& d : divisions) {
+        values << QString::number(d.pin) << d.name << d.gender
+               << QString::number(d.dropped.size() + d.droppedRelays.size());
+        for (int e = 0; e < Individual; ++e)
+            for (int k = 0; k < d.entryCount(e); ++k)
+                add(*d.entry(e, k), d.entry(e, k)->numbers);
+        for (int r = 0; r < Relays; ++r)
+            for (int t = 0; t < d.relayCount(r); ++t)
+                for (const Entry& leg : d.relay(r, t)->legs)
+                    add(leg, d.relay(r, t)->numbers);
+    }
+    return values.join(QChar(0));
+}
+
+QString MeetSheet::confirmation(const QList<Gap>& gaps, const QList<Crossing>& crossings)
+{
+    QStringList parts;
+    if (!gaps.isEmpty()) {
+        QStringList lines;
+        for (const Gap& gap : gaps)
+            lines << gap.text;
+        parts << QStringLiteral("Some entries are not complete:\n\n") +
+                     lines.join(QLatin1Char('\n')) +
+                     QStringLiteral("\n\nResults without a runner are not saved.");
+    }
+    if (!crossings.isEmpty()) {
+        QStringList lines;
+        for (const Crossing& crossing : crossings)
+            lines << crossing.text;
+        parts << QStringLiteral("Some runners are entered in a division of the other gender:\n\n") +
+                     lines.join(QLatin1Char('\n'));
+    }
+    if (parts.isEmpty())
+        return {};
+    return parts.join(QStringLiteral("\n\n")) +
+           (crossings.isEmpty() ? QStringLiteral(" ") : QStringLiteral("\n\n")) +
+           QStringLiteral("Save the meet anyway?");
 }

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "records/MeetSheetStore.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ qint64 RecordCreator::addRunner(qint64 team)
     return runner;
 }
 
-qint64 RecordCreator::addMeet(qint64 team)
+qint64 RecordCreator::addMeet(qint64 team, const QList<std::pair<QString, QString>>& divisions)
 {
     qint64 meet = 0;
     m_db.transaction([&] {
@@ -55,11 +56,10 @@ qint64 RecordCreator::addMeet(qint64 team)
                             SqlDialect::storedOrder(m_db.engine(), QStringLiteral("Pin")),
                         m_db);
         for (; !types.eof(); types.moveNext()) {
-            const qint64 event =
-                m_db.newRow(QStringLiteral("INSERT INTO Events (Type, Place) VALUES (") +
-                                number(types.field(QStringLiteral("Pin")).toInt()) +
-                                QStringLiteral(",-1)"),
-                            QStringLiteral("SELECT * FROM Events where Place = -1"));
+            const qint64 event = m_db.newRow(
+                QStringLiteral("INSERT INTO Events (Type, Place) VALUES (") +
+                    number(types.field(QStringLiteral("Pin")).toInt()) + QStringLiteral(",-1)"),
+                QStringLiteral("SELECT * FROM Events where Place = -1"));
             m_db.execute(QStringLiteral("INSERT INTO Event_to_Meet (Event_Pin,Meet_Pin) VALUES (") +
                          number(event) + QLatin1Char(',') + number(meet) + QLatin1Char(')'));
             m_db.execute(QStringLiteral("UPDATE Events SET Place = 0 WHERE Place=-1"));
@@ -68,6 +68,19 @@ qint64 RecordCreator::addMeet(qint64 team)
                 m_db.execute(
                     QStringLiteral("INSERT INTO Event_to_Runner (Event_Pin,Runner_Pin) VALUES (") +
                     number(event) + QStringLiteral(",0)"));
+        }
+        // The events just made are the first division's; each further one gets its own.
+        const std::pair<QString, QString> first = divisions.value(0);
+        const qint64 division =
+            MeetSheetStore::addDivision(m_db, meet, first.first, first.second, 0);
+        m_db.execute(QStringLiteral("UPDATE Events SET Division_Pin = ? WHERE Pin IN (SELECT "
+                                    "Event_Pin FROM Event_to_Meet WHERE Meet_Pin = ?)"),
+                     {division, meet});
+        for (int d = 1; d < divisions.size(); ++d) {
+            Division more;
+            more.pin =
+                MeetSheetStore::addDivision(m_db, meet, divisions[d].first, divisions[d].second, d);
+            MeetSheetStore::addEvents(m_db, meet, more);
         }
     });
     return meet;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -16,9 +17,10 @@ public:
     qint64 addTeam();
     // A runner of the given team.
     qint64 addRunner(qint64 team);
-    // A meet of the given team with its whole sheet: one event per event type, each with two
-    // empty result slots (four for a relay).
-    qint64 addMeet(qint64 team);
+    // A meet of the given team with its whole sheet in each division (name and gender, "F",
+    // "M" or empty): one event per event type, each with two empty result slots (four for a
+    // relay). No divisions make one unnamed, mixed division.
+    qint64 addMeet(qint64 team, const QList<std::pair<QString, QString>>& divisions = {});
 
 private:
     // Inserts a placeholder row, finds it, and links it to a team with the statement that

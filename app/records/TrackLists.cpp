@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "records/Gender.h"
 #include "records/SchoolYear.h"
 
 #include <QDateTime>
@@ -109,4 +110,18 @@ QList<TrackLists::Item> TrackLists::eventTypes(Connection& db)
         items.append(
             {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("Name")).text()});
     return items;
+}
+
+QHash<qint64, QString> TrackLists::genders(Connection& db, qint64 team)
+{
+    QHash<qint64, QString> result;
+    for (RecordSet rs(QStringLiteral("SELECT Runners.Pin AS Pin, Runners.Gender AS Gender FROM "
+                                     "Runners JOIN Runner_to_Team ON Runner_to_Team.Runner_Pin = "
+                                     "Runners.Pin WHERE Runner_to_Team.Team_Pin = ?"),
+                      {team}, db);
+         !rs.eof(); rs.moveNext())
+        if (const QString gender = Gender::of(rs.field(QStringLiteral("Gender")).text());
+            !gender.isEmpty())
+            result.insert(rs.field(QStringLiteral("Pin")).toInt(), gender);
+    return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -25,6 +26,8 @@ public:
     // A team's meets, by date ("(no date)" last): date, host, and the place when there is one;
     // of one season only when one is given.
     static QList<Item> meets(Connection& db, qint64 team, std::optional<int> season = {});
+    // The gender ("F" or "M") of each of a team's runners that has one, by Pin.
+    static QHash<qint64, QString> genders(Connection& db, qint64 team);
     // The years that have a meet, newest first.
     static QList<int> seasons(Connection& db);
     static QList<Item> eventTypes(Connection& db);

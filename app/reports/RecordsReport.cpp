@@ -39,11 +39,12 @@ Report RecordsReport::build(AppContext& app, qint64 team)
             row.meetTime = best.text(QStringLiteral("MeetTime"));
             row.host = best.text(QStringLiteral("HostingSchool"));
             if (type >= MeetSheet::Individual + 1) {
-                // The relay's result stands in each leg's slot: every leg of that one result.
-                for (ReportQuery legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin=") +
-                                          best.text(QStringLiteral("event_Pin")) +
-                                          QStringLiteral(" AND Runners_Name IS NOT NULL ORDER BY "
-                                                         "JoinPin"),
+                // The relay's result stands in each leg's slot: every leg of that one team.
+                for (ReportQuery legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin "
+                                                     "= ? AND RelayTeam = ? AND Runners_Name IS "
+                                                     "NOT NULL ORDER BY JoinPin"),
+                                      {best.field(QStringLiteral("event_Pin")).toInt(),
+                                       best.field(QStringLiteral("RelayTeam")).toInt()},
                                       app.connection());
                      !legs.eof(); legs.moveNext())
                     row.names << legs.text(QStringLiteral("Runners_Name"));

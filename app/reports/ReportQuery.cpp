@@ -3,10 +3,10 @@
 #include "data/DatabaseError.h"
 #include "reports/ReportError.h"
 
-ReportQuery::ReportQuery(const QString& sql, Connection& connection)
+ReportQuery::ReportQuery(const QString& sql, const QVariantList& values, Connection& connection)
 {
     try {
-        open(sql, connection);
+        open(sql, values, connection);
     } catch (const DatabaseError& e) {
         throw ReportError(QStringLiteral("The report's data cannot be read: ") + e.message());
     }

@@ -8,7 +8,9 @@ class Connection;
 class ReportQuery : public RecordSet
 {
 public:
-    ReportQuery(const QString& sql, Connection& connection);
+    ReportQuery(const QString& sql, Connection& connection) : ReportQuery(sql, {}, connection) {}
+    // With the values bound to the query's "?" in order.
+    ReportQuery(const QString& sql, const QVariantList& values, Connection& connection);
     // The column's text on the current row; empty past the last row (a missing row is empty).
     QString text(const QString& column) const;
 };

@@ -1,6 +1,7 @@
--- A track database on a PostgreSQL server, at the same schema version as a file made from
--- Blank.sql and every step of migrations/ (Cindrel_Schema holds the version). The tables,
--- columns and views are the file's, so that the program sends the same SQL to both:
+-- A track database on a PostgreSQL server as it was made at version 3 (Cindrel_Schema holds
+-- the version); the steps of server/migrations/ then bring it to the version of a file made
+-- from Blank.sql and every step of migrations/. The tables, columns and views are the file's,
+-- so that the program sends the same SQL to both:
 --   keys are identities that a copy from a file may set, so every Pin moves over as it is;
 --   MeetTime stays ISO text, as in the file, where older rows may hold other forms;
 --   isRelay stays a number, 0 or 1, as the program compares it;

@@ -59,9 +59,13 @@ qint64 TrackFixture::addMeet(qint64 team, const QString& isoDate, qint64 host, c
         m_db.execute(QStringLiteral("INSERT INTO Meet_to_Team (Meet_Pin, Team_Pin) VALUES (%1,%2)")
                          .arg(meet)
                          .arg(team));
+        m_db.execute(QStringLiteral("INSERT INTO Divisions (Meet_Pin) VALUES (%1)").arg(meet));
+        const qint64 division = lastPin(QStringLiteral("Divisions"));
         for (int type = 1; type <= 17; ++type) {
-            m_db.execute(
-                QStringLiteral("INSERT INTO Events (Type, Place) VALUES (%1, 0)").arg(type));
+            m_db.execute(QStringLiteral("INSERT INTO Events (Type, Place, Division_Pin) VALUES "
+                                        "(%1, 0, %2)")
+                             .arg(type)
+                             .arg(division));
             const qint64 event = lastPin(QStringLiteral("Events"));
             m_db.execute(
                 QStringLiteral("INSERT INTO Event_to_Meet (Event_Pin, Meet_Pin) VALUES (%1,%2)")

@@ -86,27 +86,27 @@ private slots:
     {
         MeetSheet sheet = *MeetSheet::load(m_db, m_meet);
         QCOMPARE(sheet.time, QTime(15, 30));
-        sheet.first[11].runner = m_ann;
-        sheet.first[11].name = QStringLiteral("Adams, Ann");
-        sheet.first[11].numbers = {"2", "8", "41", "6"};
-        sheet.relays[0].legs[1].runner = m_ann;
-        sheet.relays[0].legs[1].name = QStringLiteral("Adams, Ann");
-        sheet.relays[0].numbers = {"1", "10", "0", "48.2"};
+        sheet.divisions[0].first[11].runner = m_ann;
+        sheet.divisions[0].first[11].name = QStringLiteral("Adams, Ann");
+        sheet.divisions[0].first[11].numbers = {"2", "8", "41", "6"};
+        sheet.divisions[0].relays[0].legs[1].runner = m_ann;
+        sheet.divisions[0].relays[0].legs[1].name = QStringLiteral("Adams, Ann");
+        sheet.divisions[0].relays[0].numbers = {"1", "10", "0", "48.2"};
         QVERIFY(!sheet.check());
         sheet.save(m_db, "Pat Coach");
         QVERIFY(m_sent.contains(QStringLiteral("UPDATE Event_to_Runner Set Runner_Pin = %1,feet=41,"
                                                "Inches=6,Minutes=41,Seconds=6,Points=8,Place=2 "
                                                "WHERE Pin=%2")
                                     .arg(m_ann)
-                                    .arg(sheet.first[11].join)));
+                                    .arg(sheet.divisions[0].first[11].join)));
         const MeetSheet back = *MeetSheet::load(m_db, m_meet);
-        QCOMPARE(back.first[11].numbers.mark2, QStringLiteral("6"));
-        QCOMPARE(back.relays[0].legs[1].name, QStringLiteral("Adams, Ann"));
-        QCOMPARE(back.relays[0].numbers.mark2, QStringLiteral("48.2"));
+        QCOMPARE(back.divisions[0].first[11].numbers.mark2, QStringLiteral("6"));
+        QCOMPARE(back.divisions[0].relays[0].legs[1].name, QStringLiteral("Adams, Ann"));
+        QCOMPARE(back.divisions[0].relays[0].numbers.mark2, QStringLiteral("48.2"));
         QCOMPARE(back.time, QTime(15, 30));
 
         // A problem names where it is; nothing is sent for it.
-        sheet.relays[0].numbers.mark2 = QStringLiteral("61");
+        sheet.divisions[0].relays[0].numbers.mark2 = QStringLiteral("61");
         const std::optional<MeetSheet::Problem> problem = sheet.check();
         QVERIFY(problem);
         QCOMPARE(problem->event, 13);
@@ -142,15 +142,94 @@ private slots:
         QCOMPARE(MeetSheet::load(m_db, m_meet)->weather, QStringLiteral("Sun"));
     }
 
+    // A second division, a third entry and a B relay team survive a save and a reload, and
+    // go again when taken off; a sheet loaded before a save writes none of its own.
+    void divisionsFurtherEntriesAndTeamsComeBackAsSaved()
+    {
+        const qint64 bo = m_data->addRunner("Brown, Bo", m_team);
+        MeetSheet stale = *MeetSheet::load(m_db, m_meet);
+        MeetSheet sheet = *MeetSheet::load(m_db, m_meet);
+        QCOMPARE(sheet.divisions.size(), 1);
+        Division girls = Division::fresh(" Girls Varsity ", "F");
+        girls.first[0] = {true, m_ann, 0, "Adams, Ann", {"1", "10", "0", "12.41"}};
+        girls.more[0] << SheetEntry{true, bo, 0, "Brown, Bo", {"3", "6", "0", "12.9"}};
+        SheetRelay b;
+        b.team = -1;
+        b.legs[0] = {true, bo, 0, "Brown, Bo", {}};
+        b.legs[2] = {true, m_ann, 0, "Adams, Ann", {}};
+        b.numbers = {"2", "8", "0", "50.1"};
+        girls.moreRelays[0] << b;
+        sheet.divisions << girls;
+        sheet.divisions[0].more[1] << SheetEntry{true, bo, 0, "Brown, Bo", {"4", "0", "0", "26"}};
+        QVERIFY(!sheet.check());
+        sheet.save(m_db, "Pat Coach");
+
+        MeetSheet back = *MeetSheet::load(m_db, m_meet);
+        QCOMPARE(back.divisions.size(), 2);
+        const Division& g = back.divisions[1];
+        QCOMPARE(g.name + '|' + g.gender, QStringLiteral("Girls Varsity|F"));
+        QCOMPARE(g.first[0].name, QStringLiteral("Adams, Ann"));
+        QCOMPARE(g.more[0].size(), 1);
+        QCOMPARE(g.more[0][0].numbers.mark2 + ' ' + g.more[0][0].name, "12.9 Brown, Bo");
+        QCOMPARE(g.moreRelays[0].size(), 1);
+        QCOMPARE(g.moreRelays[0][0].team, 1);
+        QCOMPARE(g.moreRelays[0][0].legs[2].name, QStringLiteral("Adams, Ann"));
+        QCOMPARE(g.moreRelays[0][0].numbers.mark2, QStringLiteral("50.1"));
+        QVERIFY(g.moreRelays[0][0].legs[3].exists && g.moreRelays[0][0].legs[3].name.isEmpty());
+        QCOMPARE(back.divisions[0].more[1][0].numbers.place, QStringLiteral("4"));
+        QCOMPARE(back.divisions[0].relays[0].legs[0].name, QString());
+        QCOMPARE(g.points(), 10 + 6 + 8.0);
+
+        const qint64 slotsBefore = m_data->count("SELECT count(*) FROM Event_to_Runner");
+        stale.divisions[0].more[2] << SheetEntry{true, bo, 0, "Brown, Bo", {"1", "0", "0", "58"}};
+        QVERIFY_THROWS_EXCEPTION(MeetChangedError, stale.save(m_db, "Lee O'Hara"));
+        QCOMPARE(m_data->count("SELECT count(*) FROM Event_to_Runner"), slotsBefore);
+
+        Division& taken = back.divisions[1];
+        taken.dropped << taken.more[0][0].join;
+        taken.more[0].clear();
+        taken.droppedRelays << std::pair{13, 1};
+        taken.moreRelays[0].clear();
+        back.save(m_db, "Pat Coach");
+        back = *MeetSheet::load(m_db, m_meet);
+        QVERIFY(back.divisions[1].more[0].isEmpty() && back.divisions[1].moreRelays[0].isEmpty());
+        QCOMPARE(m_data->count("SELECT count(*) FROM Event_to_Runner"), 2 * (13 * 2 + 16) + 1);
+        back.droppedDivisions << back.divisions[1].pin;
+        back.divisions.removeAt(1);
+        back.save(m_db, "Pat Coach");
+        QCOMPARE(m_data->count("SELECT count(*) FROM Divisions"), 1);
+        QCOMPARE(m_data->count("SELECT count(*) FROM Events"), 17);
+        QCOMPARE(m_data->count("SELECT count(*) FROM Event_to_Runner"), 13 * 2 + 16 + 1);
+    }
+
+    // Names a division cannot have, and runners entered in a division of the other gender.
+    void divisionNamesAndGendersAreChecked()
+    {
+        MeetSheet sheet = *MeetSheet::load(m_db, m_meet);
+        QVERIFY(!sheet.badDivisionName(0));
+        sheet.divisions << Division::fresh("Boys JV", "M");
+        QVERIFY(sheet.badDivisionName(0)->contains("needs a name in the Division box"));
+        sheet.divisions[0].name = "boys jv";
+        QVERIFY(sheet.badDivisionName(1)->contains("holds \"Boys JV\""));
+        sheet.divisions[0].name = "Girls JV";
+        sheet.divisions[0].gender = "F";
+        sheet.divisions[1].relays[1].legs[2] = {true, m_ann, 0, "Adams, Ann", {}};
+        const QList<MeetSheet::Crossing> crossings = sheet.crossings({{m_ann, "F"}});
+        QCOMPARE(crossings.size(), 1);
+        QCOMPARE(crossings[0].text,
+                 QStringLiteral("Boys JV, 800 Meter Relay: Adams, Ann is entered as a girl"));
+        QVERIFY(MeetSheet::confirmation({}, crossings).endsWith("girl\n\nSave the meet anyway?"));
+    }
+
     void aSheetNamesItsHalfFilledSlots()
     {
         MeetSheet sheet = *MeetSheet::load(m_db, m_meet);
-        sheet.first[0].name = QStringLiteral("Adams, Ann");
-        sheet.first[0].numbers = {"2", "8", "0", "0"};
-        sheet.second[0].numbers = {"0", "0", "", "12.4"};
-        sheet.first[8].name = QStringLiteral("Adams, Ann");
-        sheet.first[8].numbers = {"0", "0", "18", "0"};
-        sheet.relays[1].numbers = {"1", "0", "1", "40"};
+        sheet.divisions[0].first[0].name = QStringLiteral("Adams, Ann");
+        sheet.divisions[0].first[0].numbers = {"2", "8", "0", "0"};
+        sheet.divisions[0].second[0].numbers = {"0", "0", "", "12.4"};
+        sheet.divisions[0].first[8].name = QStringLiteral("Adams, Ann");
+        sheet.divisions[0].first[8].numbers = {"0", "0", "18", "0"};
+        sheet.divisions[0].relays[1].numbers = {"1", "0", "1", "40"};
         QStringList texts;
         for (const MeetSheet::Gap& gap : sheet.gaps())
             texts << gap.text;

@@ -252,6 +252,14 @@ class SeasonTest : public QObject
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
+    // After an event's last line the keyboard waits on its "+" for a further entry; Tab goes
+    // on to the next event.
+    void nextEvent(MeetEditor* editor, int e)
+    {
+        QTRY_COMPARE(QApplication::focusWidget(),
+                     child<QWidget>(editor, "moreEntries_" + QString::number(e)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
     // The whole sheet from the keyboard, down the sheet as Tab walks it, points from the
     // invitational table (which the season's points follow).
     void enterFromTheKeyboard(MeetEditor* editor, const Sheet& s)
@@ -267,6 +275,7 @@ class SeasonTest : public QObject
                          resultLine(s.first[e].runner, &s.first[e], isField(e)));
                 typeLine(child<QWidget>(editor, "runner2Button" + n),
                          resultLine(s.second[e].runner, &s.second[e], isField(e)));
+                nextEvent(editor, e);
                 continue;
             }
             const int r = e - 13;
@@ -277,6 +286,7 @@ class SeasonTest : public QObject
                            : QApplication::focusWidget();
                 typeLine(at, resultLine(s.legs[r][k], k == 3 ? &s.relay[r] : nullptr, false));
             }
+            nextEvent(editor, e);
         }
         w->findChild<QAction*>(QStringLiteral("mnuScoringNone"))->trigger();
     }

@@ -1,0 +1,82 @@
+-- A meet's divisions ("Girls Varsity", "Boys JV", or one without a name), each a full sheet
+-- of the seventeen events. Gender is 'F', 'M', or empty for a mixed division; Position keeps
+-- them in the order the coach made them.
+CREATE TABLE Divisions (
+    Pin      INTEGER PRIMARY KEY AUTOINCREMENT,
+    Meet_Pin INTEGER,
+    Name     TEXT DEFAULT '',
+    Gender   TEXT DEFAULT '',
+    Position INTEGER DEFAULT 0
+);
+CREATE INDEX Divisions_Meet ON Divisions (Meet_Pin);
+
+ALTER TABLE Events ADD COLUMN Division_Pin INTEGER DEFAULT 0;
+CREATE INDEX Events_Division ON Events (Division_Pin);
+
+-- A relay's team within its event: 0 for the A team, 1 for B, and so on. An individual
+-- event's entries are all 0 and keep the order they were made in.
+ALTER TABLE Event_to_Runner ADD COLUMN RelayTeam INTEGER DEFAULT 0;
+
+-- Every meet so far is one unnamed, mixed division holding all of its events.
+INSERT INTO Divisions (Meet_Pin, Name, Gender, Position) SELECT Pin, '', '', 0 FROM Meets;
+UPDATE Events SET Division_Pin = coalesce((SELECT Divisions.Pin FROM Divisions
+                                           JOIN Event_to_Meet
+                                             ON Event_to_Meet.Meet_Pin = Divisions.Meet_Pin
+                                           WHERE Event_to_Meet.Event_Pin = Events.Pin), 0);
+
+-- The view gains each slot's division and relay team, the runner's gender as stored, and the
+-- gender its mark counts for: the division's, or in a mixed division the runner's ('F' for
+-- what a roster writes as F, G or W..., 'M' for M or B...), or empty when neither says.
+DROP VIEW Events_View;
+CREATE VIEW Events_View AS
+SELECT Slot.Pin          AS JoinPin,
+       Events.Pin        AS event_Pin,
+       Events.Type       AS Type,
+       EventType.Name    AS EventName,
+       EventType.isRelay AS isRelay,
+       Slot.Runner_Pin   AS Runner_Pin,
+       Runners.Name      AS Runners_Name,
+       Event_to_Meet.Meet_Pin AS Meet_Pin,
+       Meets.MeetTime    AS MeetTime,
+       Host.School       AS HostingSchool,
+       Slot.feet         AS Measure1,
+       Slot.Inches       AS Measure2,
+       CASE
+           WHEN Slot.feet = 0 AND Slot.Inches = 0 THEN ''
+           WHEN Events.Type BETWEEN 8 AND 13 THEN (
+               SELECT CASE
+                          WHEN i = CAST(i AS INTEGER) THEN printf('%d-%02d', f, CAST(i AS INTEGER))
+                          ELSE printf('%d-%05.2f', f, i)
+                      END
+               FROM (SELECT CAST(ti / 12 AS INTEGER) AS f,
+                            ti - CAST(ti / 12 AS INTEGER) * 12 AS i
+                     FROM (SELECT round(Slot.feet * 12 + Slot.Inches, 2) AS ti)))
+           ELSE (
+               SELECT CASE
+                          WHEN t < 60 THEN printf('%.2f', t)
+                          ELSE printf('%d:%05.2f', CAST(t / 60 AS INTEGER),
+                                      t - CAST(t / 60 AS INTEGER) * 60)
+                      END
+               FROM (SELECT round(Slot.Minutes * 60 + Slot.Seconds, 2) AS t))
+       END               AS MeasureTime,
+       Slot.Place        AS Place,
+       Slot.Points       AS Points,
+       Events.Division_Pin AS Division_Pin,
+       Divisions.Name    AS DivisionName,
+       Divisions.Gender  AS DivisionGender,
+       Slot.RelayTeam    AS RelayTeam,
+       Runners.Gender    AS Gender,
+       CASE
+           WHEN Divisions.Gender IN ('F', 'M') THEN Divisions.Gender
+           WHEN upper(substr(trim(Runners.Gender), 1, 1)) IN ('F', 'G', 'W') THEN 'F'
+           WHEN upper(substr(trim(Runners.Gender), 1, 1)) IN ('M', 'B') THEN 'M'
+           ELSE ''
+       END               AS MarkGender
+FROM Event_to_Runner AS Slot
+JOIN Events ON Events.Pin = Slot.Event_Pin
+JOIN EventType ON EventType.Pin = Events.Type
+JOIN Event_to_Meet ON Event_to_Meet.Event_Pin = Events.Pin
+JOIN Meets ON Meets.Pin = Event_to_Meet.Meet_Pin
+LEFT JOIN Teams AS Host ON Host.Pin = Meets.HostingTeam
+LEFT JOIN Runners ON Runners.Pin = Slot.Runner_Pin
+LEFT JOIN Divisions ON Divisions.Pin = Events.Division_Pin;
