@@ -66,6 +66,71 @@ QString quoted(const QString& text)
     return QLatin1Char('\'') + escapeSqlText(text) + QLatin1Char('\'');
 }
 
+// One division's sheet: every event, three to five entries in the sprints, two in the other
+// individual events, and an A and a B team in every relay; the better mark with the better
+// place.
+void addDivision(Connection& db, std::mt19937& rng, qint64 meet, qint64 division,
+                 const std::vector<qint64>& roster)
+{
+    for (int type = 1; type <= 17; ++type) {
+        db.execute(QStringLiteral("INSERT INTO Events (Type, Place, Division_Pin) VALUES (%1,0,%2)")
+                       .arg(type)
+                       .arg(division));
+        const qint64 event = lastInsert(db);
+        db.execute(QStringLiteral("INSERT INTO Event_to_Meet (Event_Pin,Meet_Pin) VALUES (%1,%2)")
+                       .arg(event)
+                       .arg(meet));
+        const bool relay = type >= 14;
+        const bool field = type >= 8 && type <= 13;
+        const bool sprint = type <= 3 || type == 7;
+        const Range range = kRanges[type];
+        const int teams = relay ? 2 : 1;
+        const int entries = relay ? 4 : sprint ? 3 + pick(rng, 3) : 2;
+        std::vector<qint64> entrants(roster.begin(), roster.end());
+        std::shuffle(entrants.begin(), entrants.end(), rng);
+        size_t next = 0;
+        for (int t = 0; t < teams; ++t) {
+            std::vector<double> marks(static_cast<size_t>(relay ? 1 : entries));
+            for (double& m : marks)
+                m = std::round(std::uniform_real_distribution<double>(range.low, range.high)(rng) *
+                               100) /
+                    100;
+            if (field)
+                std::sort(marks.begin(), marks.end(), std::greater<>());
+            else
+                std::sort(marks.begin(), marks.end());
+            int place = 1 + pick(rng, 4) + 2 * t;
+            for (int slot = 0; slot < entries; ++slot) {
+                const qint64 runner = next < entrants.size() ? entrants[next++] : 0;
+                double value = marks[relay ? 0 : static_cast<size_t>(slot)];
+                double first = 0, second = 0;
+                if (field) {
+                    value = std::round(value * 2) / 2; // half inches
+                    first = std::floor(value / 12);
+                    second = value - first * 12;
+                } else {
+                    first = std::floor(value / 60);
+                    second = std::round((value - first * 60) * 100) / 100;
+                }
+                if (!relay && slot > 0)
+                    place += 1 + pick(rng, 2);
+                const int points =
+                    place <= 6 ? std::array<int, 6>{10, 8, 6, 4, 2, 1}[place - 1] : 0;
+                db.execute(QStringLiteral("INSERT INTO Event_to_Runner (Event_Pin,Runner_Pin,feet,"
+                                          "Inches,Minutes,Seconds,Points,Place,RelayTeam) VALUES "
+                                          "(%1,%2,%3,%4,%3,%4,%5,%6,%7)")
+                               .arg(event)
+                               .arg(runner)
+                               .arg(first)
+                               .arg(second)
+                               .arg(points)
+                               .arg(place)
+                               .arg(t));
+            }
+        }
+    }
+}
+
 } // namespace
 
 void LargeTrack::make(const QString& path, Size size, unsigned seed)
@@ -83,7 +148,8 @@ void LargeTrack::fill(Connection& db, Size size, unsigned seed)
 {
     std::mt19937 rng(seed);
     std::vector<qint64> teams;
-    std::vector<std::vector<qint64>> rosters;
+    // Each team's girls and boys.
+    std::vector<std::array<std::vector<qint64>, 2>> rosters;
 
     db.transaction([&] {
         for (int t = 0; t < size.teams; ++t) {
@@ -105,14 +171,16 @@ void LargeTrack::fill(Connection& db, Size size, unsigned seed)
             const QString name = QString::fromUtf8(kLast[pick(rng, std::size(kLast))]) +
                                  QStringLiteral(", ") +
                                  QString::fromUtf8(kFirst[pick(rng, std::size(kFirst))]);
-            db.execute(
-                QStringLiteral("INSERT INTO Runners (Name, PhoneNumber, Address, Grade) VALUES (") +
-                quoted(name) + ',' + quoted(QStringLiteral("555-%1").arg(2000 + r)) + ',' +
-                quoted(QStringLiteral("%1 Elm Street").arg(10 + r)) + ',' +
-                QString::number(9 + pick(rng, 4)) + ')');
+            const size_t gender = static_cast<size_t>(pick(rng, 2));
+            db.execute(QStringLiteral("INSERT INTO Runners (Name, PhoneNumber, Address, Grade, "
+                                      "Gender) VALUES (") +
+                       quoted(name) + ',' + quoted(QStringLiteral("555-%1").arg(2000 + r)) + ',' +
+                       quoted(QStringLiteral("%1 Elm Street").arg(10 + r)) + ',' +
+                       QString::number(9 + pick(rng, 4)) + ',' +
+                       quoted(gender == 0 ? QStringLiteral("F") : QStringLiteral("M")) + ')');
             const qint64 runner = lastInsert(db);
             const size_t team = static_cast<size_t>(r % size.teams);
-            rosters[team].push_back(runner);
+            rosters[team][gender].push_back(runner);
             db.execute(
                 QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES (%1,%2)")
                     .arg(runner)
@@ -133,66 +201,16 @@ void LargeTrack::fill(Connection& db, Size size, unsigned seed)
             db.execute(QStringLiteral("INSERT INTO Meet_to_Team (Meet_Pin,Team_Pin) VALUES (%1,%2)")
                            .arg(meet)
                            .arg(teams[team]));
-            const auto& roster = rosters[team];
-            for (int type = 1; type <= 17; ++type) {
-                db.execute(
-                    QStringLiteral("INSERT INTO Events (Type, Place) VALUES (%1,0)").arg(type));
-                const qint64 event = lastInsert(db);
-                db.execute(
-                    QStringLiteral("INSERT INTO Event_to_Meet (Event_Pin,Meet_Pin) VALUES (%1,%2)")
-                        .arg(event)
-                        .arg(meet));
-                const bool relay = type >= 14;
-                const bool field = type >= 8 && type <= 13;
-                const Range range = kRanges[type];
-                const double mark =
-                    std::round(std::uniform_real_distribution<double>(range.low, range.high)(rng) *
-                               100) /
-                    100;
-                const int relayPlace = 1 + pick(rng, 6);
-                const int entries = relay ? 4 : 2;
-                // Different runners in one event, the better mark with the better place.
-                std::vector<qint64> entrants(roster.begin(), roster.end());
-                std::shuffle(entrants.begin(), entrants.end(), rng);
-                std::array<double, 2> marks{};
-                for (double& m : marks)
-                    m = std::round(
-                            std::uniform_real_distribution<double>(range.low, range.high)(rng) *
-                            100) /
-                        100;
-                if (field)
-                    std::sort(marks.begin(), marks.end(), std::greater<>());
-                else
-                    std::sort(marks.begin(), marks.end());
-                const int firstPlace = 1 + pick(rng, 4);
-                const std::array<int, 2> places{firstPlace, firstPlace + 1 + pick(rng, 3)};
-                for (int slot = 0; slot < entries; ++slot) {
-                    const qint64 runner = static_cast<size_t>(slot) < entrants.size()
-                                              ? entrants[static_cast<size_t>(slot)]
-                                              : 0;
-                    double value = relay ? mark : marks[static_cast<size_t>(slot)];
-                    double first = 0, second = 0;
-                    if (field) {
-                        value = std::round(value * 2) / 2; // half inches
-                        first = std::floor(value / 12);
-                        second = value - first * 12;
-                    } else {
-                        first = std::floor(value / 60);
-                        second = std::round((value - first * 60) * 100) / 100;
-                    }
-                    const int place = relay ? relayPlace : places[static_cast<size_t>(slot)];
-                    const int points =
-                        place <= 6 ? std::array<int, 6>{10, 8, 6, 4, 2, 1}[place - 1] : 0;
-                    db.execute(QStringLiteral("INSERT INTO Event_to_Runner (Event_Pin,Runner_Pin,"
-                                              "feet,Inches,Minutes,Seconds,Points,Place) VALUES "
-                                              "(%1,%2,%3,%4,%3,%4,%5,%6)")
-                                   .arg(event)
-                                   .arg(runner)
-                                   .arg(first)
-                                   .arg(second)
-                                   .arg(points)
-                                   .arg(place));
-                }
+            // A girls' and a boys' division, each with the team's runners of its gender.
+            for (int d = 0; d < 2; ++d) {
+                db.execute(QStringLiteral("INSERT INTO Divisions (Meet_Pin, Name, Gender, "
+                                          "Position) VALUES (%1, %2, %3, %4)")
+                               .arg(meet)
+                               .arg(quoted(d == 0 ? QStringLiteral("Girls Varsity")
+                                                  : QStringLiteral("Boys Varsity")),
+                                    quoted(d == 0 ? QStringLiteral("F") : QStringLiteral("M")))
+                               .arg(d));
+                addDivision(db, rng, meet, lastInsert(db), rosters[team][size_t(d)]);
             }
         }
     });

@@ -48,12 +48,17 @@ void FurtherEntries::open(int event, bool add, const QString& typed)
     const Division* d = m_division();
     if (!d || event < 0 || event >= Division::Events)
         return;
+    // One event's entries at a time: another's go back into the division first.
+    if (m_window && m_window->isVisible() && m_window->event() != event)
+        close();
     MoreEntriesWindow* more = window();
     if (event < Division::Individual)
         more->showEntries(d->title(), event, d->more[size_t(event)]);
     else
         more->showTeams(d->title(), event, d->moreRelays[size_t(event - Division::Individual)]);
-    more->open();
+    more->show();
+    more->raise();
+    more->activateWindow();
     if (add) {
         if (const SheetSlot* slot = more->addRow())
             m_picker.pick(*slot, typed, true);
@@ -81,22 +86,42 @@ QList<qint64> FurtherEntries::runnersOf(int event) const
     return runners;
 }
 
+void FurtherEntries::applyTo(Division& d) const
+{
+    if (m_window && m_window->isVisible())
+        rowsInto(d);
+}
+
+void FurtherEntries::rowsInto(Division& d) const
+{
+    const int event = m_window->event();
+    if (event < Division::Individual) {
+        d.more[size_t(event)] = m_window->entries();
+        for (const qint64 join : m_window->dropped())
+            if (!d.dropped.contains(join))
+                d.dropped << join;
+    } else {
+        d.moreRelays[size_t(event - Division::Individual)] = m_window->teams();
+        for (const int team : m_window->droppedTeams())
+            if (!d.droppedRelays.contains(std::pair{event, team}))
+                d.droppedRelays << std::pair{event, team};
+    }
+}
+
+void FurtherEntries::close()
+{
+    if (m_window && m_window->isVisible())
+        m_window->accept();
+}
+
 void FurtherEntries::takeBack()
 {
-    Division* d = m_division();
     const int event = m_window->event();
-    if (d) {
-        if (event < Division::Individual) {
-            d->more[size_t(event)] = m_window->entries();
-            d->dropped << m_window->dropped();
-            m_sheet.showMoreCount(event, d->entryCount(event) - 2);
-        } else {
-            const int r = event - Division::Individual;
-            d->moreRelays[size_t(r)] = m_window->teams();
-            for (const int team : m_window->droppedTeams())
-                d->droppedRelays << std::pair{event, team};
-            m_sheet.showMoreCount(event, d->relayCount(r) - 1);
-        }
+    if (Division* d = m_division()) {
+        rowsInto(*d);
+        m_sheet.showMoreCount(event, event < Division::Individual
+                                         ? d->entryCount(event) - 2
+                                         : d->relayCount(event - Division::Individual) - 1);
     }
     // The rows now stand in the division: the window must not give them again.
     m_window->showEntries(QString(), 0, {});
@@ -107,17 +132,24 @@ void FurtherEntries::takeBack()
 
 bool FurtherEntries::eventFilter(QObject* watched, QEvent* event)
 {
-    // A letter typed on a "+" begins the event's next further entry: the results line goes on
-    // past the designed entries.
-    if (event->type() == QEvent::KeyPress)
-        for (int e = 0; e < Division::Events; ++e)
-            if (watched == m_sheet.moreButton(e)) {
-                const auto* key = static_cast<QKeyEvent*>(event);
-                if (!key->text().isEmpty() && key->text().at(0).isLetter() &&
-                    !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-                    open(e, true, key->text());
-                    return true;
-                }
-            }
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    for (int e = 0; e < Division::Events; ++e) {
+        if (watched != m_sheet.moreButton(e))
+            continue;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const bool typed = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        // Keys typed before the window took the keyboard belong to the entry it began.
+        if (isOpen(e) && (enter || typed) && !m_window->entrySlots().isEmpty())
+            return m_picker.keys(m_window->entrySlots().last(), enter ? QString() : key->text());
+        // A letter begins the event's next further entry: the results line goes on past the
+        // designed entries.
+        if (typed && key->text().at(0).isLetter()) {
+            open(e, true, key->text());
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -29,6 +29,11 @@ public:
     void open(int event, bool add = false, const QString& typed = {});
     // The runners the event's further entries hold while their window is closed.
     QList<qint64> runnersOf(int event) const;
+    // What the open window holds, into a division (the one shown, or a copy of it); again and
+    // again gives the same.
+    void applyTo(Division& division) const;
+    // Closes the window, its rows taken back into the division shown.
+    void close();
 
 signals:
     // What the further entries hold changed.
@@ -39,6 +44,7 @@ protected:
 
 private:
     void takeBack();
+    void rowsInto(Division& division) const;
 
     AppContext& m_app;
     SheetControls& m_sheet;

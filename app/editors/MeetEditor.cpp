@@ -139,8 +139,7 @@ bool MeetEditor::build(qint64 meetPin)
                       Dialogs::Icon::Warning);
         return false;
     }
-    if (m_further->window()->isVisible())
-        m_further->window()->reject();
+    m_further->close();
     m_sheet = *sheet;
     m_meetPin = meetPin;
     m_teamPin = sheet->team;
@@ -165,7 +164,8 @@ void MeetEditor::showDivision(int division)
 {
     if (division < 0 || division >= m_sheet.divisions.size())
         return;
-    // What was typed into the division on show stays with it.
+    // What was typed into the division on show stays with it, its further entries too.
+    m_further->close();
     if (m_division >= 0 && m_division < m_sheet.divisions.size() &&
         !UserAction::run(this, QStringLiteral("The division could not be changed."),
                          [&] { m_slots.readInto(m_sheet.divisions[m_division]); })) {
@@ -203,8 +203,10 @@ MeetSheet MeetEditor::current() const
     sheet.meet = m_meetPin;
     sheet.team = m_teamPin;
     m_fields->readInto(sheet);
-    if (m_division >= 0 && m_division < sheet.divisions.size())
+    if (m_division >= 0 && m_division < sheet.divisions.size()) {
         m_slots.readInto(sheet.divisions[m_division]);
+        m_further->applyTo(sheet.divisions[m_division]);
+    }
     return sheet;
 }
 
@@ -232,6 +234,12 @@ void MeetEditor::pickHost()
             Qt::UniqueConnection);
     picker->build(m_fields->schoolBox);
     ProgramWindows::present(picker);
+}
+
+void MeetEditor::hideEvent(QHideEvent* event)
+{
+    m_further->close();
+    RecordWindow::hideEvent(event);
 }
 
 void MeetEditor::addDivision()
@@ -354,6 +362,7 @@ bool MeetEditor::save()
             build(m_meetPin);
         return false;
     }
+    m_further->close();
     m_sheet = *typed;
     m_fields->setLoaded(typed->date, typed->time);
     markUnchanged();
@@ -369,6 +378,7 @@ void MeetEditor::remove()
     if (!UserAction::run(this, QStringLiteral("The meet was not deleted; nothing was changed."),
                          [&] { MeetSheet::remove(m_app.connection(), m_meetPin); }))
         return;
+    m_further->close();
     m_lists.buildMeetList();
     hide();
 }

@@ -55,6 +55,7 @@ public:
     static QString eventCaption(int event);
 
 protected:
+    void hideEvent(QHideEvent* event) override;
     QString snapshot() const override;
     QString saveQuestion() const override;
 

@@ -33,7 +33,6 @@ const char* const kEntry = "entry";
 MoreEntriesWindow::MoreEntriesWindow(AppContext& app, QWidget* sheet) : QDialog(sheet), m_app(app)
 {
     setObjectName(QStringLiteral("moreEntries"));
-    setWindowModality(Qt::WindowModal);
     resize(Twips::size(6900, 4500));
     auto* outer = new QVBoxLayout(this);
     auto* scroll = new QScrollArea(this);
@@ -60,7 +59,7 @@ MoreEntriesWindow::MoreEntriesWindow(AppContext& app, QWidget* sheet) : QDialog(
             emit pickRequested(slot, QString());
     });
     connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
-    m_typing = new SheetTyping(app, this, [this] { return tabOrder(); });
+    m_typing = new SheetTyping(app, this, [this] { return tabOrder(false); });
 }
 
 MoreEntriesWindow::~MoreEntriesWindow() = default;
@@ -181,6 +180,12 @@ void MoreEntriesWindow::rebuild()
         }
         m_rows.push_back(std::move(row));
     }
+    // A layout shows a new widget only later: a row's button must take the focus at once.
+    for (const auto& row : m_rows)
+        for (QWidget* w : row->widgets)
+            if (!qobject_cast<QLabel*>(w) ||
+                !w->objectName().startsWith(QLatin1String("moreLabel")))
+                w->show();
     // The rows' slots move no more: they are handed to the typing and the buttons now.
     for (const auto& row : m_rows) {
         for (size_t k = 0; k < row->legs.size(); ++k) {
@@ -193,12 +198,12 @@ void MoreEntriesWindow::rebuild()
                     [this, slot] { emit pickRequested(slot, QString()); });
         }
     }
-    QList<QWidget*> order = tabOrder();
+    QList<QWidget*> order = tabOrder(true);
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-QList<QWidget*> MoreEntriesWindow::tabOrder() const
+QList<QWidget*> MoreEntriesWindow::tabOrder(bool withRemove) const
 {
     QList<QWidget*> order;
     for (const auto& row : m_rows) {
@@ -207,7 +212,9 @@ QList<QWidget*> MoreEntriesWindow::tabOrder() const
         for (const SheetSlot& slot : row->legs)
             order << slot.button;
         const SheetSlot& first = row->legs.front();
-        order << first.place << first.points << first.mark1 << first.mark2 << row->remove;
+        order << first.place << first.points << first.mark1 << first.mark2;
+        if (withRemove)
+            order << row->remove;
     }
     order << m_add << m_done;
     return order;

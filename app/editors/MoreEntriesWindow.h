@@ -15,8 +15,8 @@ class SheetTyping;
 
 // The further entries of one event in one division of the meet sheet: an individual event's
 // third, fourth... entries, or a relay's B, C... teams, each with the sheet's runner buttons
-// and four boxes, typed into as the sheet is. It blocks only the sheet while it is open; what it
-// holds is taken back into the sheet when it closes.
+// and four boxes, typed into as the sheet is. What it holds is taken back into the sheet when
+// it closes, and counts as the sheet's while it is open.
 class MoreEntriesWindow : public QDialog
 {
     Q_OBJECT
@@ -57,7 +57,8 @@ private:
     void rebuild();
     void readRows();
     void removeRow(int row);
-    QList<QWidget*> tabOrder() const;
+    // The order Tab walks, and without the Remove buttons the order typing goes on in.
+    QList<QWidget*> tabOrder(bool withRemove) const;
     bool relay() const;
 
     AppContext& m_app;

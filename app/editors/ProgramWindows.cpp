@@ -160,9 +160,11 @@ void ProgramWindows::addRunner(qint64 team)
 void ProgramWindows::addMeet(qint64 team)
 {
     qint64 meet = 0;
-    if (UserAction::run(QApplication::activeWindow(),
-                        QStringLiteral("The new meet could not be made; nothing was added."),
-                        [&] { meet = RecordCreator(m_app.connection()).addMeet(team); }))
+    if (UserAction::run(
+            QApplication::activeWindow(),
+            QStringLiteral("The new meet could not be made; nothing was added."), [&] {
+                meet = RecordCreator(m_app.connection()).addMeet(team, m_app.usualDivisions());
+            }))
         openMeetEditor(meet);
 }
 

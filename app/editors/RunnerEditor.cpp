@@ -3,6 +3,7 @@
 #include "data/SqlText.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
+#include "records/Gender.h"
 #include "records/MeetSheet.h"
 #include "records/RunnerRecord.h"
 #include "records/SchoolYear.h"
@@ -14,6 +15,7 @@
 #include "ui/UserAction.h"
 #include "units/Twips.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QHeaderView>
 #include <QLabel>
@@ -48,6 +50,10 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     m_classOf->setMaxLength(4);
     // A class year sets the grade, which then follows the school years by itself.
     connect(m_classOf, &QLineEdit::textChanged, this, &RunnerEditor::showGrade);
+    m_gender = new QComboBox(this);
+    m_gender->setObjectName(QStringLiteral("genderBox"));
+    m_gender->setAccessibleName(QStringLiteral("Gender"));
+    m_gender->setGeometry(Twips::rect(3000, 2760, 1815, 375));
     m_address = Controls::multiLineBox(this, QStringLiteral("AddressLabel"),
                                        QStringLiteral("Address"), 1200, 1200, 3615, 1455);
     m_address->setPlainText(QStringLiteral("Address"));
@@ -82,13 +88,17 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     Controls::label(this, QStringLiteral("classOfLabel"), QStringLiteral("Class of"), 120, 2880,
                     1035, 255)
         ->setBuddy(m_classOf);
+    Controls::label(this, QStringLiteral("genderLabel"), QStringLiteral("Gender"), 2160, 2880, 840,
+                    255)
+        ->setBuddy(m_gender);
 
     setTabOrder(m_first, m_last);
     setTabOrder(m_last, m_phone);
     setTabOrder(m_phone, m_grade);
     setTabOrder(m_grade, m_address);
     setTabOrder(m_address, m_classOf);
-    setTabOrder(m_classOf, m_teamBox);
+    setTabOrder(m_classOf, m_gender);
+    setTabOrder(m_gender, m_teamBox);
     setTabOrder(m_teamBox, report);
     setTabOrder(report, del);
     setTabOrder(del, update);
@@ -121,6 +131,7 @@ bool RunnerEditor::build(qint64 runnerPin)
     m_address->setPlainText(runner->address);
     m_grade->setText(runner->grade ? QString::number(*runner->grade) : QString());
     m_classOf->setText(runner->classOf ? QString::number(*runner->classOf) : QString());
+    showGender(runner->gender);
     showBests();
     m_teamBox->clear();
     m_teamBox->addKeyedItems(teams);
@@ -135,9 +146,9 @@ bool RunnerEditor::build(qint64 runnerPin)
 
 QString RunnerEditor::snapshot() const
 {
-    return QStringList{m_first->text(),         m_last->text(),    m_phone->text(),
-                       m_grade->text(),         m_classOf->text(), m_address->toPlainText(),
-                       m_teamBox->selectedKey()}
+    return QStringList{m_first->text(),          m_last->text(),         m_phone->text(),
+                       m_grade->text(),          m_classOf->text(),      m_address->toPlainText(),
+                       m_teamBox->selectedKey(), m_gender->currentText()}
         .join(QChar(0));
 }
 
@@ -148,9 +159,15 @@ QString RunnerEditor::saveQuestion() const
 
 bool RunnerEditor::save()
 {
-    RunnerRecord runner{
-        m_runnerPin,  m_first->text(), m_last->text(), m_phone->text(), m_address->toPlainText(),
-        std::nullopt, m_team,          std::nullopt};
+    RunnerRecord runner{m_runnerPin,
+                        m_first->text(),
+                        m_last->text(),
+                        m_phone->text(),
+                        m_address->toPlainText(),
+                        std::nullopt,
+                        m_team,
+                        std::nullopt,
+                        {}};
     if (!RunnerRecord::readGrade(m_grade->text(), &runner.grade)) {
         Dialogs::tell(this,
                       QStringLiteral("The Grade box holds \"%1\", but it must hold a whole number "
@@ -172,6 +189,7 @@ bool RunnerEditor::save()
         m_classOf->selectAll();
         return false;
     }
+    runner.gender = chosenGender();
     // Without a chosen team the runner keeps the one it has: a save never leaves it teamless.
     if (!m_teamBox->selectedKey().isEmpty())
         runner.team = pinFromKey(m_teamBox->selectedKey());
@@ -200,6 +218,33 @@ void RunnerEditor::showBests()
         m_bests->setItem(row, 1, new QTableWidgetItem(it->pr.text));
         m_bests->setItem(row, 2, new QTableWidgetItem(it->pr.dateText));
     }
+}
+
+void RunnerEditor::showGender(const QString& stored)
+{
+    m_storedGender = stored;
+    m_gender->clear();
+    m_gender->addItem(QString(), QString());
+    m_gender->addItem(QStringLiteral("Girl"), QStringLiteral("F"));
+    m_gender->addItem(QStringLiteral("Boy"), QStringLiteral("M"));
+    const QString known = Gender::of(stored);
+    // What a roster wrote that says neither is shown as it is, and kept unless changed.
+    if (known.isEmpty() && !stored.trimmed().isEmpty())
+        m_gender->addItem(stored.trimmed(), stored);
+    int index = 0;
+    if (!known.isEmpty())
+        index = m_gender->findData(known);
+    else if (!stored.trimmed().isEmpty())
+        index = m_gender->count() - 1;
+    m_gender->setCurrentIndex(index);
+    m_storedGenderIndex = index;
+}
+
+QString RunnerEditor::chosenGender() const
+{
+    // Unchanged, the gender is written back as the roster wrote it ("Female", "W").
+    return m_gender->currentIndex() == m_storedGenderIndex ? m_storedGender
+                                                           : m_gender->currentData().toString();
 }
 
 void RunnerEditor::showGrade()

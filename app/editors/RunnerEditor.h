@@ -6,6 +6,7 @@
 
 class AppContext;
 class KeyedList;
+class QComboBox;
 class MainLists;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,6 +33,9 @@ protected:
 
 private:
     void showGrade();
+    void showGender(const QString& stored);
+    // What Save writes in the Gender column.
+    QString chosenGender() const;
     void showBests();
 
     AppContext& m_app;
@@ -43,6 +47,10 @@ private:
     QLineEdit* m_phone;
     QLineEdit* m_grade;
     QLineEdit* m_classOf;
+    QComboBox* m_gender;
+    // The gender as stored, written back as it was while the box shows what it says.
+    QString m_storedGender;
+    int m_storedGenderIndex = 0;
     QTableWidget* m_bests;
     QPlainTextEdit* m_address;
     KeyedList* m_teamBox;

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "records/Scoring.h"
+#include "records/UsualDivisions.h"
 
 #include <QString>
 #include <optional>
@@ -31,6 +32,12 @@ public:
     // Runners whose class has graduated are listed only when asked for.
     bool showGraduates() const { return m_showGraduates; }
     void setShowGraduates(bool show) { m_showGraduates = show; }
+    // The divisions Add Meet makes (Options › Divisions).
+    UsualDivisions::List usualDivisions() const { return m_usualDivisions; }
+    void setUsualDivisions(const UsualDivisions::List& divisions) { m_usualDivisions = divisions; }
+    // The runner list shows girls ("F"), boys ("M"), or everyone (empty).
+    QString runnerGender() const { return m_runnerGender; }
+    void setRunnerGender(const QString& gender) { m_runnerGender = gender; }
 
 private:
     QString m_userName;
@@ -40,4 +47,6 @@ private:
     Scoring::Table m_scoring = Scoring::Table::None;
     std::optional<int> m_season;
     bool m_showGraduates = false;
+    QString m_runnerGender;
+    UsualDivisions::List m_usualDivisions;
 };

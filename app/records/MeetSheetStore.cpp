@@ -113,7 +113,17 @@ void saveDivision(Connection& db, qint64 meet, Division& division, int position)
     if (division.pin == 0) {
         division.pin =
             MeetSheetStore::addDivision(db, meet, division.name, division.gender, position);
-        MeetSheetStore::addEvents(db, meet, division);
+        // Events that stood in no division (made by another program) join this one; a
+        // division made on the sheet gets its own.
+        if (std::any_of(division.events.begin(), division.events.end(),
+                        [](qint64 event) { return event != 0; })) {
+            for (const qint64 event : division.events)
+                if (event != 0)
+                    db.execute(QStringLiteral("UPDATE Events SET Division_Pin = ? WHERE Pin = ?"),
+                               {division.pin, event});
+        } else {
+            MeetSheetStore::addEvents(db, meet, division);
+        }
     } else {
         db.execute(QStringLiteral("UPDATE Divisions SET Name = ?, Gender = ?, Position = ? "
                                   "WHERE Pin = ?"),
@@ -213,7 +223,14 @@ std::optional<MeetSheet> MeetSheetStore::load(Connection& db, qint64 meetPin)
                                      "WHERE Event_to_Meet.Meet_Pin = ? ORDER BY Events.Pin"),
                       {meetPin}, db);
          !rs.eof(); rs.moveNext()) {
-        const int d = byPin.value(rs.field(QStringLiteral("Division_Pin")).toInt(), -1);
+        // Events in no division of the meet (made by another program) show as one unnamed
+        // division, which a save makes real.
+        const qint64 pin = rs.field(QStringLiteral("Division_Pin")).toInt();
+        if (!byPin.contains(pin)) {
+            byPin.insert(pin, static_cast<int>(sheet.divisions.size()));
+            sheet.divisions << Division{};
+        }
+        const int d = byPin.value(pin);
         const qint64 type = rs.field(QStringLiteral("Type")).toInt();
         if (d >= 0 && type >= 1 && type <= MeetSheet::Events &&
             sheet.divisions[d].events[size_t(type - 1)] == 0)

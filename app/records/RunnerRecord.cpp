@@ -30,7 +30,8 @@ std::optional<RunnerRecord> RunnerRecord::load(Connection& db, qint64 pin)
                         rs.field(QStringLiteral("Address")).text(),
                         std::nullopt,
                         team,
-                        std::nullopt};
+                        std::nullopt,
+                        {}};
     const Field grade = rs.field(QStringLiteral("Grade"));
     if (!grade.isNull() && grade.toInt() != 0)
         runner.grade = static_cast<int>(grade.toInt());
@@ -38,6 +39,9 @@ std::optional<RunnerRecord> RunnerRecord::load(Connection& db, qint64 pin)
         runner.classOf = static_cast<int>(classOf.toInt());
         runner.grade = SchoolYear::grade(*runner.classOf, QDate::currentDate());
     }
+    const RecordSet gender(QStringLiteral("SELECT Gender FROM Runners WHERE Pin = ?"), {pin}, db);
+    if (!gender.eof())
+        runner.gender = gender.field(QStringLiteral("Gender")).text();
     return runner;
 }
 
@@ -85,6 +89,7 @@ void RunnerRecord::save(Connection& db) const
         db.execute(QStringLiteral("UPDATE Runners SET ClassOf=") +
                    (classOf ? QString::number(*classOf) : QStringLiteral("NULL")) +
                    QStringLiteral(" WHERE Pin=") + p);
+        db.execute(QStringLiteral("UPDATE Runners SET Gender = ? WHERE Pin = ?"), {gender, pin});
         if (team) {
             db.execute(QStringLiteral("DELETE From Runner_to_Team where Runner_Pin = ") + p);
             db.execute(QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES (") +

@@ -18,6 +18,8 @@ public:
     std::optional<qint64> team;
     // The year the runner's class graduates. With one, the grade is worked out from it.
     std::optional<int> classOf;
+    // As stored: "F" or "M" from the runner editor, or as a roster wrote it; empty when unknown.
+    QString gender;
 
     // Nothing when the runner is gone.
     static std::optional<RunnerRecord> load(Connection& db, qint64 pin);

@@ -20,10 +20,13 @@ QList<TrackLists::Item> TrackLists::teams(Connection& db)
     return items;
 }
 
-QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team, bool graduates)
+QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team, bool graduates,
+                                            const QString& gender)
 {
     QList<Item> items;
     const QDate today = QDate::currentDate();
+    const QHash<qint64, QString> known =
+        gender.isEmpty() ? QHash<qint64, QString>() : genders(db, team);
     for (RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
                           QString::number(team) +
                           SqlDialect::storedOrder(db.engine(), QStringLiteral("Pin")),
@@ -32,6 +35,8 @@ QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team, bool gr
         const Field classOf = rs.field(QStringLiteral("ClassOf"));
         if (!graduates && !classOf.isNull() &&
             SchoolYear::graduated(static_cast<int>(classOf.toInt()), today))
+            continue;
+        if (!gender.isEmpty() && known.value(rs.field(QStringLiteral("Pin")).toInt()) != gender)
             continue;
         items.append(
             {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("Name")).text()});

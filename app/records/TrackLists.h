@@ -21,8 +21,9 @@ public:
     // Every team, in the database's own order.
     static QList<Item> teams(Connection& db);
     // A team's runners, by name; without graduates, those whose class has graduated are left
-    // out.
-    static QList<Item> runners(Connection& db, qint64 team, bool graduates = true);
+    // out; with a gender ("F" or "M"), only the runners known to be of it.
+    static QList<Item> runners(Connection& db, qint64 team, bool graduates = true,
+                               const QString& gender = {});
     // A team's meets, by date ("(no date)" last): date, host, and the place when there is one;
     // of one season only when one is given.
     static QList<Item> meets(Connection& db, qint64 team, std::optional<int> season = {});

@@ -23,8 +23,26 @@ ListFilters::ListFilters(QWidget* clientArea, AppContext& app) : QObject(clientA
 
     m_graduates = new QCheckBox(QStringLiteral("Show &graduates"), clientArea);
     m_graduates->setObjectName(QStringLiteral("showGraduates"));
-    m_graduates->setGeometry(Twips::rect(3000, 5700, 2895, 315));
+    m_graduates->setGeometry(Twips::rect(3000, 5700, 1680, 315));
     m_graduates->setChecked(m_app.showGraduates());
+    m_gender = new QComboBox(clientArea);
+    m_gender->setObjectName(QStringLiteral("runnerGender"));
+    m_gender->setAccessibleName(QStringLiteral("Runners shown"));
+    m_gender->setGeometry(Twips::rect(4710, 5670, 1185, 330));
+    m_gender->addItem(QStringLiteral("Everyone"), QString());
+    m_gender->addItem(QStringLiteral("Girls"), QStringLiteral("F"));
+    m_gender->addItem(QStringLiteral("Boys"), QStringLiteral("M"));
+    const QString savedGender = SettingsStore::read(QStringLiteral("RunnerGender"));
+    m_app.setRunnerGender(savedGender == QLatin1String("Girls")  ? QStringLiteral("F")
+                          : savedGender == QLatin1String("Boys") ? QStringLiteral("M")
+                                                                 : QString());
+    m_gender->setCurrentIndex(std::max(0, m_gender->findData(m_app.runnerGender())));
+    connect(m_gender, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_app.setRunnerGender(m_gender->itemData(index).toString());
+        SettingsStore::write(QStringLiteral("RunnerGender"),
+                             index > 0 ? m_gender->itemText(index) : QStringLiteral("All"));
+        emit changed();
+    });
     m_bestOnly = new QCheckBox(QStringLiteral("&Best marks only"), clientArea);
     m_bestOnly->setObjectName(QStringLiteral("eventBestOnly"));
     m_bestOnly->setToolTip(QStringLiteral("The event report lists each athlete's best mark only"));

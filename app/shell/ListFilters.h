@@ -9,8 +9,9 @@ class QWidget;
 
 // What the main window's lists show: the "Season" list above the meet list ("All seasons" and
 // each year that has a meet, newest first, remembered in the settings), "Show graduates" under
-// the runner list, and under the event list whether its report lists each athlete's best only. The
-// choices live in the AppContext, where the lists, the pickers and the reports read them.
+// the runner list with the choice of girls, boys or everyone beside it (remembered too), and under
+// the event list whether its report lists each athlete's best only. The choices live in the
+// AppContext, where the lists, the pickers and the reports read them.
 class ListFilters : public QObject
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ public:
     void refreshSeasons();
     QComboBox* seasonList() const { return m_season; }
     QCheckBox* showGraduates() const { return m_graduates; }
+    QComboBox* runnerGender() const { return m_gender; }
     // The event report lists each athlete's best mark only.
     bool bestOnly() const;
 
@@ -34,6 +36,7 @@ private:
     AppContext& m_app;
     QComboBox* m_season;
     QCheckBox* m_graduates;
+    QComboBox* m_gender;
     QCheckBox* m_bestOnly;
     bool m_filling = false;
 };

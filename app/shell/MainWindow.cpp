@@ -8,6 +8,7 @@
 #include "reports/Reports.h"
 #include "shell/AboutWindow.h"
 #include "shell/DatabaseSwitch.h"
+#include "shell/DivisionsWindow.h"
 #include "shell/FileMenu.h"
 #include "shell/FirstRunForm.h"
 #include "shell/HelpMenu.h"
@@ -26,6 +27,7 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -136,6 +138,17 @@ void MainWindow::buildMenus()
             showReport({ReportRequest::Kind::Records, pinFromKey(team)});
     });
     new ScoringMenu(menuBar(), m_app);
+    DivisionsWindow::load(m_app);
+    QAction* divisions = menuBar()
+                             ->findChild<QMenu*>(QStringLiteral("mnuOptions"))
+                             ->addAction(QStringLiteral("&Divisions\u2026"));
+    divisions->setObjectName(QStringLiteral("mnuDivisions"));
+    connect(divisions, &QAction::triggered, this, [this] {
+        if (!m_divisions)
+            m_divisions = new DivisionsWindow(m_app, this);
+        m_divisions->build();
+        ProgramWindows::present(m_divisions);
+    });
     m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }
 
@@ -249,8 +262,8 @@ void MainWindow::buildTeamList(std::optional<qint64> team)
     m_teamList->clear();
     if (team)
         UserAction::run(this, QStringLiteral("The runners could not be read."), [&] {
-            m_teamList->addKeyedItems(
-                TrackLists::runners(m_app.connection(), *team, m_app.showGraduates()));
+            m_teamList->addKeyedItems(TrackLists::runners(
+                m_app.connection(), *team, m_app.showGraduates(), m_app.runnerGender()));
         });
     m_filling = false;
     buildMeetList();

@@ -9,6 +9,7 @@
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,6 +65,42 @@ private slots:
     {
         editor = nullptr;
         h.reset();
+    }
+
+    // The Gender box shows what the column holds and writes Girl or Boy as F or M; what a
+    // roster wrote is kept while the box is not changed, and the box can empty it.
+    void theGenderBoxKeepsWhatItDoesNotChange_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("choose"); // -1 leaves the box as it is
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("none") << ""
+                              << "" << 1 << "F";
+        QTest::newRow("roster's word") << "Female"
+                                       << "Girl" << -1 << "Female";
+        QTest::newRow("changed") << "Female"
+                                 << "Girl" << 2 << "M";
+        QTest::newRow("unknown kept") << "X"
+                                      << "X" << -1 << "X";
+        QTest::newRow("unknown emptied") << "X"
+                                         << "X" << 0 << "";
+    }
+    void theGenderBoxKeepsWhatItDoesNotChange()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, shown);
+        QFETCH(int, choose);
+        QFETCH(QString, saved);
+        h->check().execute("UPDATE Runners SET Gender = ? WHERE Pin = ?", {before, m_bo});
+        open(m_bo);
+        auto* gender = editor->findChild<QComboBox*>("genderBox");
+        QCOMPARE(gender->accessibleName(), QStringLiteral("Gender"));
+        QCOMPARE(gender->currentText(), shown);
+        if (choose >= 0)
+            gender->setCurrentIndex(choose);
+        press("updateButton");
+        QCOMPARE(stored("Gender", m_bo), saved);
     }
 
     void nameSplitAndJoin_data()

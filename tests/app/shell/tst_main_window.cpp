@@ -13,6 +13,7 @@
 #include "reports/Reports.h"
 #include "shell/MainWindow.h"
 #include "shell/RestoreWindow.h"
+#include "shell/SettingsStore.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 #include "ui/Dialogs.h"
@@ -251,6 +252,26 @@ private slots:
                 .field("n")
                 .toInt(),
             2);
+    }
+
+    // Girls, boys or everyone, remembered in the settings; a runner of no known gender shows
+    // only among everyone.
+    void theRunnerListShowsGirlsBoysOrEveryone()
+    {
+        {
+            Connection c;
+            c.open(Connection::connectionStringFor(m_trackPath));
+            c.execute("UPDATE Runners SET Gender = ? WHERE Pin = ?", {"Girl", m_ann});
+        }
+        auto* gender = m_window->findChild<QComboBox*>("runnerGender");
+        gender->setCurrentIndex(gender->findText("Girls"));
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Smith, Ann"}));
+        QCOMPARE(SettingsStore::read("RunnerGender"), QStringLiteral("Girls"));
+        gender->setCurrentIndex(gender->findText("Boys"));
+        QVERIFY(texts(m_window->teamList()).isEmpty());
+        gender->setCurrentIndex(gender->findText("Everyone"));
+        QCOMPARE(texts(m_window->teamList()), QStringList({"Jones, Bo", "Smith, Ann"}));
+        QCOMPARE(SettingsStore::read("RunnerGender"), QStringLiteral("All"));
     }
 
     void aRosterIsImportedAfterItsPreview()

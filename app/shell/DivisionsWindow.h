@@ -1,0 +1,34 @@
+#pragma once
+
+#include "records/UsualDivisions.h"
+
+#include <QDialog>
+
+class AppContext;
+class DivisionWindow;
+class QListWidget;
+
+// Options › Divisions: which divisions Add Meet makes. The usual four are offered to check,
+// and the coach may add divisions of their own; the choice goes into the settings
+// ("Divisions") when OK is pressed. None checked makes one unnamed, mixed division.
+class DivisionsWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    DivisionsWindow(AppContext& app, QWidget* parent);
+
+    // Reads the settings into the program: at start, before any meet is added.
+    static void load(AppContext& app);
+    // Shows the current choice.
+    void build();
+    QListWidget* list() const { return m_list; }
+    // Keeps the checked divisions, in the settings and for Add Meet.
+    void keep();
+
+private:
+    void add(const QString& name, const QString& gender, bool checked);
+
+    AppContext& m_app;
+    QListWidget* m_list;
+    DivisionWindow* m_new = nullptr;
+};
