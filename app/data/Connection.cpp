@@ -242,11 +242,18 @@ int Connection::executeBound(const QString& sql, const QVariantList& values)
     QSqlQuery q(database());
     if (!q.prepare(sql))
         throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
-    for (const QVariant& value : values)
-        q.addBindValue(value);
+    bind(q, values);
     if (!q.exec())
         throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
     return q.numRowsAffected();
+}
+
+void Connection::bind(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        query.addBindValue(value.typeId() == QMetaType::QString && value.toString().isNull()
+                               ? QVariant(QStringLiteral(""))
+                               : value);
 }
 
 qint64 Connection::insert(const QString& sql)
@@ -264,8 +271,7 @@ qint64 Connection::insert(const QString& sql, const QVariantList& values)
     const QString returning = SqlDialect::returningKey(m_engine);
     if (!q.prepare(sql + returning))
         throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
-    for (const QVariant& value : values)
-        q.addBindValue(value);
+    bind(q, values);
     if (!q.exec())
         throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
     bool ok = false;

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QFileInfo;
+class QSqlQuery;
 
 // A connection to one track database: a file (SQLite), or a database on a PostgreSQL server
 // named by its address (postgresql://user@host/database, see ServerAddress). The application
@@ -62,6 +63,9 @@ public:
 
     QSqlDatabase database() const;
 
+    // Binds the values to a prepared statement's "?" in order. Text is never NULL: an empty
+    // text binds as '' (a value left invalid binds as NULL).
+    static void bind(QSqlQuery& query, const QVariantList& values);
     // Sees every statement that execute() is about to send; for tests that check what is sent.
     void setStatementObserver(std::function<void(const QString&)> observer);
 

@@ -28,8 +28,7 @@ void RecordSet::open(const QString& sql, const QVariantList& values, Connection&
     if (values.isEmpty()) {
         ran = q.exec(sql);
     } else if (q.prepare(sql)) {
-        for (const QVariant& value : values)
-            q.addBindValue(value);
+        Connection::bind(q, values);
         ran = q.exec();
     }
     if (!ran)

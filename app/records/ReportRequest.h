@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 // A report the user asked for: which one, and for what. Built into a report by
@@ -22,4 +23,6 @@ struct ReportRequest
     qint64 team = 0;
     // The event report lists each athlete's best mark only.
     bool bestOnly = false;
+    // The event and records reports of girls' ("F") or boys' ("M") marks; empty for both.
+    QString gender = {};
 };

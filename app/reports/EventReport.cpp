@@ -11,7 +11,21 @@
 
 #include <QSet>
 
-Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool bestOnly)
+namespace {
+
+// "100 Meter Dash", "100 Meter Dash, girls, best of each athlete".
+QString title(const QString& name, const QString& gender, bool bestOnly)
+{
+    QString text = name;
+    if (!gender.isEmpty())
+        text += gender == QLatin1String("F") ? QStringLiteral(", girls") : QStringLiteral(", boys");
+    return bestOnly ? text + QStringLiteral(", best of each athlete") : text;
+}
+
+} // namespace
+
+Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool bestOnly,
+                          const QString& gender)
 {
     const QString t = QString::number(team);
     const QString e = QString::number(eventType);
@@ -25,9 +39,10 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool b
         QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
                        "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
             t + QStringLiteral(") AND Type=") + e + Season::condition(app.season()) +
+            (gender.isEmpty() ? QString() : QStringLiteral(" AND MarkGender = ?")) +
             QStringLiteral(" ORDER BY ") + MarkOrder::bestFirst(eventType) +
             SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("JoinPin")),
-        app.connection());
+        gender.isEmpty() ? QVariantList{} : QVariantList{gender}, app.connection());
     QList<ReportFragments::EventRow> rows;
     QSet<qint64> listed;
     for (; !results.eof(); results.moveNext()) {
@@ -48,8 +63,7 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool b
     return Report(
         QStringLiteral("Event.rtf"),
         QList<Report::Replacement>{
-            {QStringLiteral("<EVENTNAME>"),
-             ReportText::rtf(bestOnly ? name + QStringLiteral(", best of each athlete") : name)},
+            {QStringLiteral("<EVENTNAME>"), ReportText::rtf(title(name, gender, bestOnly))},
             {QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())},
             {QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())}} +
             header.replacements() +

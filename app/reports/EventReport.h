@@ -9,5 +9,8 @@ class AppContext;
 class EventReport
 {
 public:
-    static Report build(AppContext& app, qint64 eventType, qint64 team, bool bestOnly = false);
+    // Of girls' ("F") or boys' ("M") marks only when a gender is given: the gender of the
+    // mark's division, or in a mixed one the runner's.
+    static Report build(AppContext& app, qint64 eventType, qint64 team, bool bestOnly = false,
+                        const QString& gender = {});
 };

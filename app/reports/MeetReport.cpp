@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
+#include "records/Division.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
 
@@ -20,6 +21,24 @@ QString tag(const QString& name)
     return QLatin1Char('<') + name + QLatin1Char('>');
 }
 
+// A further line of an event, in the columns of the template's entry lines.
+QString line(const QString& first, const QString& name, const QString& time = {},
+             const QString& place = {}, const QString& points = {})
+{
+    QString text =
+        QStringLiteral("\\line ") + first + QStringLiteral("\\tab ") + ReportText::rtf(name);
+    if (!time.isEmpty() || !place.isEmpty() || !points.isEmpty())
+        text += QStringLiteral("\\tab ") + ReportText::rtf(time) + QStringLiteral("\\tab ") +
+                ReportText::rtf(place) + QStringLiteral("\\tab ") + ReportText::rtf(points);
+    return text;
+}
+
+struct DivisionRow
+{
+    qint64 pin;
+    QString name, gender;
+};
+
 } // namespace
 
 QList<MeetReport::Entry> MeetReport::sheetOrder(RecordSet& rows, bool relay)
@@ -33,19 +52,23 @@ QList<MeetReport::Entry> MeetReport::sheetOrder(RecordSet& rows, bool relay)
                 rows.field(QStringLiteral("Place")).text(),
                 rows.field(QStringLiteral("Points")).text(),
                 rows.field(QStringLiteral("Place")).toDouble(),
-                rows.field(QStringLiteral("JoinPin")).toInt()};
+                rows.field(QStringLiteral("JoinPin")).toInt(),
+                static_cast<int>(rows.field(QStringLiteral("RelayTeam")).toInt())};
         if (e.order > 0)
             placed << e;
         else
             unplaced << e;
     }
     if (relay) {
-        // The legs in the order they were entered; the result is the first leg's.
+        // Team by team, the legs in the order they were entered; each team's result is its
+        // first leg's.
         QList<Entry> legs = placed + unplaced;
-        std::sort(legs.begin(), legs.end(),
-                  [](const Entry& a, const Entry& b) { return a.join < b.join; });
-        if (!legs.isEmpty() && legs[0].order <= 0)
-            legs[0].place.clear();
+        std::sort(legs.begin(), legs.end(), [](const Entry& a, const Entry& b) {
+            return a.team != b.team ? a.team < b.team : a.join < b.join;
+        });
+        for (qsizetype i = 0; i < legs.size(); ++i)
+            if ((i == 0 || legs[i - 1].team != legs[i].team) && legs[i].order <= 0)
+                legs[i].place.clear();
         return legs;
     }
     std::stable_sort(placed.begin(), placed.end(),
@@ -59,6 +82,93 @@ QList<MeetReport::Entry> MeetReport::sheetOrder(RecordSet& rows, bool relay)
 QString MeetReport::slotWord(int type)
 {
     return QString::fromLatin1(kWords[type]);
+}
+
+QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
+                                             std::optional<qint64> division,
+                                             const QHash<qint64, Bests::Flag>& flags,
+                                             double* points)
+{
+    QList<Report::Replacement> out;
+    const QString m = QString::number(meet);
+    // A meet of one division sends the sheet's own statements; each of several is asked for
+    // by its Pin.
+    const QString only = division ? QStringLiteral(" AND Division_Pin = ?") : QString();
+    const QVariantList values = division ? QVariantList{*division} : QVariantList{};
+    for (int type = 1; type <= 17; ++type) {
+        const bool relay = type >= 14;
+        const QString word = slotWord(type);
+        ReportQuery rows(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=") + m +
+                             QStringLiteral(" AND Type = ") + QString::number(type) + only +
+                             (relay ? SqlDialect::storedOrder(app.connection().engine(),
+                                                              QStringLiteral("JoinPin"))
+                                    : QStringLiteral(" ORDER BY Place ASC") +
+                                          SqlDialect::tiesInStoredOrder(app.connection().engine(),
+                                                                        QStringLiteral("JoinPin"))),
+                         values, app.connection());
+        QList<Entry> entries = sheetOrder(rows, relay);
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (!relay)
+                entries[i].name += Bests::word(flags.value(entries[i].join));
+            if (!relay || i == 0 || entries[i - 1].team != entries[i].team)
+                *points += entries[i].points.toDouble();
+        }
+        // A slot that the meet lacks, or that has no runner, is filled with empty text.
+        const Entry none;
+        auto at = [&entries, &none](int i) -> const Entry& {
+            return i < entries.size() ? entries[i] : none;
+        };
+        auto entry = [&out](const Entry& e, const QString& runner, const QString& time,
+                            const QString& place, const QString& points, const QString& more) {
+            out << Report::Replacement{tag(runner), ReportText::rtf(e.name)}
+                << Report::Replacement{tag(time), ReportText::rtf(e.time)}
+                << Report::Replacement{tag(place), ReportText::rtf(e.place)}
+                << Report::Replacement{tag(points), ReportText::rtf(e.points) + more};
+        };
+        if (!relay) {
+            // The entries past the designed two follow the second, in place order.
+            QString more;
+            for (qsizetype i = 2; i < entries.size(); ++i)
+                more += line(QString(), entries[i].name, entries[i].time, entries[i].place,
+                             entries[i].points);
+            entry(at(0), QStringLiteral("RUNNER") + word, QStringLiteral("TIME") + word,
+                  QStringLiteral("PLACE") + word, QStringLiteral("POINTS") + word, {});
+            entry(at(1), QStringLiteral("2RUNNER") + word, QStringLiteral("2TIME") + word,
+                  QStringLiteral("2PLACE") + word, QStringLiteral("2POINTS") + word, more);
+            continue;
+        }
+        // The A team fills the designed slots; a B, C... team follows its fourth leg. The
+        // relay's result is that of the team's first leg with a runner. A leg whose runner was
+        // deleted is an empty slot, and the result stays with the legs that are left.
+        QList<Entry> first;
+        QString more;
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const Entry& e = entries[i];
+            if (e.team == entries.first().team && entries.first().team == 0) {
+                first << e;
+                continue;
+            }
+            const bool lead = i == 0 || entries[i - 1].team != e.team;
+            more += lead ? line(Division::teamLetter(e.team) + QStringLiteral(" team"), e.name,
+                                e.time, e.place, e.points)
+                         : line(QString(), e.name);
+        }
+        const QString relayWord = word + QStringLiteral("RELAY");
+        const Entry& lead = first.isEmpty() ? none : first[0];
+        entry(lead, QStringLiteral("1RUNNER") + word, QStringLiteral("TIME") + relayWord,
+              QStringLiteral("PLACE") + relayWord, QStringLiteral("POINTS") + relayWord, {});
+        auto leg = [&first, &none](int i) -> const Entry& {
+            return i < first.size() ? first[i] : none;
+        };
+        // The second leg's own placeholder: "<2RUNNER400>" belongs to the 400's second entry.
+        for (int k = 2; k <= 4; ++k)
+            out << Report::Replacement{tag(QString::number(k) + QStringLiteral("RUNNER") + word),
+                                       ReportText::rtf(leg(k - 1).name) +
+                                           (k == 4 ? more : QString())};
+        out << Report::Replacement{tag(QStringLiteral("2RUNNER") + relayWord),
+                                   ReportText::rtf(leg(1).name)};
+    }
+    return out;
 }
 
 Report MeetReport::build(AppContext& app, qint64 meet)
@@ -79,55 +189,36 @@ Report MeetReport::build(AppContext& app, qint64 meet)
             << Report::Replacement{QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())}
             << Report::Replacement{QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())};
     }
+    QList<DivisionRow> divisions;
+    for (ReportQuery rs(QStringLiteral("SELECT Pin, Name, Gender FROM Divisions WHERE Meet_Pin = "
+                                       "? ORDER BY Position, Pin"),
+                        {meet}, app.connection());
+         !rs.eof(); rs.moveNext())
+        divisions.append({rs.field(QStringLiteral("Pin")).toInt(), rs.text(QStringLiteral("Name")),
+                          rs.text(QStringLiteral("Gender"))});
 
     // A runner's PR or SB as of this meet follows the name of an individual entry.
     const QHash<qint64, Bests::Flag> flags = Bests::flagsOfMeet(app.connection(), meet);
-    for (int type = 1; type <= 17; ++type) {
-        const bool relay = type >= 14;
-        const QString word = slotWord(type);
-        ReportQuery rows(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=") + m +
-                             QStringLiteral(" AND Type = ") + QString::number(type) +
-                             (relay ? SqlDialect::storedOrder(app.connection().engine(),
-                                                              QStringLiteral("JoinPin"))
-                                    : QStringLiteral(" ORDER BY Place ASC") +
-                                          SqlDialect::tiesInStoredOrder(app.connection().engine(),
-                                                                        QStringLiteral("JoinPin"))),
-                         app.connection());
-        QList<Entry> entries = sheetOrder(rows, relay);
-        for (Entry& e : entries)
-            if (!relay)
-                e.name += Bests::word(flags.value(e.join));
-        // A slot that the meet lacks, or that has no runner, is filled with empty text.
-        const Entry none;
-        auto at = [&entries, &none](int i) -> const Entry& {
-            return i < entries.size() ? entries[i] : none;
-        };
-        auto entry = [&out](const Entry& e, const QString& runner, const QString& time,
-                            const QString& place, const QString& points) {
-            out << Report::Replacement{tag(runner), ReportText::rtf(e.name)}
-                << Report::Replacement{tag(time), ReportText::rtf(e.time)}
-                << Report::Replacement{tag(place), ReportText::rtf(e.place)}
-                << Report::Replacement{tag(points), ReportText::rtf(e.points)};
-        };
-        if (!relay) {
-            entry(at(0), QStringLiteral("RUNNER") + word, QStringLiteral("TIME") + word,
-                  QStringLiteral("PLACE") + word, QStringLiteral("POINTS") + word);
-            entry(at(1), QStringLiteral("2RUNNER") + word, QStringLiteral("2TIME") + word,
-                  QStringLiteral("2PLACE") + word, QStringLiteral("2POINTS") + word);
-            continue;
-        }
-        // The relay's result is the one the meet sheet shows and saves: that of the first leg
-        // with a runner. A leg whose runner was deleted is an empty slot, and the relay's
-        // result stays with the legs that are left.
-        const QString relayWord = word + QStringLiteral("RELAY");
-        entry(at(0), QStringLiteral("1RUNNER") + word, QStringLiteral("TIME") + relayWord,
-              QStringLiteral("PLACE") + relayWord, QStringLiteral("POINTS") + relayWord);
-        // The second leg's own placeholder: "<2RUNNER400>" belongs to the 400's second entry.
-        for (int leg = 2; leg <= 4; ++leg)
-            out << Report::Replacement{tag(QString::number(leg) + QStringLiteral("RUNNER") + word),
-                                       ReportText::rtf(at(leg - 1).name)};
-        out << Report::Replacement{tag(QStringLiteral("2RUNNER") + relayWord),
-                                   ReportText::rtf(at(1).name)};
+    double points = 0;
+    // A meet of one division without a name prints the designed sheet.
+    if (divisions.size() < 2 && divisions.value(0).name.trimmed().isEmpty())
+        return Report(QStringLiteral("meet.rtf"),
+                      out + sheet(app, meet, std::nullopt, flags, &points));
+    QList<Report::Part> parts;
+    for (const DivisionRow& d : std::as_const(divisions)) {
+        points = 0;
+        QList<Report::Replacement> rows = sheet(app, meet, d.pin, flags, &points);
+        const QString title = d.name.trimmed().isEmpty()
+                                  ? QStringLiteral("Division %1").arg(parts.size() + 1)
+                                  : d.name.trimmed();
+        parts.append(
+            {QStringLiteral("\\pard\\keepn\\sb360\\plain\\f0\\fs24\\b ") + ReportText::rtf(title) +
+                 QStringLiteral(" (") + ReportText::rtf(Division::genderWord(d.gender)) +
+                 QStringLiteral(")\\b0  \\endash  team score ") +
+                 ReportText::rtf(QString::number(points, 'g', 10)) + QStringLiteral("\\par\n"),
+             rows});
     }
-    return Report(QStringLiteral("meet.rtf"), out);
+    Report report(QStringLiteral("meet.rtf"), out);
+    report.repeat(QStringLiteral("<RUNNER100>"), parts);
+    return report;
 }

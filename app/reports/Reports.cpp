@@ -16,9 +16,9 @@ Report Reports::build(AppContext& app, const ReportRequest& request)
     case ReportRequest::Kind::Meet:
         return MeetReport::build(app, request.pin);
     case ReportRequest::Kind::Records:
-        return RecordsReport::build(app, request.pin);
+        return RecordsReport::build(app, request.pin, request.gender);
     case ReportRequest::Kind::Event:
         break;
     }
-    return EventReport::build(app, request.pin, request.team, request.bestOnly);
+    return EventReport::build(app, request.pin, request.team, request.bestOnly, request.gender);
 }

@@ -9,8 +9,10 @@
 #include "ui/Dialogs.h"
 #include "units/Twips.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -64,9 +66,20 @@ DivisionsWindow::DivisionsWindow(AppContext& app, QWidget* parent) : QDialog(par
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void DivisionsWindow::load(AppContext& app)
+void DivisionsWindow::addMenuItem(QMenu* options, AppContext& app, QWidget* parent)
 {
     app.setUsualDivisions(UsualDivisions::read(SettingsStore::read(QStringLiteral("Divisions"))));
+    QAction* action = options->addAction(QStringLiteral("&Divisions\u2026"));
+    action->setObjectName(QStringLiteral("mnuDivisions"));
+    QObject::connect(action, &QAction::triggered, parent, [&app, parent] {
+        auto* window = parent->findChild<DivisionsWindow*>();
+        if (!window)
+            window = new DivisionsWindow(app, parent);
+        window->build();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
 }
 
 void DivisionsWindow::add(const QString& name, const QString& gender, bool checked)

@@ -7,6 +7,7 @@
 class AppContext;
 class DivisionWindow;
 class QListWidget;
+class QMenu;
 
 // Options › Divisions: which divisions Add Meet makes. The usual four are offered to check,
 // and the coach may add divisions of their own; the choice goes into the settings
@@ -17,8 +18,9 @@ class DivisionsWindow : public QDialog
 public:
     DivisionsWindow(AppContext& app, QWidget* parent);
 
-    // Reads the settings into the program: at start, before any meet is added.
-    static void load(AppContext& app);
+    // Reads the settings into the program, and adds "Divisions..." to the Options menu, which
+    // opens the window (one, made on first use).
+    static void addMenuItem(QMenu* options, AppContext& app, QWidget* parent);
     // Shows the current choice.
     void build();
     QListWidget* list() const { return m_list; }

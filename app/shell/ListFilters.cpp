@@ -47,6 +47,15 @@ ListFilters::ListFilters(QWidget* clientArea, AppContext& app) : QObject(clientA
     m_bestOnly->setObjectName(QStringLiteral("eventBestOnly"));
     m_bestOnly->setToolTip(QStringLiteral("The event report lists each athlete's best mark only"));
     m_bestOnly->setGeometry(Twips::rect(9360, 5700, 2055, 315));
+    m_eventGender = new QComboBox(clientArea);
+    m_eventGender->setObjectName(QStringLiteral("eventGender"));
+    m_eventGender->setAccessibleName(QStringLiteral("Marks of"));
+    m_eventGender->setToolTip(QStringLiteral("The event report and the school records of girls, "
+                                             "of boys, or of both"));
+    m_eventGender->setGeometry(Twips::rect(9360, 480, 2055, 315));
+    m_eventGender->addItem(QStringLiteral("Girls and boys"), QString());
+    m_eventGender->addItem(QStringLiteral("Girls"), QStringLiteral("F"));
+    m_eventGender->addItem(QStringLiteral("Boys"), QStringLiteral("M"));
     connect(m_graduates, &QCheckBox::toggled, this, [this](bool on) {
         m_app.setShowGraduates(on);
         emit changed();
@@ -56,6 +65,11 @@ ListFilters::ListFilters(QWidget* clientArea, AppContext& app) : QObject(clientA
 bool ListFilters::bestOnly() const
 {
     return m_bestOnly->isChecked();
+}
+
+QString ListFilters::eventGender() const
+{
+    return m_eventGender->currentData().toString();
 }
 
 void ListFilters::refreshSeasons()

@@ -92,8 +92,10 @@ void MainWindow::buildControls()
     connect(m_filters, &ListFilters::changed, this, [this] { buildTeamList(); });
     Controls::label(central, QStringLiteral("Label1_2"), QStringLiteral("Events"), 9360, 240, 2895,
                     255);
+    // The choice of girls or boys takes the top of the event list's place, as the season does
+    // the meet list's.
     m_eventList = Controls::list(central, QStringLiteral("eventList"), QStringLiteral("Events"),
-                                 9360, 480, 2055, 5175);
+                                 9360, 855, 2055, 4800);
 
     for (KeyedList* l : {m_schoolList, m_teamList, m_meetList, m_eventList}) {
         connect(l, &QListWidget::currentItemChanged, this,
@@ -135,20 +137,12 @@ void MainWindow::buildMenus()
     records->setObjectName(QStringLiteral("mnuRecords"));
     connect(records, &QAction::triggered, this, [this] {
         if (const QString team = m_schoolList->selectedKey(); !team.isEmpty())
-            showReport({ReportRequest::Kind::Records, pinFromKey(team)});
+            showReport({ReportRequest::Kind::Records, pinFromKey(team), 0, false,
+                        m_filters->eventGender()});
     });
     new ScoringMenu(menuBar(), m_app);
-    DivisionsWindow::load(m_app);
-    QAction* divisions = menuBar()
-                             ->findChild<QMenu*>(QStringLiteral("mnuOptions"))
-                             ->addAction(QStringLiteral("&Divisions\u2026"));
-    divisions->setObjectName(QStringLiteral("mnuDivisions"));
-    connect(divisions, &QAction::triggered, this, [this] {
-        if (!m_divisions)
-            m_divisions = new DivisionsWindow(m_app, this);
-        m_divisions->build();
-        ProgramWindows::present(m_divisions);
-    });
+    DivisionsWindow::addMenuItem(menuBar()->findChild<QMenu*>(QStringLiteral("mnuOptions")), m_app,
+                                 this);
     m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }
 
@@ -358,7 +352,8 @@ void MainWindow::runEventReport()
     const qint64 type = pinFromKey(m_eventList->selectedKey());
     const qint64 team = pinFromKey(m_schoolList->selectedKey());
     emit eventReportRequested();
-    showReport({ReportRequest::Kind::Event, type, team, m_filters->bestOnly()});
+    showReport(
+        {ReportRequest::Kind::Event, type, team, m_filters->bestOnly(), m_filters->eventGender()});
 }
 
 void MainWindow::showReport(const ReportRequest& request)

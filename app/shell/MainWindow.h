@@ -12,7 +12,6 @@
 
 class AboutWindow;
 class AppContext;
-class DivisionsWindow;
 class FirstRunForm;
 class HelpWindow;
 class InfoFrame;
@@ -111,7 +110,6 @@ private:
     MainStatusBar* m_status = nullptr;
     QPointer<FirstRunForm> m_firstRun;
     HelpMenu* m_helpMenu = nullptr;
-    DivisionsWindow* m_divisions = nullptr;
     // The item whose selection change was just handled, so that the click which caused it
     // is not handled twice.
     QListWidgetItem* m_justHandled = nullptr;

@@ -2,6 +2,7 @@
 // through the test printer queue.
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
+#include "records/MeetSheet.h"
 #include "reports/EventReport.h"
 #include "reports/MeetReport.h"
 #include "reports/RecordsReport.h"
@@ -208,6 +209,60 @@ private slots:
         QCOMPARE(values, QStringList({"Jos\\'e9, N\\'fa\\'f1ez PR", "1", "Brown, Bo", "13.10", "",
                                       "Brown, Bo PR", "25.50", "", "0", "", "", "", "", "Brown, Bo",
                                       "1:40.50", ""}));
+    }
+
+    // A girl's and a boy's 100 in one mixed division, the boy faster: each is their own
+    // table's record; a runner of no known gender goes under "Not known", but counts for a
+    // girls' division's girls. The event report of girls leaves the boy out.
+    void girlsAndBoysRecordsNeverMix()
+    {
+        const qint64 cy = h->data().addRunner("Cole, Cy", m_central);
+        h->check().execute("UPDATE Runners SET Gender = ? WHERE Pin = ?", {"F", m_ann});
+        h->check().execute("UPDATE Runners SET Gender = ? WHERE Pin = ?", {"Boy", m_bo});
+        h->data().fillSlot(h->data().slotPins(m_later, 1)[1], m_bo, 0, 10.9, 1, 10);
+        h->data().fillSlot(h->data().slotPins(m_later, 2)[0], cy, 0, 24.1, 1, 10);
+        h->data().fillSlot(h->data().slotPins(m_meet, 2)[0], cy, 0, 23.5, 1, 10);
+        h->check().execute("UPDATE Divisions SET Gender = 'F' WHERE Meet_Pin = ?", {m_meet});
+        QString table;
+        const Report records = RecordsReport::build(h->app(), m_central);
+        for (const auto& [p, v] : records.replacements())
+            if (p == "<RECORDS>")
+                table = v;
+        const qsizetype boys = table.indexOf("Boys}");
+        const qsizetype unknown = table.indexOf("Not known}");
+        QVERIFY2(table.startsWith("{\\f0\\fs22\\b Girls}") && boys > 0 && unknown > boys,
+                 qPrintable(table));
+        QVERIFY(table.left(boys).contains(QRegularExpression("100 Meter Dash +11.30 +Jos")));
+        QVERIFY(table.left(boys).contains(QRegularExpression("200 Meter Dash +23.50 +Cole")));
+        QVERIFY(table.mid(boys).contains(QRegularExpression("100 Meter Dash +10.90 +Brown")));
+        QVERIFY(table.mid(unknown).contains(QRegularExpression("200 Meter Dash +24.10 +Cole")));
+        QVERIFY(table.mid(unknown).contains(QRegularExpression("100 Meter Dash +\\(no mark")));
+        const QString girls = EventReport::build(h->app(), 1, m_central, false, "F").document();
+        QVERIFY(girls.contains("100 Meter Dash, girls") && !girls.contains("10.90"));
+    }
+
+    // A second division under its own heading with its team score; a third entry follows the
+    // second, and a relay's B team its A team's legs.
+    void aMeetOfTwoDivisionsPrintsEachUnderItsHeading()
+    {
+        MeetSheet sheet = *MeetSheet::load(h->app().connection(), m_meet);
+        Division boys = Division::fresh("Boys Varsity", "M");
+        boys.first[0] = {true, m_bo, 0, "Brown, Bo", {"2", "8", "0", "11.8"}};
+        sheet.divisions[0].more[0] << SheetEntry{true, m_bo, 0, "Brown, Bo", {"3", "6", "0", "13"}};
+        SheetRelay b;
+        b.team = -1;
+        b.legs[0] = {true, m_bo, 0, "Brown, Bo", {}};
+        b.numbers = {"5", "2", "0", "51.5"};
+        sheet.divisions[0].moreRelays[0] << b;
+        sheet.divisions << boys;
+        sheet.save(h->app().connection(), "Pat Coach");
+        const QString doc = MeetReport::build(h->app(), m_meet).document();
+        inOrder(doc,
+                {"Division 1 (Mixed)", "team score 42", "100 Meter Dash", "12.50",
+                 "\\line \\tab Brown, Bo\\tab 13.00\\tab 3\\tab 6", "400 Meter Relay",
+                 "\\line B team\\tab Brown, Bo\\tab 51.50\\tab 5\\tab 2", "Boys Varsity (Boys)",
+                 "team score 8", "100 Meter Dash", "Brown, Bo", "11.80"});
+        QVERIFY(!doc.contains('<'));
     }
 
     void aTemplateThatIsNotRtfIsNamed()

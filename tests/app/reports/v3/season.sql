@@ -1,19 +1,20 @@
 -- A small season as a version-3 file held it: the upgrade test reads it into a file made
 -- from Blank.sql and the first three steps, and compares the reports with those the program
--- printed from it before the step to divisions.
+-- printed from it before the step to divisions. As in most files of that version, no runner has
+-- a gender.
 INSERT INTO Teams (Pin, School, Mascot, Coach, ContactNo) VALUES (1, 'Central', 'Owls', 'Pat Coach', '555-0100');
 INSERT INTO Teams (Pin, School, Mascot, Coach, ContactNo) VALUES (2, 'North', 'Bears', 'Lee O''Hara', '555-0200');
-INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (1, 'Adams, Ann', '555-0101', '1 Oak St', 11, 'F');
+INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (1, 'Adams, Ann', '555-0101', '1 Oak St', 11, '');
 INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES (1, 1);
-INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (2, 'Brown, Bo', '555-0102', '2 Oak St', 10, 'M');
+INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (2, 'Brown, Bo', '555-0102', '2 Oak St', 10, '');
 INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES (2, 1);
 INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (3, 'Cole, Cy', '555-0103', '3 Oak St', 12, '');
 INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES (3, 1);
-INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (4, 'Diaz, Dee', '555-0104', '4 Oak St', 9, 'Girl');
+INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (4, 'Diaz, Dee', '555-0104', '4 Oak St', 9, '');
 INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES (4, 1);
-INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (5, 'Egan, Ed', '555-0105', '5 Oak St', 11, 'M');
+INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (5, 'Egan, Ed', '555-0105', '5 Oak St', 11, '');
 INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES (5, 1);
-INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (6, 'Fox, Flo', '555-0106', '6 Oak St', 10, 'F');
+INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, Gender) VALUES (6, 'Fox, Flo', '555-0106', '6 Oak St', 10, '');
 INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES (6, 1);
 INSERT INTO Meets (Pin, Weather, MeetTime, Place, HostingTeam) VALUES (1, 'Sunny', '2026-04-11', 'Field', 2);
 INSERT INTO Meet_to_Team (Meet_Pin, Team_Pin) VALUES (1, 1);
