@@ -187,13 +187,8 @@ void MeetEditor::showDivision(int division)
 void MeetEditor::showDivisionList()
 {
     QStringList titles;
-    for (int d = 0; d < m_sheet.divisions.size(); ++d) {
-        const Division& division = m_sheet.divisions[d];
-        titles << (division.title().isEmpty() ? QStringLiteral("Division %1").arg(d + 1)
-                                              : division.title()) +
-                      QStringLiteral(" (") + Division::genderWord(division.gender) +
-                      QLatin1Char(')');
-    }
+    for (int d = 0; d < m_sheet.divisions.size(); ++d)
+        titles << m_sheet.divisions[d].caption(d);
     m_bar->show(titles, m_division);
 }
 

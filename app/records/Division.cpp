@@ -62,6 +62,12 @@ SheetRelay* Division::relay(int r, int t)
     return const_cast<SheetRelay*>(std::as_const(*this).relay(r, t));
 }
 
+QString Division::caption(int index) const
+{
+    return (title().isEmpty() ? QStringLiteral("Division %1").arg(index + 1) : title()) +
+           QStringLiteral(" (") + genderWord(gender) + QLatin1Char(')');
+}
+
 QString Division::genderWord(const QString& gender)
 {
     if (gender == QLatin1String("F"))

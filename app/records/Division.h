@@ -46,6 +46,9 @@ struct Division
 
     // What the division is called: its name, or nothing for an unnamed one.
     QString title() const { return name.trimmed(); }
+    // How lists name the division, the `index`-th of its meet: "Girls Varsity (Girls)",
+    // "Division 2 (Mixed)".
+    QString caption(int index) const;
     // "Girls", "Boys", "Mixed".
     static QString genderWord(const QString& gender);
     // The sum of the points of every entry with a runner (each relay team's once).

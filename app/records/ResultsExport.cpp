@@ -10,10 +10,10 @@
 
 QStringList ResultsExport::header()
 {
-    return {QStringLiteral("Date"),  QStringLiteral("Host"),       QStringLiteral("Meet place"),
-            QStringLiteral("Event"), QStringLiteral("Athlete"),    QStringLiteral("Team"),
-            QStringLiteral("Mark"),  QStringLiteral("Mark value"), QStringLiteral("Place"),
-            QStringLiteral("Points")};
+    return {QStringLiteral("Date"),   QStringLiteral("Host"),       QStringLiteral("Meet place"),
+            QStringLiteral("Event"),  QStringLiteral("Athlete"),    QStringLiteral("Team"),
+            QStringLiteral("Mark"),   QStringLiteral("Mark value"), QStringLiteral("Place"),
+            QStringLiteral("Points"), QStringLiteral("Division"),   QStringLiteral("Gender")};
 }
 
 QString ResultsExport::csv(Connection& db, Scope scope)
@@ -26,11 +26,14 @@ QString ResultsExport::csv(Connection& db, Scope scope)
     RecordSet rs(
         QStringLiteral("SELECT ev.MeetTime AS Held, ev.HostingSchool, m.Place AS MeetPlace, "
                        "ev.EventName, ev.Runners_Name, t.School AS Team, ev.MeasureTime, "
-                       "ev.Place, ev.Points, ev.Type, ev.Measure1, ev.Measure2 FROM "
+                       "ev.Place, ev.Points, ev.DivisionName, ev.MarkGender, ev.Type, "
+                       "ev.Measure1, ev.Measure2 FROM "
                        "Events_View ev JOIN Meets m ON m.Pin = ev.Meet_Pin LEFT "
                        "JOIN Runner_to_Team rt ON rt.Runner_Pin = ev.Runner_Pin "
                        "LEFT JOIN Teams t ON t.Pin = rt.Team_Pin") +
-            where + QStringLiteral(" ORDER BY ev.MeetTime, ev.Meet_Pin, ev.Type, ev.JoinPin"),
+            where +
+            QStringLiteral(" ORDER BY ev.MeetTime, ev.Meet_Pin, ev.Division_Pin, ev.Type, "
+                           "ev.RelayTeam, ev.JoinPin"),
         db);
     // The columns in the file's order, then the mark's parts; each read by its place, as an
     // export has tens of thousands of rows.
@@ -45,6 +48,8 @@ QString ResultsExport::csv(Connection& db, Scope scope)
         Mark,
         Place,
         Points,
+        DivisionName,
+        MarkGender,
         Type,
         Measure1,
         Measure2
@@ -60,11 +65,11 @@ QString ResultsExport::csv(Connection& db, Scope scope)
             date = Field::fromSqlValue(held, true).toDateTime().date().toString(Qt::ISODate);
         const double value = MarkOrder::value(rs.field(Type).toInt(), rs.field(Measure1).toDouble(),
                                               rs.field(Measure2).toDouble());
-        out += CsvText::line({date, rs.field(Host).text(), rs.field(MeetPlace).text(),
-                              rs.field(Event).text(), rs.field(Athlete).text(),
-                              rs.field(Team).text(), rs.field(Mark).text(),
-                              value == 0 ? QString() : QString::number(value, 'f', 2),
-                              rs.field(Place).text(), rs.field(Points).text()});
+        out += CsvText::line(
+            {date, rs.field(Host).text(), rs.field(MeetPlace).text(), rs.field(Event).text(),
+             rs.field(Athlete).text(), rs.field(Team).text(), rs.field(Mark).text(),
+             value == 0 ? QString() : QString::number(value, 'f', 2), rs.field(Place).text(),
+             rs.field(Points).text(), rs.field(DivisionName).text(), rs.field(MarkGender).text()});
     }
     return out;
 }

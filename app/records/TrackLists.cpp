@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "records/Division.h"
 #include "records/Gender.h"
 #include "records/SchoolYear.h"
 
@@ -129,4 +130,20 @@ QHash<qint64, QString> TrackLists::genders(Connection& db, qint64 team)
             !gender.isEmpty())
             result.insert(rs.field(QStringLiteral("Pin")).toInt(), gender);
     return result;
+}
+
+QList<TrackLists::Item> TrackLists::divisions(Connection& db, qint64 meet)
+{
+    QList<Item> items;
+    for (RecordSet rs(QStringLiteral("SELECT Pin, Name, Gender FROM Divisions WHERE Meet_Pin = ? "
+                                     "ORDER BY Position, Pin"),
+                      {meet}, db);
+         !rs.eof(); rs.moveNext()) {
+        Division division;
+        division.name = rs.field(QStringLiteral("Name")).text();
+        division.gender = rs.field(QStringLiteral("Gender")).text();
+        items.append({rs.field(QStringLiteral("Pin")).toInt(),
+                      division.caption(static_cast<int>(items.size()))});
+    }
+    return items;
 }

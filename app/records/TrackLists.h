@@ -29,6 +29,9 @@ public:
     static QList<Item> meets(Connection& db, qint64 team, std::optional<int> season = {});
     // The gender ("F" or "M") of each of a team's runners that has one, by Pin.
     static QHash<qint64, QString> genders(Connection& db, qint64 team);
+    // A meet's divisions in their order: the name, "Division N" for one without, and the
+    // gender ("Girls Varsity (Girls)").
+    static QList<Item> divisions(Connection& db, qint64 meet);
     // The years that have a meet, newest first.
     static QList<int> seasons(Connection& db);
     static QList<Item> eventTypes(Connection& db);

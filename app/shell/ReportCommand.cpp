@@ -26,9 +26,10 @@ namespace {
 
 const char* const kUsage =
     "usage: cindrel --report runner|team|meet|event|records --pin N [--team N] "
-    "[--season YEAR] [--best] --pdf FILE [--database FILE]\n"
+    "[--season YEAR] [--best] [--gender F|M] --pdf FILE [--database FILE]\n"
     "       cindrel --list teams|events [--database FILE]\n"
-    "       cindrel --list runners|meets --team N [--database FILE]\n";
+    "       cindrel --list runners|meets --team N [--database FILE]\n"
+    "       cindrel --list divisions --meet N [--database FILE]\n";
 
 // A failure on the way, said once at the end.
 struct CommandError
@@ -64,12 +65,23 @@ std::optional<Command> parse(const QStringList& arguments)
     const QCommandLineOption database(QStringLiteral("database"), QString(),
                                       QStringLiteral("FILE"));
     const QCommandLineOption list(QStringLiteral("list"), QString(), QStringLiteral("what"));
-    parser.addOptions({report, pin, team, season, best, pdf, database, list});
+    const QCommandLineOption meet(QStringLiteral("meet"), QString(), QStringLiteral("N"));
+    const QCommandLineOption gender(QStringLiteral("gender"), QString(), QStringLiteral("F|M"));
+    parser.addOptions({report, pin, team, season, best, pdf, database, list, meet, gender});
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty() ||
         parser.isSet(list) == parser.isSet(report))
         return std::nullopt;
     if (parser.isSet(list)) {
         const QString what = parser.value(list);
+        if (what == QLatin1String("divisions")) {
+            const std::optional<qint64> meetPin = positive(parser.value(meet));
+            if (!meetPin || parser.isSet(team) || parser.isSet(gender))
+                return std::nullopt;
+            return Command{
+                what, {ReportRequest::Kind::Meet, *meetPin}, {}, parser.value(database), {}};
+        }
+        if (parser.isSet(meet) || parser.isSet(gender))
+            return std::nullopt;
         const bool ofTeam = what == QLatin1String("runners") || what == QLatin1String("meets");
         const bool whole = what == QLatin1String("teams") || what == QLatin1String("events");
         const std::optional<qint64> teamPin = positive(parser.value(team));
@@ -87,7 +99,7 @@ std::optional<Command> parse(const QStringList& arguments)
         {QStringLiteral("records"), ReportRequest::Kind::Records}};
     const QString kind = parser.value(report);
     const std::optional<qint64> subject = positive(parser.value(pin));
-    if (!kinds.contains(kind) || !subject || parser.value(pdf).isEmpty())
+    if (!kinds.contains(kind) || !subject || parser.value(pdf).isEmpty() || parser.isSet(meet))
         return std::nullopt;
     Command command{
         {}, {kinds.value(kind), *subject}, parser.value(pdf), parser.value(database), {}};
@@ -101,6 +113,14 @@ std::optional<Command> parse(const QStringList& arguments)
             return std::nullopt;
         command.request.team = *teamPin;
         command.request.bestOnly = parser.isSet(best);
+    }
+    // Girls' or boys' marks: of the event report and the school records.
+    if (parser.isSet(gender)) {
+        const QString g = parser.value(gender).toUpper();
+        const bool ofMarks = event || command.request.kind == ReportRequest::Kind::Records;
+        if (!ofMarks || (g != QLatin1String("F") && g != QLatin1String("M")))
+            return std::nullopt;
+        command.request.gender = g;
     }
     if (parser.isSet(season)) {
         const std::optional<qint64> year = positive(parser.value(season));
@@ -147,6 +167,8 @@ void printList(Connection& db, const Command& command)
     else if (const QString missing = ReportSubject::missing(db, command.request);
              !missing.isEmpty())
         throw CommandError{missing};
+    else if (command.list == QLatin1String("divisions"))
+        items = TrackLists::divisions(db, command.request.pin);
     else if (command.list == QLatin1String("runners"))
         items = TrackLists::runners(db, command.request.pin);
     else

@@ -16,7 +16,7 @@ class ReportCommandTest : public QObject
 
     TestProgramFolder folder;
     QString m_database;
-    qint64 m_team = 0, m_runner = 0, m_meet = 0;
+    qint64 m_team = 0, m_runner = 0, m_meet = 0, m_division = 0;
 
     struct Run
     {
@@ -50,6 +50,8 @@ private slots:
         m_runner = f.addRunner(QStringLiteral("Adams, Ann"), m_team);
         m_meet = f.addMeet(m_team, QStringLiteral("2026-04-11"), 0, QStringLiteral("Riverside"));
         f.fillSlot(f.slotPins(m_meet, 1).first(), m_runner, 0, 12.41, 1, 10);
+        m_division =
+            f.count(QStringLiteral("SELECT Pin FROM Divisions WHERE Meet_Pin = %1").arg(m_meet));
         // The program's own settings name the database it last had open, and the coach.
         QSettings s(folder.file(QStringLiteral("config/Cindrel/Cindrel.conf")),
                     QSettings::IniFormat);
@@ -71,6 +73,8 @@ private slots:
             << QStringList{"event", "--pin", "1", "--team", team, "--best", "--season", "2026"}
             << "12.41";
         QTest::newRow("records") << QStringList{"records", "--pin", team} << "12.41";
+        QTest::newRow("girls' records")
+            << QStringList{"records", "--pin", team, "--gender", "f"} << "Girls";
     }
     void writesEachReport()
     {
@@ -107,6 +111,10 @@ private slots:
             << QStringList{"--report", "team", "--pin", "1x"} << 2 << "usage:";
         QTest::newRow("event without team")
             << QStringList{"--report", "event", "--pin", "1"} << 2 << "usage:";
+        QTest::newRow("gender of a runner report")
+            << QStringList{"--report", "runner", "--pin", "1", "--gender", "F"} << 2 << "usage:";
+        QTest::newRow("gender neither")
+            << QStringList{"--report", "records", "--pin", "1", "--gender", "X"} << 2 << "usage:";
     }
     void refusesAndWritesNothing()
     {
@@ -125,6 +133,10 @@ private slots:
         const Run run = cindrel({"--list", "runners", "--team", QString::number(m_team)});
         QCOMPARE(run.output, QStringLiteral("%1\tAdams, Ann\n").arg(m_runner));
         QCOMPARE(cindrel({"--list", "runners"}).code, 2);
+        QCOMPARE(cindrel({"--list", "divisions", "--meet", QString::number(m_meet)}).output,
+                 QStringLiteral("%1\tDivision 1 (Mixed)\n").arg(m_division));
+        QCOMPARE(cindrel({"--list", "divisions"}).code, 2);
+        QCOMPARE(cindrel({"--list", "divisions", "--meet", "999"}).code, 1);
     }
 
     void aFolderThatCannotBeWrittenIsSaid()
