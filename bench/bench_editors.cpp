@@ -9,6 +9,7 @@
 #include "editors/TeamEditor.h"
 #include "records/AppContext.h"
 #include "records/RecordCreator.h"
+#include "records/UsualDivisions.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
 #include "ui/Dialogs.h"
@@ -38,6 +39,11 @@ int main(int argc, char* argv[])
     RecordCreator creator(app.connection());
     const double addMeet = BenchTimer::medianMs(21, [&] { creator.addMeet(team); });
     BenchTimer::print(QStringLiteral("Add Meet (meet, 17 events, 42 slots)"), addMeet, 30);
+    const UsualDivisions::List two{{QStringLiteral("Girls Varsity"), QStringLiteral("F")},
+                                   {QStringLiteral("Boys Varsity"), QStringLiteral("M")}};
+    const double addTwo = BenchTimer::medianMs(21, [&] { creator.addMeet(team, two); });
+    BenchTimer::print(QStringLiteral("Add Meet of two divisions (34 events, 84 slots)"), addTwo,
+                      60);
 
     RunnerEditor* runner = window.windows().runnerEditor();
     const qint64 runnerPin = pinFromKey(KeyedList::keyOf(window.teamList()->item(0)));
@@ -50,7 +56,8 @@ int main(int argc, char* argv[])
         21, [&] { teamEditor->save(); }, [&] { teamEditor->build(team); });
     BenchTimer::print(QStringLiteral("team Save (with the team list refresh)"), teamSave, 10);
 
-    // A meet of the large database has a runner and a mark in every one of its 42 slots.
+    // A meet of the large database has two divisions, each with a runner and a mark in every
+    // slot: three to five entries in the sprints and an A and a B team in every relay.
     MeetEditor* meetEditor = window.windows().meetEditor();
     // A figure of a meet that did not open would be no figure at all.
     if (window.meetList()->count() == 0 ||
@@ -60,10 +67,18 @@ int main(int argc, char* argv[])
     }
     const qint64 meet = pinFromKey(KeyedList::keyOf(window.meetList()->item(0)));
     const double openMeet = BenchTimer::medianMs(21, [&] { meetEditor->build(meet); });
-    BenchTimer::print(QStringLiteral("open the meet editor on a meet"), openMeet, 30);
+    BenchTimer::print(QStringLiteral("open the meet editor on a meet's first division"), openMeet,
+                      30);
+    int shown = 0;
+    const double switchDivision = BenchTimer::medianMs(21, [&] {
+        shown = 1 - shown;
+        meetEditor->showDivision(shown);
+    });
+    BenchTimer::print(QStringLiteral("switch to the meet's other division"), switchDivision, 15);
     const double saveMeet = BenchTimer::medianMs(
         21, [&] { meetEditor->save(); }, [&] { meetEditor->build(meet); });
-    BenchTimer::print(QStringLiteral("save a full meet sheet (with the meet list)"), saveMeet, 20);
+    BenchTimer::print(QStringLiteral("save a full division's sheet (with the meet list)"), saveMeet,
+                      20);
     if (!Dialogs::messages().filter(QStringLiteral("not")).isEmpty())
         std::printf("unexpected message: %s\n", qPrintable(Dialogs::messages().last()));
     Dialogs::clear();

@@ -98,9 +98,14 @@ void MoreEntriesWindow::showTeams(const QString& division, int event,
 void MoreEntriesWindow::rebuild()
 {
     m_typing->clearSlots();
+    // The old rows go once control is back in the event loop (a Remove button may be the one
+    // that asked); until then they are hidden and nameless, so that nothing finds them.
     for (const auto& row : m_rows)
-        for (QWidget* w : row->widgets)
+        for (QWidget* w : row->widgets) {
+            w->hide();
+            w->setObjectName(QString());
             w->deleteLater();
+        }
     m_rows.clear();
     const QString event = MeetSheet::eventName(m_event);
     setWindowTitle((m_division.isEmpty() ? QString() : m_division + QStringLiteral(": ")) + event +

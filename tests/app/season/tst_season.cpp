@@ -4,7 +4,9 @@
 // The steps run in order and build on each other.
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
+#include "editors/FurtherEntries.h"
 #include "editors/MeetEditor.h"
+#include "editors/MoreEntriesWindow.h"
 #include "editors/ProgramWindows.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
@@ -23,7 +25,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -221,7 +225,7 @@ class SeasonTest : public QObject
         QCOMPARE(child<QPushButton>(editor, button)->text(), listedName(runner));
     }
     // One entry's four boxes, named by their prefixes and the entry's index suffix.
-    void typeResult(MeetEditor* editor, const QString& suffix, const QStringList& boxes,
+    void typeResult(QWidget* editor, const QString& suffix, const QStringList& boxes,
                     const Result& r)
     {
         retype(child<QLineEdit>(editor, boxes[0] + suffix), QString::number(r.place));
@@ -637,6 +641,143 @@ private slots:
             verifyInOrder(text, expected);
             QVERIFY(!text.contains(listedName(kMoved)));
         }
+    }
+
+    // Girls and boys: three more girls, every gender set in the runner editor, and a meet of a
+    // girls' and a boys' division with three girls in the 100 and a B relay team. The meet
+    // report, the school records and the girls' 100 against what the season adds up to.
+    void girlsAndBoys()
+    {
+        if (!PrintedPreview::havePrinter())
+            QSKIP("the test printer queue runs under scripts/run-tests");
+        const QStringList more = {"Moss, Mia", "Nash, Nia", "Ortiz, Ola"};
+        for (const QString& name : more) {
+            selectTeam(0);
+            press(w.get(), QStringLiteral("runnerAdd"));
+            RunnerEditor* editor = w->windows().runnerEditor();
+            retype(child<QLineEdit>(editor, "nameLabel_0"), name.section(", ", 1));
+            retype(child<QLineEdit>(editor, "nameLabel_1"), name.section(", ", 0, 0));
+            press(editor, QStringLiteral("updateButton"));
+        }
+        const QStringList girls = QStringList{listedName(0), listedName(3)} + more;
+        for (const QString& name : girls + QStringList{listedName(1), listedName(2)}) {
+            selectTeam(0);
+            doubleClickText(w->teamList(), name);
+            RunnerEditor* editor = w->windows().runnerEditor();
+            auto* gender = child<QComboBox>(editor, "genderBox");
+            gender->setCurrentIndex(gender->findText(girls.contains(name) ? "Girl" : "Boy"));
+            press(editor, QStringLiteral("updateButton"));
+        }
+        w->findChild<QAction*>("mnuDivisions")->trigger();
+        auto* usual = w->findChild<QListWidget*>("divisionsList");
+        for (int row = 0; row < usual->count(); ++row)
+            usual->item(row)->setCheckState(row < 2 ? Qt::Checked : Qt::Unchecked);
+        press(usual->window(), "divisionsOk");
+
+        selectTeam(0);
+        press(w.get(), QStringLiteral("meetAdd"));
+        MeetEditor* editor = w->windows().meetEditor();
+        child<QCalendarWidget>(editor, "timeBox")->setSelectedDate(QDate(2026, 5, 9));
+        retype(child<QLineEdit>(editor, "weatherBox"), "Clear");
+        const QStringList sheetBoxes = {"placeBox", "pointsBox", "measureBox", "measure2Box"};
+        const QStringList moreBoxes = {"morePlace", "morePoints", "moreMark1", "moreMark2"};
+        auto pickFor = [&](QWidget* window, const QString& button, const QString& name) {
+            press(window, button);
+            doubleClickText(w->windows().runnerSelector()->runnerList(), name);
+        };
+        // Girls Varsity: Adams, Moss and Díaz in the 100, two relay teams.
+        pickFor(editor, "runnerButton_0", girls[0]);
+        typeResult(editor, "_0", sheetBoxes, timed(-1, 1231, 1, 10));
+        pickFor(editor, "runner2Button_0", girls[1]);
+        typeResult(editor, "_0", {"PlaceBox2", "PointsBox2", "measureBox2", "measure2Box2"},
+                   timed(-1, 1285, 3, 6));
+        press(editor, "moreEntries_0");
+        QWidget* window = editor->furtherEntries()->window();
+        press(window, "addEntry");
+        doubleClickText(w->windows().runnerSelector()->runnerList(), girls[2]);
+        typeResult(window, "_0", moreBoxes, timed(-1, 1260, 2, 8));
+        press(window, "moreDone");
+        for (int k = 0; k < 4; ++k)
+            pickFor(editor, "runnerButton_" + QString::number(13 + k), girls[k]);
+        typeResult(editor, "_13", sheetBoxes, timed(-1, 4990, 1, 10));
+        press(editor, "moreEntries_13");
+        press(window, "addEntry");
+        doubleClickText(w->windows().runnerSelector()->runnerList(), girls[4]);
+        typeResult(window, "_0", moreBoxes, timed(-1, 5200, 4, 2));
+        press(window, "moreDone");
+        // Boys Varsity: Brown and Cole.
+        child<QComboBox>(editor, "meetDivision")->setCurrentIndex(1);
+        pickFor(editor, "runnerButton_0", listedName(1));
+        typeResult(editor, "_0", sheetBoxes, timed(-1, 1150, 1, 10));
+        pickFor(editor, "runner2Button_0", listedName(2));
+        typeResult(editor, "_0", {"PlaceBox2", "PointsBox2", "measureBox2", "measure2Box2"},
+                   timed(-1, 1175, 2, 8));
+        Dialogs::clear();
+        press(editor, QStringLiteral("updateButton"));
+        QVERIFY2(Dialogs::messages().isEmpty(), qPrintable(Dialogs::messages().join('\n')));
+        QVERIFY(!editor->isVisible());
+
+        w->windows().openMeetEditor(editor->meetPin());
+        press(editor, QStringLiteral("reportButton"));
+        verifyInOrder(PrintedPreview::print(), {"Girls Varsity (Girls)",
+                                                "team score 36",
+                                                "100 Meter Dash",
+                                                girls[0],
+                                                "12.31",
+                                                girls[2],
+                                                "12.60",
+                                                girls[1],
+                                                "12.85",
+                                                "400 Meter Relay",
+                                                girls[0],
+                                                "49.90",
+                                                girls[3],
+                                                "B team",
+                                                girls[4],
+                                                "52.00",
+                                                "Boys Varsity (Boys)",
+                                                "team score 18",
+                                                "100 Meter Dash",
+                                                listedName(1),
+                                                "11.50",
+                                                listedName(2)});
+        editor->close();
+
+        // The 100 by gender over the whole season, best first.
+        QList<std::pair<int, QString>> byGender[2];
+        for (int m = 0; m < 4; ++m)
+            for (const Result& r : {sheetOf(m).first[0], sheetOf(m).second[0]})
+                if (r.runner >= 0 && r.runner < 4)
+                    byGender[r.runner == 0 || r.runner == 3 ? 0 : 1].append(
+                        {r.first.toInt() * 6000 + qRound(r.second.toDouble() * 100),
+                         listedName(r.runner)});
+        byGender[0] << std::pair{1231, girls[0]} << std::pair{1260, girls[2]}
+                    << std::pair{1285, girls[1]};
+        byGender[1] << std::pair{1150, listedName(1)} << std::pair{1175, listedName(2)};
+        for (auto& list : byGender)
+            std::stable_sort(list.begin(), list.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+        auto mark = [](int hundredths) {
+            return timed(-1, hundredths, 0, 0).printed;
+        };
+        selectTeam(0);
+        w->findChild<QAction*>("mnuRecords")->trigger();
+        const QString records = PrintedPreview::print();
+        verifyInOrder(records, {"Girls", "100 Meter Dash", mark(byGender[0][0].first),
+                                byGender[0][0].second, "Boys", "100 Meter Dash",
+                                mark(byGender[1][0].first), byGender[1][0].second});
+        QVERIFY(!records.contains("Not known"));
+        auto* gender = w->findChild<QComboBox*>("eventGender");
+        gender->setCurrentIndex(gender->findText("Girls"));
+        clickText(w->eventList(), kEvents[0]);
+        doubleClickText(w->eventList(), kEvents[0]);
+        QStringList expected = {"100 Meter Dash, girls"};
+        for (const auto& [hundredths, name] : byGender[0])
+            expected << mark(hundredths) << name;
+        const QString event = PrintedPreview::print();
+        verifyInOrder(event, expected);
+        QVERIFY(!event.contains(listedName(1)) && !event.contains(listedName(2)));
+        gender->setCurrentIndex(0);
     }
 
     // Last, so that the reports above see only the season's four meets.
