@@ -33,7 +33,7 @@ const char* const kEntry = "entry";
 MoreEntriesWindow::MoreEntriesWindow(AppContext& app, QWidget* sheet) : QDialog(sheet), m_app(app)
 {
     setObjectName(QStringLiteral("moreEntries"));
-    resize(Twips::size(6900, 4500));
+    resize(Twips::size(7800, 4500));
     auto* outer = new QVBoxLayout(this);
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);

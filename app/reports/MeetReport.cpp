@@ -41,24 +41,31 @@ struct DivisionRow
 
 } // namespace
 
-QList<MeetReport::Entry> MeetReport::sheetOrder(RecordSet& rows, bool relay)
+MeetReport::Entry MeetReport::entryOf(const RecordSet& row)
+{
+    return {row.field(QStringLiteral("Runners_Name")).text(),
+            row.field(QStringLiteral("MeasureTime")).text(),
+            row.field(QStringLiteral("Place")).text(),
+            row.field(QStringLiteral("Points")).text(),
+            row.field(QStringLiteral("Place")).toDouble(),
+            row.field(QStringLiteral("JoinPin")).toInt(),
+            static_cast<int>(row.field(QStringLiteral("RelayTeam")).toInt())};
+}
+
+QList<MeetReport::Entry> MeetReport::readEntries(RecordSet& rows)
+{
+    QList<Entry> entries;
+    for (; !rows.eof(); rows.moveNext())
+        if (!rows.field(QStringLiteral("Runners_Name")).isNull())
+            entries << entryOf(rows);
+    return entries;
+}
+
+QList<MeetReport::Entry> MeetReport::sheetOrder(const QList<Entry>& rows, bool relay)
 {
     QList<Entry> placed, unplaced;
-    for (; !rows.eof(); rows.moveNext()) {
-        if (rows.field(QStringLiteral("Runners_Name")).isNull())
-            continue;
-        Entry e{rows.field(QStringLiteral("Runners_Name")).text(),
-                rows.field(QStringLiteral("MeasureTime")).text(),
-                rows.field(QStringLiteral("Place")).text(),
-                rows.field(QStringLiteral("Points")).text(),
-                rows.field(QStringLiteral("Place")).toDouble(),
-                rows.field(QStringLiteral("JoinPin")).toInt(),
-                static_cast<int>(rows.field(QStringLiteral("RelayTeam")).toInt())};
-        if (e.order > 0)
-            placed << e;
-        else
-            unplaced << e;
-    }
+    for (const Entry& e : rows)
+        (e.order > 0 ? placed : unplaced) << e;
     if (relay) {
         // Team by team, the legs in the order they were entered; each team's result is its
         // first leg's.
@@ -85,27 +92,35 @@ QString MeetReport::slotWord(int type)
 }
 
 QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
-                                             std::optional<qint64> division,
+                                             const QHash<int, QList<Entry>>* division,
                                              const QHash<qint64, Bests::Flag>& flags,
                                              double* points)
 {
     QList<Report::Replacement> out;
     const QString m = QString::number(meet);
-    // A meet of one division sends the sheet's own statements; each of several is asked for
-    // by its Pin.
-    const QString only = division ? QStringLiteral(" AND Division_Pin = ?") : QString();
-    const QVariantList values = division ? QVariantList{*division} : QVariantList{};
     for (int type = 1; type <= 17; ++type) {
         const bool relay = type >= 14;
         const QString word = slotWord(type);
-        ReportQuery rows(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=") + m +
-                             QStringLiteral(" AND Type = ") + QString::number(type) + only +
-                             (relay ? SqlDialect::storedOrder(app.connection().engine(),
-                                                              QStringLiteral("JoinPin"))
-                                    : QStringLiteral(" ORDER BY Place ASC") +
-                                          SqlDialect::tiesInStoredOrder(app.connection().engine(),
-                                                                        QStringLiteral("JoinPin"))),
-                         values, app.connection());
+        QList<Entry> rows;
+        if (division) {
+            rows = division->value(type);
+            // As the sheet's own query gives them: by place, then in the order they were made.
+            if (!relay)
+                std::stable_sort(rows.begin(), rows.end(),
+                                 [](const Entry& a, const Entry& b) { return a.order < b.order; });
+        } else {
+            // A meet of one division sends the sheet's own statements.
+            ReportQuery query(
+                QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=") + m +
+                    QStringLiteral(" AND Type = ") + QString::number(type) +
+                    (relay ? SqlDialect::storedOrder(app.connection().engine(),
+                                                     QStringLiteral("JoinPin"))
+                           : QStringLiteral(" ORDER BY Place ASC") +
+                                 SqlDialect::tiesInStoredOrder(app.connection().engine(),
+                                                               QStringLiteral("JoinPin"))),
+                app.connection());
+            rows = readEntries(query);
+        }
         QList<Entry> entries = sheetOrder(rows, relay);
         for (qsizetype i = 0; i < entries.size(); ++i) {
             if (!relay)
@@ -202,12 +217,26 @@ Report MeetReport::build(AppContext& app, qint64 meet)
     double points = 0;
     // A meet of one division without a name prints the designed sheet.
     if (divisions.size() < 2 && divisions.value(0).name.trimmed().isEmpty())
-        return Report(QStringLiteral("meet.rtf"),
-                      out + sheet(app, meet, std::nullopt, flags, &points));
+        return Report(QStringLiteral("meet.rtf"), out + sheet(app, meet, nullptr, flags, &points));
+    // Every slot of the meet at once, in the order they were made, by division and event.
+    QHash<qint64, QHash<int, QList<Entry>>> meetSlots;
+    {
+        ReportQuery all(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin = ? ORDER BY "
+                                       "JoinPin"),
+                        {meet}, app.connection());
+        const int divisionColumn = all.column(QStringLiteral("Division_Pin"));
+        const int typeColumn = all.column(QStringLiteral("Type"));
+        for (; !all.eof(); all.moveNext())
+            if (!all.field(QStringLiteral("Runners_Name")).isNull())
+                meetSlots[all.field(divisionColumn).toInt()]
+                         [static_cast<int>(all.field(typeColumn).toInt())]
+                    << entryOf(all);
+    }
     QList<Report::Part> parts;
     for (const DivisionRow& d : std::as_const(divisions)) {
         points = 0;
-        QList<Report::Replacement> rows = sheet(app, meet, d.pin, flags, &points);
+        const QHash<int, QList<Entry>> own = meetSlots.value(d.pin);
+        QList<Report::Replacement> rows = sheet(app, meet, &own, flags, &points);
         const QString title = d.name.trimmed().isEmpty()
                                   ? QStringLiteral("Division %1").arg(parts.size() + 1)
                                   : d.name.trimmed();

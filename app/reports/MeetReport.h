@@ -4,7 +4,6 @@
 #include "reports/Report.h"
 
 #include <QHash>
-#include <optional>
 
 class AppContext;
 class RecordSet;
@@ -27,13 +26,16 @@ private:
         qint64 join = 0;
         int team = 0; // a relay's team: 0 for A
     };
-    // The entries that have a runner, as the sheet prints them: placed ones in place order,
-    // then the others; a relay's legs in the order they were entered.
-    static QList<Entry> sheetOrder(RecordSet& rows, bool relay);
-    // The replacements of one division's sheet (all of the meet's when none is given), and
-    // the sum of its points.
+    static Entry entryOf(const RecordSet& row);
+    // The rows that have a runner.
+    static QList<Entry> readEntries(RecordSet& rows);
+    // The entries as the sheet prints them: placed ones in place order, then the others; a
+    // relay's legs team by team, in the order they were entered.
+    static QList<Entry> sheetOrder(const QList<Entry>& rows, bool relay);
+    // The replacements of one division's sheet, from its entries by event type (those of the
+    // meet's one division, read event by event, without them), and the sum of its points.
     static QList<Report::Replacement> sheet(AppContext& app, qint64 meet,
-                                            std::optional<qint64> division,
+                                            const QHash<int, QList<Entry>>* division,
                                             const QHash<qint64, Bests::Flag>& flags,
                                             double* points);
 };

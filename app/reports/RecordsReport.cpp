@@ -8,6 +8,8 @@
 #include "reports/ReportText.h"
 #include "reports/TeamHeader.h"
 
+#include <array>
+
 namespace {
 
 // The gender a slot's mark counts for, as Events_View's MarkGender gives it, from the tables.
@@ -29,48 +31,77 @@ QString slotsOf(const QString& team)
            team + QLatin1Char(')');
 }
 
+// A marked slot of the team's, as the records compare it.
+struct Marked
+{
+    qint64 join;
+    int type;
+    double value;
+    QString held;
+    QString gender;
+};
+
+// The team's marked slots, each with the gender its mark counts for.
+QList<Marked> markedSlots(AppContext& app, const QString& team)
+{
+    QList<Marked> marks;
+    for (ReportQuery rs(QStringLiteral("SELECT s.Pin AS JoinPin, e.Type AS Type, s.feet AS F, "
+                                       "s.Inches AS I, m.MeetTime AS Held, ") +
+                            QLatin1String(kMarkGender) + QStringLiteral(" AS MarkGender ") +
+                            slotsOf(team),
+                        app.connection());
+         !rs.eof(); rs.moveNext()) {
+        const int type = static_cast<int>(rs.field(QStringLiteral("Type")).toInt());
+        marks.append({rs.field(QStringLiteral("JoinPin")).toInt(), type,
+                      MarkOrder::value(type, rs.field(QStringLiteral("F")).toDouble(),
+                                       rs.field(QStringLiteral("I")).toDouble()),
+                      rs.text(QStringLiteral("Held")), rs.text(QStringLiteral("MarkGender"))});
+    }
+    return marks;
+}
+
 // Each event's record among the marks of one gender ("F", "M", empty for not known), or of all
-// marks when none is given.
-QList<ReportFragments::RecordRow> records(AppContext& app, const QString& team,
+// marks when none is given: the best mark, a tie going to the earlier meet, then to the slot
+// made first.
+QList<ReportFragments::RecordRow> records(AppContext& app, const QList<Marked>& marks,
                                           std::optional<QString> gender)
 {
+    std::array<const Marked*, MeetSheet::Events + 1> best{};
+    for (const Marked& m : marks) {
+        if ((gender && m.gender != *gender) || m.type < 1 || m.type > MeetSheet::Events)
+            continue;
+        const Marked*& record = best[size_t(m.type)];
+        const bool field = MarkOrder::isField(m.type);
+        if (!record || (field ? m.value > record->value : m.value < record->value) ||
+            (m.value == record->value &&
+             std::pair(m.held, m.join) < std::pair(record->held, record->join)))
+            record = &m;
+    }
     QList<ReportFragments::RecordRow> rows;
     for (int type = 1; type <= MeetSheet::Events; ++type) {
         ReportFragments::RecordRow row{MeetSheet::eventName(type - 1), {}, {}, {}, {}};
-        // The best slot from the tables, then its row of the view.
-        ReportQuery slot(
-            QStringLiteral("SELECT s.Pin AS JoinPin ") + slotsOf(team) +
-                QStringLiteral(" AND e.Type = ") + QString::number(type) +
-                (gender
-                     ? QStringLiteral(" AND ") + QLatin1String(kMarkGender) + QStringLiteral(" = ?")
-                     : QString()) +
-                QStringLiteral(" ORDER BY ") +
-                MarkOrder::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches")) +
-                QStringLiteral(", m.MeetTime, s.Pin LIMIT 1"),
-            gender ? QVariantList{*gender} : QVariantList{}, app.connection());
-        if (slot.eof()) {
+        if (!best[size_t(type)]) {
             rows << row;
             continue;
         }
-        ReportQuery best(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ") +
-                             slot.text(QStringLiteral("JoinPin")),
-                         app.connection());
-        if (!best.eof()) {
-            row.measureTime = best.text(QStringLiteral("MeasureTime"));
-            row.meetTime = best.text(QStringLiteral("MeetTime"));
-            row.host = best.text(QStringLiteral("HostingSchool"));
+        ReportQuery record(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ?"),
+                           {best[size_t(type)]->join}, app.connection());
+        if (!record.eof()) {
+            row.measureTime = record.text(QStringLiteral("MeasureTime"));
+            row.meetTime = record.text(QStringLiteral("MeetTime"));
+            row.host = record.text(QStringLiteral("HostingSchool"));
             if (type >= MeetSheet::Individual + 1) {
                 // The relay's result stands in each leg's slot: every leg of that one team.
                 for (ReportQuery legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin "
                                                      "= ? AND RelayTeam = ? AND Runners_Name IS "
                                                      "NOT NULL ORDER BY JoinPin"),
-                                      {best.field(QStringLiteral("event_Pin")).toInt(),
-                                       best.field(QStringLiteral("RelayTeam")).toInt()},
+                                      {record.field(QStringLiteral("event_Pin")).toInt(),
+                                       record.field(QStringLiteral("RelayTeam")).toInt()},
                                       app.connection());
                      !legs.eof(); legs.moveNext())
                     row.names << legs.text(QStringLiteral("Runners_Name"));
             } else {
-                row.names << best.text(QStringLiteral("Runners_Name"));
+                row.names << record.text(QStringLiteral("Runners_Name"));
             }
         }
         rows << row;
@@ -78,28 +109,19 @@ QList<ReportFragments::RecordRow> records(AppContext& app, const QString& team,
     return rows;
 }
 
-// The genders the team's marks count for, of "F", "M" and "" (not known).
-QStringList gendersOf(AppContext& app, const QString& team)
-{
-    QStringList found;
-    for (ReportQuery rs(QStringLiteral("SELECT DISTINCT ") + QLatin1String(kMarkGender) +
-                            QStringLiteral(" AS MarkGender ") + slotsOf(team),
-                        app.connection());
-         !rs.eof(); rs.moveNext())
-        found << rs.text(QStringLiteral("MarkGender"));
-    return found;
-}
-
 } // namespace
 
 Report RecordsReport::build(AppContext& app, qint64 team, const QString& gender)
 {
-    const QString t = QString::number(team);
+    const QList<Marked> marks = markedSlots(app, QString::number(team));
+    QStringList known;
+    for (const Marked& m : marks)
+        if (!known.contains(m.gender))
+            known << m.gender;
     QString tables;
-    const QStringList known = gender.isEmpty() ? gendersOf(app, t) : QStringList{gender};
     if (gender.isEmpty() && !known.contains(QStringLiteral("F")) &&
         !known.contains(QStringLiteral("M"))) {
-        tables = ReportFragments::records(records(app, t, std::nullopt));
+        tables = ReportFragments::records(records(app, marks, std::nullopt));
     } else {
         const std::pair<QString, QString> groups[] = {
             {QStringLiteral("F"), QStringLiteral("Girls")},
@@ -112,7 +134,7 @@ Report RecordsReport::build(AppContext& app, qint64 team, const QString& gender)
             tables += (tables.isEmpty() ? QString()
                                         : QStringLiteral("\\par\\pard\\sb360\\plain\\f1\\fs18 ")) +
                       QStringLiteral("{\\f0\\fs22\\b ") + ReportText::rtf(heading) +
-                      QStringLiteral("}\\line ") + ReportFragments::records(records(app, t, g));
+                      QStringLiteral("}\\line ") + ReportFragments::records(records(app, marks, g));
         }
     }
     const TeamHeader header = TeamHeader::read(app.connection(), team);

@@ -4,7 +4,9 @@
 //   window_tour PROGRAM_FOLDER SAMPLE_DATABASE OUT_DIR
 #include "data/DatabaseBackup.h"
 #include "data/ProgramFolder.h"
+#include "editors/FurtherEntries.h"
 #include "editors/MeetEditor.h"
+#include "editors/MoreEntriesWindow.h"
 #include "editors/ProgramWindows.h"
 #include "editors/RosterImportWindow.h"
 #include "editors/RunnerEditor.h"
@@ -166,6 +168,13 @@ int main(int argc, char* argv[])
     AppHarness::doubleClick(w.meetList(), 0);
     MeetEditor* meet = w.windows().meetEditor();
     shoot(meet, QStringLiteral("meet-editor"));
+    // The meet's second division, and the 100's further entries beside the sheet.
+    meet->findChild<QComboBox*>(QStringLiteral("meetDivision"))->setCurrentIndex(1);
+    shoot(meet, QStringLiteral("meet-editor-boys"));
+    press(meet, QStringLiteral("moreEntries_0"));
+    shoot(meet->furtherEntries()->window(), QStringLiteral("more-entries"));
+    meet->furtherEntries()->close();
+    meet->findChild<QComboBox*>(QStringLiteral("meetDivision"))->setCurrentIndex(0);
     press(meet, QStringLiteral("runnerButton_0"));
     shoot(w.windows().runnerSelector(), QStringLiteral("runner-picker"));
     w.windows().runnerSelector()->search()->setText(QStringLiteral("lo"));
