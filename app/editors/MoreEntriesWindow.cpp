@@ -17,6 +17,8 @@
 
 struct MoreEntriesWindow::Row
 {
+    // The entry's number in its event (2 for the third), or the relay team's (1 for B).
+    int entry = 0;
     std::vector<SheetSlot> legs;
     QLabel* caption = nullptr;
     QPushButton* remove = nullptr;
@@ -125,6 +127,7 @@ void MoreEntriesWindow::rebuild()
     for (int i = 0; i < count; ++i) {
         auto row = std::make_unique<Row>();
         const int entry = relay() ? i + 1 : i + 2;
+        row->entry = entry;
         const QString where = MeetSheet::where(m_event, entry);
         const int top = 1 + (relay() ? 4 * i : i);
         row->caption = new QLabel(relay() ? Division::teamLetter(entry) + QStringLiteral(" team")
@@ -196,7 +199,7 @@ void MoreEntriesWindow::rebuild()
         for (size_t k = 0; k < row->legs.size(); ++k) {
             const SheetSlot* slot = &row->legs[k];
             if (k == 0)
-                m_typing->addSlot(slot, m_event, 0);
+                m_typing->addSlot(slot, m_event, row->entry);
             else
                 m_typing->addButton(slot);
             connect(slot->button, &QPushButton::clicked, this,

@@ -161,11 +161,12 @@ void SheetControls::showMoreCount(int event, int count)
 {
     QPushButton* more = m_more[size_t(event)];
     more->setText(count > 0 ? QStringLiteral("+%1").arg(count) : QStringLiteral("+"));
-    const QString what = event >= MeetSheet::Individual ? QStringLiteral("more teams")
-                                                        : QStringLiteral("more entries");
-    more->setAccessibleName(
-        QStringLiteral("More entries: ") + MeetSheet::eventName(event) +
-        (count > 0 ? QStringLiteral(" (%1 %2)").arg(count).arg(what) : QString()));
+    // The name stays the button's; how many there are is said after it.
+    more->setAccessibleDescription(
+        count > 0 ? QStringLiteral("%1 %2").arg(count).arg(event >= MeetSheet::Individual
+                                                               ? QStringLiteral("more teams")
+                                                               : QStringLiteral("more entries"))
+                  : QString());
 }
 
 SheetSlot SheetControls::makeSlot(int index, bool second, int left, int top)

@@ -181,6 +181,13 @@ private slots:
         key(Qt::Key_Return);
         QTRY_COMPARE(focused(), static_cast<QWidget*>(more->addButton()));
         QCOMPARE(control<QPushButton>(more, "moreRunner_1")->text(), QStringLiteral("Adams, Ann"));
+        // A mark the window cannot read names its entry.
+        auto* secs = control<QLineEdit>(more, "moreMark2_1");
+        secs->setText("7x");
+        QMetaObject::invokeMethod(secs, "editingFinished");
+        QVERIFY(Dialogs::messages().last().startsWith(
+            "100 Meter Dash, fourth entry: the Secs box holds \"7x\""));
+        secs->setText("13.4");
         AppHarness::press(more, "moreDone");
         QCOMPARE(control<QPushButton>(editor, "moreEntries_0")->text(), QStringLiteral("+2"));
 
