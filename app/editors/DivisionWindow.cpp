@@ -44,10 +44,10 @@ DivisionWindow::DivisionWindow(QWidget* parent) : QDialog(parent)
     m_gender->addItem(QStringLiteral("Boys"), QStringLiteral("M"));
     m_gender->addItem(QStringLiteral("Mixed"), QStringLiteral("X"));
     m_gender->setGeometry(Twips::rect(1200, 600, 1800, 345));
-    // One of the usual names brings its gender with it.
-    connect(m_name, &QComboBox::textActivated, this, [this](const QString& text) {
+    // One of the usual names, chosen or typed, brings its gender with it.
+    connect(m_name, &QComboBox::currentTextChanged, this, [this](const QString& text) {
         for (const auto& [name, gender] : Division::standard())
-            if (name == text)
+            if (name.compare(text.simplified(), Qt::CaseInsensitive) == 0)
                 m_gender->setCurrentIndex(m_gender->findData(gender));
     });
     QPushButton* ok = Controls::button(this, QStringLiteral("divisionOk"), QStringLiteral("OK"),

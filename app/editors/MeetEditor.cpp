@@ -8,16 +8,13 @@
 #include "editors/MeetFields.h"
 #include "editors/MoreEntriesWindow.h"
 #include "editors/ProgramWindows.h"
-#include "editors/RunnerSelector.h"
 #include "editors/SheetMarks.h"
 #include "editors/SheetTyping.h"
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "records/MeetChangedError.h"
-#include "records/ResultLine.h"
 #include "records/TrackLists.h"
-#include "ui/Controls.h"
 #include "ui/DateBox.h"
 #include "ui/Dialogs.h"
 #include "ui/MainLists.h"
@@ -25,7 +22,6 @@
 #include "units/Twips.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 

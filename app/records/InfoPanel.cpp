@@ -57,14 +57,24 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
 {
     // The best real mark: the lowest time of a run or relay, the highest mark of a field
     // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
-    const RecordSet best(
-        QStringLiteral("SELECT * FROM Events_View WHERE Type=") + QString::number(type) +
-            QStringLiteral(" AND Runners_Name IS NOT NULL AND (Measure1 <> 0 OR "
-                           "Measure2 <> 0)") +
-            Season::condition(season) + QStringLiteral(" ORDER BY ") + MarkOrder::bestFirst(type) +
-            QStringLiteral(", MeetTime DESC, JoinPin LIMIT 1"),
-        db);
-    if (best.eof())
+    // The best slot from the tables, then its row of the view: the view would write every
+    // slot's mark as text before sorting them.
+    const RecordSet slot(
+        QStringLiteral("SELECT s.Pin AS JoinPin FROM Event_to_Runner s JOIN Events e ON e.Pin = "
+                       "s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON "
+                       "m.Pin = em.Meet_Pin JOIN Runners r ON r.Pin = s.Runner_Pin WHERE e.Type "
+                       "= ? AND (s.feet <> 0 OR s.Inches <> 0)") +
+            Season::condition(season).replace(QLatin1String("MeetTime"),
+                                              QLatin1String("m.MeetTime")) +
+            QStringLiteral(" ORDER BY ") +
+            MarkOrder::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches")) +
+            QStringLiteral(", m.MeetTime DESC, s.Pin LIMIT 1"),
+        {type}, db);
+    RecordSet best;
+    if (!slot.eof())
+        best.open(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ?"),
+                  {slot.field(QStringLiteral("JoinPin")).toInt()}, db);
+    if (slot.eof() || best.eof())
         return season ? QStringLiteral("No mark has been recorded in the %1 in %2.")
                             .arg(eventName, Season::caption(season))
                       : QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
