@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -66,8 +67,11 @@ DivisionsWindow::DivisionsWindow(AppContext& app, QWidget* parent) : QDialog(par
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void DivisionsWindow::addMenuItem(QMenu* options, AppContext& app, QWidget* parent)
+void DivisionsWindow::addMenuItem(QMenuBar* bar, AppContext& app, QWidget* parent)
 {
+    QMenu* options = bar->findChild<QMenu*>(QStringLiteral("mnuOptions"));
+    if (!options)
+        options = bar->addMenu(QStringLiteral("&Options"));
     app.setUsualDivisions(UsualDivisions::read(SettingsStore::read(QStringLiteral("Divisions"))));
     QAction* action = options->addAction(QStringLiteral("&Divisions\u2026"));
     action->setObjectName(QStringLiteral("mnuDivisions"));

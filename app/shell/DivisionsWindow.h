@@ -7,7 +7,7 @@
 class AppContext;
 class DivisionWindow;
 class QListWidget;
-class QMenu;
+class QMenuBar;
 
 // Options › Divisions: which divisions Add Meet makes. The usual four are offered to check,
 // and the coach may add divisions of their own; the choice goes into the settings
@@ -18,9 +18,9 @@ class DivisionsWindow : public QDialog
 public:
     DivisionsWindow(AppContext& app, QWidget* parent);
 
-    // Reads the settings into the program, and adds "Divisions..." to the Options menu, which
-    // opens the window (one, made on first use).
-    static void addMenuItem(QMenu* options, AppContext& app, QWidget* parent);
+    // Reads the settings into the program, and adds "Divisions..." to the bar's Options menu,
+    // which opens the window (one, made on first use).
+    static void addMenuItem(QMenuBar* bar, AppContext& app, QWidget* parent);
     // Shows the current choice.
     void build();
     QListWidget* list() const { return m_list; }

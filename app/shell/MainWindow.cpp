@@ -27,7 +27,6 @@
 #include <QCloseEvent>
 #include <QHash>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -92,8 +91,7 @@ void MainWindow::buildControls()
     connect(m_filters, &ListFilters::changed, this, [this] { buildTeamList(); });
     Controls::label(central, QStringLiteral("Label1_2"), QStringLiteral("Events"), 9360, 240, 2895,
                     255);
-    // The choice of girls or boys takes the top of the event list's place, as the season does
-    // the meet list's.
+    // Girls or boys take the top of the event list's place, as the season the meet list's.
     m_eventList = Controls::list(central, QStringLiteral("eventList"), QStringLiteral("Events"),
                                  9360, 855, 2055, 4800);
 
@@ -141,8 +139,7 @@ void MainWindow::buildMenus()
                         m_filters->eventGender()});
     });
     new ScoringMenu(menuBar(), m_app);
-    DivisionsWindow::addMenuItem(menuBar()->findChild<QMenu*>(QStringLiteral("mnuOptions")), m_app,
-                                 this);
+    DivisionsWindow::addMenuItem(menuBar(), m_app, this);
     m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }
 
