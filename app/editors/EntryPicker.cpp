@@ -68,11 +68,29 @@ void EntryPicker::pick(const SheetSlot& slot, const QString& search, bool keyboa
     ProgramWindows::present(picker);
 }
 
+bool EntryPicker::known(const SheetSlot* slot) const
+{
+    return m_sheet.all().contains(slot) || (m_more && m_more->entrySlots().contains(slot));
+}
+
+void EntryPicker::rowsGone()
+{
+    if (m_picking && !m_sheet.all().contains(m_picking)) {
+        m_picking = nullptr;
+        m_windows.runnerSelector()->hide();
+    }
+}
+
+bool EntryPicker::picking() const
+{
+    return m_picking && m_windows.runnerSelector()->isVisible();
+}
+
 bool EntryPicker::keys(const SheetSlot* slot, const QString& typed)
 {
     // While the picker is open, keys typed before it took the keyboard belong to it.
     RunnerSelector* picker = m_windows.runnerSelector();
-    if (m_picking && picker->isVisible()) {
+    if (picking()) {
         if (typed.isEmpty())
             picker->chooseFound();
         else
@@ -80,7 +98,7 @@ bool EntryPicker::keys(const SheetSlot* slot, const QString& typed)
         return true;
     }
     // Enter, or a letter that starts the search; the space bar still presses the button.
-    if (!typed.isEmpty() && !typed.at(0).isLetter())
+    if (!slot || (!typed.isEmpty() && !typed.at(0).isLetter()))
         return false;
     pick(*slot, typed, true);
     return true;
@@ -90,7 +108,7 @@ void EntryPicker::chosen()
 {
     emit picked();
     const SheetSlot* slot = std::exchange(m_picking, nullptr);
-    if (!slot)
+    if (!slot || !known(slot))
         return;
     const bool more = inMore(*slot);
     QList<const SheetSlot*> event, team;
@@ -126,7 +144,7 @@ void EntryPicker::chosen()
 
 void EntryPicker::cancelled()
 {
-    if (const SheetSlot* slot = std::exchange(m_picking, nullptr)) {
+    if (const SheetSlot* slot = std::exchange(m_picking, nullptr); slot && known(slot)) {
         (inMore(*slot) ? static_cast<QWidget*>(m_more) : m_editor)->activateWindow();
         slot->button->setFocus();
     }

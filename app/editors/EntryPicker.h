@@ -40,6 +40,10 @@ public:
     void pick(const SheetSlot& slot, const QString& search, bool keyboard);
     // Enter (an empty text) or text typed on a runner button; true when it was taken.
     bool keys(const SheetSlot* slot, const QString& typed);
+    // The picker is open for a slot, and takes what is typed before it has the keyboard.
+    bool picking() const;
+    // The further entries' rows were made again: a pick for one of the old ones ends.
+    void rowsGone();
 
 signals:
     // A runner was put into a slot.
@@ -53,6 +57,8 @@ private:
     int eventOf(const SheetSlot& slot, QList<const SheetSlot*>* event,
                 QList<const SheetSlot*>* team) const;
     bool inMore(const SheetSlot& slot) const;
+    // The slot is one of the sheet's or of the further entries' rows now shown.
+    bool known(const SheetSlot* slot) const;
 
     ProgramWindows& m_windows;
     const SheetControls& m_sheet;

@@ -34,6 +34,7 @@ MoreEntriesWindow* FurtherEntries::window()
         });
         connect(m_window->typing(), &SheetTyping::changed, this, &FurtherEntries::changed);
         connect(m_window, &QDialog::finished, this, &FurtherEntries::takeBack);
+        connect(m_window, &MoreEntriesWindow::rowsRebuilt, this, [this] { m_picker.rowsGone(); });
     }
     return m_window;
 }
@@ -48,14 +49,16 @@ void FurtherEntries::open(int event, bool add, const QString& typed)
     const Division* d = m_division();
     if (!d || event < 0 || event >= Division::Events)
         return;
-    // One event's entries at a time: another's go back into the division first.
-    if (m_window && m_window->isVisible() && m_window->event() != event)
-        close();
     MoreEntriesWindow* more = window();
-    if (event < Division::Individual)
-        more->showEntries(d->title(), event, d->more[size_t(event)]);
-    else
-        more->showTeams(d->title(), event, d->moreRelays[size_t(event - Division::Individual)]);
+    // One event's entries at a time: another's go back into the division first. The event's
+    // own, open already, stay as they are typed.
+    if (!isOpen(event)) {
+        close();
+        if (event < Division::Individual)
+            more->showEntries(d->title(), event, d->more[size_t(event)]);
+        else
+            more->showTeams(d->title(), event, d->moreRelays[size_t(event - Division::Individual)]);
+    }
     more->show();
     more->raise();
     more->activateWindow();
@@ -141,9 +144,9 @@ bool FurtherEntries::eventFilter(QObject* watched, QEvent* event)
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         const bool typed = !key->text().isEmpty() && key->text().at(0).isPrint() &&
                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        // Keys typed before the window took the keyboard belong to the entry it began.
-        if (isOpen(e) && (enter || typed) && !m_window->entrySlots().isEmpty())
-            return m_picker.keys(m_window->entrySlots().last(), enter ? QString() : key->text());
+        // Keys typed before the picker took the keyboard belong to the entry it began.
+        if (isOpen(e) && (enter || typed) && m_picker.picking())
+            return m_picker.keys(nullptr, enter ? QString() : key->text());
         // A letter begins the event's next further entry: the results line goes on past the
         // designed entries.
         if (typed && key->text().at(0).isLetter()) {

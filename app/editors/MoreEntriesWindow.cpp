@@ -109,6 +109,7 @@ void MoreEntriesWindow::rebuild()
             w->deleteLater();
         }
     m_rows.clear();
+    emit rowsRebuilt();
     const QString event = MeetSheet::eventName(m_event);
     setWindowTitle((m_division.isEmpty() ? QString() : m_division + QStringLiteral(": ")) + event +
                    (relay() ? QStringLiteral(", more teams") : QStringLiteral(", more entries")));

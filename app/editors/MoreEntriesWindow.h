@@ -48,6 +48,8 @@ public:
 signals:
     // A runner button was pressed, or keys were typed on it (Enter is an empty text).
     void pickRequested(const SheetSlot* slot, const QString& typed);
+    // The rows were made again: their old slots are gone.
+    void rowsRebuilt();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

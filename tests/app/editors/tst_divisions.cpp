@@ -188,6 +188,10 @@ private slots:
         QVERIFY(Dialogs::messages().last().startsWith(
             "100 Meter Dash, fourth entry: the Secs box holds \"7x\""));
         secs->setText("13.4");
+        // The event's "+" again leaves what the window holds as it is.
+        AppHarness::press(editor, "moreEntries_0");
+        QCOMPARE(more->entrySlots().size(), 2);
+        QCOMPARE(control<QLineEdit>(more, "moreMark2_1")->text(), QStringLiteral("13.4"));
         AppHarness::press(more, "moreDone");
         QCOMPARE(control<QPushButton>(editor, "moreEntries_0")->text(), QStringLiteral("+2"));
 
@@ -223,6 +227,14 @@ private slots:
         h->window().windows().openMeetEditor(meet);
         QCOMPARE(control<QPushButton>(editor, "moreEntries_0")->text(), QStringLiteral("+2"));
         QCOMPARE(control<QPushButton>(editor, "moreEntries_13")->text(), QStringLiteral("+1"));
+        // A pick for a row taken off ends with the row.
+        AppHarness::press(editor, "moreEntries_0");
+        AppHarness::press(more, "moreRunner_1");
+        QVERIFY(picker()->isVisible());
+        AppHarness::press(more, "moreRemove_1");
+        QVERIFY(!picker()->isVisible());
+        QTest::keyClick(picker(), Qt::Key_Escape);
+        QCOMPARE(more->entrySlots().size(), 1);
     }
 };
 
