@@ -74,26 +74,25 @@ bool MoreEntriesWindow::relay() const
 void MoreEntriesWindow::showEntries(const QString& division, int event,
                                     const QList<SheetEntry>& entries)
 {
-    m_event = event;
-    m_division = division;
-    m_entries = entries;
-    m_teams.clear();
-    m_dropped.clear();
-    m_droppedTeams.clear();
-    m_add->setText(QStringLiteral("Add Entry"));
-    rebuild();
+    fill(division, event, entries, {});
 }
 
 void MoreEntriesWindow::showTeams(const QString& division, int event,
                                   const QList<SheetRelay>& teams)
 {
+    fill(division, event, {}, teams);
+}
+
+void MoreEntriesWindow::fill(const QString& division, int event, const QList<SheetEntry>& entries,
+                             const QList<SheetRelay>& teams)
+{
     m_event = event;
     m_division = division;
+    m_entries = entries;
     m_teams = teams;
-    m_entries.clear();
     m_dropped.clear();
     m_droppedTeams.clear();
-    m_add->setText(QStringLiteral("Add Team"));
+    m_add->setText(relay() ? QStringLiteral("Add Team") : QStringLiteral("Add Entry"));
     rebuild();
 }
 

@@ -56,6 +56,9 @@ protected:
 
 private:
     struct Row;
+    // The window shows an event's further entries or teams, as they stand in the division.
+    void fill(const QString& division, int event, const QList<SheetEntry>& entries,
+              const QList<SheetRelay>& teams);
     void rebuild();
     void readRows();
     void removeRow(int row);

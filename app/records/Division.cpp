@@ -124,6 +124,12 @@ QList<std::pair<QString, QString>> Division::standard()
             {QStringLiteral("Boys JV"), QStringLiteral("M")}};
 }
 
+bool Division::isStandard(const QString& name)
+{
+    const auto all = standard();
+    return std::any_of(all.begin(), all.end(), [&name](const auto& d) { return d.first == name; });
+}
+
 QString Division::teamLetter(int t)
 {
     return t < 26 ? QString(QChar(u'A' + t)) : QString::number(t + 1);

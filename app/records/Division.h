@@ -57,6 +57,7 @@ struct Division
     bool hasResults() const;
     // The standard divisions a coach picks from, with their genders.
     static QList<std::pair<QString, QString>> standard();
+    static bool isStandard(const QString& name);
     // "A", "B", ... for a relay team.
     static QString teamLetter(int t);
 };

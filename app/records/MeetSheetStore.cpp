@@ -206,17 +206,9 @@ std::optional<MeetSheet> MeetSheetStore::load(Connection& db, qint64 meetPin)
         sheet.changedAt = stamp.field(QStringLiteral("ChangedAt")).text();
 
     QHash<qint64, int> byPin;
-    for (RecordSet rs(QStringLiteral("SELECT Pin, Name, Gender FROM Divisions WHERE Meet_Pin = ? "
-                                     "ORDER BY Position, Pin"),
-                      {meetPin}, db);
-         !rs.eof(); rs.moveNext()) {
-        Division division;
-        division.pin = rs.field(QStringLiteral("Pin")).toInt();
-        division.name = rs.field(QStringLiteral("Name")).text();
-        division.gender = rs.field(QStringLiteral("Gender")).text();
-        byPin.insert(division.pin, static_cast<int>(sheet.divisions.size()));
-        sheet.divisions << division;
-    }
+    sheet.divisions = divisionsOf(db, meetPin);
+    for (int d = 0; d < sheet.divisions.size(); ++d)
+        byPin.insert(sheet.divisions[d].pin, d);
     for (RecordSet rs(QStringLiteral("SELECT Events.Pin AS Pin, Events.Type AS Type, "
                                      "Events.Division_Pin AS Division_Pin FROM Events JOIN "
                                      "Event_to_Meet ON Event_to_Meet.Event_Pin = Events.Pin "
@@ -251,6 +243,22 @@ std::optional<MeetSheet> MeetSheetStore::load(Connection& db, qint64 meetPin)
     if (sheet.divisions.isEmpty())
         sheet.divisions << Division{};
     return sheet;
+}
+
+QList<Division> MeetSheetStore::divisionsOf(Connection& db, qint64 meet)
+{
+    QList<Division> divisions;
+    for (RecordSet rs(QStringLiteral("SELECT Pin, Name, Gender FROM Divisions WHERE Meet_Pin = ? "
+                                     "ORDER BY Position, Pin"),
+                      {meet}, db);
+         !rs.eof(); rs.moveNext()) {
+        Division division;
+        division.pin = rs.field(QStringLiteral("Pin")).toInt();
+        division.name = rs.field(QStringLiteral("Name")).text();
+        division.gender = rs.field(QStringLiteral("Gender")).text();
+        divisions << division;
+    }
+    return divisions;
 }
 
 qint64 MeetSheetStore::addDivision(Connection& db, qint64 meet, const QString& name,

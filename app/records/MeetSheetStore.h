@@ -13,6 +13,8 @@ public:
     static std::optional<MeetSheet> load(Connection& db, qint64 meet);
     static void save(MeetSheet& sheet, Connection& db, const QString& by);
     static void remove(Connection& db, qint64 meet);
+    // A meet's divisions in their order: Pin, name and gender, their sheets empty.
+    static QList<Division> divisionsOf(Connection& db, qint64 meet);
     // A new division of a meet with its seventeen events and their designed slots (two each,
     // four for a relay's A team), inside the caller's unit of work. Its Pin.
     static qint64 addDivision(Connection& db, qint64 meet, const QString& name,

@@ -4,6 +4,7 @@
 #include "data/RecordSet.h"
 #include "records/Division.h"
 #include "records/Gender.h"
+#include "records/MeetSheetStore.h"
 #include "records/SchoolYear.h"
 
 #include <QDateTime>
@@ -135,15 +136,7 @@ QHash<qint64, QString> TrackLists::genders(Connection& db, qint64 team)
 QList<TrackLists::Item> TrackLists::divisions(Connection& db, qint64 meet)
 {
     QList<Item> items;
-    for (RecordSet rs(QStringLiteral("SELECT Pin, Name, Gender FROM Divisions WHERE Meet_Pin = ? "
-                                     "ORDER BY Position, Pin"),
-                      {meet}, db);
-         !rs.eof(); rs.moveNext()) {
-        Division division;
-        division.name = rs.field(QStringLiteral("Name")).text();
-        division.gender = rs.field(QStringLiteral("Gender")).text();
-        items.append({rs.field(QStringLiteral("Pin")).toInt(),
-                      division.caption(static_cast<int>(items.size()))});
-    }
+    for (const Division& division : MeetSheetStore::divisionsOf(db, meet))
+        items.append({division.pin, division.caption(static_cast<int>(items.size()))});
     return items;
 }

@@ -33,12 +33,6 @@ QString line(const QString& first, const QString& name, const QString& time = {}
     return text;
 }
 
-struct DivisionRow
-{
-    qint64 pin;
-    QString name, gender;
-};
-
 } // namespace
 
 MeetReport::Entry MeetReport::entryOf(const RecordSet& row)
@@ -204,13 +198,17 @@ Report MeetReport::build(AppContext& app, qint64 meet)
             << Report::Replacement{QStringLiteral("<USERNAME>"), ReportText::rtf(app.userName())}
             << Report::Replacement{QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())};
     }
-    QList<DivisionRow> divisions;
+    QList<Division> divisions;
     for (ReportQuery rs(QStringLiteral("SELECT Pin, Name, Gender FROM Divisions WHERE Meet_Pin = "
                                        "? ORDER BY Position, Pin"),
                         {meet}, app.connection());
-         !rs.eof(); rs.moveNext())
-        divisions.append({rs.field(QStringLiteral("Pin")).toInt(), rs.text(QStringLiteral("Name")),
-                          rs.text(QStringLiteral("Gender"))});
+         !rs.eof(); rs.moveNext()) {
+        Division d;
+        d.pin = rs.field(QStringLiteral("Pin")).toInt();
+        d.name = rs.text(QStringLiteral("Name"));
+        d.gender = rs.text(QStringLiteral("Gender"));
+        divisions << d;
+    }
 
     // A runner's PR or SB as of this meet follows the name of an individual entry.
     const QHash<qint64, Bests::Flag> flags = Bests::flagsOfMeet(app.connection(), meet);
@@ -233,19 +231,16 @@ Report MeetReport::build(AppContext& app, qint64 meet)
                     << entryOf(all);
     }
     QList<Report::Part> parts;
-    for (const DivisionRow& d : std::as_const(divisions)) {
+    for (const Division& d : std::as_const(divisions)) {
         points = 0;
         const QHash<int, QList<Entry>> own = meetSlots.value(d.pin);
         QList<Report::Replacement> rows = sheet(app, meet, &own, flags, &points);
-        const QString title = d.name.trimmed().isEmpty()
-                                  ? QStringLiteral("Division %1").arg(parts.size() + 1)
-                                  : d.name.trimmed();
-        parts.append(
-            {QStringLiteral("\\pard\\keepn\\sb360\\plain\\f0\\fs24\\b ") + ReportText::rtf(title) +
-                 QStringLiteral(" (") + ReportText::rtf(Division::genderWord(d.gender)) +
-                 QStringLiteral(")\\b0  \\endash  team score ") +
-                 ReportText::rtf(QString::number(points, 'g', 10)) + QStringLiteral("\\par\n"),
-             rows});
+        parts.append({QStringLiteral("\\pard\\keepn\\sb360\\plain\\f0\\fs24\\b ") +
+                          ReportText::rtf(d.caption(static_cast<int>(parts.size()))) +
+                          QStringLiteral("\\b0  \\endash  team score ") +
+                          ReportText::rtf(QString::number(points, 'g', 10)) +
+                          QStringLiteral("\\par\n"),
+                      rows});
     }
     Report report(QStringLiteral("meet.rtf"), out);
     report.repeat(QStringLiteral("<RUNNER100>"), parts);

@@ -94,10 +94,7 @@ void DivisionsWindow::add(const QString& name, const QString& gender, bool check
     item->setData(kGender, gender);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    bool usual = false;
-    for (const auto& standard : Division::standard())
-        usual = usual || standard.first == name;
-    item->setData(kGender + 1, !usual);
+    item->setData(kGender + 1, !Division::isStandard(name));
 }
 
 void DivisionsWindow::build()
@@ -110,13 +107,9 @@ void DivisionsWindow::build()
     };
     for (const auto& [name, gender] : Division::standard())
         add(name, gender, isChosen(name));
-    for (const auto& [name, gender] : chosen) {
-        bool usual = false;
-        for (const auto& standard : Division::standard())
-            usual = usual || standard.first == name;
-        if (!usual)
+    for (const auto& [name, gender] : chosen)
+        if (!Division::isStandard(name))
             add(name, gender, true);
-    }
 }
 
 void DivisionsWindow::keep()
