@@ -2,6 +2,7 @@
 //   pagora register | unregister
 //   pagora preview FILE | edit FILE | print FILE [--printer NAME] [--copies N]
 //   pagora pdf FILE [OUT.pdf]
+//   pagora --help | --version
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
 
@@ -31,6 +32,17 @@ QString pdfPath(const QStringList& args)
 
 const char* const Usage = "usage: pagora register | unregister | preview FILE | edit FILE |\n"
                           "       print FILE [--printer NAME] [--copies N] | pdf FILE [OUT.pdf]\n";
+
+const char* const Help =
+    "usage: pagora COMMAND\n"
+    "  register                 make the component known to the programs that use it\n"
+    "  unregister               forget it again\n"
+    "  preview FILE             show an RTF document page by page\n"
+    "  edit FILE                open an RTF document in the editor\n"
+    "  print FILE               print it on the default printer; --printer NAME, --copies N\n"
+    "  pdf FILE [OUT.pdf]       write it as a PDF file (beside it, under its name, by default)\n"
+    "  --help                   print this help\n"
+    "  --version                print the version\n";
 
 // The options of `print`: the queue (the default one when empty) and the copies.
 struct PrintOptions
@@ -86,6 +98,14 @@ PrintOptions printOptions(const QStringList& args)
 int main(int argc, char* argv[])
 {
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (argc == 2 && (command == QLatin1String("--help") || command == QLatin1String("-h"))) {
+        std::fputs(Help, stdout);
+        return 0;
+    }
+    if (argc == 2 && command == QLatin1String("--version")) {
+        std::printf("pagora %s\n", pagora::FileVersion);
+        return 0;
+    }
     const bool toPaper = command == QLatin1String("print") || command == QLatin1String("pdf");
     const bool windows =
         command == QLatin1String("preview") || command == QLatin1String("edit") || toPaper;

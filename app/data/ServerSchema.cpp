@@ -8,10 +8,13 @@
 #include "data/SqlText.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -32,6 +35,45 @@ QStringList trackTablesIn(Connection& db)
             name == QLatin1String("cindrel_schema"))
             found << name;
     return found;
+}
+
+// The tables and views Cindrel's schema has at `version`, in lower case.
+QSet<QString> objectsAt(int version)
+{
+    QStringList statements = schemaStatements();
+    for (int step = SchemaVersion::ServerBase + 1; step <= version; ++step)
+        statements += SchemaVersion::statements(step, SqlDialect::Engine::Server);
+    static const QRegularExpression made(
+        QStringLiteral(R"(^\s*CREATE\s+(?:OR\s+REPLACE\s+)?(?:TABLE|VIEW)\s+(\w+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression dropped(
+        QStringLiteral(R"(^\s*DROP\s+(?:TABLE|VIEW)\s+(?:IF\s+EXISTS\s+)?(\w+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QSet<QString> objects;
+    for (const QString& sql : statements) {
+        if (const QRegularExpressionMatch m = made.match(sql); m.hasMatch())
+            objects.insert(m.captured(1).toLower());
+        else if (const QRegularExpressionMatch d = dropped.match(sql); d.hasMatch())
+            objects.remove(d.captured(1).toLower());
+    }
+    return objects;
+}
+
+// The version of the Cindrel database the server database holds whole: every table and view
+// its version has. Nothing when a part is missing or the version cannot be read.
+std::optional<int> wholeVersion(Connection& db)
+{
+    QSet<QString> present;
+    for (RecordSet rs(SqlDialect::tableNames(db.engine()), db); !rs.eof(); rs.moveNext())
+        present.insert(rs.field(QStringLiteral("name")).text().toLower());
+    if (!present.contains(QStringLiteral("cindrel_schema")))
+        return std::nullopt;
+    const int version = SchemaVersion::of(db);
+    if (version < SchemaVersion::ServerBase)
+        return std::nullopt;
+    // A later program's database has at least what this program knows of.
+    const QSet<QString> needed = objectsAt(std::min(version, SchemaVersion::current()));
+    return present.contains(needed) ? std::optional<int>(version) : std::nullopt;
 }
 
 qint64 count(Connection& db, const QString& table)
@@ -90,19 +132,23 @@ QString ServerSchema::createDatabase(const QString& maintenance, const QString& 
     return address.text();
 }
 
-void ServerSchema::create(const QString& address)
+std::optional<int> ServerSchema::create(const QString& address)
 {
     Connection db;
     db.openServer(address);
-    if (const QStringList found = trackTablesIn(db); !found.isEmpty())
+    if (const QStringList found = trackTablesIn(db); !found.isEmpty()) {
+        if (const std::optional<int> version = wholeVersion(db))
+            return version;
         throw DatabaseError(QStringLiteral("The database \"%1\" already holds Cindrel's tables "
                                            "(%2); nothing was changed.")
                                 .arg(db.path(), found.join(QStringLiteral(", "))));
+    }
     db.transaction([&] {
         for (const QString& sql : schemaStatements())
             db.execute(sql);
         SchemaVersion::runSteps(db, SchemaVersion::ServerBase);
     });
+    return std::nullopt;
 }
 
 QList<std::pair<QString, qint64>> ServerSchema::copy(Connection& file, const QString& address)

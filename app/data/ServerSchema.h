@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <utility>
 
 class Connection;
@@ -12,9 +13,11 @@ class ServerSchema
 {
 public:
     // Makes the tables, views and the seventeen event types on the database at `address`,
-    // in one transaction. Throws DatabaseError when the server cannot be reached or the
-    // database already holds tables of Cindrel's; then nothing changed.
-    static void create(const QString& address);
+    // in one transaction; nothing then. When the database already holds Cindrel's whole
+    // schema, changes nothing and returns its version. Throws DatabaseError when the server
+    // cannot be reached or the database holds only part of Cindrel's tables; then nothing
+    // changed.
+    static std::optional<int> create(const QString& address);
     // Copies every row of the open file onto the empty server database at `address`, keeping
     // every Pin, in one transaction, and compares the count of every table at the end.
     // Returns each table with its count. Throws DatabaseError when the server database is not

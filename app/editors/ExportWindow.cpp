@@ -30,7 +30,8 @@ ExportWindow::ExportWindow(AppContext& app) : QWidget(nullptr, Qt::Window), m_ap
     m_roster = option(QStringLiteral("exportRoster"),
                       QStringLiteral("&Roster of the selected team"), 1440);
     auto* save = Controls::button(this, QStringLiteral("exportSave"), QStringLiteral("&Save..."),
-                                  3480, 2160, 1680, 375);
+                                  1680, 2160, 1680, 375);
+    Controls::closeButton(this, QStringLiteral("exportClose"), 3480, 2160, 1680, 375);
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &ExportWindow::save);
 }

@@ -12,7 +12,6 @@
 #include "editors/SheetTyping.h"
 #include "editors/TeamSelector.h"
 #include "records/AppContext.h"
-#include "records/Bests.h"
 #include "records/MeetChangedError.h"
 #include "records/TrackLists.h"
 #include "ui/DateBox.h"
@@ -21,6 +20,7 @@
 #include "ui/UserAction.h"
 #include "units/Twips.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,14 +44,14 @@ MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& window
                    ? &m_sheet.divisions[m_division]
                    : nullptr;
     });
-    connect(m_further, &FurtherEntries::changed, this, &MeetEditor::refreshGaps);
+    connect(m_further, &FurtherEntries::changed, this, &MeetEditor::refreshMarks);
     m_picker->onOffer([this](int event) {
         return EntryPicker::Offer{m_teamPin, m_sheet.divisions.value(m_division).gender,
                                   m_further->runnersOf(event)};
     });
     connect(m_picker, &EntryPicker::picked, this, [this] {
         describeChoices();
-        refreshGaps();
+        refreshMarks();
     });
     for (const SheetSlot* slot : m_slots.all())
         connect(slot->button, &QPushButton::clicked, this,
@@ -59,13 +59,18 @@ MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& window
     m_typing->onRunnerKeys([this](const SheetSlot* slot, const QString& typed) {
         return m_picker->keys(slot, typed);
     });
-    connect(m_typing, &SheetTyping::changed, this, &MeetEditor::refreshGaps);
+    connect(m_typing, &SheetTyping::changed, this, &MeetEditor::refreshMarks);
     buildMeetControls();
     setTabOrder();
     clearSheet();
 }
 
-MeetEditor::~MeetEditor() = default;
+MeetEditor::~MeetEditor()
+{
+    // The window is put away after its parts are gone; the focus leaving a date typed there
+    // must not announce it to them.
+    m_fields->dateBox->blockSignals(true);
+}
 
 QString MeetEditor::eventCaption(int event)
 {
@@ -82,6 +87,9 @@ void MeetEditor::buildMeetControls()
     m_fields = std::make_unique<MeetFields>(m_area, SheetControls::rightShift());
     setUpdateButton(m_fields->updateButton);
     connect(m_fields->schoolBox, &QPushButton::clicked, this, &MeetEditor::pickHost);
+    // Another date may put the meet in another season, or before a runner's other marks.
+    connect(m_fields->dateBox, &DateBox::dateTyped, this, &MeetEditor::refreshMarks);
+    connect(m_fields->timeBox, &QCalendarWidget::selectionChanged, this, &MeetEditor::refreshMarks);
     connect(m_fields->updateButton, &QPushButton::clicked, this, &MeetEditor::save);
     connect(m_fields->deleteButton, &QPushButton::clicked, this, &MeetEditor::remove);
     connect(m_fields->reportButton, &QPushButton::clicked, this,
@@ -141,13 +149,9 @@ bool MeetEditor::build(qint64 meetPin)
     m_teamPin = sheet->team;
     clearSheet();
     m_fields->show(*sheet);
-    m_bests.clear();
-    UserAction::run(this, QStringLiteral("The runners' bests could not be read."), [&] {
-        const QHash<qint64, Bests::Flag> flags = Bests::flagsOfMeet(m_app.connection(), meetPin);
-        for (auto it = flags.cbegin(); it != flags.cend(); ++it)
-            if (it.value() != Bests::Flag::None)
-                m_bests.insert(it.key(), Bests::word(it.value()));
-    });
+    m_bests = SheetBests();
+    UserAction::run(this, QStringLiteral("The runners' bests could not be read."),
+                    [&] { m_bests.load(m_app.connection(), *sheet); });
     m_division = -1;
     showDivision(0);
     markUnchanged();
@@ -173,10 +177,9 @@ void MeetEditor::showDivision(int division)
     m_slots.clear();
     m_slots.show(m_sheet.divisions[division]);
     m_typing->loaded();
-    SheetMarks::bests(m_slots, m_bests);
     m_loading = false;
     showDivisionList();
-    refreshGaps();
+    refreshMarks();
     describeChoices();
 }
 
@@ -201,7 +204,7 @@ MeetSheet MeetEditor::current() const
     return sheet;
 }
 
-void MeetEditor::refreshGaps()
+void MeetEditor::refreshMarks()
 {
     if (m_loading)
         return;
@@ -213,8 +216,11 @@ void MeetEditor::refreshGaps()
                 shown << gap;
         SheetMarks::gaps(m_slots, shown);
         m_bar->showPoints(sheet.divisions.value(m_division).points());
+        // A runner picked or a mark typed may make or unmake a PR at once.
+        SheetMarks::bests(m_slots, m_bests.words(m_app.connection(), sheet));
     } catch (const DatabaseError&) {
-        // A slot the program left unreadable: Save names it.
+        // A slot the program left unreadable, or a runner's other meets that could not be
+        // read: Save names the one, the next change tries the other again.
     }
 }
 

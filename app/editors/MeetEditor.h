@@ -2,9 +2,9 @@
 
 #include "editors/SheetControls.h"
 #include "records/MeetSheet.h"
+#include "records/SheetBests.h"
 #include "ui/RecordWindow.h"
 
-#include <QHash>
 #include <memory>
 
 class AppContext;
@@ -63,7 +63,8 @@ private:
     void buildMeetControls();
     void setTabOrder();
     void clearSheet();
-    void refreshGaps();
+    // The gaps, the PRs and SBs and the team score, after every change.
+    void refreshMarks();
     void pickHost();
     // The runner and host buttons tell a screen reader who was chosen, not only where.
     void describeChoices();
@@ -83,8 +84,8 @@ private:
     // The sheet as loaded, with what was typed into the divisions not shown.
     MeetSheet m_sheet;
     int m_division = 0;
-    // PR and SB words by join Pin, as of the meet.
-    QHash<qint64, QString> m_bests;
+    // Which entries are a PR or an SB as of the meet, as the sheet stands.
+    SheetBests m_bests;
 
     // The sheet below the division strip; declared before the slots that stand on it.
     QWidget* m_area = nullptr;

@@ -1,6 +1,7 @@
 #include "RosterImportWindow.h"
 
 #include "records/AppContext.h"
+#include "records/RunnerName.h"
 #include "records/TrackLists.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -46,7 +47,8 @@ RosterImportWindow::RosterImportWindow(AppContext& app, MainLists& lists)
     m_summary =
         Controls::label(this, QStringLiteral("importSummary"), QString(), 120, 6240, 5700, 375);
     m_import = Controls::button(this, QStringLiteral("importButton"), QStringLiteral("&Import"),
-                                6000, 6600, 2280, 375);
+                                3600, 6600, 2280, 375);
+    Controls::closeButton(this, QStringLiteral("importClose"), 6000, 6600, 2280, 375);
     m_import->setDefault(true);
 
     connect(m_open, &QPushButton::clicked, this, &RosterImportWindow::openFile);
@@ -126,7 +128,8 @@ void RosterImportWindow::preview()
     for (const QString& p : m_roster.problems)
         add(p, true);
     auto described = [](const RosterFile::Runner& r) {
-        QString text = r.last + QStringLiteral(", ") + r.first;
+        // As it will be stored.
+        QString text = RunnerName::join(r.first, r.last);
         if (r.classOf)
             text += QStringLiteral(" (class of %1)").arg(*r.classOf);
         else if (r.grade)

@@ -12,6 +12,10 @@ void SheetMarks::bests(SheetControls& sheet, const QHash<qint64, QString>& words
         for (const SheetSlot* s : {&sheet.first(e), &sheet.second(e)}) {
             const qint64 join = s->label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
             const QString word = words.value(join);
+            // Marked again at every key: only what changes is touched.
+            if (s->button->property(SheetControls::BestProperty).toString() == word &&
+                s->button->font().bold() == !word.isEmpty())
+                continue;
             s->button->setProperty(SheetControls::BestProperty, word);
             s->button->setToolTip(word.isEmpty() ? QString()
                                   : word.trimmed() == QLatin1String("PR")

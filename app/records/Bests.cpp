@@ -13,9 +13,37 @@ QList<Bests::Mark> Bests::marksOf(Connection& db, qint64 runner)
 
 QHash<qint64, Bests::Flag> Bests::flagsOfMeet(Connection& db, qint64 meet)
 {
-    // The marked slots of the meet's runners, from the tables themselves: a meet report reads
-    // a few thousand of them, and the view would write each one's mark as text first.
-    QHash<qint64, QList<Mark>> byRunner;
+    QHash<qint64, Flag> result;
+    for (QList<Mark>& marks : byRunner(db,
+                                       QStringLiteral("s.Runner_Pin IN (SELECT r.Runner_Pin FROM "
+                                                      "Event_to_Runner r JOIN Event_to_Meet "
+                                                      "rm ON rm.Event_Pin = r.Event_Pin WHERE "
+                                                      "rm.Meet_Pin = %1 AND r.Runner_Pin <> 0)")
+                                           .arg(meet),
+                                       {})) {
+        sortByMeet(marks);
+        result.insert(flags(marks));
+    }
+    return result;
+}
+
+QHash<qint64, QList<Bests::Mark>> Bests::marksElsewhere(Connection& db, qint64 meet, qint64 runner)
+{
+    if (runner != 0)
+        return byRunner(db, QStringLiteral("s.Runner_Pin = ? AND m.Pin <> ?"), {runner, meet});
+    return byRunner(db,
+                    QStringLiteral("s.Runner_Pin IN (SELECT r.Runner_Pin FROM Event_to_Runner r "
+                                   "JOIN Event_to_Meet rm ON rm.Event_Pin = r.Event_Pin WHERE "
+                                   "rm.Meet_Pin = ? AND r.Runner_Pin <> 0) AND m.Pin <> ?"),
+                    {meet, meet});
+}
+
+QHash<qint64, QList<Bests::Mark>> Bests::byRunner(Connection& db, const QString& where,
+                                                  const QVariantList& values)
+{
+    // The marked slots from the tables themselves: a meet report reads a few thousand of them,
+    // and the view would write each one's mark as text first.
+    QHash<qint64, QList<Mark>> marks;
     QHash<QString, QDate> dates;
     for (RecordSet rs(
              QStringLiteral(
@@ -23,11 +51,9 @@ QHash<qint64, Bests::Flag> Bests::flagsOfMeet(Connection& db, qint64 meet)
                  "Measure1, s.Inches AS Measure2, m.MeetTime AS Held FROM Event_to_Runner s "
                  "JOIN Events e ON e.Pin = s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = "
                  "e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE (s.feet <> 0 OR s.Inches <> 0) "
-                 "AND s.Runner_Pin IN (SELECT r.Runner_Pin FROM Event_to_Runner r JOIN "
-                 "Event_to_Meet rm ON rm.Event_Pin = r.Event_Pin WHERE rm.Meet_Pin = %1 AND "
-                 "r.Runner_Pin <> 0)")
-                 .arg(meet),
-             db);
+                 "AND ") +
+                 where,
+             values, db);
          !rs.eof(); rs.moveNext()) {
         Mark m = markOf(rs);
         // Read as text, and each distinct date parsed once: a meet has a few dozen.
@@ -36,14 +62,9 @@ QHash<qint64, Bests::Flag> Bests::flagsOfMeet(Connection& db, qint64 meet)
         m.date = known != dates.cend()
                      ? *known
                      : *dates.insert(key, Field::fromSqlValue(key, true).toDateTime().date());
-        byRunner[m.runner] << m;
+        marks[m.runner] << m;
     }
-    QHash<qint64, Flag> result;
-    for (QList<Mark>& marks : byRunner) {
-        sortByMeet(marks);
-        result.insert(flags(marks));
-    }
-    return result;
+    return marks;
 }
 
 QString Bests::word(Flag flag)

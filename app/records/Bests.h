@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QVariantList>
 
 class Connection;
 class RecordSet;
@@ -48,13 +49,21 @@ public:
     static QHash<qint64, Flag> flags(const QList<Mark>& marks);
     // The same for every slot of every runner of a meet, read at once.
     static QHash<qint64, Flag> flagsOfMeet(Connection& db, qint64 meet);
+    // The marks of a runner (or, for runner 0, of every runner of the meet), by runner, at
+    // every meet but `meet`.
+    static QHash<qint64, QList<Mark>> marksElsewhere(Connection& db, qint64 meet, qint64 runner);
     // " PR", " SB", or nothing.
     static QString word(Flag flag);
+    // In the order of their meets: undated first, then by date, then by slot.
+    static void sortByMeet(QList<Mark>& marks);
 
 private:
     // Marked slots of the statement's WHERE clause, in the order of their meets.
     static QList<Mark> read(Connection& db, const QString& where);
-    static void sortByMeet(QList<Mark>& marks);
+    // Marked slots with their meets' dates, of the statement's WHERE clause over the slots s
+    // and the meets m, by runner.
+    static QHash<qint64, QList<Mark>> byRunner(Connection& db, const QString& where,
+                                               const QVariantList& values);
     // A row's event, mark, slot and runner, from the columns Type, Measure1, Measure2, JoinPin
     // and Runner_Pin.
     static Mark markOf(const RecordSet& rs);

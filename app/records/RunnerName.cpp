@@ -17,5 +17,11 @@ QString RunnerName::join(const QString& first, const QString& last)
     QString f = first;
     l.remove(QLatin1Char(','));
     f.remove(QLatin1Char(','));
-    return l.trimmed() + QLatin1String(", ") + f.trimmed();
+    l = l.trimmed();
+    f = f.trimmed();
+    // A runner known by one name keeps it alone: "Zed", not "Zed, ". The name then has no
+    // comma, which split() reads as a last name again.
+    if (f.isEmpty() && !l.isEmpty())
+        return l;
+    return l + QLatin1String(", ") + f;
 }

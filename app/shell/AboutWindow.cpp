@@ -1,5 +1,6 @@
 #include "AboutWindow.h"
 
+#include "shell/CommandLine.h"
 #include "ui/Controls.h"
 #include "units/Twips.h"
 
@@ -55,8 +56,9 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window)
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     title->setFont(big);
-    Controls::label(this, QStringLiteral("lblVersion"), QStringLiteral(" Version 1.0"), 1050, 780,
-                    3885, 225);
+    Controls::label(this, QStringLiteral("lblVersion"),
+                    QStringLiteral(" Version %1").arg(QLatin1String(CommandLine::version())), 1050,
+                    780, 3885, 225);
     Controls::label(
         this, QStringLiteral("lblDescription"),
         QStringLiteral("Cindrel makes it easier for a high school track coach to keep up "

@@ -7,6 +7,7 @@
 #include "records/TrackLists.h"
 #include "reports/Reports.h"
 #include "shell/AboutWindow.h"
+#include "shell/CommandLine.h"
 #include "shell/DatabaseSwitch.h"
 #include "shell/DivisionsWindow.h"
 #include "shell/FileMenu.h"
@@ -39,7 +40,7 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
         QApplication::setWindowIcon(AboutWindow::applicationIcon());
     connect(m_windows.get(), &ProgramWindows::reportRequested, this, &MainWindow::showReport);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Cindrel 1.0"));
+    setWindowTitle(QStringLiteral("Cindrel %1").arg(QLatin1String(CommandLine::version())));
     setWindowIcon(AboutWindow::applicationIcon());
     buildControls();
     buildMenus();

@@ -36,7 +36,8 @@ RestoreWindow::RestoreWindow(QWidget* parent, std::function<bool(const QString&)
     auto* other = Controls::button(this, QStringLiteral("restoreOther"),
                                    QStringLiteral("Other &File..."), 120, 3960, 2000, 375);
     m_restoreButton = Controls::button(this, QStringLiteral("restoreButton"),
-                                       QStringLiteral("&Restore"), 5080, 3960, 2000, 375);
+                                       QStringLiteral("&Restore"), 2960, 3960, 2000, 375);
+    Controls::closeButton(this, QStringLiteral("restoreClose"), 5080, 3960, 2000, 375);
     m_restoreButton->setDefault(true);
     connect(other, &QPushButton::clicked, this, &RestoreWindow::pickFile);
     connect(m_restoreButton, &QPushButton::clicked, this, &RestoreWindow::restoreSelected);

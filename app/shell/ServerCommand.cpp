@@ -47,9 +47,15 @@ int ServerCommand::run(int argc, char* argv[])
         return usage();
     try {
         if (create) {
-            ServerSchema::create(address);
-            say(QStringLiteral("The database %1 now holds Cindrel's tables.")
-                    .arg(ServerAddress::parse(address)->display()));
+            const QString shown = ServerAddress::parse(address)->display();
+            // A set-up script may run twice: what is there already is no failure.
+            if (const std::optional<int> version = ServerSchema::create(address))
+                say(QStringLiteral("The database %1 already holds Cindrel's database, version %2; "
+                                   "nothing was changed.")
+                        .arg(shown)
+                        .arg(*version));
+            else
+                say(QStringLiteral("The database %1 now holds Cindrel's tables.").arg(shown));
             return 0;
         }
         Connection file;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 QLabel* Controls::label(QWidget* parent, const QString& name, const QString& caption, int left,
                         int top, int width, int height)
@@ -65,6 +66,16 @@ QPushButton* Controls::button(QWidget* parent, const QString& name, const QStrin
     b->setGeometry(Twips::rect(left, top, width, height));
     b->setAutoDefault(false);
     return b;
+}
+
+QPushButton* Controls::closeButton(QWidget* window, const QString& name, int left, int top,
+                                   int width, int height)
+{
+    QPushButton* close = button(window, name, QStringLiteral("Close"), left, top, width, height);
+    QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    return close;
 }
 
 KeyedList* Controls::list(QWidget* parent, const QString& name, const QString& accessibleName,

@@ -27,6 +27,9 @@ public:
                                         int height);
     static QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
                                int left, int top, int width, int height);
+    // "Close", which closes the window, as Escape does anywhere in it.
+    static QPushButton* closeButton(QWidget* window, const QString& name, int left, int top,
+                                    int width, int height);
     static KeyedList* list(QWidget* parent, const QString& name, const QString& accessibleName,
                            int left, int top, int width, int height);
     // "name_index", the objectName of one element of a control array.

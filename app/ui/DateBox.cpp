@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-DateBox::DateBox(QWidget* parent) : QLineEdit(parent)
+DateBox::DateBox(QWidget* parent) : NumberBox(parent)
 {
     setPlaceholderText(format());
     connect(this, &QLineEdit::editingFinished, this, &DateBox::finished);

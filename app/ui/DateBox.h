@@ -1,12 +1,14 @@
 #pragma once
 
+#include "ui/NumberBox.h"
+
 #include <QDate>
-#include <QLineEdit>
 
 // A date typed in the locale's short form, with the year in four digits ("5/18/2026"); a year
 // typed in two digits is read as this century's. A text that is no date is refused as the box
-// is left, and stays there to be mended.
-class DateBox : public QLineEdit
+// is left, and stays there to be mended. Like the sheet's number boxes, a click selects the
+// whole date, so that the date typed replaces it.
+class DateBox : public NumberBox
 {
     Q_OBJECT
 public:

@@ -377,6 +377,43 @@ private slots:
         QCOMPARE(said("schoolBox"), QStringLiteral("Hosting School: Central"));
     }
 
+    // A PR shown on the sheet is the PR of the runner and mark the sheet holds now.
+    void theBestsFollowEveryChangeOfTheSheet()
+    {
+        // Cy ran 11.8 a week before meet A: A's 12.1 would be no PR of his.
+        const qint64 earlier = h->data().addMeet(m_central, "2026-04-04");
+        h->data().fillSlot(h->data().slotPins(earlier, 1)[0], m_cy, 0, 11.8, 1, 10);
+        open(m_a);
+        auto* button = control<QPushButton>("runnerButton_0");
+        auto shows = [&](bool pr) {
+            return button->font().bold() == pr && button->toolTip().startsWith("PR: ") == pr &&
+                   button->accessibleName().endsWith(", PR") == pr;
+        };
+        QVERIFY(shows(true));
+        pick("runnerButton_0", m_cy);
+        QVERIFY(shows(false));
+        type("measure2Box_0", "11.5");
+        QVERIFY(shows(true));
+        type("measure2Box_0", "12.1");
+        QVERIFY(shows(false));
+        // Moved before Cy's other meet, A's 12.1 is his first mark, so his best then.
+        control<QCalendarWidget>("timeBox")->setSelectedDate(QDate(2026, 4, 1));
+        QVERIFY(shows(true));
+    }
+
+    // A click into the date selects it, so that the date typed replaces it.
+    void aClickIntoTheDateSelectsIt()
+    {
+        open(m_a);
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        auto* date = control<QLineEdit>("meetDate");
+        QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(4, date->height() / 2));
+        QCOMPARE(date->selectedText(), date->text());
+        QTest::keyClicks(date, "4/19/26");
+        QCOMPARE(date->text(), QStringLiteral("4/19/26"));
+    }
+
     void marksBeyondTheirUnit_data()
     {
         QTest::addColumn<QString>("runner");

@@ -117,10 +117,15 @@ private slots:
                                       << " Ann"
                                       << "Smith"
                                       << "Smith, Ann";
+        // One name stays one name, with no comma left hanging after it.
         QTest::newRow("no comma") << "Madonna"
                                   << ""
                                   << "Madonna"
-                                  << "Madonna, ";
+                                  << "Madonna";
+        QTest::newRow("a first name alone") << ", Ann"
+                                            << " Ann"
+                                            << ""
+                                            << ", Ann";
         QTest::newRow("empty") << ""
                                << ""
                                << ""

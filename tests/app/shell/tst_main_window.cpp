@@ -297,17 +297,20 @@ private slots:
         const QString path = m_folder->path() + "/roster.csv";
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
+        // A runner of one name keeps it alone, with no comma after it.
         file.write("Name,Grade\r\n\"N\xfa\xf1"
-                   "ez, Ana\",9\r\n\"Diaz, Cy\",10\r\n");
+                   "ez, Ana\",9\r\n\"Diaz, Cy\",10\r\nZed,11\r\n");
         file.close();
         Dialogs::setNextOpenFile(path);
         QTest::mouseClick(import->findChild<QPushButton*>("importOpen"), Qt::LeftButton);
         QCOMPARE(import->findChild<QLabel*>("importSummary")->text(),
-                 QStringLiteral("1 to add, 1 already in the team, 0 lines not taken."));
+                 QStringLiteral("2 to add, 1 already in the team, 0 lines not taken."));
+        QCOMPARE(preview->item(1)->text(), QStringLiteral("Add: Zed (grade 11)"));
         QTest::mouseClick(importButton, Qt::LeftButton);
         QVERIFY(!import->isVisible());
-        QCOMPARE(Dialogs::messages().last(), QStringLiteral("1 runner added to North."));
-        QCOMPARE(texts(m_window->teamList()), QStringList({"Diaz, Cy", "N\u00fa\u00f1ez, Ana"}));
+        QCOMPARE(Dialogs::messages().last(), QStringLiteral("2 runners added to North."));
+        QCOMPARE(texts(m_window->teamList()),
+                 QStringList({"Diaz, Cy", "N\u00fa\u00f1ez, Ana", "Zed"}));
     }
 
     void exportsWriteCsvFilesOrSayWhyNot()
@@ -334,6 +337,57 @@ private slots:
         QTest::mouseClick(window->findChild<QPushButton*>("exportSave"), Qt::LeftButton);
         QVERIFY(Dialogs::messages().last().contains("could not be written"));
         QVERIFY(window->isVisible());
+    }
+
+    // The keyboard puts every data window away, as the mouse does.
+    void theDataWindowsCloseByButtonAndEscape_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("close");
+        QTest::addColumn<bool>("escape");
+        for (const bool escape : {false, true}) {
+            const char* how = escape ? "Escape" : "Close";
+            QTest::addRow("import roster, %s", how) << "mnuImportRoster"
+                                                    << "importRoster"
+                                                    << "importClose" << escape;
+            QTest::addRow("export, %s", how) << "mnuExport"
+                                             << "exportData"
+                                             << "exportClose" << escape;
+            QTest::addRow("restore, %s", how) << "mnuRestore"
+                                              << "restoreDatabase"
+                                              << "restoreClose" << escape;
+        }
+    }
+    void theDataWindowsCloseByButtonAndEscape()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, window);
+        QFETCH(QString, close);
+        QFETCH(bool, escape);
+        m_window->findChild<QAction*>(menu)->trigger();
+        QWidget* shown = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == window && w->isVisible())
+                shown = w;
+        QVERIFY(shown);
+        if (escape) {
+            // From inside a box too, where the text keeps the other keys.
+            const QList<QWidget*> inside = shown->findChildren<QWidget*>();
+            QWidget* focus = shown;
+            for (QWidget* w : inside)
+                if (w->focusPolicy() != Qt::NoFocus && w->isEnabled())
+                    focus = w;
+            shown->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(shown));
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Escape);
+        } else {
+            auto* button = shown->findChild<QPushButton*>(close);
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QVERIFY(!shown->isVisible());
     }
 
     void theDatabaseIsCopiedAtStartAndOnRequest()

@@ -139,6 +139,36 @@ private slots:
         QCOMPARE(cindrel({"--list", "divisions", "--meet", "999"}).code, 1);
     }
 
+    // A script never waits on a window it did not ask for.
+    void answersWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("said");
+        const QStringList usage{"usage: cindrel"};
+        QTest::newRow("unknown option") << QStringList{"--no-such-option"} << 2 << usage;
+        QTest::newRow("misspelt") << QStringList{"--reprot", "team", "--pin", "1"} << 2 << usage;
+        QTest::newRow("a file alone") << QStringList{"Track.mdb"} << 2 << usage;
+        QTest::newRow("a Qt option's value missing") << QStringList{"-style"} << 2 << usage;
+        QTest::newRow("help") << QStringList{"--help"} << 0
+                              << QStringList{"  --report", "  --list", "  --create-server-database",
+                                             "  --copy-to-server", "  --version"};
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << QStringList{QStringLiteral("cindrel " CINDREL_VERSION "\n")};
+    }
+    void answersWithoutAWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QStringList, said);
+        const Run run = cindrel(arguments);
+        QCOMPARE(run.code, code);
+        const QString text = code == 0 ? run.output : run.error;
+        QCOMPARE((code == 0 ? run.error : run.output), QString());
+        for (const QString& line : said)
+            QVERIFY2(text.contains(line), qPrintable(text));
+    }
+
     void aFolderThatCannotBeWrittenIsSaid()
     {
         const QString pdf = folder.file(QStringLiteral("missing/report.pdf"));

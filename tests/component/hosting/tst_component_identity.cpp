@@ -94,6 +94,22 @@ private slots:
                  QString::fromLatin1(PrintClassId));
         QCOMPARE(run({"unregister"}, &err), 0);
     }
+
+    // A script asks what the command does and which one it has, and gets an answer at once.
+    void theCommandSaysItsHelpAndVersion()
+    {
+        QProcess p;
+        p.start(QStringLiteral(PAGORA_COMMAND), {"--help"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString help = QString::fromLocal8Bit(p.readAllStandardOutput());
+        for (const char* verb : {"register", "preview", "edit", "print", "pdf", "--version"})
+            QVERIFY2(help.contains(QLatin1String("  ") + verb), verb);
+        p.start(QStringLiteral(PAGORA_COMMAND), {"--version"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.readAllStandardOutput(), QByteArray("pagora ") + FileVersion + '\n');
+    }
 };
 
 QTEST_MAIN(ComponentIdentityTest)
