@@ -147,6 +147,8 @@ bool MeetEditor::build(qint64 meetPin)
     m_sheet = *sheet;
     m_meetPin = meetPin;
     m_teamPin = sheet->team;
+    // Marked once the division is shown, not at every box the old sheet clears.
+    m_loading = true;
     clearSheet();
     m_fields->show(*sheet);
     m_bests = SheetBests();
