@@ -3,6 +3,7 @@
 #   make test            install what is missing, build, run every test
 #   make test SANITIZE=1 the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench           build in release mode and print the benchmark figures
+#   make package         build the Debian package, build/cindrel_<version>_<arch>.deb
 
 SANITIZE ?= 0
 JOBS ?= $(shell nproc)
@@ -17,7 +18,7 @@ endif
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps deps-bench configure build run test bench fuzz install format clean
+.PHONY: all deps deps-bench configure build run test bench fuzz install package format clean
 
 all: build
 
@@ -37,6 +38,10 @@ build: configure
 # entry, AppStream metadata and icon under share.
 install: build
 	@DESTDIR=$(DESTDIR) cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+# Built from the same tree as make install, with /usr as its prefix; see scripts/make-package.
+package: build
+	@bash scripts/make-package $(BUILD_DIR)
 
 run: build
 	@$(BUILD_DIR)/Cindrel/cindrel

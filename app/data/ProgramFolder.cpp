@@ -35,6 +35,10 @@ QString ProgramFolder::file(const QString& relative)
 
 bool ProgramFolder::isWritable()
 {
+    // What lies under /usr is the package manager's, put there by a package or make install:
+    // never written at run time, by root either.
+    if (QDir::cleanPath(path()).startsWith(QLatin1String("/usr/")))
+        return false;
     // The mode bits as well as access(): a folder made read-only stays so for every user,
     // root included.
     const QFileInfo info(path());

@@ -12,8 +12,9 @@ public:
     // The program folder's path followed by a relative name ("Blank.mdb", "db").
     static QString file(const QString& relative);
 
-    // Whether the program may write beside itself. An installed copy may not: its writable
-    // parts (databases, the report work file) go under the user's data folder instead.
+    // Whether the program may write beside itself. An installed copy (read-only, or under
+    // /usr) may not: its writable parts (databases, the report work file) go under the user's
+    // data folder instead.
     static bool isWritable();
     // Where a writable part lives: beside the program, or under the user's data folder.
     static QString writableFile(const QString& relative);

@@ -157,6 +157,18 @@ private slots:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QDir(data).removeRecursively();
     }
+
+    // A package's folder is never written at run time, by root either.
+    void aProgramFolderUnderUsrIsNeverWritten()
+    {
+        const QString before = ProgramFolder::path();
+        ProgramFolder::setPath(QStringLiteral("/usr/lib/cindrel"));
+        const bool writable = ProgramFolder::isWritable();
+        const QString database = ProgramFolder::writableFile(QStringLiteral("db/Central.mdb"));
+        ProgramFolder::setPath(before);
+        QVERIFY(!writable);
+        QCOMPARE(database, ProgramFolder::userDataFolder() + "/db/Central.mdb");
+    }
 };
 
 QTEST_MAIN(HelpAndAboutTest)
