@@ -161,7 +161,7 @@ void MoreEntriesWindow::rebuild()
         const SheetNumbers& n = relay() ? m_teams[i].numbers : m_entries[i].numbers;
         const QString names[] = {QStringLiteral("morePlace"), QStringLiteral("morePoints"),
                                  QStringLiteral("moreMark1"), QStringLiteral("moreMark2")};
-        const QString texts[] = {n.place, n.points, n.mark1, n.mark2};
+        const QString texts[] = {n.place, n.points, n.mark1, n.secondBox()};
         QLineEdit* boxes[4];
         for (int b = 0; b < 4; ++b) {
             boxes[b] = new NumberBox(m_area);
@@ -248,8 +248,8 @@ QList<SheetEntry> MoreEntriesWindow::entries() const
         e.exists = true;
         e.name = slot.button->text();
         e.runner = slot.label->text().section(QLatin1Char(' '), 0, 0).toLongLong();
-        e.numbers = {slot.place->text(), slot.points->text(), slot.mark1->text(),
-                     slot.mark2->text()};
+        e.numbers = SheetNumbers::fromBoxes(slot.place->text(), slot.points->text(),
+                                            slot.mark1->text(), slot.mark2->text());
         result << e;
     }
     return result;
@@ -270,8 +270,8 @@ QList<SheetRelay> MoreEntriesWindow::teams() const
             team.legs[k].runner = slot.label->text().section(QLatin1Char(' '), 0, 0).toLongLong();
         }
         const SheetSlot& first = row->legs.front();
-        team.numbers = {first.place->text(), first.points->text(), first.mark1->text(),
-                        first.mark2->text()};
+        team.numbers = SheetNumbers::fromBoxes(first.place->text(), first.points->text(),
+                                               first.mark1->text(), first.mark2->text());
         result << team;
     }
     return result;

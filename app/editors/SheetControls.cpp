@@ -268,7 +268,7 @@ void showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers)
     slot.place->setText(numbers.place);
     slot.points->setText(numbers.points);
     slot.mark1->setText(numbers.mark1);
-    slot.mark2->setText(numbers.mark2);
+    slot.mark2->setText(numbers.secondBox());
 }
 
 // The runner's Pin in the label's "runner join"; the sheet itself writes it, so anything else
@@ -286,7 +286,8 @@ qint64 labelRunner(const QLabel* label)
 
 MeetSheet::Numbers numbersIn(const SheetSlot& slot)
 {
-    return {slot.place->text(), slot.points->text(), slot.mark1->text(), slot.mark2->text()};
+    return SheetNumbers::fromBoxes(slot.place->text(), slot.points->text(), slot.mark1->text(),
+                                   slot.mark2->text());
 }
 
 MeetSheet::Entry entryIn(const SheetSlot& slot)

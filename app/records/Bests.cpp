@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
+#include "records/MarkNotes.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -99,7 +100,7 @@ QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
                       db);
          !rs.eof(); rs.moveNext()) {
         Mark m = markOf(rs);
-        m.text = rs.field(QStringLiteral("MeasureTime")).text();
+        m.text = MarkNotes::printedOf(rs);
         m.date = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
         m.dateText = rs.field(QStringLiteral("MeetTime")).text();
         marks << m;

@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
+#include "records/MarkNotes.h"
 #include "records/Season.h"
 
 namespace {
@@ -78,7 +79,7 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
         return season ? QStringLiteral("No mark has been recorded in the %1 in %2.")
                             .arg(eventName, Season::caption(season))
                       : QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
-    QString text = line("Best Time:", 3, best, "MeasureTime") + CrLf;
+    QString text = QStringLiteral("Best Time:") + blanks(3) + MarkNotes::printedOf(best) + CrLf;
     if (best.field(QStringLiteral("isRelay")).toBool()) {
         // The relay's result stands in each leg's slot: name the legs of that one team.
         bool first = true;

@@ -1,5 +1,6 @@
 #include "MarkText.h"
 
+#include "records/MarkNotes.h"
 #include "records/SheetNumber.h"
 
 #include <QRegularExpression>
@@ -110,9 +111,8 @@ MarkText distance(const QString& t)
     return refused(true);
 }
 
-} // namespace
-
-MarkText MarkText::read(const QString& typed, bool field, int box)
+// A mark's number, without notes.
+MarkText readNumber(const QString& typed, bool field, int box)
 {
     const QString t = typed.trimmed();
     if (const std::optional<Milli> plain = milli(t)) {
@@ -125,13 +125,43 @@ MarkText MarkText::read(const QString& typed, bool field, int box)
     return field ? distance(t) : time(t, box);
 }
 
+// The notes stay after the second half: a plain number keeps them in its own box only when
+// that is the second one. A field mark is never hand-timed.
+MarkText withNotes(MarkText mark, const MarkNotes& notes, bool field, bool secondBox)
+{
+    if (notes.isEmpty() || mark.kind == MarkText::Kind::Refused)
+        return mark;
+    if (notes.hand && field)
+        return refused(field);
+    if (mark.kind == MarkText::Kind::Plain)
+        return secondBox ? mark : refused(field);
+    mark.second += notes.suffix();
+    return mark;
+}
+
+} // namespace
+
+MarkText MarkText::read(const QString& typed, bool field, int box)
+{
+    const auto split = MarkNotes::split(typed);
+    if (!split)
+        return refused(field);
+    if (split->second.isEmpty())
+        return readNumber(typed, field, box);
+    return withNotes(readNumber(split->first, field, box), split->second, field, box == 1);
+}
+
 MarkText MarkText::readWhole(const QString& typed, bool field)
 {
-    const MarkText mark = read(typed, field, 0);
-    if (mark.kind != Kind::Plain)
-        return mark;
-    const QString t = typed.trimmed();
-    if (t.isEmpty())
+    const auto split = MarkNotes::split(typed);
+    if (!split)
         return refused(field);
-    return field ? whole(*milli(t), 0) : carried(t, 60000, false);
+    MarkText mark = readNumber(split->first, field, 0);
+    if (mark.kind == Kind::Plain) {
+        const QString t = split->first.trimmed();
+        if (t.isEmpty())
+            return refused(field);
+        mark = field ? whole(*milli(t), 0) : carried(t, 60000, false);
+    }
+    return withNotes(mark, split->second, field, false);
 }

@@ -7,7 +7,8 @@
 // it apart:
 //   times        "4:32.15", "1:02.7", "2:05"; in the minutes box also "12.41" and "72.5"
 //   field marks  "18-06.5", "18-6", "18' 6.5\"", "18'", "74\"", "18 6.5", "5.62m"
-// A metric mark becomes feet and inches to the nearest quarter inch.
+// A metric mark becomes feet and inches to the nearest quarter inch. Notes may follow either
+// ("12.4h", "18-06.5 +1.8", "5.62m w"): they go with the second half.
 class MarkText
 {
 public:

@@ -15,8 +15,9 @@ const char* const kOrdinals[] = {"first", "second",  "third",  "fourth", "fifth"
                                  "sixth", "seventh", "eighth", "ninth",  "tenth"};
 
 // The first box of a slot that cannot be saved, or -1.
-int badBox(const MeetSheet::Numbers& n, const QString& where, bool field, QString* message)
+int badBox(const MeetSheet::Numbers& n, const QString& where, int event, QString* message)
 {
+    const bool field = MeetSheet::isField(event);
     const QString names[] = {MeetSheet::boxName(field, 0), MeetSheet::boxName(field, 1),
                              MeetSheet::boxName(field, 2), MeetSheet::boxName(field, 3)};
     const QString typed[] = {n.place, n.points, n.mark1, n.mark2};
@@ -35,6 +36,18 @@ int badBox(const MeetSheet::Numbers& n, const QString& where, bool field, QStrin
                                   "(put whole %5 in the %6 box). Nothing was saved.")
                        .arg(where, names[3], n.mark2, QString::number(limit),
                             field ? QStringLiteral("feet") : QStringLiteral("minutes"), names[2]);
+        return 3;
+    }
+    // What an official writes only of some marks.
+    QString wrong;
+    if (n.notes.hand && field)
+        wrong = QStringLiteral("a field mark is measured, not timed by hand");
+    else if ((n.notes.wind || n.notes.markedAided) && !MarkNotes::takesWind(event))
+        wrong = QStringLiteral("a wind is kept only for the 100 m, the 200 m, the long jump and "
+                               "the triple jump");
+    if (!wrong.isEmpty()) {
+        *message = QStringLiteral("%1: the %2 box holds \"%3\", but %4. Nothing was saved.")
+                       .arg(where, names[3], n.secondBox(), wrong);
         return 3;
     }
     return -1;
@@ -99,8 +112,7 @@ std::optional<MeetSheet::Problem> MeetSheet::check() const
                 const Entry* entry = division.entry(e, k);
                 if (entry->name.isEmpty())
                     continue;
-                if (const int box = badBox(entry->numbers, where(d, e, k), isField(e), &message);
-                    box >= 0)
+                if (const int box = badBox(entry->numbers, where(d, e, k), e, &message); box >= 0)
                     return Problem{d, e, k, box, message};
             }
         }
@@ -109,8 +121,8 @@ std::optional<MeetSheet::Problem> MeetSheet::check() const
                 const Relay* relay = division.relay(r, t);
                 if (legNames(*relay).isEmpty())
                     continue;
-                if (const int box =
-                        badBox(relay->numbers, where(d, Individual + r, t), false, &message);
+                if (const int box = badBox(relay->numbers, where(d, Individual + r, t),
+                                           Individual + r, &message);
                     box >= 0)
                     return Problem{d, Individual + r, t, box, message};
             }
@@ -237,7 +249,8 @@ QString MeetSheet::fingerprint() const
     QStringList values{date.toString(Qt::ISODate), host ? QString::number(*host) : QString(), place,
                        weather};
     auto add = [&values](const Entry& e, const Numbers& n) {
-        values << QString::number(e.runner) << e.name << n.place << n.points << n.mark1 << n.mark2;
+        values << QString::number(e.runner) << e.name << n.place << n.points << n.mark1
+               << n.secondBox();
     };
     for (const qint64 pin : droppedDivisions)
         values << QString::number(pin);

@@ -17,13 +17,18 @@ QString number(qint64 n)
 
 MeetSheet::Entry entryOf(const RecordSet& row)
 {
+    MarkNotes notes;
+    notes.hand = row.field(QStringLiteral("Timing")).text() == QLatin1String("h");
+    if (!row.field(QStringLiteral("Wind")).isNull())
+        notes.wind = row.field(QStringLiteral("Wind")).toDouble();
+    notes.markedAided = row.field(QStringLiteral("Aided")).toInt() != 0 && !notes.aided();
     return {true,
             row.field(QStringLiteral("runner_pin")).toInt(),
             row.field(QStringLiteral("joinpin")).toInt(),
             row.field(QStringLiteral("Runners_Name")).text(),
             {row.field(QStringLiteral("Place")).text(), row.field(QStringLiteral("Points")).text(),
              row.field(QStringLiteral("Measure1")).text(),
-             row.field(QStringLiteral("Measure2")).text()}};
+             row.field(QStringLiteral("Measure2")).text(), notes}};
 }
 
 QString slotStatement(qint64 runner, const MeetSheet::Numbers& n, qint64 join)
@@ -36,6 +41,19 @@ QString slotStatement(qint64 runner, const MeetSheet::Numbers& n, qint64 join)
            QStringLiteral(",Points=") + *SheetNumber::sqlLiteral(n.points) +
            QStringLiteral(",Place=") + *SheetNumber::sqlLiteral(n.place) +
            QStringLiteral(" WHERE Pin=") + number(join);
+}
+
+// The slot's statement as it always was, then its notes where it has any: the division's
+// notes were cleared first.
+void writeSlot(Connection& db, qint64 runner, const MeetSheet::Numbers& n, qint64 join)
+{
+    db.execute(slotStatement(runner, n, join));
+    if (!n.notes.isEmpty())
+        db.execute(QStringLiteral("UPDATE Event_to_Runner SET Timing = ?, Wind = ?, Aided = ? "
+                                  "WHERE Pin = ?"),
+                   {n.notes.hand ? QStringLiteral("h") : QString(),
+                    n.notes.wind ? QVariant(*n.notes.wind) : QVariant(QMetaType(QMetaType::Double)),
+                    n.notes.aided() ? 1 : 0, join});
 }
 
 qint64 newSlot(Connection& db, qint64 event, int relayTeam)
@@ -105,7 +123,7 @@ void saveRelay(Connection& db, qint64 event, const MeetSheet::Relay& relay, int 
         slotPins << newSlot(db, event, team);
     for (qsizetype k = 0; k < 4 && k < slotPins.size(); ++k)
         if (!relay.legs[size_t(k)].name.isEmpty())
-            db.execute(slotStatement(relay.legs[size_t(k)].runner, relay.numbers, slotPins[k]));
+            writeSlot(db, relay.legs[size_t(k)].runner, relay.numbers, slotPins[k]);
 }
 
 void saveDivision(Connection& db, qint64 meet, Division& division, int position)
@@ -135,6 +153,10 @@ void saveDivision(Connection& db, qint64 meet, Division& division, int position)
         db.execute(QStringLiteral("DELETE FROM Event_to_Runner WHERE Event_Pin = ? AND "
                                   "RelayTeam = ?"),
                    {division.events[size_t(event)], team});
+    db.execute(QStringLiteral("UPDATE Event_to_Runner SET Timing = '', Wind = NULL, Aided = 0 "
+                              "WHERE Event_Pin IN (SELECT Pin FROM Events WHERE Division_Pin = ?) "
+                              "AND (Timing <> '' OR Wind IS NOT NULL OR Aided <> 0)"),
+               {division.pin});
     for (int e = 0; e < MeetSheet::Individual; ++e) {
         for (int k = 0; k < division.entryCount(e); ++k) {
             MeetSheet::Entry& entry = *division.entry(e, k);
@@ -144,7 +166,7 @@ void saveDivision(Connection& db, qint64 meet, Division& division, int position)
             if (entry.join == 0 && k >= 2 && division.events[size_t(e)] != 0)
                 entry.join = newSlot(db, division.events[size_t(e)], 0);
             if (entry.join != 0)
-                db.execute(slotStatement(entry.runner, entry.numbers, entry.join));
+                writeSlot(db, entry.runner, entry.numbers, entry.join);
         }
     }
     for (int r = 0; r < MeetSheet::Relays; ++r) {

@@ -1,13 +1,24 @@
 #pragma once
 
+#include "records/MarkNotes.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
 
-// Place, points and the two halves of the mark, as typed.
+// Place, points and the two halves of the mark, as typed, and the notes the officials wrote
+// beside the mark, which the sheet shows after the second half ("12.4h", "6.5 +1.8").
 struct SheetNumbers
 {
     QString place, points, mark1, mark2;
+    MarkNotes notes = {};
+
+    // The second box's text.
+    QString secondBox() const { return mark2 + notes.suffix(); }
+    // The four boxes as typed. A tail of the second box that is no note stays with its number,
+    // for the sheet's check to refuse.
+    static SheetNumbers fromBoxes(const QString& place, const QString& points, const QString& mark1,
+                                  const QString& second);
 };
 
 // One result slot. A slot without a runner has an empty name; a slot the meet lacks (an older

@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/MarkOrder.h"
 #include "records/AppContext.h"
+#include "records/MarkNotes.h"
 #include "records/Season.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
@@ -54,8 +55,7 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool b
         listed.insert(runner);
         rows.append({results.field(QStringLiteral("event_Pin")).toInt(),
                      results.field(QStringLiteral("runner_pin")).toInt(),
-                     results.text(QStringLiteral("MeasureTime")),
-                     results.text(QStringLiteral("Runners_Name")),
+                     MarkNotes::printedOf(results), results.text(QStringLiteral("Runners_Name")),
                      results.text(QStringLiteral("MeetTime")),
                      results.text(QStringLiteral("HostingSchool"))});
     }

@@ -4,6 +4,7 @@
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "records/Division.h"
+#include "records/MarkNotes.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
 
@@ -38,7 +39,7 @@ QString line(const QString& first, const QString& name, const QString& time = {}
 MeetReport::Entry MeetReport::entryOf(const RecordSet& row)
 {
     return {row.field(QStringLiteral("Runners_Name")).text(),
-            row.field(QStringLiteral("MeasureTime")).text(),
+            MarkNotes::printedOf(row),
             row.field(QStringLiteral("Place")).text(),
             row.field(QStringLiteral("Points")).text(),
             row.field(QStringLiteral("Place")).toDouble(),

@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "records/AppContext.h"
+#include "records/MarkNotes.h"
 #include "records/MeetSheet.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
@@ -87,7 +88,7 @@ QList<ReportFragments::RecordRow> records(AppContext& app, const QList<Marked>& 
         ReportQuery record(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ?"),
                            {best[size_t(type)]->join}, app.connection());
         if (!record.eof()) {
-            row.measureTime = record.text(QStringLiteral("MeasureTime"));
+            row.measureTime = MarkNotes::printedOf(record);
             row.meetTime = record.text(QStringLiteral("MeetTime"));
             row.host = record.text(QStringLiteral("HostingSchool"));
             if (type >= MeetSheet::Individual + 1) {

@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
+#include "records/MarkNotes.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -25,11 +26,11 @@ Report RunnerReport::build(AppContext& app, qint64 runner)
         app.connection());
     QList<ReportFragments::RunnerRow> rows;
     for (; !results.eof(); results.moveNext())
-        rows.append(
-            {results.field(QStringLiteral("Type")).toInt(),
-             results.text(QStringLiteral("EventName")), results.text(QStringLiteral("MeetTime")),
-             results.text(QStringLiteral("MeasureTime")), results.text(QStringLiteral("Place")),
-             results.text(QStringLiteral("Points"))});
+        rows.append({results.field(QStringLiteral("Type")).toInt(),
+                     results.text(QStringLiteral("EventName")),
+                     results.text(QStringLiteral("MeetTime")), MarkNotes::printedOf(results),
+                     results.text(QStringLiteral("Place")),
+                     results.text(QStringLiteral("Points"))});
 
     QHash<qint64, QList<ReportFragments::BestRow>> heads;
     const QMap<qint64, Bests::Event> bests = Bests::of(Bests::marksOf(app.connection(), runner));

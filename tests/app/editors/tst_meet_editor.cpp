@@ -6,6 +6,7 @@
 #include "editors/RunnerSelector.h"
 #include "editors/TeamSelector.h"
 #include "records/SheetNumber.h"
+#include "reports/MeetReport.h"
 #include "support/AppHarness.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
@@ -157,7 +158,7 @@ private slots:
                                   .arg(join)));
         QCOMPARE(slotRow(join), QStringLiteral("%1 41 6 41 6 8 2").arg(m_bo));
         // Slots without a runner are not written.
-        QCOMPARE(sent.filter("Event_to_Runner").size(), 1);
+        QCOMPARE(sent.filter("UPDATE Event_to_Runner Set Runner_Pin").size(), 1);
     }
 
     void aRelayWithThreeLegs()
@@ -399,6 +400,46 @@ private slots:
         // Moved before Cy's other meet, A's 12.1 is his first mark, so his best then.
         control<QCalendarWidget>("timeBox")->setSelectedDate(QDate(2026, 4, 1));
         QVERIFY(shows(true));
+    }
+
+    // What the officials wrote beside a mark is kept with it, shown again and printed.
+    void aHandTimeAndAWindAreKeptWithTheirMarks()
+    {
+        open(m_b);
+        pick("runnerButton_1", m_ann);
+        type("measure2Box_1", "24.8h");
+        pick("runnerButton_8", m_bo);
+        type("measureBox_8", "18");
+        type("measure2Box_8", "6.5 +3.1");
+        pressSave();
+        QVERIFY2(Dialogs::messages().isEmpty(), qPrintable(Dialogs::messages().join('|')));
+        auto notes = [this](int type) {
+            RecordSet rs(QStringLiteral("SELECT Timing, Wind, Aided FROM Event_to_Runner WHERE "
+                                        "Pin = %1")
+                             .arg(h->data().slotPins(m_b, type)[0]),
+                         h->check());
+            return rs.field("Timing").text() + '|' + rs.field("Wind").text() + '|' +
+                   rs.field("Aided").text();
+        };
+        QCOMPARE(notes(2), QStringLiteral("h||0"));
+        QCOMPARE(notes(9), QStringLiteral("|3.1|1"));
+        open(m_b);
+        QCOMPARE(text("measure2Box_1"), QStringLiteral("24.8h"));
+        QCOMPARE(text("measure2Box_8"), QStringLiteral("6.5 +3.1"));
+        const QString printed = MeetReport::build(h->app(), m_b).document();
+        QVERIFY2(printed.contains("24.8h") && printed.contains("18-06.50w +3.1"),
+                 qPrintable(printed));
+        // Taken away again, and a wind where none is kept, which Save refuses.
+        type("measure2Box_1", "24.8");
+        type("measure2Box_8", "6.5");
+        pick("runnerButton_2", m_cy);
+        type("measure2Box_2", "58.2 +1.0");
+        pressSave();
+        QVERIFY(Dialogs::messages().last().contains("a wind is kept only for the 100 m"));
+        type("measure2Box_2", "58.2");
+        pressSave();
+        QCOMPARE(notes(2), QStringLiteral("||0"));
+        QCOMPARE(notes(9), QStringLiteral("||0"));
     }
 
     // A click into the date selects it, so that the date typed replaces it.

@@ -297,6 +297,27 @@ private slots:
                                               << "";
         QTest::newRow("time in field") << "4:32" << true << 0 << "refused"
                                        << "";
+        // Notes go with the second half; a plain number keeps them only in its own box.
+        QTest::newRow("hand time") << "12.4h" << false << 0 << "0|12.4h"
+                                   << "";
+        QTest::newRow("hand minutes") << "1:02.7 h" << false << 0 << "1|2.7h"
+                                      << "";
+        QTest::newRow("hand in secs box") << "12.4h" << false << 1 << "plain"
+                                          << "";
+        QTest::newRow("hand and wind") << "12.4h +1.8" << false << 0 << "0|12.4h +1.8"
+                                       << "";
+        QTest::newRow("wind on a jump") << "18-06.5 -0.4" << true << 0 << "18|6.5 -0.4"
+                                        << "";
+        QTest::newRow("aided metric") << "5.62m w" << true << 0 << "18|5.25 w"
+                                      << "5.62 m";
+        QTest::newRow("hand field mark") << "18-06h" << true << 0 << "refused"
+                                         << "";
+        QTest::newRow("unsigned reading is inches") << "18 6.5" << true << 0 << "18|6.5"
+                                                    << "";
+        QTest::newRow("notes on minutes alone") << "4h" << false << 0 << "refused"
+                                                << "";
+        QTest::newRow("no note") << "12.4x" << false << 1 << "refused"
+                                 << "";
     }
     void marksAsCoachesWriteThem()
     {
