@@ -215,7 +215,7 @@ void RunnerEditor::showBests()
         m_bests->insertRow(row);
         const QString name = MeetSheet::eventName(static_cast<int>(it.key()) - 1);
         m_bests->setItem(row, 0, new QTableWidgetItem(name));
-        m_bests->setItem(row, 1, new QTableWidgetItem(it->pr.text));
+        m_bests->setItem(row, 1, new QTableWidgetItem(it->prText()));
         m_bests->setItem(row, 2, new QTableWidgetItem(it->pr.dateText));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
+#include "records/HandTimes.h"
 #include "records/MarkNotes.h"
 
 #include <QDateTime>
@@ -49,7 +50,8 @@ QHash<qint64, QList<Bests::Mark>> Bests::byRunner(Connection& db, const QString&
     for (RecordSet rs(
              QStringLiteral(
                  "SELECT s.Pin AS JoinPin, s.Runner_Pin AS Runner_Pin, e.Type AS Type, s.feet AS "
-                 "Measure1, s.Inches AS Measure2, m.MeetTime AS Held FROM Event_to_Runner s "
+                 "Measure1, s.Inches AS Measure2, s.Timing AS Timing, s.Aided AS Aided, "
+                 "m.MeetTime AS Held FROM Event_to_Runner s "
                  "JOIN Events e ON e.Pin = s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = "
                  "e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE (s.feet <> 0 OR s.Inches <> 0) "
                  "AND ") +
@@ -85,8 +87,13 @@ Bests::Mark Bests::markOf(const RecordSet& rs)
 {
     Mark m;
     m.type = rs.field(QStringLiteral("Type")).toInt();
-    m.value = MarkOrder::value(m.type, rs.field(QStringLiteral("Measure1")).toDouble(),
-                               rs.field(QStringLiteral("Measure2")).toDouble());
+    m.hand = rs.field(QStringLiteral("Timing")).text() == QLatin1String("h");
+    m.aided = rs.field(QStringLiteral("Aided")).toInt() != 0;
+    m.value =
+        HandTimes::ranked(m.type,
+                          MarkOrder::value(m.type, rs.field(QStringLiteral("Measure1")).toDouble(),
+                                           rs.field(QStringLiteral("Measure2")).toDouble()),
+                          m.hand);
     m.join = rs.field(QStringLiteral("JoinPin")).toInt();
     m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
     return m;
@@ -100,7 +107,11 @@ QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
                       db);
          !rs.eof(); rs.moveNext()) {
         Mark m = markOf(rs);
-        m.text = MarkNotes::printedOf(rs);
+        m.text = HandTimes::shown(m.type,
+                                  MarkOrder::value(m.type,
+                                                   rs.field(QStringLiteral("Measure1")).toDouble(),
+                                                   rs.field(QStringLiteral("Measure2")).toDouble()),
+                                  m.hand, MarkNotes::printedOf(rs));
         m.date = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
         m.dateText = rs.field(QStringLiteral("MeetTime")).text();
         marks << m;
@@ -123,14 +134,29 @@ bool Bests::better(qint64 type, double a, double b)
     return MarkOrder::isField(type) ? a > b : a < b;
 }
 
+QString Bests::Event::prText() const
+{
+    if (!aidedBest)
+        return pr.text;
+    return pr.text.isEmpty() ? aidedBest->text : pr.text + QStringLiteral("  ") + aidedBest->text;
+}
+
 QMap<qint64, Bests::Event> Bests::of(const QList<Mark>& marks)
 {
     QMap<qint64, Event> events;
     QMap<qint64, QMap<int, Mark>> seasons;
+    QMap<qint64, Mark> aided;
     for (const Mark& m : marks) {
+        // A wind-aided mark is no PR or SB; the best of them is shown beside the PR.
+        if (m.aided) {
+            auto found = aided.find(m.type);
+            if (found == aided.end() || better(m.type, m.value, found->value))
+                aided.insert(m.type, m);
+            continue;
+        }
         auto found = events.find(m.type);
         if (found == events.end())
-            events.insert(m.type, Event{m, {}});
+            events.insert(m.type, Event{m, {}, {}});
         else if (better(m.type, m.value, found->pr.value))
             found->pr = m;
         if (!m.date.isValid())
@@ -147,6 +173,13 @@ QMap<qint64, Bests::Event> Bests::of(const QList<Mark>& marks)
         for (auto year = it->cbegin(); year != it->cend(); ++year)
             list.prepend(*year);
     }
+    for (auto it = aided.cbegin(); it != aided.cend(); ++it) {
+        auto event = events.find(it.key());
+        if (event == events.end())
+            events.insert(it.key(), Event{Mark{}, {}, *it});
+        else if (better(it.key(), it->value, event->pr.value))
+            event->aidedBest = *it;
+    }
     return events;
 }
 
@@ -157,6 +190,10 @@ QHash<qint64, Bests::Flag> Bests::flags(const QList<Mark>& marks)
     QHash<QPair<qint64, int>, double> seasonBest;
     for (const Mark& m : marks) {
         Flag flag = Flag::None;
+        if (m.aided) {
+            result.insert(m.join, flag);
+            continue;
+        }
         if (!best.contains(m.type) || better(m.type, m.value, best.value(m.type))) {
             best.insert(m.type, m.value);
             flag = Flag::PR;

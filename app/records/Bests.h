@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QString>
 #include <QVariantList>
+#include <optional>
 
 class Connection;
 class RecordSet;
@@ -14,7 +15,7 @@ class RecordSet;
 // each season with a result, and which results were a PR or an SB as of their meet. A lower
 // time is better, a longer or higher field mark is better; a slot without a mark never counts,
 // and a mark that only equals the best so far is no new best. A relay's mark counts for each of
-// its legs.
+// its legs. Hand times rank as HandTimes converts them; a wind-aided mark is no best.
 class Bests
 {
 public:
@@ -27,11 +28,20 @@ public:
         QString dateText;
         qint64 join = 0;
         qint64 runner = 0;
+        bool hand = false;
+        bool aided = false;
     };
     struct Event
     {
+        // The best legal mark: a wind-aided one counts for no PR or SB.
         Mark pr;
         QList<Mark> seasonBests; // newest season first
+        // A wind-aided mark better than the PR, shown beside it.
+        std::optional<Mark> aidedBest;
+
+        // The PR as the reports and the runner editor show it, the better wind-aided mark
+        // beside it.
+        QString prText() const;
     };
     enum class Flag
     {

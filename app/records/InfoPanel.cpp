@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
+#include "records/HandTimes.h"
 #include "records/MarkNotes.h"
 #include "records/Season.h"
 
@@ -64,11 +65,12 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
         QStringLiteral("SELECT s.Pin AS JoinPin FROM Event_to_Runner s JOIN Events e ON e.Pin = "
                        "s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON "
                        "m.Pin = em.Meet_Pin JOIN Runners r ON r.Pin = s.Runner_Pin WHERE e.Type "
-                       "= ? AND (s.feet <> 0 OR s.Inches <> 0)") +
+                       "= ? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = 0") +
             Season::condition(season).replace(QLatin1String("MeetTime"),
                                               QLatin1String("m.MeetTime")) +
             QStringLiteral(" ORDER BY ") +
-            MarkOrder::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches")) +
+            HandTimes::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches"),
+                                 QStringLiteral("s.Timing")) +
             QStringLiteral(", m.MeetTime DESC, s.Pin LIMIT 1"),
         {type}, db);
     RecordSet best;
@@ -79,7 +81,13 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
         return season ? QStringLiteral("No mark has been recorded in the %1 in %2.")
                             .arg(eventName, Season::caption(season))
                       : QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
-    QString text = QStringLiteral("Best Time:") + blanks(3) + MarkNotes::printedOf(best) + CrLf;
+    const QString mark =
+        HandTimes::shown(type,
+                         MarkOrder::value(type, best.field(QStringLiteral("Measure1")).toDouble(),
+                                          best.field(QStringLiteral("Measure2")).toDouble()),
+                         best.field(QStringLiteral("Timing")).text() == QLatin1String("h"),
+                         MarkNotes::printedOf(best));
+    QString text = QStringLiteral("Best Time:") + blanks(3) + mark + CrLf;
     if (best.field(QStringLiteral("isRelay")).toBool()) {
         // The relay's result stands in each leg's slot: name the legs of that one team.
         bool first = true;

@@ -1,6 +1,7 @@
 #include "SheetBests.h"
 
 #include "data/MarkOrder.h"
+#include "records/HandTimes.h"
 #include "records/MeetSheet.h"
 #include "records/SheetNumber.h"
 
@@ -58,10 +59,13 @@ QHash<qint64, QString> SheetBests::words(Connection& db, const MeetSheet& sheet)
                     continue;
                 Bests::Mark m;
                 m.type = e + 1;
-                m.value = MarkOrder::value(m.type, number(entry->numbers.mark1),
-                                           number(entry->numbers.mark2));
-                if (m.value == 0)
+                const double value = MarkOrder::value(m.type, number(entry->numbers.mark1),
+                                                      number(entry->numbers.mark2));
+                if (value == 0)
                     continue;
+                m.hand = entry->numbers.notes.hand;
+                m.aided = entry->numbers.notes.aided();
+                m.value = HandTimes::ranked(m.type, value, m.hand);
                 m.date = date;
                 m.join = entry->join != 0 ? entry->join : unsaved--;
                 m.runner = entry->runner;

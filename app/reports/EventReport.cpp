@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/MarkOrder.h"
 #include "records/AppContext.h"
+#include "records/HandTimes.h"
 #include "records/MarkNotes.h"
 #include "records/Season.h"
 #include "reports/ReportFragments.h"
@@ -41,7 +42,9 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool b
                        "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
             t + QStringLiteral(") AND Type=") + e + Season::condition(app.season()) +
             (gender.isEmpty() ? QString() : QStringLiteral(" AND MarkGender = ?")) +
-            QStringLiteral(" ORDER BY ") + MarkOrder::bestFirst(eventType) +
+            QStringLiteral(" ORDER BY ") +
+            HandTimes::bestFirst(eventType, QStringLiteral("Measure1"), QStringLiteral("Measure2"),
+                                 QStringLiteral("Timing")) +
             SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("JoinPin")),
         gender.isEmpty() ? QVariantList{} : QVariantList{gender}, app.connection());
     QList<ReportFragments::EventRow> rows;
@@ -53,11 +56,17 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool b
             (listed.contains(runner) || results.text(QStringLiteral("MeasureTime")).isEmpty()))
             continue;
         listed.insert(runner);
-        rows.append({results.field(QStringLiteral("event_Pin")).toInt(),
-                     results.field(QStringLiteral("runner_pin")).toInt(),
-                     MarkNotes::printedOf(results), results.text(QStringLiteral("Runners_Name")),
-                     results.text(QStringLiteral("MeetTime")),
-                     results.text(QStringLiteral("HostingSchool"))});
+        rows.append(
+            {results.field(QStringLiteral("event_Pin")).toInt(),
+             results.field(QStringLiteral("runner_pin")).toInt(),
+             HandTimes::shown(
+                 eventType,
+                 MarkOrder::value(eventType, results.field(QStringLiteral("Measure1")).toDouble(),
+                                  results.field(QStringLiteral("Measure2")).toDouble()),
+                 results.text(QStringLiteral("Timing")) == QLatin1String("h"),
+                 MarkNotes::printedOf(results)),
+             results.text(QStringLiteral("Runners_Name")), results.text(QStringLiteral("MeetTime")),
+             results.text(QStringLiteral("HostingSchool"))});
     }
 
     return Report(

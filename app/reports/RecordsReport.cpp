@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "records/AppContext.h"
+#include "records/HandTimes.h"
 #include "records/MarkNotes.h"
 #include "records/MeetSheet.h"
 #include "reports/ReportFragments.h"
@@ -37,26 +38,31 @@ struct Marked
 {
     qint64 join;
     int type;
-    double value;
+    double value; // as it ranks
     QString held;
     QString gender;
+    double typed;
+    bool hand;
 };
 
 // The team's marked slots, each with the gender its mark counts for.
 QList<Marked> markedSlots(AppContext& app, const QString& team)
 {
     QList<Marked> marks;
+    // A wind-aided mark is never a record.
     for (ReportQuery rs(QStringLiteral("SELECT s.Pin AS JoinPin, e.Type AS Type, s.feet AS F, "
-                                       "s.Inches AS I, m.MeetTime AS Held, ") +
+                                       "s.Inches AS I, s.Timing AS T, m.MeetTime AS Held, ") +
                             QLatin1String(kMarkGender) + QStringLiteral(" AS MarkGender ") +
-                            slotsOf(team),
+                            slotsOf(team) + QStringLiteral(" AND s.Aided = 0"),
                         app.connection());
          !rs.eof(); rs.moveNext()) {
         const int type = static_cast<int>(rs.field(QStringLiteral("Type")).toInt());
+        const double typed = MarkOrder::value(type, rs.field(QStringLiteral("F")).toDouble(),
+                                              rs.field(QStringLiteral("I")).toDouble());
+        const bool hand = rs.text(QStringLiteral("T")) == QLatin1String("h");
         marks.append({rs.field(QStringLiteral("JoinPin")).toInt(), type,
-                      MarkOrder::value(type, rs.field(QStringLiteral("F")).toDouble(),
-                                       rs.field(QStringLiteral("I")).toDouble()),
-                      rs.text(QStringLiteral("Held")), rs.text(QStringLiteral("MarkGender"))});
+                      HandTimes::ranked(type, typed, hand), rs.text(QStringLiteral("Held")),
+                      rs.text(QStringLiteral("MarkGender")), typed, hand});
     }
     return marks;
 }
@@ -88,7 +94,9 @@ QList<ReportFragments::RecordRow> records(AppContext& app, const QList<Marked>& 
         ReportQuery record(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ?"),
                            {best[size_t(type)]->join}, app.connection());
         if (!record.eof()) {
-            row.measureTime = MarkNotes::printedOf(record);
+            const Marked* m = best[size_t(type)];
+            row.measureTime =
+                HandTimes::shown(type, m->typed, m->hand, MarkNotes::printedOf(record));
             row.meetTime = record.text(QStringLiteral("MeetTime"));
             row.host = record.text(QStringLiteral("HostingSchool"));
             if (type >= MeetSheet::Individual + 1) {

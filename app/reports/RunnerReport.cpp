@@ -36,7 +36,7 @@ Report RunnerReport::build(AppContext& app, qint64 runner)
     const QMap<qint64, Bests::Event> bests = Bests::of(Bests::marksOf(app.connection(), runner));
     for (auto it = bests.cbegin(); it != bests.cend(); ++it) {
         QList<ReportFragments::BestRow>& lines = heads[it.key()];
-        lines.append({QStringLiteral("PR"), it->pr.dateText, it->pr.text});
+        lines.append({QStringLiteral("PR"), it->pr.dateText, it->prText()});
         for (const Bests::Mark& sb : it->seasonBests)
             lines.append(
                 {QStringLiteral("SB ") + QString::number(sb.date.year()), sb.dateText, sb.text});

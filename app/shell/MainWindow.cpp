@@ -12,6 +12,7 @@
 #include "shell/DivisionsWindow.h"
 #include "shell/FileMenu.h"
 #include "shell/FirstRunForm.h"
+#include "shell/HandTimesMenu.h"
 #include "shell/HelpMenu.h"
 #include "shell/InfoFrame.h"
 #include "shell/ListFilters.h"
@@ -140,6 +141,7 @@ void MainWindow::buildMenus()
                         m_filters->eventGender()});
     });
     new ScoringMenu(menuBar(), m_app);
+    new HandTimesMenu(menuBar());
     DivisionsWindow::addMenuItem(menuBar(), m_app, this);
     m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }

@@ -11,6 +11,7 @@
 #include "reports/ReportError.h"
 #include "reports/ReportText.h"
 #include "reports/Reports.h"
+#include "shell/HandTimesMenu.h"
 #include "shell/SettingsStore.h"
 
 #include <QApplication>
@@ -182,6 +183,7 @@ void writeReport(const Command& command)
     AppContext app;
     app.setUserName(SettingsStore::read(QStringLiteral("UserName")));
     app.setSchool(SettingsStore::read(QStringLiteral("School")));
+    HandTimesMenu::readSetting();
     app.setSeason(command.season);
     QString database = command.database.isEmpty() ? SettingsStore::read(QStringLiteral("Database"))
                                                   : command.database;

@@ -1,0 +1,132 @@
+// Marks as officials record them: hand times ranked fairly under each rule, and wind-aided
+// marks kept out of records and PRs, on a real database.
+#include "data/Connection.h"
+#include "data/RecordSet.h"
+#include "records/Bests.h"
+#include "records/HandTimes.h"
+#include "records/InfoPanel.h"
+#include "support/TestProgramFolder.h"
+#include "support/TrackFixture.h"
+
+#include <QTest>
+
+using Rule = HandTimes::Rule;
+Q_DECLARE_METATYPE(HandTimes::Rule)
+
+class MarksTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgramFolder> m_folder;
+    Connection m_db;
+    std::unique_ptr<TrackFixture> m_data;
+    qint64 m_team = 0, m_ann = 0, m_bo = 0;
+
+    // A mark in a meet of its own, with what the officials wrote beside it.
+    qint64 mark(qint64 runner, int type, const QString& date, double first, double second,
+                const QString& timing = {}, const QVariant& wind = {})
+    {
+        const qint64 meet = m_data->addMeet(m_team, date);
+        const qint64 join = m_data->slotPins(meet, type).first();
+        m_data->fillSlot(join, runner, first, second);
+        m_db.execute(QStringLiteral("UPDATE Event_to_Runner SET Timing = ?, Wind = ?, Aided = ? "
+                                    "WHERE Pin = ?"),
+                     {timing, wind.isValid() ? wind : QVariant(QMetaType(QMetaType::Double)),
+                      wind.isValid() && wind.toDouble() > 2.0 ? 1 : 0, join});
+        return join;
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<TestProgramFolder>();
+        m_db.open(Connection::connectionStringFor(m_folder->trackDatabase("db/Track.mdb")));
+        m_data = std::make_unique<TrackFixture>(m_db);
+        m_team = m_data->addTeam("Central");
+        m_ann = m_data->addRunner("Adams, Ann", m_team);
+        m_bo = m_data->addRunner("Brown, Bo", m_team);
+    }
+    void cleanup()
+    {
+        HandTimes::setRule(Rule::ByDistance);
+        m_db.close();
+        m_data.reset();
+        m_folder.reset();
+    }
+
+    void theAllowanceByDistance_data()
+    {
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<int>("metres");
+        QTest::addColumn<double>("added"); // -1: ranked as typed
+        QTest::newRow("299 m") << Rule::ByDistance << 299 << 0.24;
+        QTest::newRow("300 m") << Rule::ByDistance << 300 << 0.14;
+        QTest::newRow("799 m") << Rule::ByDistance << 799 << 0.14;
+        QTest::newRow("800 m") << Rule::ByDistance << 800 << -1.0;
+        QTest::newRow("800 m, every race") << Rule::Always << 800 << 0.24;
+        QTest::newRow("100 m as typed") << Rule::AsTyped << 100 << -1.0;
+        QTest::newRow("a field event") << Rule::Always << 0 << -1.0;
+    }
+    void theAllowanceByDistance()
+    {
+        QFETCH(Rule, rule);
+        QFETCH(int, metres);
+        QFETCH(double, added);
+        QCOMPARE(HandTimes::allowance(rule, metres).value_or(-1.0), added);
+    }
+
+    // A hand 12.4 against automatic 12.59 and 12.71: rounded up to the tenth, then converted,
+    // in the runner's bests (in memory) and the team's best (in SQL) alike.
+    void aHandTimeRanksAsConverted_data()
+    {
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<QString>("best");
+        QTest::addColumn<QString>("flags"); // the three marks in the order of their meets
+        QTest::newRow("by distance") << Rule::ByDistance << "12.59" << "PR - -";
+        QTest::newRow("every race") << Rule::Always << "12.59" << "PR - -";
+        QTest::newRow("as typed") << Rule::AsTyped << "12.4h" << "PR PR -";
+    }
+    void aHandTimeRanksAsConverted()
+    {
+        QFETCH(Rule, rule);
+        QFETCH(QString, best);
+        HandTimes::setRule(rule);
+        const qint64 a = mark(m_ann, 1, "2026-04-04", 0, 12.59);
+        const qint64 b = mark(m_ann, 1, "2026-04-11", 0, 12.4, "h");
+        const qint64 c = mark(m_ann, 1, "2026-04-18", 0, 12.71);
+        const QList<Bests::Mark> marks = Bests::marksOf(m_db, m_ann);
+        QCOMPARE(Bests::of(marks).value(1).pr.text.section(' ', 0, 0),
+                 best == "12.4h" ? best : QStringLiteral("12.59"));
+        const QHash<qint64, Bests::Flag> flags = Bests::flags(marks);
+        QStringList words;
+        for (const qint64 join : {a, b, c})
+            words << (Bests::word(flags.value(join)).trimmed().isEmpty()
+                          ? QStringLiteral("-")
+                          : Bests::word(flags.value(join)).trimmed());
+        QTEST(words.join(' '), "flags");
+        QVERIFY2(InfoPanel::event(m_db, 1, "100 Meter Dash", std::nullopt)
+                     .startsWith("Best Time:   " + best + "\r\n"),
+                 qPrintable(InfoPanel::event(m_db, 1, "100 Meter Dash", std::nullopt)));
+        // Where it was converted to rank it, a list shows the value beside the mark.
+        if (rule == Rule::ByDistance)
+            QCOMPARE(HandTimes::shown(1, 12.43, true, "12.43h"), QStringLiteral("12.74c (12.43h)"));
+    }
+
+    // A +2.1 long jump that would be the record: the record and the PR are the legal mark
+    // below it; the runner sees the better one beside the PR.
+    void aWindAidedMarkIsNoRecordAndNoPr()
+    {
+        mark(m_ann, 9, "2026-04-04", 18, 6, {}, 1.2);
+        const qint64 aided = mark(m_ann, 9, "2026-04-11", 19, 0, {}, 2.1);
+        mark(m_bo, 9, "2026-04-18", 17, 11);
+        const QMap<qint64, Bests::Event> bests = Bests::of(Bests::marksOf(m_db, m_ann));
+        QCOMPARE(bests.value(9).pr.text, QStringLiteral("18-06 +1.2"));
+        QCOMPARE(bests.value(9).prText(), QStringLiteral("18-06 +1.2  19-00w +2.1"));
+        QCOMPARE(Bests::flags(Bests::marksOf(m_db, m_ann)).value(aided), Bests::Flag::None);
+        QVERIFY(InfoPanel::event(m_db, 9, "Long Jump", std::nullopt)
+                    .startsWith("Best Time:   18-06 +1.2\r\nCompetitor:  Adams, Ann"));
+    }
+};
+
+QTEST_MAIN(MarksTest)
+#include "tst_marks.moc"
