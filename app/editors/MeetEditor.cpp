@@ -334,16 +334,29 @@ bool MeetEditor::save()
         goTo(problem->division, problem->event, problem->entry, problem->box);
         return false;
     }
+    // "2.33" in the 800 m is most likely 2:33: the coach decides, slot by slot.
+    const QList<SheetDoubts::Offer> offers = SheetDoubts::offers(*typed);
+    for (const SheetDoubts::Offer& o : offers)
+        if (Dialogs::ask(this, o.question)) {
+            static_cast<QLineEdit*>(goTo(o.division, o.event, o.entry, 2))->setText(o.mark1);
+            static_cast<QLineEdit*>(goTo(o.division, o.event, o.entry, 3))->setText(o.mark2);
+        }
+    if (!offers.isEmpty() && !UserAction::run(this, QStringLiteral("The meet was not saved."),
+                                              [&] { typed = current(); }))
+        return false;
+    const QList<SheetDoubts::Doubt> doubts = SheetDoubts::doubts(*typed);
     const QList<MeetSheet::Gap> gaps = typed->gaps();
     QList<MeetSheet::Crossing> crossings;
     UserAction::run(this, QStringLiteral("The runners' genders could not be read."), [&] {
         crossings = typed->crossings(TrackLists::genders(m_app.connection(), m_teamPin));
     });
-    if (const QString question = MeetSheet::confirmation(gaps, crossings);
+    if (const QString question = MeetSheet::confirmation(gaps, crossings, doubts);
         !question.isEmpty() && !Dialogs::confirm(this, question)) {
         if (!gaps.isEmpty())
             goTo(gaps.first().division, gaps.first().event, gaps.first().entry,
                  gaps.first().noMark ? 2 : -1);
+        else if (!doubts.isEmpty())
+            goTo(doubts.first().division, doubts.first().event, doubts.first().entry, 2);
         return false;
     }
     std::optional<MeetChangedError> changed;

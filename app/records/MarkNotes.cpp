@@ -2,15 +2,11 @@
 
 #include <QRegularExpression>
 
-namespace {
-
-QString windText(double wind)
+QString MarkNotes::windText(double wind)
 {
     return (wind < 0 ? QStringLiteral("-") : QStringLiteral("+")) +
            QString::number(std::abs(wind), 'f', 1);
 }
-
-} // namespace
 
 QString MarkNotes::suffix() const
 {

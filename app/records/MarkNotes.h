@@ -36,6 +36,8 @@ struct MarkNotes
                        wind.isNull() ? std::nullopt : std::optional<double>(wind.toDouble()),
                        row.field(QStringLiteral("Aided")).toInt() != 0);
     }
+    // A reading as results print it: "+1.8", "-0.4", "+0.0".
+    static QString windText(double wind);
     // The events whose marks take a wind reading: the 100 m, 200 m, long and triple jump (by
     // event index, 0 to 16).
     static bool takesWind(int event);

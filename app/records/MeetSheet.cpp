@@ -268,9 +268,18 @@ QString MeetSheet::fingerprint() const
     return values.join(QChar(0));
 }
 
-QString MeetSheet::confirmation(const QList<Gap>& gaps, const QList<Crossing>& crossings)
+QString MeetSheet::confirmation(const QList<Gap>& gaps, const QList<Crossing>& crossings,
+                                const QList<SheetDoubts::Doubt>& doubts)
 {
     QStringList parts;
+    if (!doubts.isEmpty()) {
+        QStringList lines;
+        for (const SheetDoubts::Doubt& doubt : doubts)
+            lines << doubt.text;
+        parts << QStringLiteral("Some marks are beyond what high-school athletes run, jump or "
+                                "throw:\n\n") +
+                     lines.join(QLatin1Char('\n'));
+    }
     if (!gaps.isEmpty()) {
         QStringList lines;
         for (const Gap& gap : gaps)
@@ -289,6 +298,7 @@ QString MeetSheet::confirmation(const QList<Gap>& gaps, const QList<Crossing>& c
     if (parts.isEmpty())
         return {};
     return parts.join(QStringLiteral("\n\n")) +
-           (crossings.isEmpty() ? QStringLiteral(" ") : QStringLiteral("\n\n")) +
+           (crossings.isEmpty() && doubts.isEmpty() ? QStringLiteral(" ")
+                                                    : QStringLiteral("\n\n")) +
            QStringLiteral("Save the meet anyway?");
 }

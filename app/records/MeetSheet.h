@@ -2,6 +2,7 @@
 
 #include "data/MarkOrder.h"
 #include "records/Division.h"
+#include "records/SheetDoubts.h"
 #include "records/SheetEntry.h"
 
 #include <QDate>
@@ -90,8 +91,10 @@ public:
     QList<Gap> gaps() const;
     // Runners whose gender (by runner Pin: "F" or "M") is not their division's.
     QList<Crossing> crossings(const QHash<qint64, QString>& genders) const;
-    // What Save asks before it saves a sheet with gaps or crossings; nothing when it has none.
-    static QString confirmation(const QList<Gap>& gaps, const QList<Crossing>& crossings);
+    // What Save asks before it saves a sheet with gaps, crossings or marks beyond belief
+    // (SheetDoubts); nothing when it has none.
+    static QString confirmation(const QList<Gap>& gaps, const QList<Crossing>& crossings,
+                                const QList<SheetDoubts::Doubt>& doubts = {});
     // What a refused box tells: "<where>: the <box> box holds "<typed>", but it must hold
     // <must>."
     static QString refusal(const QString& where, const QString& box, const QString& typed,

@@ -3,6 +3,8 @@
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "records/CsvText.h"
+#include "records/HandTimes.h"
+#include "records/MarkNotes.h"
 #include "records/Season.h"
 
 #include <QDateTime>
@@ -13,7 +15,8 @@ QStringList ResultsExport::header()
     return {QStringLiteral("Date"),   QStringLiteral("Host"),       QStringLiteral("Meet place"),
             QStringLiteral("Event"),  QStringLiteral("Athlete"),    QStringLiteral("Team"),
             QStringLiteral("Mark"),   QStringLiteral("Mark value"), QStringLiteral("Place"),
-            QStringLiteral("Points"), QStringLiteral("Division"),   QStringLiteral("Gender")};
+            QStringLiteral("Points"), QStringLiteral("Division"),   QStringLiteral("Gender"),
+            QStringLiteral("Timing"), QStringLiteral("Wind"),       QStringLiteral("Converted")};
 }
 
 QString ResultsExport::csv(Connection& db, Scope scope)
@@ -27,7 +30,7 @@ QString ResultsExport::csv(Connection& db, Scope scope)
         QStringLiteral("SELECT ev.MeetTime AS Held, ev.HostingSchool, m.Place AS MeetPlace, "
                        "ev.EventName, ev.Runners_Name, t.School AS Team, ev.MeasureTime, "
                        "ev.Place, ev.Points, ev.DivisionName, ev.MarkGender, ev.Type, "
-                       "ev.Measure1, ev.Measure2 FROM "
+                       "ev.Measure1, ev.Measure2, ev.Timing, ev.Wind, ev.Aided FROM "
                        "Events_View ev JOIN Meets m ON m.Pin = ev.Meet_Pin LEFT "
                        "JOIN Runner_to_Team rt ON rt.Runner_Pin = ev.Runner_Pin "
                        "LEFT JOIN Teams t ON t.Pin = rt.Team_Pin") +
@@ -52,7 +55,10 @@ QString ResultsExport::csv(Connection& db, Scope scope)
         MarkGender,
         Type,
         Measure1,
-        Measure2
+        Measure2,
+        Timing,
+        Wind,
+        Aided
     };
     QString out = CsvText::line(header());
     out.reserve(rs.rowCount() * 96);
@@ -63,13 +69,26 @@ QString ResultsExport::csv(Connection& db, Scope scope)
         QString& date = dates[held];
         if (date.isEmpty())
             date = Field::fromSqlValue(held, true).toDateTime().date().toString(Qt::ISODate);
-        const double value = MarkOrder::value(rs.field(Type).toInt(), rs.field(Measure1).toDouble(),
-                                              rs.field(Measure2).toDouble());
+        const qint64 type = rs.field(Type).toInt();
+        const double value =
+            MarkOrder::value(type, rs.field(Measure1).toDouble(), rs.field(Measure2).toDouble());
+        // "hand" or "auto" for a time; the wind with its sign, or "w" for an aided mark without
+        // one; the value a hand time ranks by where it was converted.
+        const bool hand = rs.field(Timing).text() == QLatin1String("h");
+        const double ranked = HandTimes::ranked(type, value, hand);
+        const QString timing = MarkOrder::isField(type) || value == 0 ? QString()
+                               : hand                                 ? QStringLiteral("hand")
+                                                                      : QStringLiteral("auto");
+        QString wind =
+            rs.field(Wind).isNull() ? QString() : MarkNotes::windText(rs.field(Wind).toDouble());
+        if (rs.field(Aided).toInt() != 0 && wind.isEmpty())
+            wind = QStringLiteral("w");
         out += CsvText::line(
             {date, rs.field(Host).text(), rs.field(MeetPlace).text(), rs.field(Event).text(),
              rs.field(Athlete).text(), rs.field(Team).text(), rs.field(Mark).text(),
              value == 0 ? QString() : QString::number(value, 'f', 2), rs.field(Place).text(),
-             rs.field(Points).text(), rs.field(DivisionName).text(), rs.field(MarkGender).text()});
+             rs.field(Points).text(), rs.field(DivisionName).text(), rs.field(MarkGender).text(),
+             timing, wind, ranked == value ? QString() : QString::number(ranked, 'f', 2)});
     }
     return out;
 }

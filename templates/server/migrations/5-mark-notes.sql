@@ -1,10 +1,12 @@
 -- What the officials wrote beside a mark: how it was timed ('h' by hand, '' by the automatic
--- timer or not a time), the wind reading in metres a second (NULL when none was taken), and
--- whether the mark was wind-aided (over +2.0, or marked so without a reading). An older mark
--- is automatic, without a reading, and legal.
+-- timer or not a time), the wind reading in metres a second (NULL when none was taken),
+-- whether the mark was wind-aided (over +2.0, or marked so without a reading), and a relay
+-- leg's split. An older mark is automatic, without a reading, legal, and without a split.
 ALTER TABLE Event_to_Runner ADD COLUMN Timing text DEFAULT '';
 ALTER TABLE Event_to_Runner ADD COLUMN Wind double precision DEFAULT NULL;
 ALTER TABLE Event_to_Runner ADD COLUMN Aided integer DEFAULT 0;
+-- A relay leg's split time in seconds, NULL when none was taken.
+ALTER TABLE Event_to_Runner ADD COLUMN Split double precision DEFAULT NULL;
 
 -- The view gains them.
 DROP VIEW Events_View;
@@ -55,7 +57,8 @@ SELECT Slot.Pin               AS JoinPin,
        END                    AS MarkGender,
        Slot.Timing            AS Timing,
        Slot.Wind              AS Wind,
-       Slot.Aided             AS Aided
+       Slot.Aided             AS Aided,
+       Slot.Split             AS Split
 FROM Event_to_Runner AS Slot
 JOIN Events ON Events.Pin = Slot.Event_Pin
 JOIN EventType ON EventType.Pin = Events.Type

@@ -342,6 +342,37 @@ private slots:
         QVERIFY(!editor->isVisible());
         QCOMPARE(stored("runner_pin", 1, 0), QString::number(m_bo));
     }
+
+    // "2.33" in the 800 m is offered as 2:33; a mark beyond belief is named before a save.
+    void unlikelyMarksAreAskedAbout()
+    {
+        for (const char* button : {"runnerButton_3", "runnerButton_11"}) {
+            AppHarness::press(editor, button);
+            pickerOpen();
+            picker()->search()->setText("bo");
+            key(Qt::Key_Return);
+        }
+        AppHarness::typeOver(control("measure2Box_3"), "2.33");
+        AppHarness::typeOver(control("measureBox_11"), "85");
+        Dialogs::setNextAnswer(true);                    // 2:33
+        Dialogs::setNextAnswer(Dialogs::Answer::Cancel); // not with that shot put
+        AppHarness::press(editor, "updateButton");
+        QCOMPARE(Dialogs::questions().value(0),
+                 QStringLiteral("800 Meter Dash, first entry: 2.33 seconds is faster than any "
+                                "high-school 800 Meter Dash. Save it as 2:33?"));
+        QCOMPARE(Dialogs::questions().value(1),
+                 QStringLiteral("Some marks are beyond what high-school athletes run, jump or "
+                                "throw:\n\nShot Put, first entry: 85-00 is farther than any "
+                                "high-school Shot Put (over 82-00)\n\nSave the meet anyway?"));
+        QTRY_COMPARE(focused(), control<QWidget>("measureBox_11"));
+        QCOMPARE(control("measureBox_3")->text(), QStringLiteral("2"));
+        QCOMPARE(control("measure2Box_3")->text(), QStringLiteral("33"));
+        QVERIFY(editor->isVisible());
+        AppHarness::typeOver(control("measureBox_11"), "45");
+        AppHarness::press(editor, "updateButton");
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(stored("Measure1", 4, 0) + ':' + stored("Measure2", 4, 0), QStringLiteral("2:33"));
+    }
 };
 
 QTEST_MAIN(SheetEntryTest)

@@ -1,10 +1,13 @@
 // Marks as officials record them: hand times ranked fairly under each rule, and wind-aided
 // marks kept out of records and PRs, on a real database.
 #include "data/Connection.h"
+#include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "records/Bests.h"
 #include "records/HandTimes.h"
 #include "records/InfoPanel.h"
+#include "records/MarkLimits.h"
+#include "records/MeetSheet.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 
@@ -82,9 +85,12 @@ private slots:
         QTest::addColumn<Rule>("rule");
         QTest::addColumn<QString>("best");
         QTest::addColumn<QString>("flags"); // the three marks in the order of their meets
-        QTest::newRow("by distance") << Rule::ByDistance << "12.59" << "PR - -";
-        QTest::newRow("every race") << Rule::Always << "12.59" << "PR - -";
-        QTest::newRow("as typed") << Rule::AsTyped << "12.4h" << "PR PR -";
+        QTest::newRow("by distance") << Rule::ByDistance << "12.59"
+                                     << "PR - -";
+        QTest::newRow("every race") << Rule::Always << "12.59"
+                                    << "PR - -";
+        QTest::newRow("as typed") << Rule::AsTyped << "12.4h"
+                                  << "PR PR -";
     }
     void aHandTimeRanksAsConverted()
     {
@@ -110,6 +116,58 @@ private slots:
         // Where it was converted to rank it, a list shows the value beside the mark.
         if (rule == Rule::ByDistance)
             QCOMPARE(HandTimes::shown(1, 12.43, true, "12.43h"), QStringLiteral("12.74c (12.43h)"));
+    }
+
+    // Each event's limits, with a mark just inside and one just outside each of them.
+    void everyLimitHasTwoSides_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("doubted");
+        for (int type = 1; type <= 17; ++type) {
+            const MarkLimits::Limit limit = MarkLimits::of(type);
+            // Beyond the best is faster for a run, farther for a field event.
+            const double out = MarkOrder::isField(type) ? 0.25 : -0.01;
+            const QByteArray event = MeetSheet::eventName(type - 1).toUtf8();
+            const char* name = event.constData();
+            QTest::addRow("%s, at the best", name) << type << limit.best << false;
+            QTest::addRow("%s, beyond the best", name) << type << limit.best + out << true;
+            QTest::addRow("%s, at the worst", name) << type << limit.worst << false;
+            QTest::addRow("%s, beyond the worst", name) << type << limit.worst - out << true;
+        }
+    }
+    void everyLimitHasTwoSides()
+    {
+        QFETCH(int, type);
+        QFETCH(double, value);
+        QFETCH(bool, doubted);
+        QCOMPARE(MarkLimits::doubt(type, value, "x").has_value(), doubted);
+    }
+
+    void secondsThatReadAsMinutes_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("meant");
+        QTest::newRow("800 m") << 4 << "2.33"
+                               << "2:33";
+        QTest::newRow("1600 m") << 5 << "5.02"
+                                << "5:02";
+        QTest::newRow("4 x 800 m") << 17 << "9.45"
+                                   << "9:45";
+        QTest::newRow("400 m is no such race") << 3 << "2.33"
+                                               << "";
+        QTest::newRow("no seconds past 59") << 4 << "2.65"
+                                            << "";
+        QTest::newRow("one digit after the point") << 4 << "2.3"
+                                                   << "";
+    }
+    void secondsThatReadAsMinutes()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        const auto meant = MarkLimits::minutesMeant(type, typed.toDouble(), typed);
+        QTEST(meant ? meant->first + ':' + meant->second : QString(), "meant");
     }
 
     // A +2.1 long jump that would be the record: the record and the PR are the legal mark

@@ -515,25 +515,32 @@ private slots:
     void resultsGoOutARowPerRunner()
     {
         m_data->fillSlot(m_data->slotPins(m_meet, 5)[0], m_ann, 4, 32.15, 1, 10);
-        m_data->fillSlot(m_data->slotPins(m_meet, 9)[1], m_ann, 18, 6.5, 2, 8);
+        const qint64 jumped = m_data->slotPins(m_meet, 9)[1];
+        m_data->fillSlot(jumped, m_ann, 18, 6.5, 2, 8);
         const qint64 old = m_data->addMeet(m_team, "2025-04-11");
-        m_data->fillSlot(m_data->slotPins(old, 1)[0], m_ann, 0, 12.4, 3, 6);
+        const qint64 dashed = m_data->slotPins(old, 1)[0];
+        m_data->fillSlot(dashed, m_ann, 0, 12.4, 3, 6);
+        // A hand time, and a jump's wind.
+        m_db.execute("UPDATE Event_to_Runner SET Timing = 'h' WHERE Pin = ?", {dashed});
+        m_db.execute("UPDATE Event_to_Runner SET Wind = 1.2 WHERE Pin = ?", {jumped});
         const QString header = "Date,Host,Meet place,Event,Athlete,Team,Mark,Mark value,Place,"
-                               "Points,Division,Gender\r\n";
+                               "Points,Division,Gender,Timing,Wind,Converted\r\n";
         const QString mile = "2026-04-11,Central,Field,1600 Meter Run,\"Adams, Ann\",Central,"
-                             "4:32.15,272.15,1,10,,\r\n";
+                             "4:32.15,272.15,1,10,,,auto,,\r\n";
         const QString jump = "2026-04-11,Central,Field,Long Jump,\"Adams, Ann\",Central,18-06.50,"
-                             "222.50,2,8,,\r\n";
-        const QString dash =
-            "2025-04-11,,,100 Meter Dash,\"Adams, Ann\",Central,12.40,12.40,3,6,,\r\n";
+                             "222.50,2,8,,,,+1.2,\r\n";
+        auto dash = [](const QString& division) {
+            return "2025-04-11,,,100 Meter Dash,\"Adams, Ann\",Central,12.40,12.40,3,6," +
+                   division + ",hand,,12.64\r\n";
+        };
         QCOMPARE(ResultsExport::csv(m_db, {m_meet, std::nullopt}), header + mile + jump);
-        QCOMPARE(ResultsExport::csv(m_db, {std::nullopt, 2025}), header + dash);
-        QCOMPARE(ResultsExport::csv(m_db, {}), header + dash + mile + jump);
-        // What a spreadsheet makes of it: twelve columns a row.
+        QCOMPARE(ResultsExport::csv(m_db, {std::nullopt, 2025}), header + dash(","));
+        QCOMPARE(ResultsExport::csv(m_db, {}), header + dash(",") + mile + jump);
+        // What a spreadsheet makes of it: fifteen columns a row.
         const CsvText::Table table = CsvText::read(ResultsExport::csv(m_db, {}));
         QCOMPARE(table.rows.size(), 4);
         for (const CsvText::Row& row : table.rows)
-            QCOMPARE(row.fields.size(), 12);
+            QCOMPARE(row.fields.size(), 15);
         // A third entry and a B relay team of a girls' division go out with the rest.
         MeetSheet sheet = *MeetSheet::load(m_db, old);
         sheet.divisions[0].name = "Girls JV";
@@ -546,11 +553,12 @@ private slots:
         b.numbers = {"4", "1", "1", "2.5"};
         sheet.divisions[0].moreRelays[0] << b;
         sheet.save(m_db, "Pat Coach");
-        QCOMPARE(ResultsExport::csv(m_db, {std::nullopt, 2025}),
-                 header + dash.chopped(3) + "Girls JV,F\r\n" +
-                     "2025-04-11,,,100 Meter Dash,\"Adams, Ann\",Central,13.00,13.00,5,0,Girls JV,"
-                     "F\r\n2025-04-11,,,400 Meter Relay,\"Adams, Ann\",Central,1:02.50,62.50,4,1,"
-                     "Girls JV,F\r\n");
+        QCOMPARE(
+            ResultsExport::csv(m_db, {std::nullopt, 2025}),
+            header + dash("Girls JV,F") +
+                "2025-04-11,,,100 Meter Dash,\"Adams, Ann\",Central,13.00,13.00,5,0,Girls JV,"
+                "F,auto,,\r\n2025-04-11,,,400 Meter Relay,\"Adams, Ann\",Central,1:02.50,62.50,"
+                "4,1,Girls JV,F,auto,,\r\n");
     }
 
     void gradesFollowTheSchoolYear_data()
