@@ -5,6 +5,7 @@
 #include "editors/DivisionWindow.h"
 #include "editors/EntryPicker.h"
 #include "editors/FurtherEntries.h"
+#include "editors/LiveBests.h"
 #include "editors/MeetFields.h"
 #include "editors/MoreEntriesWindow.h"
 #include "editors/ProgramWindows.h"
@@ -37,6 +38,7 @@ MeetEditor::MeetEditor(AppContext& app, MainLists& lists, ProgramWindows& window
     connect(m_bar, &DivisionBar::chosen, this, &MeetEditor::showDivision);
     connect(m_bar, &DivisionBar::addRequested, this, &MeetEditor::addDivision);
     connect(m_bar, &DivisionBar::removeRequested, this, &MeetEditor::removeDivision);
+    m_bests = new LiveBests(app, m_slots, this, [this] { return current(); });
     m_typing = new SheetTyping(m_slots, app, this);
     m_picker = new EntryPicker(windows, m_slots, *m_typing, this);
     m_further = new FurtherEntries(app, m_slots, *m_picker, this, [this]() -> Division* {
@@ -151,9 +153,7 @@ bool MeetEditor::build(qint64 meetPin)
     m_loading = true;
     clearSheet();
     m_fields->show(*sheet);
-    m_bests = SheetBests();
-    UserAction::run(this, QStringLiteral("The runners' bests could not be read."),
-                    [&] { m_bests.load(m_app.connection(), *sheet); });
+    m_bests->load(*sheet);
     m_division = -1;
     showDivision(0);
     markUnchanged();
@@ -218,11 +218,10 @@ void MeetEditor::refreshMarks()
                 shown << gap;
         SheetMarks::gaps(m_slots, shown);
         m_bar->showPoints(sheet.divisions.value(m_division).points());
-        // A runner picked or a mark typed may make or unmake a PR at once.
-        SheetMarks::bests(m_slots, m_bests.words(m_app.connection(), sheet));
+        // A runner picked or a mark typed may make or unmake a PR.
+        m_bests->changed();
     } catch (const DatabaseError&) {
-        // A slot the program left unreadable, or a runner's other meets that could not be
-        // read: Save names the one, the next change tries the other again.
+        // A slot the program left unreadable: Save names it.
     }
 }
 

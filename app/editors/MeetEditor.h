@@ -2,7 +2,6 @@
 
 #include "editors/SheetControls.h"
 #include "records/MeetSheet.h"
-#include "records/SheetBests.h"
 #include "ui/RecordWindow.h"
 
 #include <memory>
@@ -11,9 +10,10 @@ class AppContext;
 class DivisionBar;
 class DivisionWindow;
 class EntryPicker;
+class FurtherEntries;
+class LiveBests;
 class MainLists;
 class MeetFields;
-class FurtherEntries;
 class ProgramWindows;
 class SheetTyping;
 
@@ -85,7 +85,7 @@ private:
     MeetSheet m_sheet;
     int m_division = 0;
     // Which entries are a PR or an SB as of the meet, as the sheet stands.
-    SheetBests m_bests;
+    LiveBests* m_bests = nullptr;
 
     // The sheet below the division strip; declared before the slots that stand on it.
     QWidget* m_area = nullptr;

@@ -8,6 +8,7 @@
 
 void SheetMarks::bests(SheetControls& sheet, const QHash<qint64, QString>& words)
 {
+    bool changed = false;
     for (int e = 0; e < MeetSheet::Individual; ++e)
         for (const SheetSlot* s : {&sheet.first(e), &sheet.second(e)}) {
             const qint64 join = s->label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
@@ -25,8 +26,10 @@ void SheetMarks::bests(SheetControls& sheet, const QHash<qint64, QString>& words
             QFont font = s->button->font();
             font.setBold(!word.isEmpty());
             s->button->setFont(font);
+            changed = true;
         }
-    sheet.describeRunners();
+    if (changed)
+        sheet.describeRunners();
 }
 
 void SheetMarks::gaps(const SheetControls& sheet, const QList<MeetSheet::Gap>& gaps)
