@@ -336,10 +336,10 @@ bool MeetEditor::save()
     // "2.33" in the 800 m is most likely 2:33: the coach decides, slot by slot.
     const QList<SheetDoubts::Offer> offers = SheetDoubts::offers(*typed);
     for (const SheetDoubts::Offer& o : offers)
-        if (Dialogs::ask(this, o.question)) {
-            static_cast<QLineEdit*>(goTo(o.division, o.event, o.entry, 2))->setText(o.mark1);
-            static_cast<QLineEdit*>(goTo(o.division, o.event, o.entry, 3))->setText(o.mark2);
-        }
+        if (Dialogs::ask(this, o.question))
+            for (const auto& [box, text] : {std::pair{2, o.mark1}, std::pair{3, o.mark2}})
+                if (auto* line = qobject_cast<QLineEdit*>(goTo(o.division, o.event, o.entry, box)))
+                    line->setText(text);
     if (!offers.isEmpty() && !UserAction::run(this, QStringLiteral("The meet was not saved."),
                                               [&] { typed = current(); }))
         return false;

@@ -1,6 +1,7 @@
 #include "MarkNotes.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 QString MarkNotes::windText(double wind)
 {
@@ -25,9 +26,10 @@ std::optional<std::pair<QString, MarkNotes>> MarkNotes::split(const QString& typ
     static const QRegularExpression notes(
         QStringLiteral("^(.*?[\\d.\"'m])(\\s*h)?(?:\\s+([+-]\\d{1,2}(?:\\.\\d{1,2})?)|\\s+(w))?$"),
         QRegularExpression::CaseInsensitiveOption);
+    // The sheet reads every box at every key: a plain number needs no pattern.
     const QString t = typed.trimmed();
-    if (t.isEmpty())
-        return std::pair{QString(), MarkNotes()};
+    if (std::all_of(t.begin(), t.end(), [](QChar c) { return c.isDigit() || c == u'.'; }))
+        return std::pair{t, MarkNotes()};
     const QRegularExpressionMatch m = notes.match(t);
     if (!m.hasMatch())
         return std::nullopt;

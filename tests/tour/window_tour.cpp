@@ -180,6 +180,11 @@ int main(int argc, char* argv[])
     w.windows().runnerSelector()->search()->setText(QStringLiteral("lo"));
     shoot(w.windows().runnerSelector(), QStringLiteral("runner-search"));
     w.windows().runnerSelector()->close();
+    // What the officials wrote beside a mark: a hand time, and a long jump's wind.
+    meet->findChild<QLineEdit*>(QStringLiteral("measure2Box_0"))->setText(QStringLiteral("11.2h"));
+    meet->findChild<QLineEdit*>(QStringLiteral("measure2Box_8"))
+        ->setText(QStringLiteral("6.5 +2.4"));
+    shoot(meet, QStringLiteral("sheet-notes"));
     // A slot whose mark went missing, and results without a runner, shaded.
     meet->findChild<QLineEdit*>(QStringLiteral("measure2Box_1"))->setText(QStringLiteral("0"));
     meet->findChild<QLineEdit*>(QStringLiteral("measureBox_1"))->setText(QStringLiteral("0"));
