@@ -269,6 +269,8 @@ void showNumbers(const SheetSlot& slot, const MeetSheet::Numbers& numbers)
     slot.points->setText(numbers.points);
     slot.mark1->setText(numbers.mark1);
     slot.mark2->setText(numbers.secondBox());
+    // The number first, where the notes after it do not fit the box.
+    slot.mark2->setCursorPosition(0);
 }
 
 // The runner's Pin in the label's "runner join"; the sheet itself writes it, so anything else
