@@ -7,7 +7,6 @@
 #include "records/TrackLists.h"
 #include "reports/Reports.h"
 #include "shell/AboutWindow.h"
-#include "shell/CommandLine.h"
 #include "shell/DatabaseSwitch.h"
 #include "shell/DivisionsWindow.h"
 #include "shell/FileMenu.h"
@@ -28,7 +27,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHash>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -41,7 +39,7 @@ MainWindow::MainWindow(AppContext& app, QWidget* parent)
         QApplication::setWindowIcon(AboutWindow::applicationIcon());
     connect(m_windows.get(), &ProgramWindows::reportRequested, this, &MainWindow::showReport);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Cindrel %1").arg(QLatin1String(CommandLine::version())));
+    setWindowTitle(QStringLiteral("Cindrel " CINDREL_VERSION));
     setWindowIcon(AboutWindow::applicationIcon());
     buildControls();
     buildMenus();
