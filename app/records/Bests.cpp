@@ -3,7 +3,6 @@
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "records/HandTimes.h"
-#include "records/MarkNotes.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -107,11 +106,7 @@ QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
                       db);
          !rs.eof(); rs.moveNext()) {
         Mark m = markOf(rs);
-        m.text = HandTimes::shown(m.type,
-                                  MarkOrder::value(m.type,
-                                                   rs.field(QStringLiteral("Measure1")).toDouble(),
-                                                   rs.field(QStringLiteral("Measure2")).toDouble()),
-                                  m.hand, MarkNotes::printedOf(rs));
+        m.text = HandTimes::shownOf(m.type, rs);
         m.date = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
         m.dateText = rs.field(QStringLiteral("MeetTime")).text();
         marks << m;

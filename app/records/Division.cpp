@@ -4,17 +4,12 @@
 
 namespace {
 
-double number(const QString& typed)
-{
-    const std::optional<QString> literal = SheetNumber::sqlLiteral(typed);
-    return literal ? literal->toDouble() : 0;
-}
-
 bool holds(const SheetEntry& entry)
 {
     const SheetNumbers& n = entry.numbers;
-    return !entry.name.isEmpty() || number(n.place) != 0 || number(n.points) != 0 ||
-           number(n.mark1) != 0 || number(n.mark2) != 0;
+    return !entry.name.isEmpty() || SheetNumber::value(n.place) != 0 ||
+           SheetNumber::value(n.points) != 0 || SheetNumber::value(n.mark1) != 0 ||
+           SheetNumber::value(n.mark2) != 0;
 }
 
 } // namespace
@@ -83,13 +78,13 @@ double Division::points() const
     for (int e = 0; e < Individual; ++e)
         for (int k = 0; k < entryCount(e); ++k)
             if (const SheetEntry* s = entry(e, k); s->exists && !s->name.isEmpty())
-                total += number(s->numbers.points);
+                total += SheetNumber::value(s->numbers.points);
     for (int r = 0; r < Relays; ++r)
         for (int t = 0; t < relayCount(r); ++t) {
             const SheetRelay* team = relay(r, t);
             for (const SheetEntry& leg : team->legs)
                 if (leg.exists && !leg.name.isEmpty()) {
-                    total += number(team->numbers.points);
+                    total += SheetNumber::value(team->numbers.points);
                     break;
                 }
         }

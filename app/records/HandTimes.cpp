@@ -1,7 +1,5 @@
 #include "HandTimes.h"
 
-#include "data/MarkOrder.h"
-
 #include <array>
 #include <cmath>
 
@@ -19,7 +17,9 @@ double upToTenth(double seconds)
     return std::ceil(std::round(seconds * 10 * 1e6) / 1e6) / 10;
 }
 
-QString timeText(double seconds)
+} // namespace
+
+QString HandTimes::timeText(double seconds)
 {
     const double t = std::round(seconds * 100) / 100;
     if (t < 60)
@@ -27,8 +27,6 @@ QString timeText(double seconds)
     const int minutes = static_cast<int>(t / 60);
     return QStringLiteral("%1:%2").arg(minutes).arg(t - minutes * 60, 5, 'f', 2, QLatin1Char('0'));
 }
-
-} // namespace
 
 QList<HandTimes::Rule> HandTimes::rules()
 {

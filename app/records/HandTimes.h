@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/MarkOrder.h"
+#include "records/MarkNotes.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -43,4 +46,15 @@ public:
                              const QString& timing);
     // A printed mark as a ranking shows it: with the value it ranked by when that differs.
     static QString shown(qint64 type, double value, bool hand, const QString& printed);
+    // The same of a row of Events_View.
+    template <class Row> static QString shownOf(qint64 type, const Row& row)
+    {
+        return shown(type,
+                     MarkOrder::value(type, row.field(QStringLiteral("Measure1")).toDouble(),
+                                      row.field(QStringLiteral("Measure2")).toDouble()),
+                     row.field(QStringLiteral("Timing")).text() == QLatin1String("h"),
+                     MarkNotes::printedOf(row));
+    }
+    // A time as results print it: "12.64", "1:02.50".
+    static QString timeText(double seconds);
 };

@@ -1,9 +1,7 @@
 #include "InfoPanel.h"
 
-#include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "records/HandTimes.h"
-#include "records/MarkNotes.h"
 #include "records/Season.h"
 
 namespace {
@@ -81,12 +79,7 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
         return season ? QStringLiteral("No mark has been recorded in the %1 in %2.")
                             .arg(eventName, Season::caption(season))
                       : QStringLiteral("No mark has been recorded in the %1 yet.").arg(eventName);
-    const QString mark =
-        HandTimes::shown(type,
-                         MarkOrder::value(type, best.field(QStringLiteral("Measure1")).toDouble(),
-                                          best.field(QStringLiteral("Measure2")).toDouble()),
-                         best.field(QStringLiteral("Timing")).text() == QLatin1String("h"),
-                         MarkNotes::printedOf(best));
+    const QString mark = HandTimes::shownOf(type, best);
     QString text = QStringLiteral("Best Time:") + blanks(3) + mark + CrLf;
     if (best.field(QStringLiteral("isRelay")).toBool()) {
         // The relay's result stands in each leg's slot: name the legs of that one team.

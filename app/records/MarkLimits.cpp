@@ -46,11 +46,7 @@ QString MarkLimits::written(qint64 type, double value)
         return QStringLiteral("%1-%2").arg(feet).arg(value - feet * 12, 2, 'f', 0,
                                                      QLatin1Char('0'));
     }
-    if (value < 60)
-        return QString::number(value, 'f', 2);
-    const int minutes = static_cast<int>(value / 60);
-    return QStringLiteral("%1:%2").arg(minutes).arg(value - minutes * 60, 5, 'f', 2,
-                                                    QLatin1Char('0'));
+    return HandTimes::timeText(value);
 }
 
 std::optional<QString> MarkLimits::doubt(qint64 type, double value, const QString& typed)

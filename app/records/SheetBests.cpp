@@ -9,12 +9,6 @@
 
 namespace {
 
-double number(const QString& typed)
-{
-    const std::optional<QString> literal = SheetNumber::sqlLiteral(typed);
-    return literal ? literal->toDouble() : 0;
-}
-
 // Every runner of the sheet's individual events and relays.
 QSet<qint64> runnersOf(const MeetSheet& sheet)
 {
@@ -59,8 +53,9 @@ QHash<qint64, QString> SheetBests::words(Connection& db, const MeetSheet& sheet)
                     continue;
                 Bests::Mark m;
                 m.type = e + 1;
-                const double value = MarkOrder::value(m.type, number(entry->numbers.mark1),
-                                                      number(entry->numbers.mark2));
+                const double value =
+                    MarkOrder::value(m.type, SheetNumber::value(entry->numbers.mark1),
+                                     SheetNumber::value(entry->numbers.mark2));
                 if (value == 0)
                     continue;
                 m.hand = entry->numbers.notes.hand;

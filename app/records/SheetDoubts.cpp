@@ -9,12 +9,6 @@
 
 namespace {
 
-double number(const QString& typed)
-{
-    const std::optional<QString> literal = SheetNumber::sqlLiteral(typed);
-    return literal ? literal->toDouble() : 0;
-}
-
 // Every entry of the sheet that has a runner (a relay team one with a runner on a leg) and a
 // mark: its place on the sheet and its numbers.
 void eachMark(const MeetSheet& sheet,
@@ -37,7 +31,7 @@ void eachMark(const MeetSheet& sheet,
                            entry && !entry->name.isEmpty()) {
                     n = &entry->numbers;
                 }
-                if (n && (number(n->mark1) != 0 || number(n->mark2) != 0))
+                if (n && (SheetNumber::value(n->mark1) != 0 || SheetNumber::value(n->mark2) != 0))
                     take(d, e, k, *n);
             }
         }
@@ -50,9 +44,9 @@ QList<SheetDoubts::Offer> SheetDoubts::offers(const MeetSheet& sheet)
 {
     QList<Offer> offers;
     eachMark(sheet, [&](int d, int e, int k, const SheetNumbers& n) {
-        if (number(n.mark1) != 0)
+        if (SheetNumber::value(n.mark1) != 0)
             return;
-        const auto meant = MarkLimits::minutesMeant(e + 1, number(n.mark2), n.mark2);
+        const auto meant = MarkLimits::minutesMeant(e + 1, SheetNumber::value(n.mark2), n.mark2);
         if (!meant)
             return;
         const QString minutes = meant->first + QLatin1Char(':') + meant->second;
@@ -72,7 +66,8 @@ QList<SheetDoubts::Doubt> SheetDoubts::doubts(const MeetSheet& sheet)
 {
     QList<Doubt> doubts;
     eachMark(sheet, [&](int d, int e, int k, const SheetNumbers& n) {
-        const double value = MarkOrder::value(e + 1, number(n.mark1), number(n.mark2));
+        const double value =
+            MarkOrder::value(e + 1, SheetNumber::value(n.mark1), SheetNumber::value(n.mark2));
         if (const auto why = MarkLimits::doubt(e + 1, value, MarkLimits::written(e + 1, value)))
             doubts << Doubt{d, e, k, sheet.where(d, e, k) + QStringLiteral(": ") + *why};
     });

@@ -19,6 +19,12 @@ std::optional<QString> SheetNumber::sqlLiteral(const QString& typed)
     return literal;
 }
 
+double SheetNumber::value(const QString& typed)
+{
+    const std::optional<QString> literal = sqlLiteral(typed);
+    return literal ? literal->toDouble() : 0;
+}
+
 QString SheetNumber::rule()
 {
     return QStringLiteral("a number such as 3 or 11.42 (no more than six digits before the point "

@@ -1,10 +1,8 @@
 #include "EventReport.h"
 
 #include "data/Connection.h"
-#include "data/MarkOrder.h"
 #include "records/AppContext.h"
 #include "records/HandTimes.h"
-#include "records/MarkNotes.h"
 #include "records/Season.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
@@ -56,17 +54,12 @@ Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool b
             (listed.contains(runner) || results.text(QStringLiteral("MeasureTime")).isEmpty()))
             continue;
         listed.insert(runner);
-        rows.append(
-            {results.field(QStringLiteral("event_Pin")).toInt(),
-             results.field(QStringLiteral("runner_pin")).toInt(),
-             HandTimes::shown(
-                 eventType,
-                 MarkOrder::value(eventType, results.field(QStringLiteral("Measure1")).toDouble(),
-                                  results.field(QStringLiteral("Measure2")).toDouble()),
-                 results.text(QStringLiteral("Timing")) == QLatin1String("h"),
-                 MarkNotes::printedOf(results)),
-             results.text(QStringLiteral("Runners_Name")), results.text(QStringLiteral("MeetTime")),
-             results.text(QStringLiteral("HostingSchool"))});
+        rows.append({results.field(QStringLiteral("event_Pin")).toInt(),
+                     results.field(QStringLiteral("runner_pin")).toInt(),
+                     HandTimes::shownOf(eventType, results),
+                     results.text(QStringLiteral("Runners_Name")),
+                     results.text(QStringLiteral("MeetTime")),
+                     results.text(QStringLiteral("HostingSchool"))});
     }
 
     return Report(
