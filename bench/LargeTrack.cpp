@@ -213,6 +213,23 @@ void LargeTrack::fill(Connection& db, Size size, unsigned seed)
                 addDivision(db, rng, meet, lastInsert(db), rosters[team][size_t(d)]);
             }
         }
+        // As officials write them: a third of the individual races timed by hand (to the
+        // tenth), a wind reading from -1.5 to +2.5 on every sprint and horizontal jump (the
+        // ones over +2.0 wind-aided), and relay splits.
+        db.execute(QStringLiteral(
+            "UPDATE Event_to_Runner SET Timing = 'h', Seconds = round(Seconds + 0.049, 1), "
+            "Inches = round(Inches + 0.049, 1) WHERE Pin % 3 = 0 AND Seconds BETWEEN 0.05 AND "
+            "59.9 AND Event_Pin IN (SELECT Pin FROM Events WHERE Type BETWEEN 1 AND 7)"));
+        db.execute(QStringLiteral(
+            "UPDATE Event_to_Runner SET Wind = ((Pin * 7) % 41 - 15) / 10.0, Aided = "
+            "CASE WHEN (Pin * 7) % 41 - 15 > 20 THEN 1 ELSE 0 END WHERE Event_Pin IN "
+            "(SELECT Pin FROM Events WHERE Type IN (1, 2, 9, 10))"));
+        // Each A team's legs with their splits, around a quarter of the team's time.
+        db.execute(QStringLiteral(
+            "UPDATE Event_to_Runner SET Split = round((Minutes * 60 + Seconds) / 4 + "
+            "((Pin * 13) % 9 - 4) / 10.0, 1) WHERE RelayTeam = 0 AND Runner_Pin <> 0 AND "
+            "Minutes * 60 + Seconds > 0 AND Event_Pin IN (SELECT Pin FROM Events WHERE Type "
+            "BETWEEN 14 AND 17)"));
     });
 }
 

@@ -291,19 +291,23 @@ QWidget* MeetEditor::goTo(int division, int event, int entry, int box)
     if (division != m_division)
         showDivision(division);
     const bool more = event < Individual ? entry >= 2 : entry >= 1;
+    // A leg's split box is in the leg's own slot.
+    const int leg = box >= MeetSheet::SplitBox ? box - MeetSheet::SplitBox : 0;
     const SheetSlot* slot = nullptr;
     if (more) {
         m_further->open(event);
         const QList<const SheetSlot*> shown = m_further->window()->entrySlots();
-        const int row = event < Individual ? entry - 2 : 4 * (entry - 1);
+        const int row = event < Individual ? entry - 2 : 4 * (entry - 1) + leg;
         slot = shown.value(row);
     } else {
-        slot = &m_slots.slotAt(event, entry);
+        slot = event < Individual ? &m_slots.slotAt(event, entry)
+                                  : &m_slots.relayLeg(event - Individual, leg);
     }
     if (!slot)
         return nullptr;
-    QWidget* const widgets[] = {slot->button, slot->place, slot->points, slot->mark1, slot->mark2};
-    QWidget* target = widgets[std::clamp(box + 1, 0, 4)];
+    QWidget* const widgets[] = {slot->button, slot->place, slot->points,
+                                slot->mark1,  slot->mark2, slot->split};
+    QWidget* target = widgets[std::clamp(box + 1, 0, box >= MeetSheet::SplitBox ? 5 : 4)];
     target->setFocus();
     if (auto* line = qobject_cast<QLineEdit*>(target))
         line->selectAll();

@@ -113,10 +113,14 @@ void MoreEntriesWindow::rebuild()
     setWindowTitle((m_division.isEmpty() ? QString() : m_division + QStringLiteral(": ")) + event +
                    (relay() ? QStringLiteral(", more teams") : QStringLiteral(", more entries")));
     const bool field = MeetSheet::isField(m_event);
-    const QString headings[] = {QStringLiteral("Runner"), QStringLiteral("Place"),
-                                QStringLiteral("Points"), MeetSheet::boxName(field, 2),
-                                MeetSheet::boxName(field, 3)};
-    for (int c = 0; c < 5; ++c) {
+    // A relay's legs have their split boxes beside them, before the team's boxes.
+    const int boxColumn = relay() ? 3 : 2;
+    QStringList headings{QStringLiteral("Runner"), QStringLiteral("Place"),
+                         QStringLiteral("Points"), MeetSheet::boxName(field, 2),
+                         MeetSheet::boxName(field, 3)};
+    if (relay())
+        headings.insert(1, MeetSheet::boxName(field, MeetSheet::SplitBox));
+    for (int c = 0; c < headings.size(); ++c) {
         auto* heading = new QLabel(headings[c], m_area);
         m_grid->addWidget(heading, 0, c + 1);
         auto row = std::make_unique<Row>();
@@ -156,6 +160,16 @@ void MoreEntriesWindow::rebuild()
             m_grid->addWidget(slot.button, top + k, 1);
             row->widgets.push_back(slot.button);
             row->widgets.push_back(slot.label);
+            if (relay()) {
+                slot.split = new NumberBox(m_area);
+                slot.split->setObjectName(Controls::indexed(QStringLiteral("moreSplit"), index));
+                slot.split->setAccessibleName(slot.button->property(kEntry).toString() +
+                                              QStringLiteral(", Split"));
+                slot.split->setText(e.split);
+                slot.split->setFixedWidth(Twips::size(585, 0).width());
+                m_grid->addWidget(slot.split, top + k, 2);
+                row->widgets.push_back(slot.split);
+            }
             row->legs.push_back(slot);
         }
         const SheetNumbers& n = relay() ? m_teams[i].numbers : m_entries[i].numbers;
@@ -170,14 +184,14 @@ void MoreEntriesWindow::rebuild()
                                         MeetSheet::boxName(field, b));
             boxes[b]->setText(texts[b]);
             boxes[b]->setFixedWidth(Twips::size(585, 0).width());
-            m_grid->addWidget(boxes[b], top, 2 + b);
+            m_grid->addWidget(boxes[b], top, boxColumn + b);
             row->widgets.push_back(boxes[b]);
         }
         row->remove = new QPushButton(QStringLiteral("Remove"), m_area);
         row->remove->setObjectName(Controls::indexed(QStringLiteral("moreRemove"), i));
         row->remove->setAccessibleName(QStringLiteral("Remove ") + where);
         row->remove->setAutoDefault(false);
-        m_grid->addWidget(row->remove, top, 6);
+        m_grid->addWidget(row->remove, top, boxColumn + 4);
         row->widgets.push_back(row->remove);
         connect(row->remove, &QPushButton::clicked, this, [this, i] { removeRow(i); });
         for (SheetSlot& slot : row->legs) {
@@ -217,8 +231,11 @@ QList<QWidget*> MoreEntriesWindow::tabOrder(bool withRemove) const
     for (const auto& row : m_rows) {
         if (row->legs.empty())
             continue;
-        for (const SheetSlot& slot : row->legs)
+        for (const SheetSlot& slot : row->legs) {
             order << slot.button;
+            if (slot.split)
+                order << slot.split;
+        }
         const SheetSlot& first = row->legs.front();
         order << first.place << first.points << first.mark1 << first.mark2;
         if (withRemove)
@@ -268,6 +285,7 @@ QList<SheetRelay> MoreEntriesWindow::teams() const
             team.legs[k].exists = true;
             team.legs[k].name = slot.button->text();
             team.legs[k].runner = slot.label->text().section(QLatin1Char(' '), 0, 0).toLongLong();
+            team.legs[k].split = slot.split ? slot.split->text().trimmed() : QString();
         }
         const SheetSlot& first = row->legs.front();
         team.numbers = SheetNumbers::fromBoxes(first.place->text(), first.points->text(),

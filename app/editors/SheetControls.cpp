@@ -27,6 +27,10 @@ constexpr Columns kRight{6120 + kShift, 7200 + kShift,  9120 + kShift,
 constexpr int kButtonWidth = 1815, kButtonHeight = 255;
 constexpr int kBoxWidth = 585, kBoxHeight = 285;
 constexpr int kMoreWidth = 255;
+// A relay's caption takes three short lines beside its four legs, so that each leg has room
+// for its runner's name and its split box before the team's boxes.
+constexpr int kRelayCaptionWidth = 900, kLegLeft = 1080, kLegWidth = 1710;
+constexpr int kSplitLeft = 2850;
 
 bool onRight(int event)
 {
@@ -96,9 +100,9 @@ SheetControls::SheetControls(QWidget* sheet) : m_sheet(sheet)
         caption->setWordWrap(true);
         SheetSlot& first = m_first[static_cast<size_t>(e)];
         SheetSlot& second = m_second[static_cast<size_t>(e)];
-        first = makeSlot(e, false, c.button, top);
+        first = makeSlot(e, false, c.button, top, kButtonWidth);
         boxes(first, c, top, e, false);
-        second = makeSlot(e, true, c.button, top + 240);
+        second = makeSlot(e, true, c.button, top + 240, kButtonWidth);
         boxes(second, c, top + 240, e, true);
         first.button->setProperty(kEntry,
                                   MeetSheet::eventName(e) + QStringLiteral(", first entry"));
@@ -110,20 +114,23 @@ SheetControls::SheetControls(QWidget* sheet) : m_sheet(sheet)
         const int e = MeetSheet::Individual + r;
         const int top = eventTop(e);
         Controls::label(m_sheet, Controls::indexed(QStringLiteral("Label1"), e),
-                        MeetSheet::eventName(e), kLeft.label, top, kLeft.button - kLeft.label - 60,
-                        480)
+                        MeetSheet::eventName(e), kLeft.label, top, kRelayCaptionWidth, 720)
             ->setWordWrap(true);
         SheetSlot shared;
         boxes(shared, kLeft, top, e, false);
         for (int k = 0; k < 4; ++k) {
-            SheetSlot leg =
-                makeSlot(MeetSheet::Individual + 4 * r + k, false, kLeft.button, top + 240 * k);
+            SheetSlot leg = makeSlot(MeetSheet::Individual + 4 * r + k, false, kLegLeft,
+                                     top + 240 * k, kLegWidth);
+            const QString name = MeetSheet::eventName(e) + QStringLiteral(", leg %1").arg(k + 1);
+            leg.split = Controls::numberBox(
+                m_sheet, Controls::indexed(QStringLiteral("splitBox"), 4 * r + k),
+                name + QStringLiteral(", Split"), kSplitLeft, top + 240 * k, kBoxWidth, kBoxHeight);
+            leg.split->setPlaceholderText(QStringLiteral("Split"));
             leg.place = shared.place;
             leg.points = shared.points;
             leg.mark1 = shared.mark1;
             leg.mark2 = shared.mark2;
-            leg.button->setProperty(kEntry, MeetSheet::eventName(e) +
-                                                QStringLiteral(", leg %1").arg(k + 1));
+            leg.button->setProperty(kEntry, name);
             m_legs[static_cast<size_t>(4 * r + k)] = leg;
         }
     }
@@ -169,7 +176,7 @@ void SheetControls::showMoreCount(int event, int count)
                   : QString());
 }
 
-SheetSlot SheetControls::makeSlot(int index, bool second, int left, int top)
+SheetSlot SheetControls::makeSlot(int index, bool second, int left, int top, int width)
 {
     SheetSlot slot;
     const QString buttonName =
@@ -177,10 +184,10 @@ SheetSlot SheetControls::makeSlot(int index, bool second, int left, int top)
     const QString labelName =
         second ? QStringLiteral("runner2Label") : QStringLiteral("runnerLabel");
     slot.button = Controls::button(m_sheet, Controls::indexed(buttonName, index), QString(), left,
-                                   top, kButtonWidth, kButtonHeight);
+                                   top, width, kButtonHeight);
     slot.label = Controls::label(m_sheet, Controls::indexed(labelName, index),
                                  second ? QStringLiteral("r2l") : QStringLiteral("r2L"), left, top,
-                                 kButtonWidth, kButtonHeight);
+                                 width, kButtonHeight);
     slot.label->hide();
     return slot;
 }
@@ -213,8 +220,9 @@ QList<QWidget*> SheetControls::tabOrder() const
         order << m_more[e];
     }
     for (int r = 0; r < MeetSheet::Relays; ++r) {
+        // Each leg's split beside its runner, as the sheet shows them.
         for (int k = 0; k < 4; ++k)
-            order << relayLeg(r, k).button;
+            order << relayLeg(r, k).button << relayLeg(r, k).split;
         const SheetSlot& first = relayLeg(r, 0);
         order << first.place << first.points << first.mark1 << first.mark2
               << m_more[size_t(MeetSheet::Individual + r)];
@@ -235,8 +243,9 @@ void SheetControls::clear()
         s->button->setText(QString());
         s->button->setEnabled(false);
         s->label->setText(QString());
-        for (QLineEdit* box : {s->place, s->points, s->mark1, s->mark2})
-            box->clear();
+        for (QLineEdit* box : {s->place, s->points, s->mark1, s->mark2, s->split})
+            if (box)
+                box->clear();
     }
     for (int e = 0; e < MeetSheet::Events; ++e)
         showMoreCount(e, 0);
@@ -302,6 +311,8 @@ MeetSheet::Entry entryIn(const SheetSlot& slot)
         e.join = slot.label->text().section(QLatin1Char(' '), 1, 1).toLongLong();
     }
     e.numbers = numbersIn(slot);
+    if (slot.split)
+        e.split = slot.split->text().trimmed();
     return e;
 }
 
@@ -322,8 +333,10 @@ void SheetControls::show(const Division& division)
     for (int r = 0; r < MeetSheet::Relays; ++r) {
         const MeetSheet::Relay& relay = division.relays[static_cast<size_t>(r)];
         for (int k = 0; k < 4; ++k) {
-            if (relay.legs[static_cast<size_t>(k)].exists)
-                showSlot(relayLeg(r, k), relay.legs[static_cast<size_t>(k)], 1);
+            if (const MeetSheet::Entry& leg = relay.legs[static_cast<size_t>(k)]; leg.exists) {
+                showSlot(relayLeg(r, k), leg, 1);
+                relayLeg(r, k).split->setText(leg.split);
+            }
         }
         if (relay.legs[0].exists)
             showNumbers(relayLeg(r, 0), relay.numbers);

@@ -55,7 +55,7 @@ public:
     static QString entryName(const SheetSlot& slot);
 
 private:
-    SheetSlot makeSlot(int index, bool second, int left, int top);
+    SheetSlot makeSlot(int index, bool second, int left, int top, int width);
 
     QWidget* m_sheet;
     std::array<SheetSlot, MeetSheet::Individual> m_first;

@@ -3,9 +3,24 @@
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "records/HandTimes.h"
+#include "records/MarkNotes.h"
 
 #include <QDateTime>
 #include <algorithm>
+
+struct Bests::Columns
+{
+    int type, first, second, timing, aided, join, runner;
+
+    explicit Columns(const RecordSet& rs)
+        : type(rs.column(QStringLiteral("Type"))), first(rs.column(QStringLiteral("Measure1"))),
+          second(rs.column(QStringLiteral("Measure2"))),
+          timing(rs.column(QStringLiteral("Timing"))), aided(rs.column(QStringLiteral("Aided"))),
+          join(rs.column(QStringLiteral("JoinPin"))),
+          runner(rs.column(QStringLiteral("Runner_Pin")))
+    {
+    }
+};
 
 QList<Bests::Mark> Bests::marksOf(Connection& db, qint64 runner)
 {
@@ -46,20 +61,20 @@ QHash<qint64, QList<Bests::Mark>> Bests::byRunner(Connection& db, const QString&
     // and the view would write each one's mark as text first.
     QHash<qint64, QList<Mark>> marks;
     QHash<QString, QDate> dates;
-    for (RecordSet rs(
-             QStringLiteral(
-                 "SELECT s.Pin AS JoinPin, s.Runner_Pin AS Runner_Pin, e.Type AS Type, s.feet AS "
-                 "Measure1, s.Inches AS Measure2, s.Timing AS Timing, s.Aided AS Aided, "
-                 "m.MeetTime AS Held FROM Event_to_Runner s "
-                 "JOIN Events e ON e.Pin = s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = "
-                 "e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE (s.feet <> 0 OR s.Inches <> 0) "
-                 "AND ") +
-                 where,
-             values, db);
-         !rs.eof(); rs.moveNext()) {
-        Mark m = markOf(rs);
+    RecordSet rs(QStringLiteral("SELECT s.Pin AS JoinPin, s.Runner_Pin AS Runner_Pin, e.Type AS "
+                                "Type, s.feet AS Measure1, s.Inches AS Measure2, s.Timing AS "
+                                "Timing, s.Aided AS Aided, m.MeetTime AS Held FROM Event_to_Runner "
+                                "s JOIN Events e ON e.Pin = s.Event_Pin JOIN Event_to_Meet em ON "
+                                "em.Event_Pin = e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE "
+                                "(s.feet <> 0 OR s.Inches <> 0) AND ") +
+                     where,
+                 values, db);
+    const Columns columns(rs);
+    const int held = rs.column(QStringLiteral("Held"));
+    for (; !rs.eof(); rs.moveNext()) {
+        Mark m = markOf(rs, columns);
         // Read as text, and each distinct date parsed once: a meet has a few dozen.
-        const QString key = rs.field(QStringLiteral("Held")).text();
+        const QString key = rs.field(held).text();
         auto known = dates.constFind(key);
         m.date = known != dates.cend()
                      ? *known
@@ -82,33 +97,44 @@ QString Bests::word(Flag flag)
     return {};
 }
 
-Bests::Mark Bests::markOf(const RecordSet& rs)
+Bests::Mark Bests::markOf(const RecordSet& rs, const Columns& c, double* typed)
 {
     Mark m;
-    m.type = rs.field(QStringLiteral("Type")).toInt();
-    m.hand = rs.field(QStringLiteral("Timing")).text() == QLatin1String("h");
-    m.aided = rs.field(QStringLiteral("Aided")).toInt() != 0;
-    m.value =
-        HandTimes::ranked(m.type,
-                          MarkOrder::value(m.type, rs.field(QStringLiteral("Measure1")).toDouble(),
-                                           rs.field(QStringLiteral("Measure2")).toDouble()),
-                          m.hand);
-    m.join = rs.field(QStringLiteral("JoinPin")).toInt();
-    m.runner = rs.field(QStringLiteral("Runner_Pin")).toInt();
+    m.type = rs.field(c.type).toInt();
+    m.hand = rs.field(c.timing).text() == QLatin1String("h");
+    m.aided = rs.field(c.aided).toInt() != 0;
+    const double asTyped =
+        MarkOrder::value(m.type, rs.field(c.first).toDouble(), rs.field(c.second).toDouble());
+    m.value = HandTimes::ranked(m.type, asTyped, m.hand);
+    if (typed)
+        *typed = asTyped;
+    m.join = rs.field(c.join).toInt();
+    m.runner = rs.field(c.runner).toInt();
     return m;
 }
 
 QList<Bests::Mark> Bests::read(Connection& db, const QString& where)
 {
     QList<Mark> marks;
-    for (RecordSet rs(QStringLiteral("SELECT * FROM Events_View WHERE ") + where +
-                          QStringLiteral(" AND (Measure1 <> 0 OR Measure2 <> 0)"),
-                      db);
-         !rs.eof(); rs.moveNext()) {
-        Mark m = markOf(rs);
-        m.text = HandTimes::shownOf(m.type, rs);
-        m.date = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
-        m.dateText = rs.field(QStringLiteral("MeetTime")).text();
+    RecordSet rs(QStringLiteral("SELECT * FROM Events_View WHERE ") + where +
+                     QStringLiteral(" AND (Measure1 <> 0 OR Measure2 <> 0)"),
+                 db);
+    const Columns columns(rs);
+    const int held = rs.column(QStringLiteral("MeetTime"));
+    const int text = rs.column(QStringLiteral("MeasureTime"));
+    const int wind = rs.column(QStringLiteral("Wind"));
+    for (; !rs.eof(); rs.moveNext()) {
+        double typed = 0;
+        Mark m = markOf(rs, columns, &typed);
+        const Field& reading = rs.field(wind);
+        m.text = HandTimes::shown(
+            m.type, typed, m.hand,
+            MarkNotes::printed(rs.field(text).text(), m.hand ? QStringLiteral("h") : QString(),
+                               reading.isNull() ? std::nullopt
+                                                : std::optional<double>(reading.toDouble()),
+                               m.aided));
+        m.date = rs.field(held).toDateTime().date();
+        m.dateText = rs.field(held).text();
         marks << m;
     }
     sortByMeet(marks);

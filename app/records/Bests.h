@@ -74,7 +74,9 @@ private:
     // and the meets m, by runner.
     static QHash<qint64, QList<Mark>> byRunner(Connection& db, const QString& where,
                                                const QVariantList& values);
-    // A row's event, mark, slot and runner, from the columns Type, Measure1, Measure2, JoinPin
-    // and Runner_Pin.
-    static Mark markOf(const RecordSet& rs);
+    // The places of the columns markOf reads, found once for all the rows of a query.
+    struct Columns;
+    // A row's event, mark (as it ranks; `typed` gets it as typed), slot and runner, from the
+    // columns Type, Measure1, Measure2, Timing, Aided, JoinPin and Runner_Pin.
+    static Mark markOf(const RecordSet& rs, const Columns& c, double* typed = nullptr);
 };

@@ -1,6 +1,7 @@
 #include "MeetSheet.h"
 
 #include "records/MeetSheetStore.h"
+#include "records/RelaySplit.h"
 #include "records/SheetNumber.h"
 
 namespace {
@@ -125,6 +126,17 @@ std::optional<MeetSheet::Problem> MeetSheet::check() const
                                            Individual + r, &message);
                     box >= 0)
                     return Problem{d, Individual + r, t, box, message};
+                for (int k = 0; k < 4; ++k) {
+                    const Entry& leg = relay->legs[size_t(k)];
+                    if (leg.name.isEmpty() || RelaySplit::isNone(leg.split) ||
+                        RelaySplit::seconds(leg.split))
+                        continue;
+                    return Problem{
+                        d, Individual + r, t, SplitBox + k,
+                        refusal(where(d, Individual + r, t) + QStringLiteral(", leg %1").arg(k + 1),
+                                boxName(false, SplitBox), leg.split, RelaySplit::rule()) +
+                            QStringLiteral(" Nothing was saved.")};
+                }
             }
         }
     }
@@ -161,8 +173,10 @@ QString MeetSheet::boxName(bool field, int box)
         return QStringLiteral("Points");
     case 2:
         return field ? QStringLiteral("Feet") : QStringLiteral("Mins");
-    default:
+    case 3:
         return field ? QStringLiteral("Inches") : QStringLiteral("Secs");
+    default:
+        return QStringLiteral("Split");
     }
 }
 
@@ -212,6 +226,13 @@ QList<MeetSheet::Gap> MeetSheet::gaps() const
                 if (relay->legs[0].exists)
                     look(Individual + r, t, !legs.isEmpty(), legs.join(QStringLiteral("; ")),
                          relay->numbers);
+                for (int k = 0; k < 4; ++k)
+                    if (const Entry& leg = relay->legs[size_t(k)];
+                        leg.name.isEmpty() && !RelaySplit::isNone(leg.split))
+                        found << Gap{
+                            d, Individual + r, t, false,
+                            where(d, Individual + r, t) +
+                                QStringLiteral(", leg %1: a split but no runner").arg(k + 1)};
             }
     }
     return found;
@@ -250,7 +271,7 @@ QString MeetSheet::fingerprint() const
                        weather};
     auto add = [&values](const Entry& e, const Numbers& n) {
         values << QString::number(e.runner) << e.name << n.place << n.points << n.mark1
-               << n.secondBox();
+               << n.secondBox() << e.split;
     };
     for (const qint64 pin : droppedDivisions)
         values << QString::number(pin);

@@ -31,9 +31,13 @@ public:
     using Entry = SheetEntry;
     using Relay = SheetRelay;
 
+    // A relay leg's split box, after the team's four: SplitBox + leg.
+    static constexpr int SplitBox = 4;
+
     // The first number that cannot be saved: the division, event 0 to 16, entry (0 and 1 the
     // designed entries, 2 and on the further ones; a relay's team, 0 for A), box 0 to 3
-    // (place, points, first and second half of the mark), and what to tell.
+    // (place, points, first and second half of the mark) or a leg's split box, and what to
+    // tell.
     struct Problem
     {
         int division;
@@ -99,7 +103,8 @@ public:
     // <must>."
     static QString refusal(const QString& where, const QString& box, const QString& typed,
                            const QString& must);
-    // A box's caption: "Place", "Points", then "Mins" and "Secs", or "Feet" and "Inches".
+    // A box's caption: "Place", "Points", then "Mins" and "Secs", or "Feet" and "Inches";
+    // then "Split".
     static QString boxName(bool field, int box);
     // "100 Meter Dash, first entry", "400 Meter Relay", "400 Meter Relay, B team".
     static QString where(int event, int entry);

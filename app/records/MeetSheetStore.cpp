@@ -5,6 +5,7 @@
 #include "data/SqlText.h"
 #include "records/MeetChangedError.h"
 #include "records/SheetNumber.h"
+#include "records/SlotNotesStore.h"
 
 #include <QDateTime>
 
@@ -17,18 +18,16 @@ QString number(qint64 n)
 
 MeetSheet::Entry entryOf(const RecordSet& row)
 {
-    MarkNotes notes;
-    notes.hand = row.field(QStringLiteral("Timing")).text() == QLatin1String("h");
-    if (!row.field(QStringLiteral("Wind")).isNull())
-        notes.wind = row.field(QStringLiteral("Wind")).toDouble();
-    notes.markedAided = row.field(QStringLiteral("Aided")).toInt() != 0 && !notes.aided();
-    return {true,
-            row.field(QStringLiteral("runner_pin")).toInt(),
-            row.field(QStringLiteral("joinpin")).toInt(),
-            row.field(QStringLiteral("Runners_Name")).text(),
-            {row.field(QStringLiteral("Place")).text(), row.field(QStringLiteral("Points")).text(),
-             row.field(QStringLiteral("Measure1")).text(),
-             row.field(QStringLiteral("Measure2")).text(), notes}};
+    MeetSheet::Entry entry{
+        true,
+        row.field(QStringLiteral("runner_pin")).toInt(),
+        row.field(QStringLiteral("joinpin")).toInt(),
+        row.field(QStringLiteral("Runners_Name")).text(),
+        {row.field(QStringLiteral("Place")).text(), row.field(QStringLiteral("Points")).text(),
+         row.field(QStringLiteral("Measure1")).text(), row.field(QStringLiteral("Measure2")).text(),
+         SlotNotesStore::notesOf(row)}};
+    entry.split = SlotNotesStore::splitOf(row);
+    return entry;
 }
 
 QString slotStatement(qint64 runner, const MeetSheet::Numbers& n, qint64 join)
@@ -48,12 +47,7 @@ QString slotStatement(qint64 runner, const MeetSheet::Numbers& n, qint64 join)
 void writeSlot(Connection& db, qint64 runner, const MeetSheet::Numbers& n, qint64 join)
 {
     db.execute(slotStatement(runner, n, join));
-    if (!n.notes.isEmpty())
-        db.execute(QStringLiteral("UPDATE Event_to_Runner SET Timing = ?, Wind = ?, Aided = ? "
-                                  "WHERE Pin = ?"),
-                   {n.notes.hand ? QStringLiteral("h") : QString(),
-                    n.notes.wind ? QVariant(*n.notes.wind) : QVariant(QMetaType(QMetaType::Double)),
-                    n.notes.aided() ? 1 : 0, join});
+    SlotNotesStore::write(db, join, n.notes);
 }
 
 qint64 newSlot(Connection& db, qint64 event, int relayTeam)
@@ -122,8 +116,10 @@ void saveRelay(Connection& db, qint64 event, const MeetSheet::Relay& relay, int 
     while (make && slotPins.size() < 4)
         slotPins << newSlot(db, event, team);
     for (qsizetype k = 0; k < 4 && k < slotPins.size(); ++k)
-        if (!relay.legs[size_t(k)].name.isEmpty())
-            writeSlot(db, relay.legs[size_t(k)].runner, relay.numbers, slotPins[k]);
+        if (const MeetSheet::Entry& leg = relay.legs[size_t(k)]; !leg.name.isEmpty()) {
+            writeSlot(db, leg.runner, relay.numbers, slotPins[k]);
+            SlotNotesStore::writeSplit(db, slotPins[k], leg.split);
+        }
 }
 
 void saveDivision(Connection& db, qint64 meet, Division& division, int position)
@@ -153,10 +149,7 @@ void saveDivision(Connection& db, qint64 meet, Division& division, int position)
         db.execute(QStringLiteral("DELETE FROM Event_to_Runner WHERE Event_Pin = ? AND "
                                   "RelayTeam = ?"),
                    {division.events[size_t(event)], team});
-    db.execute(QStringLiteral("UPDATE Event_to_Runner SET Timing = '', Wind = NULL, Aided = 0 "
-                              "WHERE Event_Pin IN (SELECT Pin FROM Events WHERE Division_Pin = ?) "
-                              "AND (Timing <> '' OR Wind IS NOT NULL OR Aided <> 0)"),
-               {division.pin});
+    SlotNotesStore::clear(db, division.pin);
     for (int e = 0; e < MeetSheet::Individual; ++e) {
         for (int k = 0; k < division.entryCount(e); ++k) {
             MeetSheet::Entry& entry = *division.entry(e, k);

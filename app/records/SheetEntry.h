@@ -32,6 +32,8 @@ struct SheetEntry
     qint64 join = 0;
     QString name;
     SheetNumbers numbers;
+    // A relay leg's split as typed ("47.1"); empty for none, and for an individual entry.
+    QString split = {};
 };
 
 // A relay team: its four legs share one result. `team` is its stored number within the event

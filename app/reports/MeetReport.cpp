@@ -5,6 +5,7 @@
 #include "records/Bests.h"
 #include "records/Division.h"
 #include "records/MarkNotes.h"
+#include "records/SlotNotesStore.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
 
@@ -44,7 +45,20 @@ MeetReport::Entry MeetReport::entryOf(const RecordSet& row)
             row.field(QStringLiteral("Points")).text(),
             row.field(QStringLiteral("Place")).toDouble(),
             row.field(QStringLiteral("JoinPin")).toInt(),
-            static_cast<int>(row.field(QStringLiteral("RelayTeam")).toInt())};
+            static_cast<int>(row.field(QStringLiteral("RelayTeam")).toInt()),
+            SlotNotesStore::splitOf(row)};
+}
+
+QString MeetReport::splitsLine(const QList<Entry>& legs)
+{
+    QStringList splits;
+    bool any = false;
+    for (const Entry& leg : legs) {
+        splits << (leg.split.isEmpty() ? QStringLiteral("-") : leg.split);
+        any = any || !leg.split.isEmpty();
+    }
+    return any ? line(QString(), QStringLiteral("Splits: ") + splits.join(QStringLiteral(", ")))
+               : QString();
 }
 
 QList<MeetReport::Entry> MeetReport::readEntries(RecordSet& rows)
@@ -150,7 +164,7 @@ QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
         // The A team fills the designed slots; a B, C... team follows its fourth leg. The
         // relay's result is that of the team's first leg with a runner. A leg whose runner was
         // deleted is an empty slot, and the result stays with the legs that are left.
-        QList<Entry> first;
+        QList<Entry> first, team;
         QString more;
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const Entry& e = entries[i];
@@ -159,10 +173,16 @@ QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
                 continue;
             }
             const bool lead = i == 0 || entries[i - 1].team != e.team;
+            if (lead)
+                team.clear();
+            team << e;
             more += lead ? line(Division::teamLetter(e.team) + QStringLiteral(" team"), e.name,
                                 e.time, e.place, e.points)
                          : line(QString(), e.name);
+            if (i + 1 == entries.size() || entries[i + 1].team != e.team)
+                more += splitsLine(team);
         }
+        more.prepend(splitsLine(first));
         const QString relayWord = word + QStringLiteral("RELAY");
         const Entry& lead = first.isEmpty() ? none : first[0];
         entry(lead, QStringLiteral("1RUNNER") + word, QStringLiteral("TIME") + relayWord,

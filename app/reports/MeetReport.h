@@ -24,7 +24,8 @@ private:
         QString name, time, place, points;
         double order = 0; // the place; 0 when not placed
         qint64 join = 0;
-        int team = 0; // a relay's team: 0 for A
+        int team = 0;  // a relay's team: 0 for A
+        QString split; // a relay leg's split; empty for none
     };
     static Entry entryOf(const RecordSet& row);
     // The rows that have a runner.
@@ -32,6 +33,9 @@ private:
     // The entries as the sheet prints them: placed ones in place order, then the others; a
     // relay's legs team by team, in the order they were entered.
     static QList<Entry> sheetOrder(const QList<Entry>& rows, bool relay);
+    // The line under a relay team with its legs' splits ("Splits: 47.1, 48.3, -, 47.9"); empty
+    // when no leg has one, so that a sheet without splits prints as it always did.
+    static QString splitsLine(const QList<Entry>& legs);
     // The replacements of one division's sheet, from its entries by event type (those of the
     // meet's one division, read event by event, without them), and the sum of its points.
     static QList<Report::Replacement> sheet(AppContext& app, qint64 meet,

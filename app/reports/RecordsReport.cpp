@@ -50,19 +50,24 @@ QList<Marked> markedSlots(AppContext& app, const QString& team)
 {
     QList<Marked> marks;
     // A wind-aided mark is never a record.
-    for (ReportQuery rs(QStringLiteral("SELECT s.Pin AS JoinPin, e.Type AS Type, s.feet AS F, "
-                                       "s.Inches AS I, s.Timing AS T, m.MeetTime AS Held, ") +
-                            QLatin1String(kMarkGender) + QStringLiteral(" AS MarkGender ") +
-                            slotsOf(team) + QStringLiteral(" AND s.Aided = 0"),
-                        app.connection());
-         !rs.eof(); rs.moveNext()) {
-        const int type = static_cast<int>(rs.field(QStringLiteral("Type")).toInt());
-        const double typed = MarkOrder::value(type, rs.field(QStringLiteral("F")).toDouble(),
-                                              rs.field(QStringLiteral("I")).toDouble());
-        const bool hand = rs.text(QStringLiteral("T")) == QLatin1String("h");
-        marks.append({rs.field(QStringLiteral("JoinPin")).toInt(), type,
-                      HandTimes::ranked(type, typed, hand), rs.text(QStringLiteral("Held")),
-                      rs.text(QStringLiteral("MarkGender")), typed, hand});
+    ReportQuery rs(QStringLiteral("SELECT s.Pin AS JoinPin, e.Type AS Type, s.feet AS F, "
+                                  "s.Inches AS I, s.Timing AS T, m.MeetTime AS Held, ") +
+                       QLatin1String(kMarkGender) + QStringLiteral(" AS MarkGender ") +
+                       slotsOf(team) + QStringLiteral(" AND s.Aided = 0"),
+                   app.connection());
+    // A team has thousands of marks: each column is found once.
+    const int join = rs.column(QStringLiteral("JoinPin")),
+              typeColumn = rs.column(QStringLiteral("Type")),
+              first = rs.column(QStringLiteral("F")), second = rs.column(QStringLiteral("I")),
+              timing = rs.column(QStringLiteral("T")), held = rs.column(QStringLiteral("Held")),
+              gender = rs.column(QStringLiteral("MarkGender"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const int type = static_cast<int>(rs.field(typeColumn).toInt());
+        const double typed =
+            MarkOrder::value(type, rs.field(first).toDouble(), rs.field(second).toDouble());
+        const bool hand = rs.field(timing).text() == QLatin1String("h");
+        marks.append({rs.field(join).toInt(), type, HandTimes::ranked(type, typed, hand),
+                      rs.field(held).text(), rs.field(gender).text(), typed, hand});
     }
     return marks;
 }

@@ -55,6 +55,9 @@ QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows,
         text += Tab + ReportText::column(r.eventName, 20) + ReportText::rtf(r.meetTime) + Tab +
                 ReportText::rtf(r.measureTime) + Tab + Tab + ReportText::rtf(r.place) + Tab +
                 ReportText::rtf(r.points) + Line;
+        if (!r.split.isEmpty())
+            text += Tab + ReportText::column(QStringLiteral("  Leg split"), 20) +
+                    ReportText::rtf(r.meetTime) + Tab + ReportText::rtf(r.split) + Line;
     }
     return text;
 }

@@ -20,6 +20,8 @@ public:
     {
         qint64 type;
         QString eventName, meetTime, measureTime, place, points;
+        // A relay leg's own split, on a line of its own under the team's result.
+        QString split = {};
     };
     struct RosterRow
     {

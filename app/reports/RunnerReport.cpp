@@ -4,6 +4,7 @@
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "records/MarkNotes.h"
+#include "records/SlotNotesStore.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -29,8 +30,8 @@ Report RunnerReport::build(AppContext& app, qint64 runner)
         rows.append({results.field(QStringLiteral("Type")).toInt(),
                      results.text(QStringLiteral("EventName")),
                      results.text(QStringLiteral("MeetTime")), MarkNotes::printedOf(results),
-                     results.text(QStringLiteral("Place")),
-                     results.text(QStringLiteral("Points"))});
+                     results.text(QStringLiteral("Place")), results.text(QStringLiteral("Points")),
+                     SlotNotesStore::splitOf(results)});
 
     QHash<qint64, QList<ReportFragments::BestRow>> heads;
     const QMap<qint64, Bests::Event> bests = Bests::of(Bests::marksOf(app.connection(), runner));

@@ -184,7 +184,15 @@ int main(int argc, char* argv[])
     meet->findChild<QLineEdit*>(QStringLiteral("measure2Box_0"))->setText(QStringLiteral("11.2h"));
     meet->findChild<QLineEdit*>(QStringLiteral("measure2Box_8"))
         ->setText(QStringLiteral("6.5 +2.4"));
+    // A relay's legs with their splits.
+    const char* const splits[] = {"12.1", "11.8", "12.0", "11.6"};
+    for (int k = 0; k < 4; ++k)
+        meet->findChild<QLineEdit*>(QStringLiteral("splitBox_%1").arg(k))
+            ->setText(QString::fromLatin1(splits[k]));
     shoot(meet, QStringLiteral("sheet-notes"));
+    press(meet, QStringLiteral("moreEntries_13"));
+    shoot(meet->furtherEntries()->window(), QStringLiteral("more-teams"));
+    meet->furtherEntries()->close();
     // A slot whose mark went missing, and results without a runner, shaded.
     meet->findChild<QLineEdit*>(QStringLiteral("measure2Box_1"))->setText(QStringLiteral("0"));
     meet->findChild<QLineEdit*>(QStringLiteral("measureBox_1"))->setText(QStringLiteral("0"));

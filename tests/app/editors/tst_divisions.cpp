@@ -206,6 +206,7 @@ private slots:
             key(Qt::Key_Return);
         }
         QTRY_COMPARE(control<QLineEdit>(more, "moreMark2_0")->text(), QStringLiteral("51.3"));
+        control<QLineEdit>(more, "moreSplit_2")->setText("12.4");
         AppHarness::press(more, "moreDone");
         control<QLineEdit>(editor, "weatherBox")->setText("Sunny");
         // Boys in a girls' division are allowed, and named before the save.
@@ -224,6 +225,11 @@ private slots:
                                          "AND Type = 14 AND RelayTeam = 1 AND Place = 2")
                               .arg(meet)),
                  4);
+        QCOMPARE(h->count(QStringLiteral("SELECT count(*) FROM Events_View WHERE Meet_Pin = %1 "
+                                         "AND RelayTeam = 1 AND Split = 12.4 AND Runners_Name = "
+                                         "'Brown, Bo'")
+                              .arg(meet)),
+                 1);
         h->window().windows().openMeetEditor(meet);
         QCOMPARE(control<QPushButton>(editor, "moreEntries_0")->text(), QStringLiteral("+2"));
         QCOMPARE(control<QPushButton>(editor, "moreEntries_13")->text(), QStringLiteral("+1"));

@@ -171,6 +171,7 @@ private slots:
         type("pointsBox_13", "10");
         type("measureBox_13", "0");
         type("measure2Box_13", "43.5");
+        type("splitBox_1", "11.8");
         pressSave();
         const QList<qint64> legs = h->data().slotPins(m_b, 14);
         QCOMPARE(slotRow(legs[0]), QStringLiteral("%1 0 43.5 0 43.5 10 1").arg(m_ann));
@@ -184,6 +185,8 @@ private slots:
         QCOMPARE(caption("runnerButton_16"), QString());
         QCOMPARE(text("placeBox_13"), QStringLiteral("1"));
         QCOMPARE(text("measure2Box_13"), QStringLiteral("43.5"));
+        QCOMPARE(text("splitBox_1"), QStringLiteral("11.8"));
+        QCOMPARE(text("splitBox_0"), QString());
     }
 
     void choosingAnotherHost()

@@ -8,6 +8,7 @@
 #include "records/InfoPanel.h"
 #include "records/MarkLimits.h"
 #include "records/MeetSheet.h"
+#include "records/RelaySplit.h"
 #include "support/TestProgramFolder.h"
 #include "support/TrackFixture.h"
 
@@ -168,6 +169,38 @@ private slots:
         QFETCH(QString, typed);
         const auto meant = MarkLimits::minutesMeant(type, typed.toDouble(), typed);
         QTEST(meant ? meant->first + ':' + meant->second : QString(), "meant");
+    }
+
+    // A split is read as seconds or minutes and seconds, and shown back as it was typed.
+    void aSplitIsATime_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // empty: refused
+        QTest::newRow("tenths") << "47.1"
+                                << "47.1";
+        QTest::newRow("minutes") << "1:02.35"
+                                 << "1:02.35";
+        QTest::newRow("whole") << " 2:05 "
+                               << "2:05";
+        QTest::newRow("rounds to a minute") << "59.999"
+                                            << "1:00";
+        QTest::newRow("seconds past 59") << "1:75"
+                                         << "";
+        QTest::newRow("zero") << "0"
+                              << "";
+        QTest::newRow("negative") << "-3"
+                                  << "";
+        QTest::newRow("an hour") << "60:00"
+                                 << "";
+        QTest::newRow("a comma") << "12,5"
+                                 << "";
+    }
+    void aSplitIsATime()
+    {
+        QFETCH(QString, typed);
+        const std::optional<double> seconds = RelaySplit::seconds(typed);
+        QTEST(seconds ? RelaySplit::text(*seconds) : QString(), "shown");
+        QCOMPARE(RelaySplit::isNone(typed), typed == "0");
     }
 
     // A +2.1 long jump that would be the record: the record and the PR are the legal mark

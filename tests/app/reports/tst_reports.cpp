@@ -1,5 +1,6 @@
 // The four reports on a real database: their documents, their errors, and each one printed
 // through the test printer queue.
+#include "data/Connection.h"
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
 #include "records/MeetSheet.h"
@@ -209,6 +210,35 @@ private slots:
         QCOMPARE(values, QStringList({"Jos\\'e9, N\\'fa\\'f1ez PR", "1", "Brown, Bo", "13.10", "",
                                       "Brown, Bo PR", "25.50", "", "0", "", "", "", "", "Brown, Bo",
                                       "1:40.50", ""}));
+    }
+
+    // A leg's split comes back as it was typed, prints under its relay on the meet sheet and
+    // in the runner's record, and a split that is no time is refused at its leg.
+    void aRelaysSplitsComeBackAndPrint()
+    {
+        Connection& db = h->app().connection();
+        MeetSheet sheet = *MeetSheet::load(db, m_meet);
+        auto& legs = sheet.divisions[0].relays[0].legs;
+        legs[1].split = "1:75";
+        const std::optional<MeetSheet::Problem> problem = sheet.check();
+        QVERIFY(problem && problem->box == MeetSheet::SplitBox + 1);
+        QVERIFY2(problem->message.startsWith("400 Meter Relay, leg 2: the Split box holds "
+                                             "\"1:75\""),
+                 qPrintable(problem->message));
+        legs[0].split = "47.1";
+        legs[1].split = "1:02.35";
+        sheet.save(db, "test");
+        const MeetSheet back = *MeetSheet::load(db, m_meet);
+        QCOMPARE(back.divisions[0].relays[0].legs[0].split, QStringLiteral("47.1"));
+        QCOMPARE(back.divisions[0].relays[0].legs[1].split, QStringLiteral("1:02.35"));
+        QCOMPARE(back.fingerprint(), sheet.fingerprint());
+
+        const Report meet = MeetReport::build(h->app(), m_meet);
+        for (const auto& [placeholder, value] : meet.replacements())
+            if (placeholder == "<4RUNNER400>")
+                QCOMPARE(value, QStringLiteral("\\line \\tab Splits: 47.1, 1:02.35"));
+        QVERIFY(ReportViewer::show(nullptr, RunnerReport::build(h->app(), m_bo)));
+        inOrder(printWorkFile(), {"400 Meter Relay", "48.20", "Leg split", "1:02.35"});
     }
 
     // A girl's and a boy's 100 in one mixed division, the boy faster: each is their own
