@@ -33,11 +33,9 @@ QString RelaySplit::text(double seconds)
     const double t = std::round(seconds * 100) / 100;
     const int minutes = static_cast<int>(t / 60);
     const double rest = std::round((t - minutes * 60) * 100) / 100;
-    // As many decimals as the split has, up to hundredths.
+    // As many decimals as the split has, from tenths to hundredths.
     QString part = QString::number(rest, 'f', 2);
-    while (part.endsWith(QLatin1Char('0')))
-        part.chop(1);
-    if (part.endsWith(QLatin1Char('.')))
+    if (part.endsWith(QLatin1Char('0')))
         part.chop(1);
     if (minutes == 0)
         return part;

@@ -13,7 +13,7 @@ public:
     static std::optional<double> seconds(const QString& typed);
     // An empty box, or a zero as a new sheet's boxes hold: no split, and nothing to refuse.
     static bool isNone(const QString& typed);
-    // A stored split as the sheet shows it and the reports print it: "47.1", "47.12", "2:05.3".
+    // A stored split as the sheet shows it and the reports print it: "47.1", "47.12", "2:05.0".
     static QString text(double seconds);
     // What a split box must hold, for the sheet's refusal.
     static QString rule();

@@ -23,30 +23,43 @@ QString tag(const QString& name)
     return QLatin1Char('<') + name + QLatin1Char('>');
 }
 
+// A wind reading after the points, where the mark has one: the mark's column holds no more
+// than a mark, and a tab would go past the page's edge.
+QString windAfter(const QString& wind)
+{
+    return wind.isEmpty() ? QString() : QStringLiteral("  ") + ReportText::rtf(wind);
+}
+
 // A further line of an event, in the columns of the template's entry lines.
 QString line(const QString& first, const QString& name, const QString& time = {},
-             const QString& place = {}, const QString& points = {})
+             const QString& place = {}, const QString& points = {}, const QString& wind = {})
 {
     QString text =
         QStringLiteral("\\line ") + first + QStringLiteral("\\tab ") + ReportText::rtf(name);
     if (!time.isEmpty() || !place.isEmpty() || !points.isEmpty())
         text += QStringLiteral("\\tab ") + ReportText::rtf(time) + QStringLiteral("\\tab ") +
                 ReportText::rtf(place) + QStringLiteral("\\tab ") + ReportText::rtf(points);
-    return text;
+    return text + windAfter(wind);
 }
 
 } // namespace
 
 MeetReport::Entry MeetReport::entryOf(const RecordSet& row)
 {
+    const Field wind = row.field(QStringLiteral("Wind"));
     return {row.field(QStringLiteral("Runners_Name")).text(),
-            MarkNotes::printedOf(row),
+            MarkNotes::printed(row.field(QStringLiteral("MeasureTime")).text(),
+                               row.field(QStringLiteral("Timing")).text(), std::nullopt,
+                               row.field(QStringLiteral("Aided")).toInt() != 0),
             row.field(QStringLiteral("Place")).text(),
             row.field(QStringLiteral("Points")).text(),
             row.field(QStringLiteral("Place")).toDouble(),
             row.field(QStringLiteral("JoinPin")).toInt(),
             static_cast<int>(row.field(QStringLiteral("RelayTeam")).toInt()),
-            SlotNotesStore::splitOf(row)};
+            SlotNotesStore::splitOf(row),
+            wind.isNull() || row.field(QStringLiteral("MeasureTime")).text().isEmpty()
+                ? QString()
+                : QStringLiteral("wind ") + MarkNotes::windText(wind.toDouble())};
 }
 
 QString MeetReport::splitsLine(const QList<Entry>& legs)
@@ -147,14 +160,15 @@ QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
             out << Report::Replacement{tag(runner), ReportText::rtf(e.name)}
                 << Report::Replacement{tag(time), ReportText::rtf(e.time)}
                 << Report::Replacement{tag(place), ReportText::rtf(e.place)}
-                << Report::Replacement{tag(points), ReportText::rtf(e.points) + more};
+                << Report::Replacement{tag(points),
+                                       ReportText::rtf(e.points) + windAfter(e.wind) + more};
         };
         if (!relay) {
             // The entries past the designed two follow the second, in place order.
             QString more;
             for (qsizetype i = 2; i < entries.size(); ++i)
                 more += line(QString(), entries[i].name, entries[i].time, entries[i].place,
-                             entries[i].points);
+                             entries[i].points, entries[i].wind);
             entry(at(0), QStringLiteral("RUNNER") + word, QStringLiteral("TIME") + word,
                   QStringLiteral("PLACE") + word, QStringLiteral("POINTS") + word, {});
             entry(at(1), QStringLiteral("2RUNNER") + word, QStringLiteral("2TIME") + word,

@@ -26,6 +26,9 @@ private:
         qint64 join = 0;
         int team = 0;  // a relay's team: 0 for A
         QString split; // a relay leg's split; empty for none
+        // The wind reading ("wind +1.8"), printed after the points: the mark's column is as
+        // wide as a mark.
+        QString wind = {};
     };
     static Entry entryOf(const RecordSet& row);
     // The rows that have a runner.

@@ -93,9 +93,19 @@ QString ReportFragments::records(const QList<RecordRow>& rows)
             text += QLatin1String("(no mark yet)") + Line;
             continue;
         }
-        text += ReportText::column(r.measureTime, 12) + ReportText::column(r.names.first(), 24) +
+        // A mark too long for its column ("22.44c (22.2h -0.4)") goes on below its first word,
+        // so that the athlete, date and meet stay in theirs.
+        QString mark = r.measureTime, below;
+        if (mark.size() > 11 && mark.contains(QLatin1Char(' '))) {
+            below = mark.section(QLatin1Char(' '), 1);
+            mark = mark.section(QLatin1Char(' '), 0, 0);
+        }
+        text += ReportText::column(mark, 12) + ReportText::column(r.names.first(), 24) +
                 ReportText::column(r.meetTime, 11) + ReportText::rtf(r.host) + Line;
-        for (const QString& leg : r.names.mid(1))
+        if (!below.isEmpty())
+            text += blanks(19) + ReportText::column(below, 12) + ReportText::rtf(r.names.value(1)) +
+                    Line;
+        for (const QString& leg : r.names.mid(below.isEmpty() ? 1 : 2))
             text += blanks(31) + ReportText::rtf(leg) + Line;
     }
     return text;

@@ -181,9 +181,9 @@ private slots:
         QTest::newRow("minutes") << "1:02.35"
                                  << "1:02.35";
         QTest::newRow("whole") << " 2:05 "
-                               << "2:05";
+                               << "2:05.0";
         QTest::newRow("rounds to a minute") << "59.999"
-                                            << "1:00";
+                                            << "1:00.0";
         QTest::newRow("seconds past 59") << "1:75"
                                          << "";
         QTest::newRow("zero") << "0"

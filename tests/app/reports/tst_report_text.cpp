@@ -49,6 +49,18 @@ private slots:
                      "\r\n\tAbcdefghijklmnopqrst 4/8/2026\t41-06\t\t2\t8\\line ");
     }
 
+    // A mark longer than its column goes on below its first word; a relay's legs follow.
+    void aLongRecordMarkKeepsTheColumns()
+    {
+        const QString text = ReportFragments::records(
+            {{"200 Meter Dash", "22.44c (22.2h -0.4)", {"Lee, Bo"}, "3/1/2026", "North"},
+             {"400 Meter Relay", "42.4c (42.2h)", {"A", "B", "C"}, "3/8/2026", "South"}});
+        QVERIFY(text.contains("200 Meter Dash" + blanks(5) + "22.44c" + blanks(6) + "Lee, Bo" +
+                              blanks(17) + "3/1/2026   North\\line " + blanks(19) +
+                              "(22.2h -0.4) \\line "));
+        QVERIFY(text.contains("(42.2h)" + blanks(5) + "B\\line " + blanks(31) + "C\\line "));
+    }
+
     void rosterAndSchedule()
     {
         QCOMPARE(ReportFragments::teamRoster(
