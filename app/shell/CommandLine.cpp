@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "shell/ImportCommand.h"
 #include "shell/ReportCommand.h"
 #include "shell/ServerCommand.h"
 
@@ -17,14 +18,18 @@ const char* const kHelp =
     "divisions\n"
     "  --create-server-database ADDRESS  make Cindrel's database on an empty PostgreSQL database\n"
     "  --copy-to-server FILE ADDRESS     copy a database file whole onto a server database\n"
+    "  --import-results FILE --team N (--meet N | --new-meet) [--yes]\n"
+    "                                    bring a meet's results in from the host's file\n"
     "  --help                            print this help\n"
     "  --version                         print the version\n"
-    "--report and --list also take --database FILE (else the database Cindrel last had open),\n"
+    "--report, --list and --import-results also take --database FILE (else the database Cindrel "
+    "last had open),\n"
     "--team N, --meet N, --season YEAR, --best and --gender F|M; ADDRESS is\n"
     "postgresql://user@host/database.\n";
 
 const char* const kUsage = "usage: cindrel [--report ... | --list ... | --create-server-database "
-                           "ADDRESS | --copy-to-server FILE ADDRESS | --help | --version]\n";
+                           "ADDRESS | --copy-to-server FILE ADDRESS | --import-results FILE ... | "
+                           "--help | --version]\n";
 
 // The options Qt's own application objects take for the windows, and whether each takes a
 // value; each may be written with one dash or two.
@@ -80,6 +85,8 @@ std::optional<int> CommandLine::run(int argc, char* argv[])
         return ReportCommand::run(argc, argv);
     if (ServerCommand::wanted(argc, argv))
         return ServerCommand::run(argc, argv);
+    if (ImportCommand::wanted(argc, argv))
+        return ImportCommand::run(argc, argv);
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(kHelp, stdout);
         return 0;
