@@ -2,6 +2,7 @@
 
 #include "editors/ExportWindow.h"
 #include "editors/MeetEditor.h"
+#include "editors/ResultsImportWindow.h"
 #include "editors/RosterImportWindow.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
@@ -26,6 +27,7 @@ ProgramWindows::~ProgramWindows()
     delete m_runnerSelector.data();
     delete m_teamSelector.data();
     delete m_rosterImport.data();
+    delete m_resultsImport.data();
     delete m_export.data();
     delete m_runnerEditor.data();
     delete m_teamEditor.data();
@@ -98,6 +100,18 @@ void ProgramWindows::importRoster(qint64 team)
 {
     RosterImportWindow* window = rosterImport();
     window->build(team);
+    present(window);
+}
+
+ResultsImportWindow* ProgramWindows::resultsImport()
+{
+    return loaded(m_resultsImport, Unload::Never, m_app, m_lists);
+}
+
+void ProgramWindows::importResults(qint64 team, std::optional<qint64> meet)
+{
+    ResultsImportWindow* window = resultsImport();
+    window->build(team, meet);
     present(window);
 }
 

@@ -10,6 +10,7 @@ class AppContext;
 class ExportWindow;
 class MainLists;
 class MeetEditor;
+class ResultsImportWindow;
 class RosterImportWindow;
 class RunnerEditor;
 class RunnerSelector;
@@ -37,6 +38,7 @@ public:
     RunnerSelector* runnerSelector();
     TeamSelector* teamSelector();
     RosterImportWindow* rosterImport();
+    ResultsImportWindow* resultsImport();
 
     // Loads a record into its editor and shows it; nothing when it cannot be loaded.
     void openTeamEditor(qint64 team);
@@ -44,6 +46,8 @@ public:
     void openMeetEditor(qint64 meet);
     // File › Import Roster...: an empty import into the given team (or the first one).
     void importRoster(qint64 team);
+    // File › Import Results...: into the given team's meet (a new meet when none is given).
+    void importResults(qint64 team, std::optional<qint64> meet);
     // File › Export...: of the selected team and meet, where there are.
     void exportData(std::optional<qint64> team, std::optional<qint64> meet);
     ExportWindow* exportWindow();
@@ -79,5 +83,6 @@ private:
     QPointer<RunnerSelector> m_runnerSelector;
     QPointer<TeamSelector> m_teamSelector;
     QPointer<RosterImportWindow> m_rosterImport;
+    QPointer<ResultsImportWindow> m_resultsImport;
     QPointer<ExportWindow> m_export;
 };

@@ -73,6 +73,21 @@ QList<AthleteMatch::Runner> ResultsImport::rosterOf(Connection& db, qint64 team,
     return roster;
 }
 
+std::optional<qint64> ResultsImport::madeBefore(Connection& db, qint64 team,
+                                                const ResultsFile& file)
+{
+    if (!file.date.isValid() || file.meetName.isEmpty())
+        return std::nullopt;
+    const RecordSet rs(QStringLiteral("SELECT Meets.Pin AS Pin FROM Meets JOIN Meet_to_Team ON "
+                                      "Meet_to_Team.Meet_Pin = Meets.Pin WHERE "
+                                      "Meet_to_Team.Team_Pin = ? AND Meets.Place = ? AND "
+                                      "substr(Meets.MeetTime, 1, 10) = ? ORDER BY Meets.Pin"),
+                       {team, file.meetName, file.date.toString(Qt::ISODate)}, db);
+    if (rs.eof())
+        return std::nullopt;
+    return rs.field(QStringLiteral("Pin")).toInt();
+}
+
 ResultsImport ResultsImport::plan(const ResultsFile& file, const QString& school,
                                   const QList<AthleteMatch::Runner>& roster)
 {
@@ -150,7 +165,7 @@ ResultsImport::Preview ResultsImport::place(MeetSheet sheet, const QHash<int, qi
         case Athlete::Choice::Skip:
             break;
         }
-        p.left.append({a.line, QStringLiteral("%1 is skipped: not written").arg(a.name)});
+        p.left.append({a.line, QStringLiteral("%1 is skipped").arg(a.name)});
         return std::nullopt;
     };
     p.rows = ResultPlacement::place(sheet, ours, who, &p.left);

@@ -55,6 +55,9 @@ public:
     // does.
     static QString bestSchool(const QStringList& schools, const QString& team);
     static QList<AthleteMatch::Runner> rosterOf(Connection& db, qint64 team, QDate day);
+    // The team's meet that an earlier import of the file made: on the file's date, named as
+    // the file names the meet. Importing the file again goes there, not into another new meet.
+    static std::optional<qint64> madeBefore(Connection& db, qint64 team, const ResultsFile& file);
     // The school's results and athletes: a runner where one matches, else added where none
     // does, skipped where several do.
     static ResultsImport plan(const ResultsFile& file, const QString& school,

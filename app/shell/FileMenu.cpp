@@ -33,6 +33,10 @@ FileMenu::FileMenu(MainWindow& window, AppContext& app)
     add(QStringLiteral("mnuImportRoster"), QStringLiteral("&Import Roster..."), [this] {
         m_window.windows().importRoster(m_window.schoolList()->selectedPin().value_or(0));
     });
+    add(QStringLiteral("importResults"), QStringLiteral("Import Re&sults..."), [this] {
+        m_window.windows().importResults(m_window.schoolList()->selectedPin().value_or(0),
+                                         m_window.meetList()->selectedPin());
+    });
     add(QStringLiteral("mnuExport"), QStringLiteral("&Export..."), [this] {
         m_window.windows().exportData(m_window.schoolList()->selectedPin(),
                                       m_window.meetList()->selectedPin());

@@ -46,6 +46,12 @@ int import(const QString& path, qint64 team, std::optional<qint64> meet, QString
     const ResultsFile file = ResultsFile::readFile(path);
     if (!file.error.isEmpty())
         throw DatabaseError(file.error);
+    // A second import of the same file goes into the meet the first one made.
+    if (!meet) {
+        meet = ResultsImport::madeBefore(db, team, file);
+        if (meet)
+            sheet = MeetSheet::load(db, *meet);
+    }
     const QString school = ResultsImport::bestSchool(file.schools(), record->school);
     const QDate day = sheet ? sheet->date : file.date;
     const ResultsImport plan =

@@ -8,6 +8,7 @@
 #include "editors/MeetEditor.h"
 #include "editors/MoreEntriesWindow.h"
 #include "editors/ProgramWindows.h"
+#include "editors/ResultsImportWindow.h"
 #include "editors/RosterImportWindow.h"
 #include "editors/RunnerEditor.h"
 #include "editors/RunnerSelector.h"
@@ -16,6 +17,7 @@
 #include "hosting/ComponentClient.h"
 #include "pagora/Print.h"
 #include "records/AppContext.h"
+#include "records/TrackLists.h"
 #include "reports/ReportText.h"
 #include "shell/AboutWindow.h"
 #include "shell/FirstRunForm.h"
@@ -150,6 +152,26 @@ int main(int argc, char* argv[])
                                       "Baker\tJo\t\t2029\nChen\tLi\tten\t\n"));
     shoot(import, QStringLiteral("import-roster"));
     import->close();
+    // A host's listing of the team's first runners, one athlete the roster lacks, and another
+    // school.
+    w.findChild<QAction*>(QStringLiteral("importResults"))->trigger();
+    ResultsImportWindow* results = w.windows().resultsImport();
+    const TrackLists::Item school = TrackLists::teams(app.connection()).first();
+    QString listing = QStringLiteral("Spring Invitational - 4/11/2026\nGirls 100 Meter Dash\n");
+    int place = 0;
+    for (const TrackLists::Item& r : TrackLists::runners(app.connection(), school.pin).mid(0, 3)) {
+        ++place;
+        listing += QStringLiteral("  %1 %2  11 %3  12.%4  +1.2  %5\n")
+                       .arg(place)
+                       .arg(r.text, school.text)
+                       .arg(40 + place)
+                       .arg(12 - 2 * place);
+    }
+    listing += QStringLiteral("  5 Zed, Quincy  10 %1  13.05  +1.2  1\n").arg(school.text) +
+               QStringLiteral("  6 Other, Runner  11 Far Away High  13.10  +1.2\n");
+    results->openBytes(listing.toUtf8(), QStringLiteral("results.txt"));
+    shoot(results, QStringLiteral("import-results"));
+    results->close();
     w.findChild<QAction*>(QStringLiteral("mnuExport"))->trigger();
     shoot(topLevel(QStringLiteral("exportData")), QStringLiteral("export"));
     topLevel(QStringLiteral("exportData"))->close();

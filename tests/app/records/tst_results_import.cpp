@@ -269,6 +269,11 @@ private slots:
             divisions << d.name + '/' + d.gender;
         QCOMPARE(divisions, QStringList({"Girls/F", "Boys/M"}));
         QCOMPARE(sheet.divisions[1].first[4].name, QStringLiteral("Adams, Bo"));
+        // The same file again finds the meet it made.
+        QCOMPARE(ResultsImport::madeBefore(db(), m_team, file), meet);
+        const ResultsImport again = ResultsImport::plan(
+            file, "Central High", ResultsImport::rosterOf(db(), m_team, file.date));
+        QCOMPARE(again.write(db(), m_team, meet, "test"), std::pair(meet, false));
     }
 };
 

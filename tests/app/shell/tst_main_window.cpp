@@ -351,6 +351,9 @@ private slots:
             QTest::addRow("import roster, %s", how) << "mnuImportRoster"
                                                     << "importRoster"
                                                     << "importClose" << escape;
+            QTest::addRow("import results, %s", how) << "importResults"
+                                                     << "importResults"
+                                                     << "resultsClose" << escape;
             QTest::addRow("export, %s", how) << "mnuExport"
                                              << "exportData"
                                              << "exportClose" << escape;
