@@ -1,5 +1,6 @@
 #include "FileMenu.h"
 
+#include "editors/EntriesSave.h"
 #include "editors/ProgramWindows.h"
 #include "records/AppContext.h"
 #include "shell/DatabaseSwitch.h"
@@ -37,6 +38,8 @@ FileMenu::FileMenu(MainWindow& window, AppContext& app)
         m_window.windows().importResults(m_window.schoolList()->selectedPin().value_or(0),
                                          m_window.meetList()->selectedPin());
     });
+    add(QStringLiteral("exportEntries"), QStringLiteral("Export E&ntries..."),
+        [this] { EntriesSave::save(&m_window, m_app, m_window.meetList()->selectedPin()); });
     add(QStringLiteral("mnuExport"), QStringLiteral("&Export..."), [this] {
         m_window.windows().exportData(m_window.schoolList()->selectedPin(),
                                       m_window.meetList()->selectedPin());

@@ -3,6 +3,8 @@
 // second import that changes nothing.
 #include "data/Connection.h"
 #include "records/AppContext.h"
+#include "records/CsvText.h"
+#include "records/EntriesExport.h"
 #include "records/ResultsImport.h"
 #include "reports/MeetReport.h"
 #include "support/TestProgramFolder.h"
@@ -274,6 +276,43 @@ private slots:
         const ResultsImport again = ResultsImport::plan(
             file, "Central High", ResultsImport::rosterOf(db(), m_team, file.date));
         QCOMPARE(again.write(db(), m_team, meet, "test"), std::pair(meet, false));
+    }
+
+    // The entries a host's program takes before the meet, written and read back: athletes by
+    // number, each entry with its seed (the season's best before the meet), a relay's legs.
+    void entriesGoOutAndComeBackTheSame()
+    {
+        const qint64 ann = m_data->addRunner("Lopez, Ann", m_team);
+        const qint64 bo = m_data->addRunner("Adams, Bo", m_team);
+        const qint64 earlier = m_data->addMeet(m_team, "2026-03-28");
+        m_data->fillSlot(m_data->slotPins(earlier, 1)[0], ann, 0, 12.71);
+        m_data->fillSlot(m_data->slotPins(m_data->addMeet(m_team, "2025-04-01"), 1)[0], ann, 0,
+                         12.5);
+        m_data->fillSlot(m_data->slotPins(m_meet, 1)[0], ann, 0, 0);
+        m_data->fillSlot(m_data->slotPins(m_meet, 9)[0], bo, 0, 0);
+        const QList<qint64> legs = m_data->slotPins(m_meet, 14);
+        m_data->fillSlot(legs[0], ann, 0, 0);
+        m_data->fillSlot(legs[1], bo, 0, 0);
+        const EntriesExport entries = EntriesExport::of(db(), m_meet);
+        QStringList read;
+        for (const QString& line : entries.semicolon().split("\r\n", Qt::SkipEmptyParts)) {
+            const QStringList f = line.split(';');
+            if (f[0] == "A")
+                read << f[0] + ' ' + f[2] + ", " + f[3] + (f[1].toLongLong() == ann ? " #ann" : "");
+            else if (f[0] == "E")
+                read << f[0] + ' ' + f[2] + ' ' + f[6] + (f[1].toLongLong() == ann ? " #ann" : "");
+            else if (f[0] == "R")
+                read << f[0] + ' ' + f[2] + ' ' + f[3] + ' ' + f.mid(8).join(',');
+        }
+        QCOMPARE(read, QStringList({"A Lopez, Ann #ann", "A Adams, Bo",
+                                    "E 100 Meter Dash 12.71 #ann", "E Long Jump ",
+                                    QStringLiteral("R A 400 Meter Relay %1,%2").arg(ann).arg(bo)}));
+        const CsvText::Table csv = CsvText::read(entries.csv());
+        QCOMPARE(csv.rows.size(), 4);
+        QCOMPARE(csv.rows[1].fields.mid(0, 8),
+                 QStringList({"100 Meter Dash", "", "", "Lopez", "Ann", "", "Central High School",
+                              "12.71"}));
+        QCOMPARE(csv.rows[3].fields.mid(8), QStringList({"A", "Lopez, Ann", "Adams, Bo", "", ""}));
     }
 };
 
