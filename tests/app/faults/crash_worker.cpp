@@ -5,6 +5,9 @@
 //   crash_worker FOLDER add
 //   crash_worker FOLDER save MEET FIRST_GENERATION
 //   crash_worker FOLDER import TEAM FIRST_GENERATION
+// or imports a host's results listing of 40 athletes new to the team (R7x0 to R7x39) into a
+// new meet named after the generation ("Gen 7 Invitational"), or the one it made before:
+//   crash_worker FOLDER results TEAM FIRST_GENERATION
 // and, for the test of two coaches on one database, opens one meet's sheet as USER and saves
 // it with the generation of each "save N" line it reads, reporting what it was told:
 //   crash_worker FOLDER edit MEET USER
@@ -15,7 +18,9 @@
 #include "editors/ProgramWindows.h"
 #include "records/AppContext.h"
 #include "records/RecordCreator.h"
+#include "records/ResultsImport.h"
 #include "records/RosterImport.h"
+#include "records/TeamRecord.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
 #include "support/AppHarness.h"
@@ -89,6 +94,29 @@ int main(int argc, char* argv[])
             MeetEditor* editor = window.windows().meetEditor();
             report("added", editor->meetPin());
             editor->close();
+        }
+    }
+    if (args[2] == QLatin1String("results") && args.size() == 5) {
+        const qint64 team = args[3].toLongLong();
+        const QString school = TeamRecord::load(app.connection(), team)->school;
+        for (qint64 generation = args[4].toLongLong();; ++generation) {
+            QString listing = QStringLiteral("Gen %1 Invitational - 4/11/2026\nGirls 100 Meter "
+                                             "Dash\n")
+                                  .arg(generation);
+            for (int k = 0; k < 40; ++k)
+                listing += QStringLiteral("  %1 R%2x%3, Athlete  11 %4  %5\n")
+                               .arg(k + 1)
+                               .arg(generation)
+                               .arg(k)
+                               .arg(school)
+                               .arg(12 + k * 0.1, 0, 'f', 2);
+            const ResultsFile file = ResultsFile::read(listing.toUtf8());
+            ResultsImport::plan(file, school,
+                                ResultsImport::rosterOf(app.connection(), team, file.date))
+                .write(app.connection(), team,
+                       ResultsImport::madeBefore(app.connection(), team, file),
+                       QStringLiteral("worker"));
+            report("imported", generation);
         }
     }
     if (args[2] == QLatin1String("import") && args.size() == 5) {

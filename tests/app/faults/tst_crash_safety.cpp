@@ -185,6 +185,36 @@ private slots:
         QVERIFY2(finished >= 25, "the worker was killed before it got going");
     }
 
+    // An import of a host's results either made its meet with every result and every new
+    // athlete, or left no trace.
+    void killedWhileImportingResults()
+    {
+        const QString before = rows(QStringLiteral("SELECT * FROM Meets ORDER BY Pin"));
+        qint64 finished = 0;
+        for (int kill = 0; kill < 10 || (finished < 10 && kill < 30); ++kill) {
+            for (const QString& line :
+                 runAndKill({QStringLiteral("results"), QString::number(m_team),
+                             QString::number(finished + 1)}))
+                if (line.startsWith(QLatin1String("imported ")))
+                    finished = line.mid(9).toLongLong();
+            QCOMPARE(rows(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok|\n"));
+            QVERIFY(rows(QStringLiteral("SELECT * FROM Meets ORDER BY Pin")).startsWith(before));
+            // Each generation's meet holds its 40 results, and its 40 athletes are on the
+            // roster; a generation without its meet left no athlete.
+            QCOMPARE(count("SELECT count(*) FROM Meets m WHERE m.Place LIKE 'Gen %' AND "
+                           "(SELECT count(*) FROM Events_View v WHERE v.Meet_Pin = m.Pin AND "
+                           "v.Runner_Pin <> 0) <> 40"),
+                     0);
+            QCOMPARE(count("SELECT count(*) FROM Runners WHERE Name LIKE 'R%x%'"),
+                     40 * count("SELECT count(*) FROM Meets WHERE Place LIKE 'Gen %'"));
+            QCOMPARE(count(QStringLiteral("SELECT count(*) FROM Meets WHERE Place = 'Gen %1 "
+                                          "Invitational'")
+                               .arg(finished)),
+                     finished ? 1 : 0);
+        }
+        QVERIFY2(finished >= 10, "the worker was killed before it got going");
+    }
+
     void killedWhileImportingRosters()
     {
         const QString others = rows(QStringLiteral("SELECT * FROM Teams ORDER BY Pin")) +
