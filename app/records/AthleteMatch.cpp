@@ -144,7 +144,7 @@ QString AthleteMatch::stored(const QString& written)
     // "First Last": the last word is the last name, or the last two where the last is a
     // suffix ("Jr.").
     qsizetype at = w.size() - 1;
-    if (at > 1 && isSuffix(words(w.last()).value(0)))
+    if (at > 1 && isSuffix(w.last().toCaseFolded().remove(QLatin1Char('.'))))
         --at;
     return RunnerName::join(w.mid(0, at).join(QLatin1Char(' ')), w.mid(at).join(QLatin1Char(' ')));
 }

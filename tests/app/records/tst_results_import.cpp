@@ -201,6 +201,26 @@ private slots:
         QTEST(pins.isEmpty() ? QStringLiteral("none") : pins.join(' '), "found");
     }
 
+    // A name as a new runner's is stored.
+    void storedNames_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("last, first") << "Nguyen,  Thi"
+                                     << "Nguyen, Thi";
+        QTest::newRow("first last") << "Thi Nguyen"
+                                    << "Nguyen, Thi";
+        QTest::newRow("a suffix") << "Sam Walker Jr."
+                                  << "Walker Jr., Sam";
+        QTest::newRow("one name") << "Pele"
+                                  << "Pele";
+    }
+    void storedNames()
+    {
+        QFETCH(QString, written);
+        QTEST(AthleteMatch::stored(written), "stored");
+    }
+
     void eachFormatComesInOnceAndPrints_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -276,6 +296,33 @@ private slots:
         const ResultsImport again = ResultsImport::plan(
             file, "Central High", ResultsImport::rosterOf(db(), m_team, file.date));
         QCOMPARE(again.write(db(), m_team, meet, "test"), std::pair(meet, false));
+    }
+
+    // What the file holds that is not written as it stands is said, with its line.
+    void oddResultsAreSaid()
+    {
+        const ResultsFile file = ResultsFile::read(
+            "Girls 100 Meter Dash\n"
+            "  1 Baptiste, Ana  11 Central High  12.41\n"
+            "  2 Baptiste, Ana  11 Central High  12.52\n"
+            "  3 Perez, Sofia   11 Central High  SCR\n"
+            "Girls 4x100 Meter Relay\n"
+            "  1 Central High  'B'  50.12  10\n"
+            "     1) Baptiste, Ana 11   2) Perez, Sofia 11   3) Smith-Jones, Mary 11\n");
+        const ResultsImport plan = ResultsImport::plan(
+            file, "Central High", ResultsImport::rosterOf(db(), m_team, QDate(2026, 4, 11)));
+        const ResultsImport::Preview p = plan.preview(MeetSheet::load(db(), m_meet));
+        QStringList left;
+        for (const ImportProblem& l : p.left)
+            left << QString::number(l.line) + ": " + l.text;
+        QCOMPARE(left, QStringList({"3: Baptiste, Ana stands twice in the Girls 100 Meter Dash: "
+                                    "only the first is written",
+                                    "4: Perez, Sofia was scratched from the Girls 100 Meter Dash: "
+                                    "not written",
+                                    "6: the Girls 4x100 Meter Relay of Central High names 3 legs "
+                                    "of 4"}));
+        QCOMPARE(p.rows.size(), 2);
+        QCOMPARE(p.rows[1].where, QStringLiteral("400 Meter Relay, B team"));
     }
 
     // The entries a host's program takes before the meet, written and read back: athletes by
