@@ -252,6 +252,8 @@ std::pair<qint64, bool> ResultsImport::write(Connection& db, qint64 team,
                 const MeetSheet made = newSheet();
                 sheet->date = made.date;
                 sheet->place = made.place;
+                // The file tells no weather: the new meet's placeholder would print as one.
+                sheet->weather.clear();
             }
         }
         if (!sheet)

@@ -286,6 +286,7 @@ private slots:
         const MeetSheet sheet = *MeetSheet::load(db(), meet);
         QCOMPARE(sheet.date, QDate(2026, 4, 11));
         QCOMPARE(sheet.place, QStringLiteral("Central Invitational"));
+        QCOMPARE(sheet.weather, QString());
         QStringList divisions;
         for (const Division& d : sheet.divisions)
             divisions << d.name + '/' + d.gender;
