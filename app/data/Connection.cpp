@@ -186,6 +186,8 @@ void Connection::checkIsTrackDatabase()
 
 void Connection::close()
 {
+    // Its statements go before the connection does.
+    m_prepared.clear();
     if (!QSqlDatabase::contains(m_name))
         return;
     {
@@ -237,15 +239,32 @@ int Connection::execute(const QString& sql, const QVariantList& values)
     return executeBound(sql, values);
 }
 
+QSqlQuery& Connection::prepared(const QString& sql)
+{
+    auto found = m_prepared.find(sql);
+    if (found != m_prepared.end())
+        return *found->second;
+    auto q = std::make_unique<QSqlQuery>(database());
+    if (!q->prepare(sql))
+        throw DatabaseError(DatabaseError::describe(q->lastError()), sql);
+    return *m_prepared.emplace(sql, std::move(q)).first->second;
+}
+
 int Connection::executeBound(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(database());
-    if (!q.prepare(sql))
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    QSqlQuery& q = prepared(sql);
     bind(q, values);
-    if (!q.exec())
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
-    return q.numRowsAffected();
+    const bool done = q.exec();
+    const int rows = q.numRowsAffected();
+    // A failed statement is prepared again next time: the failure may have been the
+    // connection's.
+    if (!done) {
+        const QString why = DatabaseError::describe(q.lastError());
+        m_prepared.erase(sql);
+        throw DatabaseError(why, sql);
+    }
+    q.finish();
+    return rows;
 }
 
 void Connection::bind(QSqlQuery& query, const QVariantList& values)
@@ -267,16 +286,18 @@ qint64 Connection::insert(const QString& sql, const QVariantList& values)
         throw DatabaseError(QStringLiteral("No database is open."), sql);
     if (m_observer)
         m_observer(sql);
-    QSqlQuery q(database());
     const QString returning = SqlDialect::returningKey(m_engine);
-    if (!q.prepare(sql + returning))
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    QSqlQuery& q = prepared(sql + returning);
     bind(q, values);
-    if (!q.exec())
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    if (!q.exec()) {
+        const QString why = DatabaseError::describe(q.lastError());
+        m_prepared.erase(sql + returning);
+        throw DatabaseError(why, sql);
+    }
     bool ok = false;
     const qint64 key = returning.isEmpty() ? q.lastInsertId().toLongLong(&ok)
                                            : (q.next() ? q.value(0).toLongLong(&ok) : 0);
+    q.finish();
     if (!ok)
         throw DatabaseError(QStringLiteral("The new row's key was not given back."), sql);
     return key;

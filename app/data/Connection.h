@@ -3,9 +3,12 @@
 #include "data/SqlDialect.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <memory>
+#include <unordered_map>
 
 class QFileInfo;
 class QSqlQuery;
@@ -77,6 +80,9 @@ private:
     void openOrThrow(const QString& what);
     int executeRaw(const QString& sql);
     int executeBound(const QString& sql, const QVariantList& values);
+    // The statement prepared once on this connection and kept: a server prepares it in a
+    // round trip of its own, which a sheet's save would pay for every slot.
+    QSqlQuery& prepared(const QString& sql);
     void checkIsTrackDatabase();
 
     QString m_name;
@@ -85,4 +91,5 @@ private:
     SqlDialect::Engine m_engine = SqlDialect::Engine::File;
     int m_transactionDepth = 0;
     std::function<void(const QString&)> m_observer;
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_prepared;
 };

@@ -340,6 +340,34 @@ private slots:
         QCOMPARE(rs.field("n").toInt(), 2);
     }
 
+    // A bound statement is prepared once and sent again with new values each time, a NULL
+    // after a value and a value after a NULL; after a unit of work that failed, it still works.
+    void aStatementSentAgainTakesItsNewValues()
+    {
+        TrackFixture f(*m_db);
+        const qint64 team = f.addTeam("T");
+        const qint64 a = f.addRunner("A, A", team), b = f.addRunner("B, B", team);
+        const QString set =
+            QStringLiteral("UPDATE Runners SET Grade = ?, Address = ? WHERE Pin = ?");
+        auto rows = [&] {
+            RecordSet rs("SELECT Grade, Address FROM Runners ORDER BY Pin", *m_db);
+            QStringList out;
+            for (; !rs.eof(); rs.moveNext())
+                out << rs.field("Grade").text() + '|' + rs.field("Address").text();
+            return out;
+        };
+        m_db->execute(set, {10, "1 Elm", a});
+        m_db->execute(set, {QVariant(QMetaType(QMetaType::Int)), QString(), b});
+        QCOMPARE(rows(), QStringList({"10|1 Elm", "|"}));
+        m_db->execute(set, {12, "2 Oak", b});
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, m_db->transaction([&] {
+            m_db->execute(set, {9, "x", a});
+            m_db->execute("INSERT INTO NoSuchTable VALUES (?)", {1});
+        }));
+        m_db->execute(set, {11, "3 Ash", a});
+        QCOMPARE(rows(), QStringList({"11|3 Ash", "12|2 Oak"}));
+    }
+
     // A file of the first schema, made from Blank.sql as the program's first version made
     // Blank.mdb, with a team and a runner in it.
     void anOlderFileIsBroughtUpToDateOnce()
