@@ -250,19 +250,25 @@ QSqlQuery& Connection::prepared(const QString& sql)
     return *m_prepared.emplace(sql, std::move(q)).first->second;
 }
 
-int Connection::executeBound(const QString& sql, const QVariantList& values)
+QSqlQuery& Connection::runPrepared(const QString& sql, const QVariantList& values,
+                                   const QString& shown)
 {
     QSqlQuery& q = prepared(sql);
     bind(q, values);
-    const bool done = q.exec();
-    const int rows = q.numRowsAffected();
     // A failed statement is prepared again next time: the failure may have been the
     // connection's.
-    if (!done) {
+    if (!q.exec()) {
         const QString why = DatabaseError::describe(q.lastError());
         m_prepared.erase(sql);
-        throw DatabaseError(why, sql);
+        throw DatabaseError(why, shown);
     }
+    return q;
+}
+
+int Connection::executeBound(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery& q = runPrepared(sql, values, sql);
+    const int rows = q.numRowsAffected();
     q.finish();
     return rows;
 }
@@ -287,13 +293,7 @@ qint64 Connection::insert(const QString& sql, const QVariantList& values)
     if (m_observer)
         m_observer(sql);
     const QString returning = SqlDialect::returningKey(m_engine);
-    QSqlQuery& q = prepared(sql + returning);
-    bind(q, values);
-    if (!q.exec()) {
-        const QString why = DatabaseError::describe(q.lastError());
-        m_prepared.erase(sql + returning);
-        throw DatabaseError(why, sql);
-    }
+    QSqlQuery& q = runPrepared(sql + returning, values, sql);
     bool ok = false;
     const qint64 key = returning.isEmpty() ? q.lastInsertId().toLongLong(&ok)
                                            : (q.next() ? q.value(0).toLongLong(&ok) : 0);

@@ -83,6 +83,8 @@ private:
     // The statement prepared once on this connection and kept: a server prepares it in a
     // round trip of its own, which a sheet's save would pay for every slot.
     QSqlQuery& prepared(const QString& sql);
+    // Runs the kept statement with the values; a refusal names the statement as `shown`.
+    QSqlQuery& runPrepared(const QString& sql, const QVariantList& values, const QString& shown);
     void checkIsTrackDatabase();
 
     QString m_name;

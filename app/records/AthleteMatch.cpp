@@ -116,6 +116,13 @@ AthleteMatch::Found AthleteMatch::find(const QList<Runner>& roster, const QStrin
     return found;
 }
 
+bool AthleteMatch::isGrade(const QString& word)
+{
+    static const QRegularExpression grade(QStringLiteral("^(7|8|9|10|11|12|FR|SO|JR|SR|20\\d\\d)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return grade.match(word).hasMatch();
+}
+
 std::optional<int> AthleteMatch::gradeOf(const QString& written, QDate day)
 {
     const QString w = written.trimmed().toUpper().remove(QLatin1Char('.'));

@@ -30,6 +30,9 @@ public:
 
     static Found find(const QList<Runner>& roster, const QString& name, const QString& gender,
                       std::optional<int> grade);
+    // Whether a word of a results file is a grade or year: "7" to "12", "FR" to "SR", or a
+    // class year ("2027").
+    static bool isGrade(const QString& word);
     // A grade as files write it: "9" to "12", "FR", "SO", "JR", "SR", or a class year
     // ("2027") as of the meet's day.
     static std::optional<int> gradeOf(const QString& written, QDate day);

@@ -1,22 +1,22 @@
 #include "RelaySplit.h"
 
+#include "records/MarkNotes.h"
+#include "records/MarkText.h"
 #include "records/SheetNumber.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 std::optional<double> RelaySplit::seconds(const QString& typed)
 {
-    // A leg of the longest relay is a few minutes; an hour is no leg.
-    static const QRegularExpression time(
-        QStringLiteral("^(?:(\\d{1,2}):([0-5]\\d)|(\\d{1,4}))(\\.\\d{1,3})?$"));
-    const QRegularExpressionMatch m = time.match(typed.trimmed());
-    if (!m.hasMatch())
+    // Read as a whole time is read on the sheet; a split carries no notes.
+    const auto notes = MarkNotes::split(typed);
+    if (!notes || !notes->second.isEmpty())
         return std::nullopt;
-    const double fraction = m.captured(4).isEmpty() ? 0 : m.captured(4).toDouble();
-    const double value = !m.captured(1).isEmpty()
-                             ? m.captured(1).toInt() * 60 + m.captured(2).toInt() + fraction
-                             : m.captured(3).toInt() + fraction;
+    const MarkText time = MarkText::readWhole(typed, false);
+    if (time.kind != MarkText::Kind::Whole)
+        return std::nullopt;
+    const double value = SheetNumber::value(time.first) * 60 + SheetNumber::value(time.second);
+    // A leg of the longest relay is a few minutes; an hour is no leg.
     if (value <= 0 || value >= 3600)
         return std::nullopt;
     return value;

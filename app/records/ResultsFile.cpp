@@ -6,6 +6,8 @@
 #include "records/ResultsSemicolon.h"
 
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
 
 QStringList ResultsFile::schools() const
 {
@@ -14,6 +16,26 @@ QStringList ResultsFile::schools() const
         if (!r.school.isEmpty() && !found.contains(r.school))
             found << r.school;
     return found;
+}
+
+QDate ResultsFile::dateIn(const QString& line)
+{
+    static const QRegularExpression us(QStringLiteral("\\b(\\d{1,2})/(\\d{1,2})/(\\d{2,4})\\b"));
+    static const QRegularExpression iso(QStringLiteral("\\b(\\d{4})-(\\d{2})-(\\d{2})\\b"));
+    static const QRegularExpression words(
+        QStringLiteral("\\b([A-Z][a-z]+\\.?) (\\d{1,2}),? (\\d{4})\\b"));
+    if (const auto m = us.match(line); m.hasMatch()) {
+        int year = m.captured(3).toInt();
+        year += year < 100 ? 2000 : 0;
+        return QDate(year, m.captured(1).toInt(), m.captured(2).toInt());
+    }
+    if (const auto m = iso.match(line); m.hasMatch())
+        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (const auto m = words.match(line); m.hasMatch())
+        for (int month = 1; month <= 12; ++month)
+            if (QLocale::c().monthName(month).startsWith(m.captured(1).remove(QLatin1Char('.'))))
+                return QDate(m.captured(3).toInt(), month, m.captured(2).toInt());
+    return {};
 }
 
 QString ResultsFile::formatName(Format format)

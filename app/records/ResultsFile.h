@@ -36,6 +36,8 @@ public:
     // The schools of the file, in the order they first appear.
     QStringList schools() const;
     static QString formatName(Format format);
+    // The first date a text gives: "4/11/2026" (or "4/11/26"), "2026-04-11", "April 11, 2026".
+    static QDate dateIn(const QString& text);
 
     // Refuses a file over this size: a meet's results are far smaller.
     static constexpr qint64 MaxBytes = 20 * 1024 * 1024;

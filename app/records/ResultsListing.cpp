@@ -1,5 +1,6 @@
 #include "ResultsListing.h"
 
+#include "records/AthleteMatch.h"
 #include "records/EventNames.h"
 #include "records/ImportedMark.h"
 #include "records/ResultsFile.h"
@@ -35,37 +36,10 @@ QString joined(const QList<Word>& w, qsizetype from, qsizetype to)
     return parts.join(QLatin1Char(' '));
 }
 
-bool isGrade(const QString& word)
-{
-    static const RE grade(QStringLiteral("^(7|8|9|10|11|12|FR|SO|JR|SR|20\\d\\d)$"),
-                          RE::CaseInsensitiveOption);
-    return grade.match(word).hasMatch();
-}
-
 bool isNumber(const QString& word)
 {
     static const RE number(QStringLiteral("^\\d{1,3}(\\.\\d{1,2})?$"));
     return number.match(word).hasMatch();
-}
-
-// The date a listing's top lines give ("4/11/2026", "2026-04-11", "April 11, 2026").
-QDate dateIn(const QString& line)
-{
-    static const RE us(QStringLiteral("\\b(\\d{1,2})/(\\d{1,2})/(\\d{2,4})\\b"));
-    static const RE iso(QStringLiteral("\\b(\\d{4})-(\\d{2})-(\\d{2})\\b"));
-    static const RE words(QStringLiteral("\\b([A-Z][a-z]+\\.?) (\\d{1,2}),? (\\d{4})\\b"));
-    if (const auto m = us.match(line); m.hasMatch()) {
-        int year = m.captured(3).toInt();
-        year += year < 100 ? 2000 : 0;
-        return QDate(year, m.captured(1).toInt(), m.captured(2).toInt());
-    }
-    if (const auto m = iso.match(line); m.hasMatch())
-        return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    if (const auto m = words.match(line); m.hasMatch())
-        for (int month = 1; month <= 12; ++month)
-            if (QLocale::c().monthName(month).startsWith(m.captured(1).remove(QLatin1Char('.'))))
-                return QDate(m.captured(3).toInt(), month, m.captured(2).toInt());
-    return {};
 }
 
 // A relay's legs: "1) Baptiste, Ana 11 47.1   2) Dubois, Lea 10".
@@ -81,7 +55,7 @@ QList<ImportedLeg> legsIn(const QString& line)
             l.split = ImportedMark::clean(w.last().text);
             w.removeLast();
         }
-        if (!w.isEmpty() && isGrade(w.last().text) && w.size() > 1) {
+        if (!w.isEmpty() && AthleteMatch::isGrade(w.last().text) && w.size() > 1) {
             l.grade = w.last().text;
             w.removeLast();
         }
@@ -186,9 +160,9 @@ void Reader::result(int lineNumber, const QString& line, const QString& place, q
             comma = i;
     qsizetype grade = -1;
     for (qsizetype i = std::max<qsizetype>(1, comma + 2); i < end && grade < 0; ++i)
-        if (isGrade(w[i].text))
-            grade = i + 1 < end && isGrade(w[i + 1].text) && !w[i].text.at(0).isDigit() &&
-                            w[i + 1].text.at(0).isDigit()
+        if (AthleteMatch::isGrade(w[i].text))
+            grade = i + 1 < end && AthleteMatch::isGrade(w[i + 1].text) &&
+                            !w[i].text.at(0).isDigit() && w[i + 1].text.at(0).isDigit()
                         ? i + 1
                         : i;
     qsizetype schoolFrom = grade + 1;
@@ -284,7 +258,7 @@ void ResultsListing::read(const QString& text, ResultsFile& into)
         }
         if (reader.headingLine == 0) {
             if (!into.date.isValid())
-                into.date = dateIn(line);
+                into.date = ResultsFile::dateIn(line);
             const QString lower = line.toLower();
             if (into.meetName.isEmpty() && !lower.contains(QLatin1String("licensed")) &&
                 !lower.contains(QLatin1String("page ")) &&

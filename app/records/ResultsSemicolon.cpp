@@ -1,5 +1,6 @@
 #include "ResultsSemicolon.h"
 
+#include "records/AthleteMatch.h"
 #include "records/EventNames.h"
 #include "records/ImportedMark.h"
 #include "records/ResultsFile.h"
@@ -44,24 +45,6 @@ bool isDate(const QString& f)
     static const QRegularExpression date(
         QStringLiteral("^(\\d{1,2}/\\d{1,2}/\\d{2,4}|\\d{4}-\\d{2}-\\d{2})$"));
     return date.match(f).hasMatch();
-}
-
-QDate dateOf(const QString& f)
-{
-    QDate d = QDate::fromString(f, Qt::ISODate);
-    if (!d.isValid()) {
-        const QStringList p = f.split(QLatin1Char('/'));
-        if (p.size() == 3)
-            d = QDate(p[2].toInt() + (p[2].size() <= 2 ? 2000 : 0), p[0].toInt(), p[1].toInt());
-    }
-    return d;
-}
-
-bool isGrade(const QString& f)
-{
-    static const QRegularExpression grade(QStringLiteral("^(7|8|9|10|11|12|FR|SO|JR|SR)$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    return grade.match(f).hasMatch();
 }
 
 // Where the event of a record stands: the first field with letters that names an event and is
@@ -115,7 +98,7 @@ Layout layoutOf(const QList<const Record*>& records, bool relay)
                         ? 1
                         : 0;
             gender += !EventNames::gender(f).isEmpty() && f.size() <= 5 ? 1 : 0;
-            grade += isGrade(f) ? 1 : 0;
+            grade += AthleteMatch::isGrade(f) ? 1 : 0;
             integer += isInteger(f) ? 1 : 0;
             wind += ImportedMark::isWind(f) ? 1 : 0;
             letter += f.size() == 1 && f.at(0) >= QLatin1Char('A') && f.at(0) <= QLatin1Char('H');
@@ -194,7 +177,8 @@ Layout layoutOf(const QList<const Record*>& records, bool relay)
         }
         bool grades = true;
         for (const Record* r : records)
-            grades = grades && (r->fields.value(c).isEmpty() || isGrade(r->fields.value(c)));
+            grades = grades &&
+                     (r->fields.value(c).isEmpty() || AthleteMatch::isGrade(r->fields.value(c)));
         if (grades && l.grade < 0 && !l.text.isEmpty() && c > l.text.first())
             l.grade = c;
         else if (changes && l.place < 0)
@@ -241,7 +225,7 @@ void ResultsSemicolon::read(const QString& text, ResultsFile& into)
         // The header: the meet's name, its dates, and the host where one is named.
         for (const QString& f : r.fields.mid(1)) {
             if (isDate(f) && !into.date.isValid())
-                into.date = dateOf(f);
+                into.date = ResultsFile::dateIn(f);
             else if (hasLetter(f) && !isDate(f) && into.date.isValid() == false &&
                      into.meetName.isEmpty())
                 into.meetName = f;
