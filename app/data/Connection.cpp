@@ -1,9 +1,11 @@
 #include "Connection.h"
 
 #include "DatabaseError.h"
+#include "KeptStatements.h"
 #include "RecordSet.h"
 #include "SchemaVersion.h"
 #include "ServerAddress.h"
+#include "ServerLink.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -67,7 +69,7 @@ void Connection::openForReading(const QString& connectionString)
     else
         connectTo(existingFile(connectionString), true);
     try {
-        checkIsTrackDatabase();
+        SchemaVersion::checkTables(*this);
     } catch (...) {
         close();
         throw;
@@ -94,7 +96,7 @@ void Connection::open(const QString& connectionString)
     };
     connect(false);
     try {
-        checkIsTrackDatabase();
+        SchemaVersion::checkTables(*this);
         // A database of a later program is only read: this one does not know what it may hold.
         if (SchemaVersion::upgrade(*this) == SchemaVersion::State::Newer) {
             close();
@@ -124,25 +126,10 @@ void Connection::connectTo(const QFileInfo& info, bool readOnly)
 
 void Connection::connectToServer(const QString& text, bool readOnly)
 {
-    const std::optional<ServerAddress> address = ServerAddress::parse(text);
-    // Not repeated in the message: it may hold a password.
-    if (!address)
-        throw DatabaseError(QStringLiteral("The server address is not complete: it names a "
-                                           "database as postgresql://user@host/database."));
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
-        throw DatabaseError(QStringLiteral("This computer has no PostgreSQL driver for Qt (Debian "
-                                           "package libqt6sql6-psql)."));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
-        db.setHostName(address->host);
-        db.setPort(address->port);
-        db.setDatabaseName(address->database);
-        db.setUserName(address->user);
-        db.setPassword(address->password);
-        db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Cindrel"));
-    }
-    openOrThrow(QStringLiteral("The database \"%1\" cannot be opened: ").arg(address->display()));
-    m_path = address->display();
+    const ServerAddress address = ServerLink::configure(m_name, text);
+    openOrThrow(QStringLiteral("The database \"%1\" cannot be opened: ").arg(address.display()));
+    m_path = address.display();
+    m_serverAddress = text;
     m_readOnly = readOnly;
     m_engine = SqlDialect::Engine::Server;
     if (readOnly)
@@ -160,34 +147,13 @@ void Connection::openOrThrow(const QString& what)
     throw DatabaseError(what + why);
 }
 
-void Connection::checkIsTrackDatabase()
-{
-    QSqlQuery q(database());
-    q.setForwardOnly(true);
-    if (!q.exec(SqlDialect::tableNames(m_engine)))
-        throw DatabaseError(QStringLiteral("\"%1\" is not a Cindrel database: %2")
-                                .arg(m_path, DatabaseError::describe(q.lastError())));
-    QStringList names;
-    while (q.next())
-        names << q.value(0).toString().toLower();
-    QList<const char*> tables{"teams",           "runners",        "meets",        "eventtype",
-                              "events",          "runner_to_team", "meet_to_team", "event_to_meet",
-                              "event_to_runner", "runners_view",   "meets_info",   "events_view"};
-    // A file keeps its version in its header; a server database in a table.
-    if (onServer())
-        tables << "cindrel_schema";
-    for (const char* required : tables) {
-        if (!names.contains(QLatin1String(required)))
-            throw DatabaseError(
-                QStringLiteral("\"%1\" is not a Cindrel database (it has no %2 table).")
-                    .arg(m_path, QLatin1String(required)));
-    }
-}
-
 void Connection::close()
 {
     // Its statements go before the connection does.
     m_prepared.clear();
+    m_plain.reset();
+    m_lost = false;
+    m_serverAddress.clear();
     if (!QSqlDatabase::contains(m_name))
         return;
     {
@@ -203,7 +169,8 @@ void Connection::close()
 
 bool Connection::isOpen() const
 {
-    return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+    return m_lost ||
+           (QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen());
 }
 
 QSqlDatabase Connection::database() const
@@ -217,12 +184,13 @@ int Connection::executeRaw(const QString& sql)
 {
     QSqlQuery q(database());
     if (!q.exec(sql))
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+        throw failure(q.lastError(), sql);
     return q.numRowsAffected();
 }
 
 int Connection::execute(const QString& sql)
 {
+    ensureLink();
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."), sql);
     if (m_observer)
@@ -232,6 +200,7 @@ int Connection::execute(const QString& sql)
 
 int Connection::execute(const QString& sql, const QVariantList& values)
 {
+    ensureLink();
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."), sql);
     if (m_observer)
@@ -239,30 +208,50 @@ int Connection::execute(const QString& sql, const QVariantList& values)
     return executeBound(sql, values);
 }
 
-QSqlQuery& Connection::prepared(const QString& sql)
-{
-    auto found = m_prepared.find(sql);
-    if (found != m_prepared.end())
-        return *found->second;
-    auto q = std::make_unique<QSqlQuery>(database());
-    if (!q->prepare(sql))
-        throw DatabaseError(DatabaseError::describe(q->lastError()), sql);
-    return *m_prepared.emplace(sql, std::move(q)).first->second;
-}
-
 QSqlQuery& Connection::runPrepared(const QString& sql, const QVariantList& values,
                                    const QString& shown)
 {
-    QSqlQuery& q = prepared(sql);
-    bind(q, values);
+    QSqlError error;
+    QSqlQuery* q = m_prepared.find(database(), sql, error);
+    if (!q)
+        throw failure(error, shown);
+    KeptStatements::bind(*q, values);
     // A failed statement is prepared again next time: the failure may have been the
     // connection's.
-    if (!q.exec()) {
-        const QString why = DatabaseError::describe(q.lastError());
-        m_prepared.erase(sql);
-        throw DatabaseError(why, shown);
+    if (!q->exec()) {
+        DatabaseError refused = failure(q->lastError(), shown);
+        m_prepared.drop(sql);
+        throw refused;
     }
-    return q;
+    return *q;
+}
+
+QSqlQuery& Connection::select(const QString& sql, const QVariantList& values)
+{
+    ensureLink();
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("No database is open."), sql);
+    try {
+        return query(sql, values);
+    } catch (const DatabaseError&) {
+        // A connection that stood idle while the server restarted learns it only now: the
+        // query goes again over a new one, as the user would send it again.
+        if (!m_lost || m_transactionDepth > 0)
+            throw;
+    }
+    ensureLink();
+    return query(sql, values);
+}
+
+QSqlQuery& Connection::query(const QString& sql, const QVariantList& values)
+{
+    if (!values.isEmpty())
+        return runPrepared(sql, values, sql);
+    m_plain = std::make_unique<QSqlQuery>(database());
+    m_plain->setForwardOnly(true);
+    if (!m_plain->exec(sql))
+        throw failure(m_plain->lastError(), sql);
+    return *m_plain;
 }
 
 int Connection::executeBound(const QString& sql, const QVariantList& values)
@@ -273,21 +262,9 @@ int Connection::executeBound(const QString& sql, const QVariantList& values)
     return rows;
 }
 
-void Connection::bind(QSqlQuery& query, const QVariantList& values)
-{
-    for (const QVariant& value : values)
-        query.addBindValue(value.typeId() == QMetaType::QString && value.toString().isNull()
-                               ? QVariant(QStringLiteral(""))
-                               : value);
-}
-
-qint64 Connection::insert(const QString& sql)
-{
-    return insert(sql, {});
-}
-
 qint64 Connection::insert(const QString& sql, const QVariantList& values)
 {
+    ensureLink();
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."), sql);
     if (m_observer)
@@ -316,11 +293,6 @@ qint64 Connection::newRow(const QString& insertSql, const QString& find)
     return rs.field(QStringLiteral("Pin")).toInt();
 }
 
-void Connection::setStatementObserver(std::function<void(const QString&)> observer)
-{
-    m_observer = std::move(observer);
-}
-
 void Connection::transaction(const std::function<void()>& work)
 {
     if (m_transactionDepth > 0) {
@@ -334,18 +306,94 @@ void Connection::transaction(const std::function<void()>& work)
         --m_transactionDepth;
         return;
     }
+    ensureLink();
     if (!isOpen())
         throw DatabaseError(QStringLiteral("No database is open."));
-    executeRaw(SqlDialect::beginWrite(m_engine));
+    try {
+        executeRaw(SqlDialect::beginWrite(m_engine));
+    } catch (const DatabaseError&) {
+        // Nothing of the unit was sent yet: it starts again over a new connection.
+        if (!m_lost)
+            throw;
+        ensureLink();
+        executeRaw(SqlDialect::beginWrite(m_engine));
+    }
     m_transactionDepth = 1;
+    bool committing = false;
     try {
         work();
+        committing = true;
         executeRaw(QStringLiteral("COMMIT"));
         m_transactionDepth = 0;
+    } catch (const DatabaseError& e) {
+        m_transactionDepth = 0;
+        // Its answer never came: the server may have applied the unit before it was lost.
+        if (committing && e.kind() == DatabaseError::Kind::Unreachable && m_lost)
+            throw DatabaseError(ServerLink::lostWhileCommitting(e.message()), e.statement(),
+                                DatabaseError::Kind::Uncertain);
+        rollback();
+        throw;
     } catch (...) {
         m_transactionDepth = 0;
-        QSqlQuery rollback(database());
-        rollback.exec(QStringLiteral("ROLLBACK"));
+        rollback();
         throw;
     }
+}
+
+void Connection::rollback()
+{
+    if (m_lost || !QSqlDatabase::contains(m_name))
+        return;
+    QSqlQuery q(database());
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+void Connection::ensureLink()
+{
+    if (!m_lost)
+        return;
+    if (m_transactionDepth > 0)
+        throw DatabaseError(ServerLink::unreachable(QStringLiteral("the connection was lost")), {},
+                            DatabaseError::Kind::Unreachable);
+    m_prepared.clear();
+    m_plain.reset();
+    if (QSqlDatabase::contains(m_name)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    tellLink(Link::Connecting);
+    try {
+        connectToServer(QString(m_serverAddress), m_readOnly);
+    } catch (const DatabaseError& e) {
+        tellLink(Link::Down);
+        throw DatabaseError(ServerLink::unreachable(e.message()), {},
+                            DatabaseError::Kind::Unreachable);
+    }
+    m_lost = false;
+    tellLink(Link::Up);
+}
+
+DatabaseError Connection::failure(const QSqlError& error, const QString& shown)
+{
+    const QString why = DatabaseError::describe(error);
+    if (!onServer())
+        return DatabaseError(why, shown);
+    if (ServerLink::timedOut(error))
+        return DatabaseError(ServerLink::tooSlow(why), shown, DatabaseError::Kind::Unreachable);
+    if (!ServerLink::isLost(QSqlDatabase::database(m_name, false), error))
+        return DatabaseError(why, shown);
+    if (!m_lost) {
+        m_lost = true;
+        tellLink(Link::Down);
+    }
+    return DatabaseError(ServerLink::unreachable(why), shown, DatabaseError::Kind::Unreachable);
+}
+
+void Connection::tellLink(Link link)
+{
+    if (m_linkObserver)
+        m_linkObserver(link);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DatabaseError.h"
+#include "data/KeptStatements.h"
 #include "data/SqlDialect.h"
 
 #include <QSqlDatabase>
@@ -8,9 +10,9 @@
 #include <QVariantList>
 #include <functional>
 #include <memory>
-#include <unordered_map>
 
 class QFileInfo;
+class QSqlError;
 class QSqlQuery;
 
 // A connection to one track database: a file (SQLite), or a database on a PostgreSQL server
@@ -19,6 +21,15 @@ class QSqlQuery;
 class Connection
 {
 public:
+    // What the link to a server does: it is lost, the program is connecting again (the wait
+    // may be long), or it stands again.
+    enum class Link
+    {
+        Up,
+        Down,
+        Connecting,
+    };
+
     Connection();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -38,7 +49,10 @@ public:
     // Opens a database on a server as it is, whatever it holds: for making its schema.
     void openServer(const QString& address);
     void close();
+    // Open, also while a server's link is lost: the next statement connects again.
     bool isOpen() const;
+    // False once a statement has found the server gone, until a connection stands again.
+    bool reachable() const { return !m_lost; }
     // The file's path, or the server database's address without its password.
     QString path() const { return m_path; }
     bool readOnly() const { return m_readOnly; }
@@ -51,8 +65,11 @@ public:
     // The same with the values bound to the statement's "?" in order: text never needs
     // quoting by hand.
     int execute(const QString& sql, const QVariantList& values);
+    // Runs a query, with its values bound through the statement kept for its text; the caller
+    // reads the rows and then calls finish(). Throws DatabaseError when the engine refuses it.
+    QSqlQuery& select(const QString& sql, const QVariantList& values);
     // Runs an INSERT and returns the key the engine gave the new row.
-    qint64 insert(const QString& sql);
+    qint64 insert(const QString& sql) { return insert(sql, {}); }
     qint64 insert(const QString& sql, const QVariantList& values);
     // A new row with a placeholder value, and its Pin. On a file, the newest row that `find`
     // (a SELECT of the rows carrying the placeholder) returns; on the server, where another
@@ -66,11 +83,17 @@ public:
 
     QSqlDatabase database() const;
 
-    // Binds the values to a prepared statement's "?" in order. Text is never NULL: an empty
-    // text binds as '' (a value left invalid binds as NULL).
-    static void bind(QSqlQuery& query, const QVariantList& values);
     // Sees every statement that execute() is about to send; for tests that check what is sent.
-    void setStatementObserver(std::function<void(const QString&)> observer);
+    void setStatementObserver(std::function<void(const QString&)> observer)
+    {
+        m_observer = std::move(observer);
+    }
+    // Hears each change of a server's link; the observer must outlive the connection or be
+    // taken away first.
+    void setLinkObserver(std::function<void(Link)> observer)
+    {
+        m_linkObserver = std::move(observer);
+    }
 
 private:
     void connectTo(const QFileInfo& info, bool readOnly);
@@ -80,12 +103,18 @@ private:
     void openOrThrow(const QString& what);
     int executeRaw(const QString& sql);
     int executeBound(const QString& sql, const QVariantList& values);
-    // The statement prepared once on this connection and kept: a server prepares it in a
-    // round trip of its own, which a sheet's save would pay for every slot.
-    QSqlQuery& prepared(const QString& sql);
     // Runs the kept statement with the values; a refusal names the statement as `shown`.
+    // select() without a second try.
+    QSqlQuery& query(const QString& sql, const QVariantList& values);
     QSqlQuery& runPrepared(const QString& sql, const QVariantList& values, const QString& shown);
-    void checkIsTrackDatabase();
+    // Before a statement: a lost server is connected to again, except in the middle of a unit
+    // of work, whose statements must not go on over another connection.
+    void ensureLink();
+    // Ends a failed unit on a connection that still stands.
+    void rollback();
+    // The error to throw for a statement that failed: a server that is gone is marked lost.
+    DatabaseError failure(const QSqlError& error, const QString& shown);
+    void tellLink(Link link);
 
     QString m_name;
     QString m_path;
@@ -93,5 +122,10 @@ private:
     SqlDialect::Engine m_engine = SqlDialect::Engine::File;
     int m_transactionDepth = 0;
     std::function<void(const QString&)> m_observer;
-    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_prepared;
+    std::function<void(Link)> m_linkObserver;
+    // The server's address as given, with its password: for connecting again.
+    QString m_serverAddress;
+    bool m_lost = false;
+    std::unique_ptr<QSqlQuery> m_plain;
+    KeptStatements m_prepared;
 };

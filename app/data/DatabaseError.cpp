@@ -2,8 +2,9 @@
 
 #include <QSqlError>
 
-DatabaseError::DatabaseError(const QString& message, const QString& statement)
-    : std::runtime_error(message.toStdString()), m_message(message), m_statement(statement)
+DatabaseError::DatabaseError(const QString& message, const QString& statement, Kind kind)
+    : std::runtime_error(message.toStdString()), m_message(message), m_statement(statement),
+      m_kind(kind)
 {
 }
 

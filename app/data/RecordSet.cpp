@@ -20,19 +20,9 @@ bool isDateColumn(const QString& lowerName)
 void RecordSet::open(const QString& sql, const QVariantList& values, Connection& connection)
 {
     close();
-    if (!connection.isOpen())
-        throw DatabaseError(QStringLiteral("No database is open."), sql);
-    QSqlQuery q(connection.database());
-    q.setForwardOnly(true);
-    bool ran = false;
-    if (values.isEmpty()) {
-        ran = q.exec(sql);
-    } else if (q.prepare(sql)) {
-        Connection::bind(q, values);
-        ran = q.exec();
-    }
-    if (!ran)
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+    // A query with values is kept prepared: a server would otherwise prepare it and drop it in
+    // round trips of their own.
+    QSqlQuery& q = connection.select(sql, values);
     const QSqlRecord record = q.record();
     std::vector<bool> dates;
     for (int i = 0; i < record.count(); ++i) {
@@ -51,9 +41,11 @@ void RecordSet::open(const QString& sql, const QVariantList& values, Connection&
             row.push_back(Field::fromSqlValue(q.value(i), dates[i]));
         m_rows.push_back(std::move(row));
     }
-    if (q.lastError().isValid()) {
+    const QSqlError failed = q.lastError();
+    q.finish();
+    if (failed.isValid()) {
         m_rows.clear();
-        throw DatabaseError(DatabaseError::describe(q.lastError()), sql);
+        throw DatabaseError(DatabaseError::describe(failed), sql);
     }
     m_sql = sql;
     m_open = true;

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace {
 
@@ -159,4 +161,28 @@ SchemaVersion::State SchemaVersion::upgrade(Connection& db)
             runSteps(db, from);
     });
     return State::Upgraded;
+}
+
+void SchemaVersion::checkTables(Connection& db)
+{
+    QSqlQuery q(db.database());
+    q.setForwardOnly(true);
+    if (!q.exec(SqlDialect::tableNames(db.engine())))
+        throw DatabaseError(QStringLiteral("\"%1\" is not a Cindrel database: %2")
+                                .arg(db.path(), DatabaseError::describe(q.lastError())));
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString().toLower();
+    QList<const char*> tables{"teams",           "runners",        "meets",        "eventtype",
+                              "events",          "runner_to_team", "meet_to_team", "event_to_meet",
+                              "event_to_runner", "runners_view",   "meets_info",   "events_view"};
+    // A file keeps its version in its header; a server database in a table.
+    if (db.onServer())
+        tables << "cindrel_schema";
+    for (const char* required : tables) {
+        if (!names.contains(QLatin1String(required)))
+            throw DatabaseError(
+                QStringLiteral("\"%1\" is not a Cindrel database (it has no %2 table).")
+                    .arg(db.path(), QLatin1String(required)));
+    }
 }

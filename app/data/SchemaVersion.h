@@ -25,6 +25,9 @@ public:
 
     static int current();
     static int of(Connection& db);
+    // Throws DatabaseError, naming the first one missing, unless the database has every table
+    // and view of a track database.
+    static void checkTables(Connection& db);
     // The version a server database is made at before its steps.
     static constexpr int ServerBase = 3;
 

@@ -155,6 +155,8 @@ QList<std::pair<QString, qint64>> ServerSchema::copy(Connection& file, const QSt
 {
     Connection server;
     server.open(Connection::connectionStringFor(address));
+    // A large history takes longer to move than any statement a window sends may wait.
+    server.execute(QStringLiteral("SET statement_timeout = 0"));
     QList<std::pair<QString, qint64>> counts;
     server.transaction([&] {
         for (const QString& table : tables())
@@ -206,5 +208,8 @@ QList<std::pair<QString, qint64>> ServerSchema::copy(Connection& file, const QSt
             counts.append({table, there});
         }
     });
+    // Without counts the server's planner guesses, and on a large history it guessed joins
+    // that made opening a meet three times slower than it needs to be.
+    server.execute(QStringLiteral("ANALYZE"));
     return counts;
 }

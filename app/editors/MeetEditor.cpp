@@ -316,9 +316,9 @@ QWidget* MeetEditor::goTo(int division, int event, int entry, int box)
 
 bool MeetEditor::save()
 {
+    const QString notSaved = QStringLiteral("The meet was not saved; nothing was changed.");
     std::optional<MeetSheet> typed;
-    if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."),
-                         [&] { typed = current(); }))
+    if (!UserAction::run(this, notSaved, [&] { typed = current(); }))
         return false;
     if (const std::optional<QString> bad = m_fields->badDate(typed->date)) {
         Dialogs::tell(this, *bad, Dialogs::Icon::Warning);
@@ -350,7 +350,7 @@ bool MeetEditor::save()
     const QList<SheetDoubts::Doubt> doubts = SheetDoubts::doubts(*typed);
     const QList<MeetSheet::Gap> gaps = typed->gaps();
     QList<MeetSheet::Crossing> crossings;
-    UserAction::run(this, QStringLiteral("The runners' genders could not be read."), [&] {
+    UserAction::check(this, QStringLiteral("The runners' genders could not be read."), [&] {
         crossings = typed->crossings(TrackLists::genders(m_app.connection(), m_teamPin));
     });
     if (const QString question = MeetSheet::confirmation(gaps, crossings, doubts);
@@ -363,7 +363,7 @@ bool MeetEditor::save()
         return false;
     }
     std::optional<MeetChangedError> changed;
-    if (!UserAction::run(this, QStringLiteral("The meet was not saved; nothing was changed."), [&] {
+    if (!UserAction::runRetrying(this, notSaved, [&] {
             try {
                 typed->save(m_app.connection(), m_app.userName());
             } catch (const MeetChangedError& e) {

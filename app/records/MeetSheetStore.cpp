@@ -3,9 +3,9 @@
 #include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
-#include "records/MeetChangedError.h"
-#include "records/SheetNumber.h"
+#include "records/MeetStamp.h"
 #include "records/SlotNotesStore.h"
+#include "records/SlotWrites.h"
 
 #include <QDateTime>
 
@@ -28,26 +28,6 @@ MeetSheet::Entry entryOf(const RecordSet& row)
          SlotNotesStore::notesOf(row)}};
     entry.split = SlotNotesStore::splitOf(row);
     return entry;
-}
-
-QString slotStatement(qint64 runner, const MeetSheet::Numbers& n, qint64 join)
-{
-    const QString mark1 = *SheetNumber::sqlLiteral(n.mark1);
-    const QString mark2 = *SheetNumber::sqlLiteral(n.mark2);
-    return QStringLiteral("UPDATE Event_to_Runner Set Runner_Pin = ") + number(runner) +
-           QStringLiteral(",feet=") + mark1 + QStringLiteral(",Inches=") + mark2 +
-           QStringLiteral(",Minutes=") + mark1 + QStringLiteral(",Seconds=") + mark2 +
-           QStringLiteral(",Points=") + *SheetNumber::sqlLiteral(n.points) +
-           QStringLiteral(",Place=") + *SheetNumber::sqlLiteral(n.place) +
-           QStringLiteral(" WHERE Pin=") + number(join);
-}
-
-// The slot's statement as it always was, then its notes where it has any: the division's
-// notes were cleared first.
-void writeSlot(Connection& db, qint64 runner, const MeetSheet::Numbers& n, qint64 join)
-{
-    db.execute(slotStatement(runner, n, join));
-    SlotNotesStore::write(db, join, n.notes);
 }
 
 qint64 newSlot(Connection& db, qint64 event, int relayTeam)
@@ -105,7 +85,8 @@ void place(Division& division, const RecordSet& row, QHash<qint64, bool>& relayS
 // Writes a relay team's result into the slots of its legs that have a runner: leg k into the
 // team's k-th slot in the order the sheet was loaded in. A team new to the event gets its four
 // slots first.
-void saveRelay(Connection& db, qint64 event, const MeetSheet::Relay& relay, int team, bool make)
+void saveRelay(Connection& db, SlotWrites& writes, qint64 event, const MeetSheet::Relay& relay,
+               int team, bool make)
 {
     QList<qint64> slotPins;
     for (RecordSet rs(QStringLiteral("SELECT Pin FROM Event_to_Runner WHERE Event_Pin = ? AND "
@@ -116,10 +97,8 @@ void saveRelay(Connection& db, qint64 event, const MeetSheet::Relay& relay, int 
     while (make && slotPins.size() < 4)
         slotPins << newSlot(db, event, team);
     for (qsizetype k = 0; k < 4 && k < slotPins.size(); ++k)
-        if (const MeetSheet::Entry& leg = relay.legs[size_t(k)]; !leg.name.isEmpty()) {
-            writeSlot(db, leg.runner, relay.numbers, slotPins[k]);
-            SlotNotesStore::writeSplit(db, slotPins[k], leg.split);
-        }
+        if (const MeetSheet::Entry& leg = relay.legs[size_t(k)]; !leg.name.isEmpty())
+            writes.add(slotPins[k], leg.runner, relay.numbers, leg.split);
 }
 
 void saveDivision(Connection& db, qint64 meet, Division& division, int position)
@@ -150,6 +129,7 @@ void saveDivision(Connection& db, qint64 meet, Division& division, int position)
                                   "RelayTeam = ?"),
                    {division.events[size_t(event)], team});
     SlotNotesStore::clear(db, division.pin);
+    SlotWrites writes(db);
     for (int e = 0; e < MeetSheet::Individual; ++e) {
         for (int k = 0; k < division.entryCount(e); ++k) {
             MeetSheet::Entry& entry = *division.entry(e, k);
@@ -159,14 +139,14 @@ void saveDivision(Connection& db, qint64 meet, Division& division, int position)
             if (entry.join == 0 && k >= 2 && division.events[size_t(e)] != 0)
                 entry.join = newSlot(db, division.events[size_t(e)], 0);
             if (entry.join != 0)
-                writeSlot(db, entry.runner, entry.numbers, entry.join);
+                writes.add(entry.join, entry.runner, entry.numbers);
         }
     }
     for (int r = 0; r < MeetSheet::Relays; ++r) {
         const qint64 event = division.events[size_t(MeetSheet::Individual + r)];
         if (event == 0)
             continue;
-        saveRelay(db, event, division.relays[size_t(r)], 0, false);
+        saveRelay(db, writes, event, division.relays[size_t(r)], 0, false);
         // The further teams keep their letters in the order they stand on the sheet.
         QList<MeetSheet::Relay>& more = division.moreRelays[size_t(r)];
         for (int t = 0; t < more.size(); ++t) {
@@ -178,11 +158,12 @@ void saveDivision(Connection& db, qint64 meet, Division& division, int position)
             const bool runners = std::any_of(relay.legs.begin(), relay.legs.end(),
                                              [](const auto& leg) { return !leg.name.isEmpty(); });
             if (relay.team > 0 || runners) {
-                saveRelay(db, event, relay, t + 1, true);
+                saveRelay(db, writes, event, relay, t + 1, true);
                 relay.team = t + 1;
             }
         }
     }
+    writes.flush();
     division.dropped.clear();
     division.droppedRelays.clear();
 }
@@ -327,24 +308,9 @@ void MeetSheetStore::save(MeetSheet& sheet, Connection& db, const QString& by)
     // takes them only once the whole save has applied.
     MeetSheet work = sheet;
     const QString pin = number(work.meet);
-    const QString now =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    db.transaction([&, &sheet = work] {
-        // The meet is claimed first: a second save of the same meet waits here for the first
-        // to end, and then finds its stamp changed.
-        if (db.execute(QStringLiteral("UPDATE Meets SET ChangedBy = '%1', ChangedAt = '%2' "
-                                      "WHERE Pin = %3 AND coalesce(ChangedAt, '') = '%4'")
-                           .arg(escapeSqlText(by), now, pin, escapeSqlText(sheet.changedAt))) !=
-            1) {
-            const RecordSet other(
-                QStringLiteral("SELECT ChangedBy, ChangedAt FROM Meets WHERE Pin = ") + pin, db);
-            if (other.eof())
-                throw DatabaseError(QStringLiteral("This meet is no longer in the database."));
-            throw MeetChangedError(
-                other.field(QStringLiteral("ChangedBy")).text(),
-                Field::fromSqlValue(other.field(QStringLiteral("ChangedAt")).text(), true)
-                    .toDateTime());
-        }
+    const QString now = MeetStamp::now();
+    auto write = [&, &sheet = work] {
+        MeetStamp::claim(db, sheet.meet, by, now, sheet.changedAt);
         for (const qint64 division : std::as_const(sheet.droppedDivisions))
             removeDivision(db, division);
         for (int d = 0; d < sheet.divisions.size(); ++d)
@@ -363,7 +329,16 @@ void MeetSheetStore::save(MeetSheet& sheet, Connection& db, const QString& by)
                    QStringLiteral("' WHERE PIN = ") + pin);
         db.execute(QStringLiteral("UPDATE Meets Set Place='") + escapeSqlText(sheet.place) +
                    QStringLiteral("' WHERE PIN = ") + pin);
-    });
+    };
+    try {
+        db.transaction(write);
+    } catch (const DatabaseError& e) {
+        if (e.kind() == DatabaseError::Kind::Unreachable && !db.reachable())
+            throw MeetStamp::nothingSaved(e.statement());
+        if (e.kind() != DatabaseError::Kind::Uncertain ||
+            !MeetStamp::wentThrough(db, work.meet, now))
+            throw;
+    }
     work.droppedDivisions.clear();
     work.changedAt = now;
     sheet = std::move(work);

@@ -4,6 +4,7 @@
 #include "data/Field.h"
 #include "units/Twips.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
@@ -47,15 +48,45 @@ void MainStatusBar::setText(const QString& text)
     m_text->setText(text);
 }
 
-void MainStatusBar::showDatabase(const Connection& db)
+MainStatusBar::~MainStatusBar()
 {
+    if (m_watched)
+        m_watched->setLinkObserver({});
+    if (m_busy)
+        QApplication::restoreOverrideCursor();
+}
+
+void MainStatusBar::showDatabase(Connection& db)
+{
+    if (m_watched != &db) {
+        if (m_watched)
+            m_watched->setLinkObserver({});
+        m_watched = &db;
+        db.setLinkObserver([this](Connection::Link link) { showLink(link); });
+    }
     QString text;
     if (db.isOpen())
         text = db.onServer() ? db.path() : QFileInfo(db.path()).fileName();
     if (db.isOpen() && db.readOnly())
         text += QStringLiteral(" (read only)");
+    if (db.isOpen() && !db.reachable())
+        text += QStringLiteral(" (the server cannot be reached)");
     m_database->setText(text);
     m_database->setToolTip(db.isOpen() ? db.path() : QString());
+}
+
+void MainStatusBar::showLink(Connection::Link link)
+{
+    if (link == Connection::Link::Connecting) {
+        if (!m_busy)
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+        m_busy = true;
+        return;
+    }
+    if (m_busy)
+        QApplication::restoreOverrideCursor();
+    m_busy = false;
+    showDatabase(*m_watched);
 }
 
 QString MainStatusBar::databaseText() const

@@ -7,9 +7,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-AppHarness::AppHarness(const std::function<void(TrackFixture&)>& fill)
+AppHarness::AppHarness(const std::function<void(TrackFixture&)>& fill, bool onServer)
 {
-    m_path = m_folder.copyOfBlank(QStringLiteral("db/Track.mdb"));
+    m_path = onServer ? TestProgramFolder::serverTrackDatabase()
+                      : m_folder.copyOfBlank(QStringLiteral("db/Track.mdb"));
     m_check.open(Connection::connectionStringFor(m_path));
     if (fill)
         fill(m_data);

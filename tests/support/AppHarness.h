@@ -18,7 +18,8 @@ class KeyedList;
 class AppHarness
 {
 public:
-    explicit AppHarness(const std::function<void(TrackFixture&)>& fill = {});
+    // On a database file, or with `onServer` on a new database on the test server.
+    explicit AppHarness(const std::function<void(TrackFixture&)>& fill = {}, bool onServer = false);
     ~AppHarness();
 
     MainWindow& window() { return *m_window; }

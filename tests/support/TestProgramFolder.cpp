@@ -88,8 +88,11 @@ bool TestProgramFolder::onServer()
 
 QString TestProgramFolder::trackDatabase(const QString& name) const
 {
-    if (!onServer())
-        return copyOfBlank(name);
+    return onServer() ? serverTrackDatabase() : copyOfBlank(name);
+}
+
+QString TestProgramFolder::serverTrackDatabase()
+{
     const QString address = emptyServerDatabase();
     try {
         ServerSchema::create(address);

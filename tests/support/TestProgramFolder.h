@@ -20,6 +20,8 @@ public:
     // The empty track database a test works on: such a copy, or, when the tests run against
     // the server (CINDREL_TEST_ENGINE=server), a new database on the test server, by address.
     QString trackDatabase(const QString& name) const;
+    // A new track database on the test server, by address.
+    static QString serverTrackDatabase();
     // A new, empty database on the test server, by address.
     static QString emptyServerDatabase();
     static bool onServer();

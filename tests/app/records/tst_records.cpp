@@ -94,11 +94,15 @@ private slots:
         sheet.divisions[0].relays[0].numbers = {"1", "10", "0", "48.2"};
         QVERIFY(!sheet.check());
         sheet.save(m_db, "Pat Coach");
-        QVERIFY(m_sent.contains(QStringLiteral("UPDATE Event_to_Runner Set Runner_Pin = %1,feet=41,"
-                                               "Inches=6,Minutes=41,Seconds=6,Points=8,Place=2 "
-                                               "WHERE Pin=%2")
-                                    .arg(m_ann)
-                                    .arg(sheet.divisions[0].first[11].join)));
+        // A server takes all the slots in one statement; a file each slot's as it always did.
+        if (m_db.onServer())
+            QCOMPARE(m_sent.filter(QStringLiteral("UPDATE Event_to_Runner AS s SET")).size(), 1);
+        else
+            QVERIFY(m_sent.contains(QStringLiteral("UPDATE Event_to_Runner Set Runner_Pin = %1,"
+                                                   "feet=41,Inches=6,Minutes=41,Seconds=6,"
+                                                   "Points=8,Place=2 WHERE Pin=%2")
+                                        .arg(m_ann)
+                                        .arg(sheet.divisions[0].first[11].join)));
         const MeetSheet back = *MeetSheet::load(m_db, m_meet);
         QCOMPARE(back.divisions[0].first[11].numbers.mark2, QStringLiteral("6"));
         QCOMPARE(back.divisions[0].relays[0].legs[1].name, QStringLiteral("Adams, Ann"));
