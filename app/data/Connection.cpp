@@ -6,6 +6,7 @@
 #include "SchemaVersion.h"
 #include "ServerAddress.h"
 #include "ServerLink.h"
+#include "ServerRights.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -40,9 +41,7 @@ QString Connection::connectionStringFor(const QString& path)
 QString Connection::pathFromConnectionString(const QString& connectionString)
 {
     const int at = connectionString.indexOf(QLatin1String("dbq="), 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return connectionString;
-    return connectionString.mid(at + 4);
+    return at < 0 ? connectionString : connectionString.mid(at + 4);
 }
 
 namespace {
@@ -82,7 +81,7 @@ void Connection::openServer(const QString& address)
     connectToServer(address, false);
 }
 
-void Connection::open(const QString& connectionString)
+void Connection::open(const QString& connectionString, const std::function<bool()>& mayUpgrade)
 {
     close();
     const QString address = pathFromConnectionString(connectionString);
@@ -98,7 +97,8 @@ void Connection::open(const QString& connectionString)
     try {
         SchemaVersion::checkTables(*this);
         // A database of a later program is only read: this one does not know what it may hold.
-        if (SchemaVersion::upgrade(*this) == SchemaVersion::State::Newer) {
+        if (SchemaVersion::upgrade(*this, mayUpgrade) == SchemaVersion::State::Newer ||
+            (server && !ServerRights::canWrite(*this))) {
             close();
             connect(true);
         }
@@ -216,11 +216,12 @@ QSqlQuery& Connection::runPrepared(const QString& sql, const QVariantList& value
     if (!q)
         throw failure(error, shown);
     KeptStatements::bind(*q, values);
-    // A failed statement is prepared again next time: the failure may have been the
-    // connection's.
+    // A failed statement is prepared again next time, the failure may have been its own; but
+    // not from inside a failed unit, where the server takes no word until it ends.
     if (!q->exec()) {
         DatabaseError refused = failure(q->lastError(), shown);
-        m_prepared.drop(sql);
+        if (m_transactionDepth == 0)
+            m_prepared.drop(sql);
         throw refused;
     }
     return *q;
@@ -358,10 +359,7 @@ void Connection::ensureLink()
     m_prepared.clear();
     m_plain.reset();
     if (QSqlDatabase::contains(m_name)) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            db.close();
-        }
+        QSqlDatabase::database(m_name, false).close();
         QSqlDatabase::removeDatabase(m_name);
     }
     tellLink(Link::Connecting);

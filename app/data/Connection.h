@@ -42,7 +42,9 @@ public:
     // schema first (see SchemaVersion). Throws DatabaseError when the file is missing, is no
     // database, is a database of another program, or cannot be brought up to date. A missing
     // file is never created. A file of a later program is opened read-only.
-    void open(const QString& connectionString);
+    // A server database is opened read-only for a role without write rights, and brought up
+    // to date only when its owner connects and `mayUpgrade` (when given) says yes.
+    void open(const QString& connectionString, const std::function<bool()>& mayUpgrade = {});
     // Opens a database file only to read it, as it is: an older file is not brought up to
     // date. Throws DatabaseError as open() does.
     void openForReading(const QString& connectionString);

@@ -12,9 +12,19 @@ QString DatabaseError::describe(const QSqlError& error)
 {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     // The engine's words mean little to a coach for the failures a coach can mend; they
-    // stay after the explanation for whoever helps.
+    // stay after the explanation for whoever helps. A server's codes are five characters
+    // (SQLSTATE), some all digits; a file's are numbers of at most four.
+    const QString state = error.nativeErrorCode();
+    if (state.size() == 5) {
+        if (state != QLatin1String("25006") && state != QLatin1String("42501"))
+            return text;
+        return QStringLiteral("This database is open for reading only: your role on the server "
+                              "may read it but not change it. Ask the database's owner for "
+                              "write rights. (") +
+               text + QLatin1Char(')');
+    }
     bool numeric = false;
-    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    const int code = state.toInt(&numeric) & 0xff;
     if (!numeric)
         return text;
     QString plain;

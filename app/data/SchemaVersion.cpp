@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
+#include "data/ServerRights.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,7 +128,7 @@ void SchemaVersion::copyBeside(Connection& db, int version)
     });
 }
 
-SchemaVersion::State SchemaVersion::upgrade(Connection& db)
+SchemaVersion::State SchemaVersion::upgrade(Connection& db, const std::function<bool()>& mayUpgrade)
 {
     const int version = of(db);
     if (version == current())
@@ -138,6 +139,15 @@ SchemaVersion::State SchemaVersion::upgrade(Connection& db)
         throw DatabaseError(QStringLiteral("The database \"%1\" is of a version of Cindrel "
                                            "older than any a server holds; it cannot be "
                                            "brought up to date.")
+                                .arg(db.path()));
+    if (db.onServer() && !ServerRights::owns(db))
+        throw DatabaseError(QStringLiteral("The database \"%1\" was made by an older version of "
+                                           "Cindrel and must be brought up to date first. Ask its "
+                                           "owner (the coach who made it) to connect to it once.")
+                                .arg(db.path()));
+    if (db.onServer() && mayUpgrade && !mayUpgrade())
+        throw DatabaseError(QStringLiteral("The database \"%1\" was left as it is: this version "
+                                           "of Cindrel opens it once it is brought up to date.")
                                 .arg(db.path()));
     try {
         copyBeside(db, version);

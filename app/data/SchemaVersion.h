@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "data/SqlDialect.h"
 
@@ -35,7 +36,9 @@ public:
     // <name>.mdb.bak-<date>, or on a server a schema holding a copy of every table), then every
     // missing step and the new version in one transaction. Throws DatabaseError when the copy
     // or a step fails; the database is unchanged then.
-    static State upgrade(Connection& db);
+    // On a server only its owner may, and only after `mayUpgrade` said yes (when given); a
+    // refusal throws DatabaseError, the database left as it is.
+    static State upgrade(Connection& db, const std::function<bool()>& mayUpgrade = {});
     // The statements of step `version` (1 for the first) for the database's engine.
     static QStringList statements(int version,
                                   SqlDialect::Engine engine = SqlDialect::Engine::File);

@@ -59,6 +59,15 @@ std::optional<ServerAddress> ServerAddress::parse(const QString& text)
         address.host = parameters.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
     if (parameters.hasQueryItem(QStringLiteral("user")))
         address.user = parameters.queryItemValue(QStringLiteral("user"), QUrl::FullyDecoded);
+    address.sslMode = parameters.queryItemValue(QStringLiteral("sslmode"), QUrl::FullyDecoded);
+    address.sslRootCert =
+        parameters.queryItemValue(QStringLiteral("sslrootcert"), QUrl::FullyDecoded);
+    if (!address.sslMode.isEmpty() &&
+        !QStringList{QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
+                     QStringLiteral("require"), QStringLiteral("verify-ca"),
+                     QStringLiteral("verify-full")}
+             .contains(address.sslMode))
+        return std::nullopt;
     if (address.host.isEmpty())
         address.host = QStringLiteral("localhost");
     if (address.database.isEmpty() || address.database.contains(QLatin1Char('/')))
@@ -85,5 +94,18 @@ QString ServerAddress::text() const
     address += encoded(host);
     if (port != 5432)
         address += QLatin1Char(':') + QString::number(port);
-    return address + QLatin1Char('/') + encoded(database);
+    address += QLatin1Char('/') + encoded(database);
+    QStringList parameters;
+    if (!sslMode.isEmpty())
+        parameters << QStringLiteral("sslmode=") + encoded(sslMode);
+    if (!sslRootCert.isEmpty())
+        parameters << QStringLiteral("sslrootcert=") + encoded(sslRootCert);
+    return parameters.isEmpty() ? address
+                                : address + QLatin1Char('?') + parameters.join(QLatin1Char('&'));
+}
+
+bool ServerAddress::encrypted() const
+{
+    return sslMode == QLatin1String("require") || sslMode == QLatin1String("verify-ca") ||
+           sslMode == QLatin1String("verify-full");
 }

@@ -38,7 +38,18 @@ ServerAddress ServerLink::configure(const QString& name, const QString& text)
     db.setDatabaseName(address->database);
     db.setUserName(address->user);
     db.setPassword(address->password);
-    db.setConnectOptions(connectOptions());
+    QString options = connectOptions();
+    // libpq reads a value in quotes, with its own quotes and backslashes escaped.
+    auto quoted = [](QString value) {
+        value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+        value.replace(QLatin1Char('\''), QLatin1String("\\'"));
+        return QLatin1Char('\'') + value + QLatin1Char('\'');
+    };
+    if (!address->sslMode.isEmpty())
+        options += QStringLiteral(";sslmode=") + address->sslMode;
+    if (!address->sslRootCert.isEmpty())
+        options += QStringLiteral(";sslrootcert=") + quoted(address->sslRootCert);
+    db.setConnectOptions(options);
     return *address;
 }
 

@@ -18,6 +18,7 @@ const char* const kHelp =
     "divisions\n"
     "  --create-server-database ADDRESS  make Cindrel's database on an empty PostgreSQL database\n"
     "  --copy-to-server FILE ADDRESS     copy a database file whole onto a server database\n"
+    "  --grant ADDRESS ROLE read|write   let a server role only read the database, or change it\n"
     "  --import-results FILE --team N (--meet N | --new-meet) [--yes]\n"
     "                                    bring a meet's results in from the host's file\n"
     "  --help                            print this help\n"
@@ -27,9 +28,11 @@ const char* const kHelp =
     "--team N, --meet N, --season YEAR, --best and --gender F|M; ADDRESS is\n"
     "postgresql://user@host/database.\n";
 
-const char* const kUsage = "usage: cindrel [--report ... | --list ... | --create-server-database "
-                           "ADDRESS | --copy-to-server FILE ADDRESS | --import-results FILE ... | "
-                           "--help | --version]\n";
+const char* const kUsage =
+    "usage: cindrel [--report ... | --list ... | --create-server-database "
+    "ADDRESS | --copy-to-server FILE ADDRESS | --grant ADDRESS ROLE read|write | "
+    "--import-results FILE ... | "
+    "--help | --version]\n";
 
 // The options Qt's own application objects take for the windows, and whether each takes a
 // value; each may be written with one dash or two.

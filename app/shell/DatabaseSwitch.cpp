@@ -2,6 +2,7 @@
 
 #include "data/DatabaseBackup.h"
 #include "data/DatabaseFiles.h"
+#include "data/SchemaVersion.h"
 #include "data/ServerAddress.h"
 #include "records/AppContext.h"
 #include "ui/Dialogs.h"
@@ -98,17 +99,36 @@ bool DatabaseSwitch::open(const QString& path)
                                               "or File, Load to choose a database file.")
                              : QStringLiteral("The database \"%1\" could not be opened. Use "
                                               "File, Load to choose another database.");
-    if (!UserAction::run(m_parent, what.arg(shown(path)),
-                         [&] { m_app.connection().open(Connection::connectionStringFor(path)); }))
+    if (!UserAction::run(m_parent, what.arg(shown(path)), [&] {
+            m_app.connection().open(Connection::connectionStringFor(path), upgradeQuestion());
+        }))
         return false;
-    if (m_app.connection().readOnly())
+    Connection& db = m_app.connection();
+    if (db.readOnly()) {
+        // A database of a later program, or one the server lets this coach only read.
+        const bool newer = !db.onServer() || SchemaVersion::of(db) > SchemaVersion::current();
         Dialogs::tell(m_parent,
-                      QStringLiteral("The database \"%1\" was written by a newer version of "
-                                     "Cindrel. It is open for reading and printing only: changes "
-                                     "cannot be saved in it.")
-                          .arg(path),
+                      (newer ? QStringLiteral("The database \"%1\" was written by a newer version "
+                                              "of Cindrel. ")
+                             : QStringLiteral("Your role on the server may only read the database "
+                                              "\"%1\". "))
+                              .arg(path) +
+                          QStringLiteral("It is open for reading and printing only: changes "
+                                         "cannot be saved in it."),
                       Dialogs::Icon::Warning);
+    }
     return true;
+}
+
+std::function<bool()> DatabaseSwitch::upgradeQuestion() const
+{
+    return [parent = m_parent] {
+        return Dialogs::ask(parent, QStringLiteral("The database on the server was made by an "
+                                                   "older version of Cindrel. Bring it up to date "
+                                                   "now? A copy of its tables is kept beside "
+                                                   "them first; older versions of Cindrel cannot "
+                                                   "open it afterwards."));
+    };
 }
 
 bool DatabaseSwitch::load()
@@ -127,11 +147,12 @@ bool DatabaseSwitch::switchTo(const QString& path)
 {
     // Open the new database beside the old one first: when it fails, the old one stays open.
     Connection probe;
-    if (!UserAction::run(m_parent,
-                         QStringLiteral("The database \"%1\" could not be opened. The database "
-                                        "\"%2\" stays open.")
-                             .arg(shown(path), m_app.databasePath()),
-                         [&] { probe.open(Connection::connectionStringFor(path)); }))
+    if (!UserAction::run(
+            m_parent,
+            QStringLiteral("The database \"%1\" could not be opened. The database "
+                           "\"%2\" stays open.")
+                .arg(shown(path), m_app.databasePath()),
+            [&] { probe.open(Connection::connectionStringFor(path), upgradeQuestion()); }))
         return false;
     probe.close();
 

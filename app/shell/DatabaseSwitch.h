@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class AppContext;
 class QWidget;
@@ -34,6 +35,8 @@ public:
 
 private:
     bool open(const QString& path);
+    // Asks the coach before a server database is brought up to date.
+    std::function<bool()> upgradeQuestion() const;
 
     AppContext& m_app;
     QWidget* m_parent;

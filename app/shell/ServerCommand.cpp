@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/ServerAddress.h"
+#include "data/ServerRights.h"
 #include "data/ServerSchema.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,8 @@
 namespace {
 
 const char* const kUsage = "usage: cindrel --create-server-database postgresql://user@host/db\n"
-                           "       cindrel --copy-to-server FILE.mdb postgresql://user@host/db\n";
+                           "       cindrel --copy-to-server FILE.mdb postgresql://user@host/db\n"
+                           "       cindrel --grant postgresql://user@host/db ROLE read|write\n";
 
 int usage()
 {
@@ -26,12 +28,33 @@ void say(const QString& text)
     std::printf("%s\n", text.toUtf8().constData());
 }
 
+int grant(const QStringList& args)
+{
+    ServerRights::Right right = ServerRights::Right::Read;
+    if (args.size() != 5 || !ServerAddress::parse(args.at(2)) || args.at(3).isEmpty() ||
+        !ServerRights::parse(args.at(4), &right))
+        return usage();
+    try {
+        ServerRights::grant(args.at(2), args.at(3), right);
+    } catch (const DatabaseError& e) {
+        std::fprintf(stderr, "cindrel: %s\n", qPrintable(e.message()));
+        return 1;
+    }
+    say(QStringLiteral("The role %1 may now %2 the database %3.")
+            .arg(args.at(3),
+                 right == ServerRights::Right::Write ? QStringLiteral("read and change")
+                                                     : QStringLiteral("only read"),
+                 ServerAddress::parse(args.at(2))->display()));
+    return 0;
+}
+
 } // namespace
 
 bool ServerCommand::wanted(int argc, char* argv[])
 {
-    return argc > 1 && (std::strcmp(argv[1], "--create-server-database") == 0 ||
-                        std::strcmp(argv[1], "--copy-to-server") == 0);
+    return argc > 1 &&
+           (std::strcmp(argv[1], "--create-server-database") == 0 ||
+            std::strcmp(argv[1], "--copy-to-server") == 0 || std::strcmp(argv[1], "--grant") == 0);
 }
 
 int ServerCommand::run(int argc, char* argv[])
@@ -39,6 +62,8 @@ int ServerCommand::run(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Cindrel"));
     const QStringList args = QCoreApplication::arguments();
+    if (args.value(1) == QLatin1String("--grant"))
+        return grant(args);
     const bool create = args.value(1) == QLatin1String("--create-server-database");
     if (args.size() != (create ? 3 : 4))
         return usage();

@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 #include "units/Twips.h"
 
+#include <QCheckBox>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,9 @@ ServerConnectWindow::ServerConnectWindow(QWidget* parent,
     m_password = row(QStringLiteral("serverPassword"), QStringLiteral("Password"), 1920);
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setPlaceholderText(QStringLiteral("from ~/.pgpass when empty"));
+    m_encrypted = new QCheckBox(QStringLiteral("Require an &encrypted connection"), this);
+    m_encrypted->setObjectName(QStringLiteral("serverEncrypted"));
+    m_encrypted->setGeometry(Twips::rect(1560, 2340, 3720, 315));
     auto* connectButton = Controls::button(this, QStringLiteral("connectButton"),
                                            QStringLiteral("&Connect"), 3600, 2760, 1680, 375);
     connectButton->setDefault(true);
@@ -45,20 +49,34 @@ void ServerConnectWindow::build(const QString& openAddress)
     const std::optional<ServerAddress> open = ServerAddress::parse(openAddress);
     // PostgreSQL's own tools take the login name for the user when none is given.
     const QString login = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
-    const ServerAddress shown = open.value_or(ServerAddress{login, {}, {}, 5432, {}});
+    ServerAddress fresh;
+    fresh.user = login;
+    const ServerAddress shown = open.value_or(fresh);
     m_host->setText(shown.host);
     m_port->setText(QString::number(shown.port));
     m_database->setText(shown.database);
     m_user->setText(shown.user);
     m_password->clear();
+    m_encrypted->setChecked(shown.encrypted());
+    m_kept = shown;
     (m_host->text().isEmpty() ? m_host : m_password)->setFocus();
 }
 
 QString ServerConnectWindow::address() const
 {
-    return ServerAddress{m_user->text().trimmed(), m_password->text(), m_host->text().trimmed(),
-                         m_port->text().toInt(), m_database->text().trimmed()}
-        .text();
+    ServerAddress address;
+    address.user = m_user->text().trimmed();
+    address.password = m_password->text();
+    address.host = m_host->text().trimmed();
+    address.port = m_port->text().toInt();
+    address.database = m_database->text().trimmed();
+    // The open address's own certificate check stays, when the box still asks for encryption.
+    address.sslRootCert = m_kept.sslRootCert;
+    if (m_encrypted->isChecked())
+        address.sslMode = m_kept.encrypted() ? m_kept.sslMode : QStringLiteral("require");
+    else if (!m_kept.encrypted())
+        address.sslMode = m_kept.sslMode;
+    return address.text();
 }
 
 bool ServerConnectWindow::connectToServer()

@@ -3,10 +3,14 @@
 #include <QWidget>
 #include <functional>
 
+#include "data/ServerAddress.h"
+
+class QCheckBox;
 class QLineEdit;
 
 // connectServer: File › Connect to Server... The address of a staff's database on a
-// PostgreSQL server, part by part: host, port, database, user and password. The password is
+// PostgreSQL server, part by part: host, port, database, user and password, and whether the
+// connection must be encrypted (serverEncrypted). The password is
 // used for this connection only and never written to the settings; a coach who does not want
 // to type it each time keeps it in ~/.pgpass, as PostgreSQL's own tools do.
 class ServerConnectWindow : public QWidget
@@ -29,4 +33,7 @@ private:
     QLineEdit* m_database;
     QLineEdit* m_user;
     QLineEdit* m_password;
+    QCheckBox* m_encrypted;
+    // The address the window was built with: its encryption settings that have no box.
+    ServerAddress m_kept;
 };

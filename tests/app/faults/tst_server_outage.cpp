@@ -1,11 +1,15 @@
 // The staff's server goes away while the program runs: what the coach typed stays, a save
 // applies whole or not at all and says which, and the program carries on once the server is
 // back, without a restart. The test runs a server of its own, which it stops and kills.
+#include "data/RecordSet.h"
+#include "data/ServerAddress.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
+#include "shell/ServerConnectWindow.h"
 #include "support/AppHarness.h"
 #include "ui/Dialogs.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -43,11 +47,13 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.isValid());
-        // What was committed must outlive a kill.
+        // What was committed must outlive a kill; one connection goes over TCP, encrypted.
         qputenv("DURABLE", "1");
-        const QString line = server("start");
-        QVERIFY(line.startsWith(QLatin1String("CINDREL_TEST_SERVER=")));
-        qputenv("CINDREL_TEST_SERVER", line.section(QLatin1Char('='), 1).toUtf8());
+        qputenv("TLS", "1");
+        for (const QString& line : server("start").split(QLatin1Char('\n')))
+            qputenv(line.section(QLatin1Char('='), 0, 0).toUtf8(),
+                    line.section(QLatin1Char('='), 1).toUtf8());
+        QVERIFY(ServerAddress::parse(qEnvironmentVariable("CINDREL_TEST_SERVER")));
         Dialogs::setAnswering(true);
     }
     void cleanupTestCase() { server("stop"); }
@@ -99,6 +105,44 @@ private slots:
         expected.replace(QLatin1String("|12.1|0|12.1|"), QLatin1String("|11.9|0|11.9|"));
         QVERIFY(expected != m_before);
         QCOMPARE(results(), expected);
+    }
+
+    // Over the network the connection is encrypted when the address asks for it, checked
+    // against the certificate the test made; and File, Connect to Server asks for it with its
+    // check box.
+    void aConnectionCanBeEncrypted()
+    {
+        ServerAddress address = *ServerAddress::parse(qEnvironmentVariable("CINDREL_TEST_SERVER"));
+        address.host = QStringLiteral("localhost");
+        address.sslMode = QStringLiteral("verify-full");
+        address.sslRootCert = m_server.filePath(QStringLiteral("server.crt"));
+        QCOMPARE(ServerAddress::parse(address.text())->text(), address.text());
+        auto encrypted = [](const QString& text) {
+            Connection db;
+            db.openServer(text);
+            return RecordSet(QStringLiteral("SELECT CASE WHEN ssl THEN 1 ELSE 0 END AS ssl FROM "
+                                            "pg_stat_ssl WHERE pid = pg_backend_pid()"),
+                             db)
+                       .field(QStringLiteral("ssl"))
+                       .toInt() == 1;
+        };
+        QVERIFY(encrypted(address.text()));
+
+        ServerConnectWindow window(nullptr, [&](const QString& text) {
+            address = *ServerAddress::parse(text);
+            return encrypted(text);
+        });
+        window.build({});
+        const QByteArray port = qgetenv("CINDREL_TEST_SERVER_PORT");
+        for (const auto& [box, text] : {std::pair{"serverHost", "localhost"},
+                                        {"serverDatabase", "postgres"},
+                                        {"serverUser", "postgres"},
+                                        {"serverPort", port.constData()}})
+            AppHarness::typeOver(AppHarness::control<QLineEdit>(&window, box), text);
+        AppHarness::control<QCheckBox>(&window, QStringLiteral("serverEncrypted"))
+            ->setChecked(true);
+        QVERIFY2(window.connectToServer(), qPrintable(Dialogs::messages().join('\n')));
+        QCOMPARE(address.sslMode, QStringLiteral("require"));
     }
 
     // The server dies at one statement of the save or another: the database holds the old
