@@ -345,15 +345,16 @@ void Connection::rollback()
 {
     if (m_lost || !QSqlDatabase::contains(m_name))
         return;
-    QSqlQuery q(database());
-    q.exec(QStringLiteral("ROLLBACK"));
+    QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
 }
 
 void Connection::ensureLink()
 {
     if (!m_lost)
         return;
-    if (m_transactionDepth > 0)
+    // Inside a unit its statements must not go on over another connection; right after a try
+    // that failed, the lists that one click refreshes do not each wait for the server again.
+    if (m_transactionDepth > 0 || !m_nextTry.hasExpired())
         throw DatabaseError(ServerLink::unreachable(QStringLiteral("the connection was lost")), {},
                             DatabaseError::Kind::Unreachable);
     m_prepared.clear();
@@ -366,6 +367,7 @@ void Connection::ensureLink()
     try {
         connectToServer(QString(m_serverAddress), m_readOnly);
     } catch (const DatabaseError& e) {
+        m_nextTry.setRemainingTime(ServerLink::RetryPauseMs);
         tellLink(Link::Down);
         throw DatabaseError(ServerLink::unreachable(e.message()), {},
                             DatabaseError::Kind::Unreachable);

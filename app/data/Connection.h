@@ -4,6 +4,7 @@
 #include "data/KeptStatements.h"
 #include "data/SqlDialect.h"
 
+#include <QDeadlineTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -110,7 +111,7 @@ private:
     QSqlQuery& query(const QString& sql, const QVariantList& values);
     QSqlQuery& runPrepared(const QString& sql, const QVariantList& values, const QString& shown);
     // Before a statement: a lost server is connected to again, except in the middle of a unit
-    // of work, whose statements must not go on over another connection.
+    // of work or just after a try that failed.
     void ensureLink();
     // Ends a failed unit on a connection that still stands.
     void rollback();
@@ -128,6 +129,7 @@ private:
     // The server's address as given, with its password: for connecting again.
     QString m_serverAddress;
     bool m_lost = false;
+    QDeadlineTimer m_nextTry;
     std::unique_ptr<QSqlQuery> m_plain;
     KeptStatements m_prepared;
 };

@@ -15,6 +15,9 @@ public:
     // Connecting, and each statement, wait no longer than this: a window never freezes for
     // longer, whatever the network does.
     static constexpr int WaitSeconds = 5;
+    // After a try to connect again that failed, the next try waits this long: the lists that
+    // one click refreshes do not each wait for the server.
+    static constexpr int RetryPauseMs = 2000;
 
     // Sets up the connection `name` to the server database at the address `text`, to be
     // opened; throws DatabaseError for an incomplete address or a missing driver.

@@ -3,16 +3,25 @@
 #include "data/DatabaseError.h"
 #include "ui/Dialogs.h"
 
+#include <QDeadlineTimer>
+
 namespace {
 
 void tell(QWidget* parent, const QString& what, const DatabaseError& e)
 {
+    // One click refreshes several lists: a server that cannot be reached is told once for all.
+    static QDeadlineTimer quiet;
+    const bool unreachable = e.kind() == DatabaseError::Kind::Unreachable;
+    if (unreachable && !quiet.hasExpired())
+        return;
     // `what` says what became of the data; after a server lost in the middle of a commit, only
     // the error can say it.
     const QString text = e.kind() == DatabaseError::Kind::Uncertain
                              ? e.message()
                              : what + QLatin1String("\n\n") + e.message();
     Dialogs::tell(parent, text, Dialogs::Icon::Warning);
+    if (unreachable)
+        quiet.setRemainingTime(1000);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // back, without a restart. The test runs a server of its own, which it stops and kills.
 #include "data/RecordSet.h"
 #include "data/ServerAddress.h"
+#include "data/ServerLink.h"
 #include "editors/MeetEditor.h"
 #include "editors/ProgramWindows.h"
 #include "shell/ServerConnectWindow.h"
@@ -96,6 +97,8 @@ private slots:
         QVERIFY(status().endsWith(QLatin1String("(the server cannot be reached)")));
 
         server("start");
+        // Right after a try that failed, the program does not try again at once.
+        QTest::qWait(ServerLink::RetryPauseMs + 100);
         Dialogs::clear();
         pressSave();
         QVERIFY2(Dialogs::messages().isEmpty(), qPrintable(Dialogs::messages().join('\n')));
