@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/RecordSet.h"
+#include "data/RowsStatement.h"
 #include "records/CsvText.h"
 #include "records/RunnerName.h"
 
@@ -30,34 +31,26 @@ QVariantList valuesOf(const RosterFile::Runner& r)
             r.gender};
 }
 
-// A server is sent the new runners a few hundred at a time, with keys it gives out first:
-// two round trips for each few hundred instead of two a runner.
+// A server gives out the new runners' keys first, and is then sent them a few hundred a
+// statement: three round trips for a roster instead of two a runner.
 void addOnServer(Connection& db, qint64 team, const QList<RosterFile::Runner>& added)
 {
-    constexpr qsizetype kRunnersPerStatement = 500;
-    for (qsizetype from = 0; from < added.size(); from += kRunnersPerStatement) {
-        const QList<RosterFile::Runner> part = added.mid(from, kRunnersPerStatement);
-        QStringList runners, links;
-        QVariantList runnerValues, linkValues;
-        qsizetype k = 0;
-        for (RecordSet rs(QStringLiteral("SELECT nextval(pg_get_serial_sequence('runners', "
-                                         "'pin')) AS pin FROM generate_series(1, ?)"),
-                          {part.size()}, db);
-             !rs.eof(); rs.moveNext(), ++k) {
-            const qint64 pin = rs.field(QStringLiteral("pin")).toInt();
-            runners << QStringLiteral("(?::integer, ?, ?, ?, ?::integer, ?::integer, ?)");
-            runnerValues << pin << valuesOf(part[k]);
-            links << QStringLiteral("(?::integer, ?::integer)");
-            linkValues << pin << team;
-        }
-        db.execute(QStringLiteral("INSERT INTO Runners (Pin, Name, PhoneNumber, Address, Grade, "
-                                  "ClassOf, Gender) VALUES ") +
-                       runners.join(QStringLiteral(", ")),
-                   runnerValues);
-        db.execute(QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES ") +
-                       links.join(QStringLiteral(", ")),
-                   linkValues);
+    QList<QVariantList> runners, links;
+    for (RecordSet rs(QStringLiteral("SELECT nextval(pg_get_serial_sequence('runners', 'pin')) "
+                                     "AS pin FROM generate_series(1, ?)"),
+                      {added.size()}, db);
+         !rs.eof(); rs.moveNext()) {
+        const qint64 pin = rs.field(QStringLiteral("pin")).toInt();
+        runners << (QVariantList{pin} << valuesOf(added[runners.size()]));
+        links << QVariantList{pin, team};
     }
+    RowsStatement::run(db,
+                       QStringLiteral("INSERT INTO Runners (Pin, Name, PhoneNumber, Address, "
+                                      "Grade, ClassOf, Gender) VALUES "),
+                       QStringLiteral("(?::integer, ?, ?, ?, ?::integer, ?::integer, ?)"), runners);
+    RowsStatement::run(db,
+                       QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin, Team_Pin) VALUES "),
+                       QStringLiteral("(?::integer, ?::integer)"), links);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "SlotWrites.h"
 
 #include "data/Connection.h"
+#include "data/RowsStatement.h"
 #include "records/RelaySplit.h"
 #include "records/SheetNumber.h"
 #include "records/SlotNotesStore.h"
@@ -24,9 +25,6 @@ QVariant numberOrNull(std::optional<double> value)
     return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
 }
 
-// Many slots a statement, and never more values than a statement may carry.
-constexpr qsizetype kSlotsPerStatement = 500;
-
 } // namespace
 
 SlotWrites::SlotWrites(Connection& db) : m_db(db) {}
@@ -35,8 +33,6 @@ void SlotWrites::add(qint64 join, qint64 runner, const SheetNumbers& numbers, co
 {
     if (m_db.onServer()) {
         m_waiting << Slot{join, runner, numbers, split};
-        if (m_waiting.size() == kSlotsPerStatement)
-            flush();
         return;
     }
     m_db.execute(slotStatement(runner, numbers, join));
@@ -46,27 +42,30 @@ void SlotWrites::add(qint64 join, qint64 runner, const SheetNumbers& numbers, co
 
 void SlotWrites::flush()
 {
-    if (m_waiting.isEmpty())
-        return;
-    QStringList rows;
-    QVariantList values;
+    QList<QVariantList> rows;
     for (const Slot& slot : std::as_const(m_waiting)) {
-        rows << QStringLiteral("(?::integer, ?::integer, ?::float8, ?::float8, ?::float8, "
-                               "?::float8, ?::text, ?::float8, ?::integer, ?::float8)");
         const SheetNumbers& n = slot.numbers;
-        values << slot.join << slot.runner << SheetNumber::value(n.mark1)
-               << SheetNumber::value(n.mark2) << SheetNumber::value(n.points)
-               << SheetNumber::value(n.place) << (n.notes.hand ? QStringLiteral("h") : QString())
-               << numberOrNull(n.notes.wind) << (n.notes.aided() ? 1 : 0)
-               << numberOrNull(RelaySplit::seconds(slot.split));
+        rows << QVariantList{slot.join,
+                             slot.runner,
+                             SheetNumber::value(n.mark1),
+                             SheetNumber::value(n.mark2),
+                             SheetNumber::value(n.points),
+                             SheetNumber::value(n.place),
+                             n.notes.hand ? QStringLiteral("h") : QString(),
+                             numberOrNull(n.notes.wind),
+                             n.notes.aided() ? 1 : 0,
+                             numberOrNull(RelaySplit::seconds(slot.split))};
     }
     m_waiting.clear();
-    m_db.execute(QStringLiteral("UPDATE Event_to_Runner AS s SET Runner_Pin = v.runner, feet = "
-                                "v.mark1, Inches = v.mark2, Minutes = v.mark1, Seconds = v.mark2, "
-                                "Points = v.points, Place = v.place, Timing = v.timing, Wind = "
-                                "v.wind, Aided = v.aided, Split = v.split FROM (VALUES ") +
-                     rows.join(QStringLiteral(", ")) +
-                     QStringLiteral(") AS v(pin, runner, mark1, mark2, points, place, timing, "
-                                    "wind, aided, split) WHERE s.Pin = v.pin"),
-                 values);
+    RowsStatement::run(m_db,
+                       QStringLiteral("UPDATE Event_to_Runner AS s SET Runner_Pin = v.runner, "
+                                      "feet = v.mark1, Inches = v.mark2, Minutes = v.mark1, "
+                                      "Seconds = v.mark2, Points = v.points, Place = v.place, "
+                                      "Timing = v.timing, Wind = v.wind, Aided = v.aided, Split = "
+                                      "v.split FROM (VALUES "),
+                       QStringLiteral("(?::integer, ?::integer, ?::float8, ?::float8, ?::float8, "
+                                      "?::float8, ?::text, ?::float8, ?::integer, ?::float8)"),
+                       rows,
+                       QStringLiteral(") AS v(pin, runner, mark1, mark2, points, place, timing, "
+                                      "wind, aided, split) WHERE s.Pin = v.pin"));
 }
