@@ -270,11 +270,11 @@ qint64 Connection::insert(const QString& sql, const QVariantList& values)
         throw DatabaseError(QStringLiteral("No database is open."), sql);
     if (m_observer)
         m_observer(sql);
-    const QString returning = SqlDialect::returningKey(m_engine);
-    QSqlQuery& q = runPrepared(sql + returning, values, sql);
+    QSqlQuery& q = runPrepared(SqlDialect::insertReturningKey(m_engine, sql), values, sql);
     bool ok = false;
-    const qint64 key = returning.isEmpty() ? q.lastInsertId().toLongLong(&ok)
-                                           : (q.next() ? q.value(0).toLongLong(&ok) : 0);
+    const qint64 key = SqlDialect::givesKeyAsRow(m_engine)
+                           ? (q.next() ? q.value(0).toLongLong(&ok) : 0)
+                           : q.lastInsertId().toLongLong(&ok);
     q.finish();
     if (!ok)
         throw DatabaseError(QStringLiteral("The new row's key was not given back."), sql);

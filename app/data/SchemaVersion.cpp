@@ -117,9 +117,7 @@ void SchemaVersion::copyBeside(Connection& db, int version)
              ++n)
             schema = base + QLatin1Char('_') + QString::number(n);
         db.execute(QStringLiteral("CREATE SCHEMA ") + schema);
-        for (RecordSet rs(SqlDialect::tableNames(db.engine()) +
-                              QStringLiteral(" AND table_type = 'BASE TABLE'"),
-                          db);
+        for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::BaseTables, db.engine()), db);
              !rs.eof(); rs.moveNext()) {
             const QString table = rs.field(QStringLiteral("name")).text();
             db.execute(QStringLiteral("CREATE TABLE %1.\"%2\" AS SELECT * FROM \"%2\"")

@@ -2,14 +2,21 @@
 
 #include <QString>
 
-// The SQL that differs between the two places a track database can live: a file (SQLite) or
-// a database on a PostgreSQL server. Everything else the program sends is the same text on
-// both, because the server's schema keeps the file's tables, columns and views:
-//   dates: MeetTime is ISO text on both, so ordering, seasons and comparisons are text;
-//   booleans: isRelay is a number, 0 or 1, on both;
-//   the qualified filter: the runner editor filters Runners_View by Runners_View.Pin, which
-//   both accept;
-// and what is left is here.
+// The statements that differ between the two places a track database can live: a file
+// (SQLite) or a database on a PostgreSQL server, each handed out whole. Everything else the
+// program sends is the same text on both, because the server's schema keeps the file's
+// tables, columns and views: MeetTime is ISO text on both, isRelay a number, 0 or 1.
+//
+// Where a file's statement orders its rows, the server's twin orders them as the file does,
+// so that every list and report prints the same from both:
+//   an empty value (NULL) comes first going up and last going down, as SQLite sorts it, where
+//   PostgreSQL does the opposite;
+//   text goes by its characters' codes (COLLATE "C"), as SQLite compares it, not by the
+//   server's language, which would put "adam" between "Abby" and "Bea";
+//   rows the ORDER BY leaves tied, and rows of a statement that has none, come in the order
+//   they were made, as a file gives them; a server must be asked to.
+// Some statements have slots ("%1" ...) for the numbers and conditions of one use; fill them
+// with one QString::arg() call of several arguments, as a condition may hold a "%".
 class SqlDialect
 {
 public:
@@ -19,6 +26,42 @@ public:
         Server,
     };
 
+    enum class Statement
+    {
+        // The lists of the main window, in the order their rows were made.
+        Teams,
+        EventTypes,
+        TeamRunners,   // %1 the team
+        TeamMeetsList, // %1 the team
+                       // The seasons: the years of ISO dates, and the dates of other forms an older
+                       // file has.
+        IsoSeasons,
+        OtherMeetDates,
+        // A team report: its roster by grade, highest first, then by name; its meets by date.
+        TeamRoster, // %1 the team
+        TeamMeets,  // %1 the team
+                   // A runner report's results, by event type, then by date.
+        RunnerResults, // %1 the runner
+                       // An individual event of a one-division meet's sheet by place, and a relay's
+                       // slots.
+        MeetPlaces, // %1 the meet, %2 the event type
+        MeetRelay,  // %1 the meet, %2 the event type
+                   // An event report's ranking: %1 the team, %2 the event type, %3 further
+                   // conditions
+                   // (" AND ..."), %4 the order of the marks, best first.
+        TeamRanking,
+        // The best slot of an event type: %1 further conditions, %2 the order of the marks.
+        BestSlot,
+        // A roster to export: every runner of team %1, by name.
+        RosterExport,
+        // Every result to export: %1 the conditions (" WHERE ..."), by meet and event.
+        ResultsExport,
+        // The server's tables without its views (a server only).
+        BaseTables,
+    };
+
+    static QString text(Statement statement, Engine engine);
+
     // The statement that starts a unit of work that will write. On a file it takes the write
     // lock up front, so a unit never fails half-way because another program began writing.
     static QString beginWrite(Engine engine);
@@ -27,16 +70,9 @@ public:
     // The schema version, in the column "user_version", and the statement that sets it.
     static QString readVersion(Engine engine);
     static QString writeVersion(Engine engine, int version);
-    // The condition that a text column holds an ISO date (it starts with a four-digit year
-    // and "-").
-    static QString isIsoDate(Engine engine, const QString& column);
-    // What follows a query whose rows the program takes in the order they were stored (a
-    // meet's slots, the event types): a file gives them so; a server must be asked to.
-    static QString storedOrder(Engine engine, const QString& key);
-    // The same for the rows an ORDER BY leaves tied: what follows that ORDER BY.
-    static QString tiesInStoredOrder(Engine engine, const QString& key);
-    // What follows an INSERT so that it gives back the new row's key as its result: on the
-    // server the key is the insert's own, never another coach's row made at the same moment.
-    // Empty on a file, whose driver gives the key of the connection's last insert.
-    static QString returningKey(Engine engine);
+    // An INSERT that gives back the new row's key as its result: on the server the key is the
+    // insert's own, never another coach's row made at the same moment. On a file the INSERT
+    // as it is, whose driver gives the key of the connection's last insert.
+    static QString insertReturningKey(Engine engine, const QString& insert);
+    static bool givesKeyAsRow(Engine engine) { return engine == Engine::Server; }
 };

@@ -1,7 +1,9 @@
 #include "InfoPanel.h"
 
+#include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "records/HandTimes.h"
+#include "records/ReportRows.h"
 #include "records/Season.h"
 
 namespace {
@@ -60,21 +62,15 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
     // The best slot from the tables, then its row of the view: the view would write every
     // slot's mark as text before sorting them.
     const RecordSet slot(
-        QStringLiteral("SELECT s.Pin AS JoinPin FROM Event_to_Runner s JOIN Events e ON e.Pin = "
-                       "s.Event_Pin JOIN Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON "
-                       "m.Pin = em.Meet_Pin JOIN Runners r ON r.Pin = s.Runner_Pin WHERE e.Type "
-                       "= ? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = 0") +
-            Season::condition(season).replace(QLatin1String("MeetTime"),
-                                              QLatin1String("m.MeetTime")) +
-            QStringLiteral(" ORDER BY ") +
-            HandTimes::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches"),
-                                 QStringLiteral("s.Timing")) +
-            QStringLiteral(", m.MeetTime DESC, s.Pin LIMIT 1"),
+        SqlDialect::text(SqlDialect::Statement::BestSlot, db.engine())
+            .arg(Season::condition(season).replace(QLatin1String("MeetTime"),
+                                                   QLatin1String("m.MeetTime")),
+                 HandTimes::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches"),
+                                      QStringLiteral("s.Timing"))),
         {type}, db);
     RecordSet best;
     if (!slot.eof())
-        best.open(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ?"),
-                  {slot.field(QStringLiteral("JoinPin")).toInt()}, db);
+        best = ReportRows::slot(db, slot.field(QStringLiteral("JoinPin")).toInt());
     if (slot.eof() || best.eof())
         return season ? QStringLiteral("No mark has been recorded in the %1 in %2.")
                             .arg(eventName, Season::caption(season))
@@ -84,12 +80,9 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
     if (best.field(QStringLiteral("isRelay")).toBool()) {
         // The relay's result stands in each leg's slot: name the legs of that one team.
         bool first = true;
-        for (RecordSet legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin = ? AND "
-                                           "RelayTeam = ? AND Runners_Name IS NOT NULL ORDER BY "
-                                           "JoinPin"),
-                            {best.field(QStringLiteral("event_Pin")).toInt(),
-                             best.field(QStringLiteral("RelayTeam")).toInt()},
-                            db);
+        for (RecordSet legs =
+                 ReportRows::relayLegs(db, best.field(QStringLiteral("event_Pin")).toInt(),
+                                       best.field(QStringLiteral("RelayTeam")).toInt());
              !legs.eof(); legs.moveNext()) {
             text += (first ? QLatin1String("Competitor:") + blanks(2) : blanks(21)) +
                     legs.field(QStringLiteral("Runners_Name")).text() + CrLf;

@@ -52,9 +52,7 @@ qint64 RecordCreator::addMeet(qint64 team, const QList<std::pair<QString, QStrin
                          QStringLiteral("INSERT INTO Meet_to_Team (Meet_Pin,Team_Pin) VALUES ("),
                          team);
 
-        RecordSet types(QStringLiteral("SELECT * FROM EventType") +
-                            SqlDialect::storedOrder(m_db.engine(), QStringLiteral("Pin")),
-                        m_db);
+        RecordSet types(SqlDialect::text(SqlDialect::Statement::EventTypes, m_db.engine()), m_db);
         for (; !types.eof(); types.moveNext()) {
             const qint64 event = m_db.newRow(
                 QStringLiteral("INSERT INTO Events (Type, Place) VALUES (") +

@@ -1,5 +1,6 @@
 #include "ResultsExport.h"
 
+#include "data/Connection.h"
 #include "data/MarkOrder.h"
 #include "data/RecordSet.h"
 #include "records/CsvText.h"
@@ -26,18 +27,8 @@ QString ResultsExport::csv(Connection& db, Scope scope)
         where += QStringLiteral(" AND ev.Meet_Pin = ") + QString::number(*scope.meet);
     where += Season::condition(scope.season)
                  .replace(QLatin1String("MeetTime"), QLatin1String("ev.MeetTime"));
-    RecordSet rs(
-        QStringLiteral("SELECT ev.MeetTime AS Held, ev.HostingSchool, m.Place AS MeetPlace, "
-                       "ev.EventName, ev.Runners_Name, t.School AS Team, ev.MeasureTime, "
-                       "ev.Place, ev.Points, ev.DivisionName, ev.MarkGender, ev.Type, "
-                       "ev.Measure1, ev.Measure2, ev.Timing, ev.Wind, ev.Aided FROM "
-                       "Events_View ev JOIN Meets m ON m.Pin = ev.Meet_Pin LEFT "
-                       "JOIN Runner_to_Team rt ON rt.Runner_Pin = ev.Runner_Pin "
-                       "LEFT JOIN Teams t ON t.Pin = rt.Team_Pin") +
-            where +
-            QStringLiteral(" ORDER BY ev.MeetTime, ev.Meet_Pin, ev.Division_Pin, ev.Type, "
-                           "ev.RelayTeam, ev.JoinPin"),
-        db);
+    RecordSet rs(SqlDialect::text(SqlDialect::Statement::ResultsExport, db.engine()).arg(where),
+                 db);
     // The columns in the file's order, then the mark's parts; each read by its place, as an
     // export has tens of thousands of rows.
     enum Column

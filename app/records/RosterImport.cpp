@@ -98,10 +98,7 @@ void RosterImport::apply(Connection& db, qint64 team) const
 QString RosterImport::exportTeam(Connection& db, qint64 team)
 {
     QString csv = CsvText::line(RosterFile::header());
-    for (RecordSet rs(QStringLiteral("SELECT Runners.* FROM Runners JOIN Runner_to_Team ON "
-                                     "Runner_to_Team.Runner_Pin = Runners.Pin WHERE "
-                                     "Runner_to_Team.Team_Pin = ") +
-                          QString::number(team) + QStringLiteral(" ORDER BY Runners.Name"),
+    for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::RosterExport, db.engine()).arg(team),
                       db);
          !rs.eof(); rs.moveNext()) {
         const RunnerName name = RunnerName::split(rs.field(QStringLiteral("Name")).text());

@@ -13,10 +13,8 @@
 QList<TrackLists::Item> TrackLists::teams(Connection& db)
 {
     QList<Item> items;
-    for (RecordSet rs(QStringLiteral("SELECT * From Teams") +
-                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Pin")),
-                      db);
-         !rs.eof(); rs.moveNext())
+    for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::Teams, db.engine()), db); !rs.eof();
+         rs.moveNext())
         items.append(
             {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("School")).text()});
     return items;
@@ -29,9 +27,7 @@ QList<TrackLists::Item> TrackLists::runners(Connection& db, qint64 team, bool gr
     const QDate today = QDate::currentDate();
     const QHash<qint64, QString> known =
         gender.isEmpty() ? QHash<qint64, QString>() : genders(db, team);
-    for (RecordSet rs(QStringLiteral("SELECT * From Runners_View WHERE Team_Pin = ") +
-                          QString::number(team) +
-                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Pin")),
+    for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::TeamRunners, db.engine()).arg(team),
                       db);
          !rs.eof(); rs.moveNext()) {
         const Field classOf = rs.field(QStringLiteral("ClassOf"));
@@ -58,9 +54,7 @@ QList<TrackLists::Item> TrackLists::meets(Connection& db, qint64 team, std::opti
         Item item;
     };
     QList<Meet> meets;
-    for (RecordSet rs(QStringLiteral("SELECT * From Meets_Info WHERE Team_Pin=") +
-                          QString::number(team) +
-                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Meet_Pin")),
+    for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::TeamMeetsList, db.engine()).arg(team),
                       db);
          !rs.eof(); rs.moveNext()) {
         const Field time = rs.field(QStringLiteral("MeetTime"));
@@ -89,15 +83,10 @@ QList<int> TrackLists::seasons(Connection& db)
 {
     QList<int> years;
     // ISO dates give their year in SQL; the few dates an older file keeps otherwise are read.
-    const QString iso = SqlDialect::isIsoDate(db.engine(), QStringLiteral("MeetTime"));
-    for (RecordSet rs(QStringLiteral("SELECT DISTINCT substr(MeetTime, 1, 4) AS Year FROM Meets "
-                                     "WHERE ") +
-                          iso,
-                      db);
+    for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::IsoSeasons, db.engine()), db);
          !rs.eof(); rs.moveNext())
         years << static_cast<int>(rs.field(QStringLiteral("Year")).toInt());
-    for (RecordSet rs(QStringLiteral("SELECT DISTINCT MeetTime FROM Meets WHERE NOT (%1)").arg(iso),
-                      db);
+    for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::OtherMeetDates, db.engine()), db);
          !rs.eof(); rs.moveNext()) {
         const QDate day = rs.field(QStringLiteral("MeetTime")).toDateTime().date();
         if (day.isValid() && !years.contains(day.year()))
@@ -110,9 +99,7 @@ QList<int> TrackLists::seasons(Connection& db)
 QList<TrackLists::Item> TrackLists::eventTypes(Connection& db)
 {
     QList<Item> items;
-    for (RecordSet rs(QStringLiteral("SELECT * FROM EventType") +
-                          SqlDialect::storedOrder(db.engine(), QStringLiteral("Pin")),
-                      db);
+    for (RecordSet rs(SqlDialect::text(SqlDialect::Statement::EventTypes, db.engine()), db);
          !rs.eof(); rs.moveNext())
         items.append(
             {rs.field(QStringLiteral("Pin")).toInt(), rs.field(QStringLiteral("Name")).text()});

@@ -3,7 +3,7 @@
 #include "data/Connection.h"
 #include "records/AppContext.h"
 #include "records/HandTimes.h"
-#include "records/Season.h"
+#include "records/ReportRows.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -27,24 +27,13 @@ QString title(const QString& name, const QString& gender, bool bestOnly)
 Report EventReport::build(AppContext& app, qint64 eventType, qint64 team, bool bestOnly,
                           const QString& gender)
 {
-    const QString t = QString::number(team);
-    const QString e = QString::number(eventType);
     const TeamHeader header = TeamHeader::read(app.connection(), team);
-    ReportQuery typeRow(QStringLiteral("SELECT * FROM EventType WHERE Pin = ") + e,
-                        app.connection());
+    ReportQuery typeRow([&] { return ReportRows::eventType(app.connection(), eventType); });
     const QString name = typeRow.text(QStringLiteral("Name"));
 
-    // A ranking: the best mark first, which for a race is the lowest time.
-    ReportQuery results(
-        QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin IN (SELECT "
-                       "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ") +
-            t + QStringLiteral(") AND Type=") + e + Season::condition(app.season()) +
-            (gender.isEmpty() ? QString() : QStringLiteral(" AND MarkGender = ?")) +
-            QStringLiteral(" ORDER BY ") +
-            HandTimes::bestFirst(eventType, QStringLiteral("Measure1"), QStringLiteral("Measure2"),
-                                 QStringLiteral("Timing")) +
-            SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("JoinPin")),
-        gender.isEmpty() ? QVariantList{} : QVariantList{gender}, app.connection());
+    ReportQuery results([&] {
+        return ReportRows::teamRanking(app.connection(), eventType, team, app.season(), gender);
+    });
     QList<ReportFragments::EventRow> rows;
     QSet<qint64> listed;
     for (; !results.eof(); results.moveNext()) {

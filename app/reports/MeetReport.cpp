@@ -5,6 +5,7 @@
 #include "records/Bests.h"
 #include "records/Division.h"
 #include "records/MarkNotes.h"
+#include "records/ReportRows.h"
 #include "records/SlotNotesStore.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -119,7 +120,6 @@ QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
                                              double* points)
 {
     QList<Report::Replacement> out;
-    const QString m = QString::number(meet);
     for (int type = 1; type <= 17; ++type) {
         const bool relay = type >= 14;
         const QString word = slotWord(type);
@@ -131,16 +131,7 @@ QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
                 std::stable_sort(rows.begin(), rows.end(),
                                  [](const Entry& a, const Entry& b) { return a.order < b.order; });
         } else {
-            // A meet of one division sends the sheet's own statements.
-            ReportQuery query(
-                QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin=") + m +
-                    QStringLiteral(" AND Type = ") + QString::number(type) +
-                    (relay ? SqlDialect::storedOrder(app.connection().engine(),
-                                                     QStringLiteral("JoinPin"))
-                           : QStringLiteral(" ORDER BY Place ASC") +
-                                 SqlDialect::tiesInStoredOrder(app.connection().engine(),
-                                                               QStringLiteral("JoinPin"))),
-                app.connection());
+            ReportQuery query([&] { return ReportRows::meetEvent(app.connection(), meet, type); });
             rows = readEntries(query);
         }
         QList<Entry> entries = sheetOrder(rows, relay);
@@ -217,11 +208,9 @@ QList<Report::Replacement> MeetReport::sheet(AppContext& app, qint64 meet,
 
 Report MeetReport::build(AppContext& app, qint64 meet)
 {
-    const QString m = QString::number(meet);
     QList<Report::Replacement> out;
     {
-        ReportQuery info(QStringLiteral("SELECT * FROM meets_info WHERE meet_Pin=") + m,
-                         app.connection());
+        ReportQuery info([&] { return ReportRows::meetInfo(app.connection(), meet); });
         const QString host = info.text(QStringLiteral("HostingSchool"));
         const QString weather = info.text(QStringLiteral("Weather"));
         const QString date = info.text(QStringLiteral("MeetTime"));
@@ -234,9 +223,7 @@ Report MeetReport::build(AppContext& app, qint64 meet)
             << Report::Replacement{QStringLiteral("<USERSCHOOL>"), ReportText::rtf(app.school())};
     }
     QList<Division> divisions;
-    for (ReportQuery rs(QStringLiteral("SELECT Pin, Name, Gender FROM Divisions WHERE Meet_Pin = "
-                                       "? ORDER BY Position, Pin"),
-                        {meet}, app.connection());
+    for (ReportQuery rs([&] { return ReportRows::meetDivisions(app.connection(), meet); });
          !rs.eof(); rs.moveNext()) {
         Division d;
         d.pin = rs.field(QStringLiteral("Pin")).toInt();
@@ -254,9 +241,7 @@ Report MeetReport::build(AppContext& app, qint64 meet)
     // Every slot of the meet at once, in the order they were made, by division and event.
     QHash<qint64, QHash<int, QList<Entry>>> meetSlots;
     {
-        ReportQuery all(QStringLiteral("SELECT * FROM Events_View WHERE Meet_Pin = ? ORDER BY "
-                                       "JoinPin"),
-                        {meet}, app.connection());
+        ReportQuery all([&] { return ReportRows::meetSlots(app.connection(), meet); });
         const int divisionColumn = all.column(QStringLiteral("Division_Pin"));
         const int typeColumn = all.column(QStringLiteral("Type"));
         for (; !all.eof(); all.moveNext())

@@ -5,6 +5,7 @@
 #include "records/HandTimes.h"
 #include "records/MarkNotes.h"
 #include "records/MeetSheet.h"
+#include "records/ReportRows.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -13,25 +14,6 @@
 #include <array>
 
 namespace {
-
-// The gender a slot's mark counts for, as Events_View's MarkGender gives it, from the tables.
-const char* const kMarkGender =
-    "CASE WHEN d.Gender IN ('F', 'M') THEN d.Gender "
-    "WHEN upper(substr(trim(r.Gender), 1, 1)) IN ('F', 'G', 'W') THEN 'F' "
-    "WHEN upper(substr(trim(r.Gender), 1, 1)) IN ('M', 'B') THEN 'M' ELSE '' END";
-
-// The team's marked slots, from the tables themselves: the view would write every one of the
-// team's marks as text before sorting them.
-QString slotsOf(const QString& team)
-{
-    return QStringLiteral("FROM Event_to_Runner s JOIN Events e ON e.Pin = s.Event_Pin JOIN "
-                          "Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON m.Pin = "
-                          "em.Meet_Pin LEFT JOIN Divisions d ON d.Pin = e.Division_Pin LEFT JOIN "
-                          "Runners r ON r.Pin = s.Runner_Pin WHERE (s.feet <> 0 OR s.Inches <> 0) "
-                          "AND s.Runner_Pin IN (SELECT Runner_Pin FROM Runner_to_Team WHERE "
-                          "Team_Pin = ") +
-           team + QLatin1Char(')');
-}
 
 // A marked slot of the team's, as the records compare it.
 struct Marked
@@ -46,15 +28,11 @@ struct Marked
 };
 
 // The team's marked slots, each with the gender its mark counts for.
-QList<Marked> markedSlots(AppContext& app, const QString& team)
+QList<Marked> markedSlots(AppContext& app, qint64 team)
 {
     QList<Marked> marks;
     // A wind-aided mark is never a record.
-    ReportQuery rs(QStringLiteral("SELECT s.Pin AS JoinPin, e.Type AS Type, s.feet AS F, "
-                                  "s.Inches AS I, s.Timing AS T, m.MeetTime AS Held, ") +
-                       QLatin1String(kMarkGender) + QStringLiteral(" AS MarkGender ") +
-                       slotsOf(team) + QStringLiteral(" AND s.Aided = 0"),
-                   app.connection());
+    ReportQuery rs([&] { return ReportRows::teamMarks(app.connection(), team); });
     // A team has thousands of marks: each column is found once.
     const int join = rs.column(QStringLiteral("JoinPin")),
               typeColumn = rs.column(QStringLiteral("Type")),
@@ -96,8 +74,8 @@ QList<ReportFragments::RecordRow> records(AppContext& app, const QList<Marked>& 
             rows << row;
             continue;
         }
-        ReportQuery record(QStringLiteral("SELECT * FROM Events_View WHERE JoinPin = ?"),
-                           {best[size_t(type)]->join}, app.connection());
+        ReportQuery record(
+            [&] { return ReportRows::slot(app.connection(), best[size_t(type)]->join); });
         if (!record.eof()) {
             const Marked* m = best[size_t(type)];
             row.measureTime =
@@ -106,12 +84,11 @@ QList<ReportFragments::RecordRow> records(AppContext& app, const QList<Marked>& 
             row.host = record.text(QStringLiteral("HostingSchool"));
             if (type >= MeetSheet::Individual + 1) {
                 // The relay's result stands in each leg's slot: every leg of that one team.
-                for (ReportQuery legs(QStringLiteral("SELECT * FROM Events_View WHERE event_Pin "
-                                                     "= ? AND RelayTeam = ? AND Runners_Name IS "
-                                                     "NOT NULL ORDER BY JoinPin"),
-                                      {record.field(QStringLiteral("event_Pin")).toInt(),
-                                       record.field(QStringLiteral("RelayTeam")).toInt()},
-                                      app.connection());
+                for (ReportQuery legs([&] {
+                         return ReportRows::relayLegs(
+                             app.connection(), record.field(QStringLiteral("event_Pin")).toInt(),
+                             record.field(QStringLiteral("RelayTeam")).toInt());
+                     });
                      !legs.eof(); legs.moveNext())
                     row.names << legs.text(QStringLiteral("Runners_Name"));
             } else {
@@ -127,7 +104,7 @@ QList<ReportFragments::RecordRow> records(AppContext& app, const QList<Marked>& 
 
 Report RecordsReport::build(AppContext& app, qint64 team, const QString& gender)
 {
-    const QList<Marked> marks = markedSlots(app, QString::number(team));
+    const QList<Marked> marks = markedSlots(app, team);
     QStringList known;
     for (const Marked& m : marks)
         if (!known.contains(m.gender))

@@ -3,10 +3,10 @@
 #include "data/DatabaseError.h"
 #include "reports/ReportError.h"
 
-ReportQuery::ReportQuery(const QString& sql, const QVariantList& values, Connection& connection)
+ReportQuery::ReportQuery(const std::function<RecordSet()>& read)
 {
     try {
-        open(sql, values, connection);
+        RecordSet::operator=(read());
     } catch (const DatabaseError& e) {
         throw ReportError(QStringLiteral("The report's data cannot be read: ") + e.message());
     }

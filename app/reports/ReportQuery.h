@@ -2,15 +2,14 @@
 
 #include "data/RecordSet.h"
 
-class Connection;
+#include <functional>
 
-// A report's query: a database error becomes the report's error.
+// A report's rows: a database error becomes the report's error.
 class ReportQuery : public RecordSet
 {
 public:
-    ReportQuery(const QString& sql, Connection& connection) : ReportQuery(sql, {}, connection) {}
-    // With the values bound to the query's "?" in order.
-    ReportQuery(const QString& sql, const QVariantList& values, Connection& connection);
+    // The rows `read` gives (one of ReportRows').
+    explicit ReportQuery(const std::function<RecordSet()>& read);
     // The column's text on the current row; empty past the last row (a missing row is empty).
     QString text(const QString& column) const;
 };

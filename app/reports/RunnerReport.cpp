@@ -4,6 +4,7 @@
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "records/MarkNotes.h"
+#include "records/ReportRows.h"
 #include "records/SlotNotesStore.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
@@ -11,20 +12,14 @@
 
 Report RunnerReport::build(AppContext& app, qint64 runner)
 {
-    const QString r = QString::number(runner);
-    ReportQuery person(QStringLiteral("SELECT * FROM Runners_View WHERE Pin=") + r,
-                       app.connection());
+    ReportQuery person([&] { return ReportRows::runner(app.connection(), runner); });
     const QString name = person.text(QStringLiteral("Name"));
     const QString school = person.text(QStringLiteral("School"));
     const QString address = person.text(QStringLiteral("Address"));
     const QString phone = person.text(QStringLiteral("PhoneNumber"));
     const QString grade = person.text(QStringLiteral("Grade"));
 
-    ReportQuery results(
-        QStringLiteral("SELECT * FROM Events_View WHERE Runner_Pin=") + r +
-            QStringLiteral(" ORDER BY Type, MeetTime") +
-            SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("JoinPin")),
-        app.connection());
+    ReportQuery results([&] { return ReportRows::runnerResults(app.connection(), runner); });
     QList<ReportFragments::RunnerRow> rows;
     for (; !results.eof(); results.moveNext())
         rows.append({results.field(QStringLiteral("Type")).toInt(),

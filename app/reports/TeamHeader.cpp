@@ -1,12 +1,12 @@
 #include "TeamHeader.h"
 
+#include "records/ReportRows.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
 
 TeamHeader TeamHeader::read(Connection& db, qint64 team)
 {
-    const ReportQuery row(QStringLiteral("SELECT * FROM Teams WHERE Pin=") + QString::number(team),
-                          db);
+    const ReportQuery row([&] { return ReportRows::team(db, team); });
     return {row.text(QStringLiteral("school")), row.text(QStringLiteral("mascot")),
             row.text(QStringLiteral("coach")), row.text(QStringLiteral("ContactNo"))};
 }

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "records/AppContext.h"
+#include "records/ReportRows.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -9,22 +10,15 @@
 
 Report TeamReport::build(AppContext& app, qint64 team)
 {
-    const QString t = QString::number(team);
     const TeamHeader header = TeamHeader::read(app.connection(), team);
 
-    ReportQuery runners(QStringLiteral("SELECT * FROM Runners_View WHERE Team_Pin=") + t +
-                            QStringLiteral(" ORDER BY Grade DESC, Name ASC"),
-                        app.connection());
+    ReportQuery runners([&] { return ReportRows::teamRoster(app.connection(), team); });
     QList<ReportFragments::RosterRow> roster;
     for (; !runners.eof(); runners.moveNext())
         roster.append({runners.text(QStringLiteral("grade")), runners.text(QStringLiteral("Name")),
                        runners.text(QStringLiteral("PhoneNumber"))});
 
-    ReportQuery meets(
-        QStringLiteral("SELECT * FROM Meets_Info WHERE Team_Pin=") + t +
-            QStringLiteral(" ORDER BY MeetTime") +
-            SqlDialect::tiesInStoredOrder(app.connection().engine(), QStringLiteral("Meet_Pin")),
-        app.connection());
+    ReportQuery meets([&] { return ReportRows::teamMeets(app.connection(), team); });
     QList<ReportFragments::ScheduleRow> schedule;
     for (; !meets.eof(); meets.moveNext())
         schedule.append({meets.text(QStringLiteral("MeetTime")),
