@@ -3,9 +3,9 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 #include "data/RecordSet.h"
+#include "data/RowsStatement.h"
 #include "data/SchemaVersion.h"
 #include "data/ServerAddress.h"
-#include "data/SqlText.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -93,24 +93,6 @@ qint64 lastKeyGiven(Connection& file, const QString& table)
                     highest.field(QStringLiteral("n")).toInt());
 }
 
-// A value as SQL text: numbers as they are, text quoted.
-QString literal(const QVariant& value)
-{
-    if (value.isNull())
-        return QStringLiteral("NULL");
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return QString::number(value.toLongLong());
-    case QMetaType::Double:
-        return QString::number(value.toDouble(), 'g', 17);
-    default:
-        return QLatin1Char('\'') + escapeSqlText(value.toString()) + QLatin1Char('\'');
-    }
-}
-
 } // namespace
 
 QStringList ServerSchema::tables()
@@ -175,22 +157,25 @@ QList<std::pair<QString, qint64>> ServerSchema::copy(Connection& file, const QSt
                 columns << record.fieldName(i);
             const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ")
                                      .arg(table, columns.join(QLatin1Char(',')));
-            // Many rows a statement: a large history moves in seconds, not minutes.
-            QStringList values;
-            auto flush = [&] {
-                if (!values.isEmpty())
-                    server.execute(head + values.join(QLatin1Char(',')));
-                values.clear();
-            };
+            QStringList marks(columns.size(), QStringLiteral("?"));
+            const QString row = QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+            // Many rows a statement, each value bound: a large history moves in seconds, and
+            // whatever a file's column holds reaches the server as it is.
+            QList<QVariantList> batch;
             while (rows.next()) {
-                QStringList row;
-                for (int i = 0; i < columns.size(); ++i)
-                    row << literal(rows.value(i));
-                values << QLatin1Char('(') + row.join(QLatin1Char(',')) + QLatin1Char(')');
-                if (values.size() == 500)
-                    flush();
+                QVariantList values;
+                for (int i = 0; i < columns.size(); ++i) {
+                    // A NULL is one, never the empty text a typed box gives.
+                    const QVariant value = rows.value(i);
+                    values << (value.isNull() ? QVariant() : value);
+                }
+                batch << values;
+                if (batch.size() == 5000) {
+                    RowsStatement::run(server, head, row, batch);
+                    batch.clear();
+                }
             }
-            flush();
+            RowsStatement::run(server, head, row, batch);
             // New rows take keys after every key the file ever gave, as the file would: a
             // deleted row's Pin may still stand in a link, and must not name a new row.
             server.execute(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'pin'), "

@@ -11,7 +11,7 @@ struct Twin
 };
 
 // By Statement. The file's text is the one every earlier version sent.
-const std::array<Twin, 16> kStatements{{
+const std::array<Twin, 21> kStatements{{
     // Teams
     {"SELECT * From Teams", "SELECT * From Teams ORDER BY Pin"},
     // EventTypes
@@ -86,9 +86,23 @@ const std::array<Twin, 16> kStatements{{
     {"SELECT name FROM sqlite_master WHERE type = 'table'",
      "SELECT table_name AS name FROM information_schema.tables WHERE table_schema = "
      "current_schema() AND table_type = 'BASE TABLE'"},
+    // TeamSave
+    {"UPDATE Teams Set School='%1',Coach='%2',ContactNo='%3',Mascot='%4' WHERE Pin=%5",
+     "UPDATE Teams SET School = ?, Coach = ?, ContactNo = ?, Mascot = ? WHERE Pin = ?"},
+    // RunnerSave
+    {"UPDATE Runners Set Name='%1',PhoneNumber='%2', Address='%3', Grade=%4 WHERE Pin=%5",
+     "UPDATE Runners SET Name = ?, PhoneNumber = ?, Address = ?, Grade = ? WHERE Pin = ?"},
+    // MeetWeather
+    {"UPDATE Meets SET Weather = '%1' WHERE PIN = %2",
+     "UPDATE Meets SET Weather = ? WHERE Pin = ?"},
+    // MeetTime
+    {"UPDATE Meets SET MeetTime = '%1' WHERE PIN = %2",
+     "UPDATE Meets SET MeetTime = ? WHERE Pin = ?"},
+    // MeetPlace
+    {"UPDATE Meets Set Place='%1' WHERE PIN = %2", "UPDATE Meets SET Place = ? WHERE Pin = ?"},
 }};
 
-static_assert(kStatements.size() == size_t(SqlDialect::Statement::BaseTables) + 1);
+static_assert(kStatements.size() == size_t(SqlDialect::Statement::MeetPlace) + 1);
 
 } // namespace
 

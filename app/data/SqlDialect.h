@@ -38,17 +38,17 @@ public:
         IsoSeasons,
         OtherMeetDates,
         // A team report: its roster by grade, highest first, then by name; its meets by date.
-        TeamRoster, // %1 the team
-        TeamMeets,  // %1 the team
-                   // A runner report's results, by event type, then by date.
+        TeamRoster,    // %1 the team
+        TeamMeets,     // %1 the team
+                       // A runner report's results, by event type, then by date.
         RunnerResults, // %1 the runner
                        // An individual event of a one-division meet's sheet by place, and a relay's
                        // slots.
-        MeetPlaces, // %1 the meet, %2 the event type
-        MeetRelay,  // %1 the meet, %2 the event type
-                   // An event report's ranking: %1 the team, %2 the event type, %3 further
-                   // conditions
-                   // (" AND ..."), %4 the order of the marks, best first.
+        MeetPlaces,    // %1 the meet, %2 the event type
+        MeetRelay,     // %1 the meet, %2 the event type
+                       // An event report's ranking: %1 the team, %2 the event type, %3 further
+                       // conditions
+                       // (" AND ..."), %4 the order of the marks, best first.
         TeamRanking,
         // The best slot of an event type: %1 further conditions, %2 the order of the marks.
         BestSlot,
@@ -58,6 +58,15 @@ public:
         ResultsExport,
         // The server's tables without its views (a server only).
         BaseTables,
+        // The saves of what the coach typed (see NamedStatement), each with its values:
+        // a team's school, coach, contact number, mascot and Pin;
+        TeamSave,
+        // a runner's name, phone number, address, grade (nothing for none) and Pin;
+        RunnerSave,
+        // a meet's weather, date and place, each with the meet's Pin.
+        MeetWeather,
+        MeetTime,
+        MeetPlace,
     };
 
     static QString text(Statement statement, Engine engine);

@@ -1,6 +1,7 @@
 #include "MeetSheetStore.h"
 
 #include "data/Connection.h"
+#include "data/NamedStatement.h"
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "records/MeetStamp.h"
@@ -315,8 +316,8 @@ void MeetSheetStore::save(MeetSheet& sheet, Connection& db, const QString& by)
             removeDivision(db, division);
         for (int d = 0; d < sheet.divisions.size(); ++d)
             saveDivision(db, sheet.meet, sheet.divisions[d], d);
-        db.execute(QStringLiteral("UPDATE Meets SET Weather = '") + escapeSqlText(sheet.weather) +
-                   QStringLiteral("' WHERE PIN = ") + pin);
+        NamedStatement::execute(db, SqlDialect::Statement::MeetWeather,
+                                {sheet.weather, sheet.meet});
         // A host that was never chosen stays as it is.
         if (sheet.host)
             db.execute(QStringLiteral("UPDATE Meets SET HostingTeam = ") + number(*sheet.host) +
@@ -325,10 +326,8 @@ void MeetSheetStore::save(MeetSheet& sheet, Connection& db, const QString& by)
         QString when = sheet.date.toString(Qt::ISODate);
         if (sheet.time.isValid() && sheet.time != QTime(0, 0))
             when += QLatin1Char(' ') + sheet.time.toString(QStringLiteral("HH:mm:ss"));
-        db.execute(QStringLiteral("UPDATE Meets SET MeetTime = '") + when +
-                   QStringLiteral("' WHERE PIN = ") + pin);
-        db.execute(QStringLiteral("UPDATE Meets Set Place='") + escapeSqlText(sheet.place) +
-                   QStringLiteral("' WHERE PIN = ") + pin);
+        NamedStatement::execute(db, SqlDialect::Statement::MeetTime, {when, sheet.meet});
+        NamedStatement::execute(db, SqlDialect::Statement::MeetPlace, {sheet.place, sheet.meet});
     };
     try {
         db.transaction(write);

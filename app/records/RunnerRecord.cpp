@@ -1,8 +1,8 @@
 #include "RunnerRecord.h"
 
 #include "data/Connection.h"
+#include "data/NamedStatement.h"
 #include "data/RecordSet.h"
-#include "data/SqlText.h"
 #include "records/RunnerName.h"
 #include "records/SchoolYear.h"
 
@@ -80,12 +80,8 @@ void RunnerRecord::save(Connection& db) const
     const QString p = QString::number(pin);
     const QString name = RunnerName::join(first, last);
     db.transaction([&] {
-        db.execute(QStringLiteral("UPDATE Runners Set Name='") + escapeSqlText(name) +
-                   QStringLiteral("',PhoneNumber='") + escapeSqlText(phone) +
-                   QStringLiteral("', Address='") + escapeSqlText(address) +
-                   QStringLiteral("', Grade=") +
-                   (grade ? QString::number(*grade) : QStringLiteral("NULL")) +
-                   QStringLiteral(" WHERE Pin=") + p);
+        NamedStatement::execute(db, SqlDialect::Statement::RunnerSave,
+                                {name, phone, address, grade ? QVariant(*grade) : QVariant(), pin});
         db.execute(QStringLiteral("UPDATE Runners SET ClassOf=") +
                    (classOf ? QString::number(*classOf) : QStringLiteral("NULL")) +
                    QStringLiteral(" WHERE Pin=") + p);

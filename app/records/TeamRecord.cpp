@@ -1,8 +1,8 @@
 #include "TeamRecord.h"
 
 #include "data/Connection.h"
+#include "data/NamedStatement.h"
 #include "data/RecordSet.h"
-#include "data/SqlText.h"
 
 std::optional<TeamRecord> TeamRecord::load(Connection& db, qint64 pin)
 {
@@ -18,11 +18,8 @@ std::optional<TeamRecord> TeamRecord::load(Connection& db, qint64 pin)
 void TeamRecord::save(Connection& db) const
 {
     db.transaction([&] {
-        db.execute(QStringLiteral("UPDATE Teams Set School='") + escapeSqlText(school) +
-                   QStringLiteral("',Coach='") + escapeSqlText(coach) +
-                   QStringLiteral("',ContactNo='") + escapeSqlText(contact) +
-                   QStringLiteral("',Mascot='") + escapeSqlText(mascot) +
-                   QStringLiteral("' WHERE Pin=") + QString::number(pin));
+        NamedStatement::execute(db, SqlDialect::Statement::TeamSave,
+                                {school, coach, contact, mascot, pin});
     });
 }
 

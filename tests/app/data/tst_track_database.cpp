@@ -2,6 +2,7 @@
 #include "data/Connection.h"
 #include "data/DatabaseBackup.h"
 #include "data/DatabaseError.h"
+#include "data/NamedStatement.h"
 #include "data/RecordSet.h"
 #include "data/SchemaVersion.h"
 #include "data/SqlText.h"
@@ -62,6 +63,20 @@ private slots:
         rs.open(QStringLiteral("SELECT * FROM Teams"), *m_db);
         QCOMPARE(rs.field("School").text(), school);
         QCOMPARE(escapeSqlText(QStringLiteral("O'Brien's")), QStringLiteral("O''Brien''s"));
+
+        // A save of typed text: the file gets the text it always got, the server binds; what
+        // was typed arrives as typed, "%5" too, and an empty box is empty text, not NULL.
+        const QString coach = QStringLiteral("Coach %5 O'Neil");
+        NamedStatement::execute(*m_db, SqlDialect::Statement::TeamSave,
+                                {school, coach, QString(), QString(), rs.field("Pin").toInt()});
+        rs.open(QStringLiteral("SELECT * FROM Teams"), *m_db);
+        QCOMPARE(rs.field("Coach").text(), coach);
+        QVERIFY(!rs.field("ContactNo").isNull());
+        QCOMPARE(NamedStatement::filled(
+                     SqlDialect::text(SqlDialect::Statement::RunnerSave, SqlDialect::Engine::File),
+                     {"a'b", "%2", QString(), QVariant(), 7}),
+                 QStringLiteral("UPDATE Runners Set Name='a''b',PhoneNumber='%2', Address='', "
+                                "Grade=NULL WHERE Pin=7"));
     }
 
     void newRowsTakeTheColumnDefaults()

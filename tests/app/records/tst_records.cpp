@@ -54,9 +54,13 @@ private slots:
         team.coach = QStringLiteral("D'Angelo");
         team.save(m_db);
         const QString t = QString::number(m_team);
-        QCOMPARE(m_sent, QStringList({"UPDATE Teams Set School='Central',Coach='D''Angelo',"
-                                      "ContactNo='',Mascot='' WHERE Pin=" +
-                                      t}));
+        // A server gets the values bound.
+        QCOMPARE(m_sent, QStringList({m_db.onServer()
+                                          ? "UPDATE Teams SET School = ?, Coach = ?, ContactNo = "
+                                            "?, Mascot = ? WHERE Pin = ?"
+                                          : "UPDATE Teams Set School='Central',Coach='D''Angelo',"
+                                            "ContactNo='',Mascot='' WHERE Pin=" +
+                                                t}));
         QCOMPARE(TeamRecord::load(m_db, m_team)->coach, QStringLiteral("D'Angelo"));
         m_sent.clear();
         TeamRecord::remove(m_db, m_team);
