@@ -115,15 +115,41 @@ CsvText::Table CsvText::read(const QString& text)
 
 QString CsvText::line(const QStringList& fields)
 {
-    QStringList out;
-    for (const QString& f : fields) {
-        const bool quote = f.contains(QLatin1Char(',')) || f.contains(QLatin1Char('"')) ||
-                           f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r')) ||
-                           f != f.trimmed();
-        out << (quote ? QLatin1Char('"') +
-                            QString(f).replace(QLatin1String("\""), QLatin1String("\"\"")) +
-                            QLatin1Char('"')
-                      : f);
+    QString out;
+    append(out, fields);
+    return out;
+}
+
+void CsvText::append(QString& out, const QStringList& fields)
+{
+    // A field is quoted when it holds the separator, a quote or a line break, or begins or
+    // ends with a blank that a reader would trim.
+    auto mustQuote = [](const QString& f) {
+        if (f.isEmpty())
+            return false;
+        if (f.front().isSpace() || f.back().isSpace())
+            return true;
+        for (const QChar c : f)
+            if (c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\n') ||
+                c == QLatin1Char('\r'))
+                return true;
+        return false;
+    };
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += QLatin1Char(',');
+        const QString& f = fields[i];
+        if (!mustQuote(f)) {
+            out += f;
+            continue;
+        }
+        out += QLatin1Char('"');
+        for (const QChar c : f) {
+            if (c == QLatin1Char('"'))
+                out += c;
+            out += c;
+        }
+        out += QLatin1Char('"');
     }
-    return out.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    out += QLatin1String("\r\n");
 }

@@ -32,4 +32,6 @@ public:
 
     // One line of a file: fields quoted where they must be, ended with CR LF.
     static QString line(const QStringList& fields);
+    // The same line at the end of `out`: for files of many lines.
+    static void append(QString& out, const QStringList& fields);
 };

@@ -74,12 +74,13 @@ QString ResultsExport::csv(Connection& db, Scope scope)
             rs.field(Wind).isNull() ? QString() : MarkNotes::windText(rs.field(Wind).toDouble());
         if (rs.field(Aided).toInt() != 0 && wind.isEmpty())
             wind = QStringLiteral("w");
-        out += CsvText::line(
-            {date, rs.field(Host).text(), rs.field(MeetPlace).text(), rs.field(Event).text(),
-             rs.field(Athlete).text(), rs.field(Team).text(), rs.field(Mark).text(),
-             value == 0 ? QString() : QString::number(value, 'f', 2), rs.field(Place).text(),
-             rs.field(Points).text(), rs.field(DivisionName).text(), rs.field(MarkGender).text(),
-             timing, wind, ranked == value ? QString() : QString::number(ranked, 'f', 2)});
+        CsvText::append(out, {date, rs.field(Host).text(), rs.field(MeetPlace).text(),
+                              rs.field(Event).text(), rs.field(Athlete).text(),
+                              rs.field(Team).text(), rs.field(Mark).text(),
+                              value == 0 ? QString() : QString::number(value, 'f', 2),
+                              rs.field(Place).text(), rs.field(Points).text(),
+                              rs.field(DivisionName).text(), rs.field(MarkGender).text(), timing,
+                              wind, ranked == value ? QString() : QString::number(ranked, 'f', 2)});
     }
     return out;
 }

@@ -1,5 +1,6 @@
 // Results files as hosts post them, read into results: the listing (text and web page), the
 // CSV and the semicolon-separated export, and files that cannot be read.
+#include "records/CsvText.h"
 #include "records/EventNames.h"
 #include "records/ResultsFile.h"
 
@@ -78,6 +79,16 @@ class ResultsFilesTest : public QObject
     Q_OBJECT
 
 private slots:
+    void aWrittenLineQuotesWhatAReaderWouldSplitOrTrim()
+    {
+        const QString line = CsvText::line(
+            {"plain", "a,b", "say \"hi\"", " lead", "trail ", "two\nlines", "", "Zoë"});
+        QCOMPARE(line, QStringLiteral("plain,\"a,b\",\"say \"\"hi\"\"\",\" lead\",\"trail \","
+                                      "\"two\nlines\",,Zoë\r\n"));
+        const CsvText::Table back = CsvText::read(line);
+        QCOMPARE(back.rows.value(0).fields, QStringList({"plain", "a,b", "say \"hi\"", " lead",
+                                                         "trail ", "two\nlines", "", "Zoë"}));
+    }
     void eventsByNameAndDistance_data()
     {
         QTest::addColumn<QString>("heading");
