@@ -44,10 +44,15 @@ void PageParts::dropEmptyEnd(QTextDocument* document)
 {
     // A part's last \par leaves an empty paragraph after its text: a footer would stand a line
     // above its place, and a note take a line more than it has.
+    // The block after a table ends the document for good: nothing before it can be deleted
+    // into it, and the loop stops when a deletion took nothing.
     while (document->blockCount() > 1 && document->lastBlock().length() <= 1) {
+        const int before = document->characterCount();
         QTextCursor end(document);
         end.movePosition(QTextCursor::End);
         end.deletePreviousChar();
+        if (document->characterCount() >= before)
+            break;
     }
 }
 

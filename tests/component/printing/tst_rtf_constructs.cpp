@@ -262,6 +262,18 @@ private slots:
             << "3"
             << ""
             << "count" << 3.0;
+        // A part that ends in a table prints it and lets the print end.
+        QTest::newRow("a table in a header")
+            << QByteArray("{\\header\\trowd\\cellx3000\\pard\\intbl Cell\\cell\\row}One")
+            << "Cell"
+            << ""
+            << "count" << 1.0;
+        QTest::newRow("a table in a footer")
+            << QByteArray("{\\footer\\pard F\\par\\trowd\\cellx3000\\pard\\intbl "
+                          "Cell\\cell\\row\\pard\\par}One\\page Two")
+            << "Cell"
+            << ""
+            << "count" << 2.0;
         QTest::newRow("page number symbol")
             << QByteArray("{\\header\\pard P\\chpgn\\par}One\\page Two") << "P2"
             << ""
