@@ -66,6 +66,7 @@ void RtfDocumentBuilder::applyBlockFormat(const QTextBlockFormat& format)
 void RtfDocumentBuilder::insertBlock(const QTextBlockFormat& next, const RtfState& state)
 {
     m_breakBefore = false; // the block it ends took the break
+    m_pageBroken = false;
     m_cursor.insertBlock(next, charFormat(state));
     m_applied = next;
     m_appliedValid = true;
@@ -137,6 +138,7 @@ void RtfDocumentBuilder::pageBreak(const RtfState& state)
     applyBlockFormat(breaking);
     m_continuation = false;
     insertBlock(state.blockFormat, state);
+    m_pageBroken = true;
 }
 
 void RtfDocumentBuilder::leaveTable()

@@ -59,6 +59,9 @@ public:
         return m_tables.empty() && m_pending.isEmpty() && m_listTextStart < 0 &&
                m_cursor.atBlockStart() && m_cursor.atBlockEnd();
     }
+    // Whether a page break was the last thing written: the cursor stands in the empty block
+    // after it.
+    bool atPageBreak() const { return m_pageBroken && betweenLines(); }
     // Where the next text goes.
     int position() const { return m_cursor.position(); }
     int blockPosition() const { return m_cursor.block().position(); }
@@ -83,6 +86,7 @@ private:
     QString m_pending;
     bool m_continuation = false; // the current block continues a paragraph after \line
     bool m_breakBefore = false;
+    bool m_pageBroken = false;
     QTextBlockFormat m_applied; // what the current block has, when m_appliedValid
     bool m_appliedValid = false;
     int m_listTextStart = -1;

@@ -20,9 +20,10 @@ enum Side
     InsideDown,
 };
 
-// Word's space between a cell's edge and its text when the file names none: half of \trgaph's
-// usual 108 twips on each side.
-constexpr int DefaultGap = 108;
+// The space between a cell's edge and its text when the row has no \trgaph: none, as Word and
+// LibreOffice read such a row. Word writes \trgaph108 itself; a narrow cell of a file that
+// names no gap would otherwise break a two-letter word.
+constexpr int DefaultGap = 0;
 
 } // namespace
 

@@ -220,7 +220,11 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
     case I::Section:
         // Whether the next section starts a page is said after this word, by its \sbk.
         ++m_sections;
-        paragraphEnd(s);
+        // After "\page" the section's text is on a page of its own already: the empty
+        // paragraph there is the section's first, else it would fill a page alone.
+        m_pageBrokenBefore = !s.part && m_body.atPageBreak();
+        if (!m_pageBrokenBefore)
+            paragraphEnd(s);
         if (!s.part)
             PageStyle::in(m_document).addSection();
         m_sectionBreaksPage = true;
@@ -294,8 +298,9 @@ void RtfTextDestination::flush(const RtfState& s)
     const bool sectionStarts = m_sectionPending && !m_part && m_body.hasPending();
     if (sectionStarts) {
         m_sectionPending = false;
-        if (m_sectionBreaksPage)
+        if (m_sectionBreaksPage && !m_pageBrokenBefore)
             m_body.breakPageBeforeNext();
+        m_pageBrokenBefore = false;
     }
     builder().flush(s);
     // A section ends its last paragraph: the new one starts with the paragraph of its text.

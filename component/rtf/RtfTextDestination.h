@@ -95,6 +95,7 @@ private:
     int m_defaultFont = 0;
     bool m_sectionPending = false;   // a \sect was read, and no text after it yet
     bool m_sectionBreaksPage = true; // the next section starts on a new page
+    bool m_pageBrokenBefore = false; // a \page came just before the \sect
 };
 
 } // namespace pagora

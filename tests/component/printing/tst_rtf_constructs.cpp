@@ -191,20 +191,25 @@ private slots:
                    "\\trowd\\cellx1440\\cellx5760\\pard\\intbl C\\cell D\\cell\\row"
             << "D"
             << ""
-            << "left" << 77.4;
+            << "left" << 72.0;
+        QTest::newRow("a narrow cell without a gap keeps its word whole")
+            << QByteArray("\\trowd\\cellx500\\cellx1000\\pard\\intbl\\fs24 No\\cell to\\cell\\row")
+            << "No"
+            << ""
+            << "count" << 1.0;
         QTest::newRow("cells merged across")
             << QByteArray("\\trowd\\clmgf\\cellx2880\\clmrg\\cellx5760\\cellx8640\\pard"
                           "\\intbl A\\cell\\cell C\\cell\\row")
             << "C"
             << ""
-            << "left" << 293.4;
+            << "left" << 288.0;
         QTest::newRow("cells merged down")
             << QByteArray("\\trowd\\clvmgf\\cellx2880\\cellx5760\\pard\\intbl A\\cell B\\cell"
                           "\\row\\trowd\\clvmrg\\cellx2880\\cellx5760\\pard\\intbl\\cell Y\\cell"
                           "\\row")
             << "Y"
             << ""
-            << "left" << 149.4;
+            << "left" << 144.0;
         const QByteArray nested(
             "\\trowd\\cellx4320\\cellx8640\\pard\\intbl\\itap1 A\\par\\pard\\intbl\\itap2 In1"
             "\\nestcell In2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1440\\cellx2880\\nestrow}"
@@ -213,13 +218,13 @@ private slots:
             "\\intbl\\itap1\\cell B\\cell\\row\\pard ");
         QTest::newRow("a table in a cell") << nested << "In4"
                                            << ""
-                                           << "left" << 82.8;
+                                           << "left" << 72.0;
         QTest::newRow("the row of a table in a cell") << nested << "In3"
                                                       << "In1"
                                                       << "top" << 13.8;
         QTest::newRow("the cell after a table in a cell") << nested << "B"
                                                           << ""
-                                                          << "left" << 221.4;
+                                                          << "left" << 216.0;
         QTest::newRow("a table wider than the page")
             << QByteArray("\\trowd\\cellx3000\\cellx6000\\cellx9000\\cellx12000\\cellx15000"
                           "\\pard\\intbl A\\cell B\\cell C\\cell D\\cell Last\\cell\\row")
@@ -264,8 +269,7 @@ private slots:
             << "count" << 3.0;
         // A part that ends in a table prints it and lets the print end.
         QTest::newRow("a table in a header")
-            << QByteArray("{\\header\\trowd\\cellx3000\\pard\\intbl Cell\\cell\\row}One")
-            << "Cell"
+            << QByteArray("{\\header\\trowd\\cellx3000\\pard\\intbl Cell\\cell\\row}One") << "Cell"
             << ""
             << "count" << 1.0;
         QTest::newRow("a table in a footer")
@@ -274,6 +278,11 @@ private slots:
             << "Cell"
             << ""
             << "count" << 2.0;
+        QTest::newRow("a page break before a section break")
+            << QByteArray("One\\par\\page\\sect\\sectd Two\\par\\page\\sect\\sectd Three")
+            << "Three"
+            << ""
+            << "page" << 3.0;
         QTest::newRow("page number symbol")
             << QByteArray("{\\header\\pard P\\chpgn\\par}One\\page Two") << "P2"
             << ""
