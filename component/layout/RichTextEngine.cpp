@@ -1,5 +1,6 @@
 #include "RichTextEngine.h"
 
+#include "errors/PagoraError.h"
 #include "layout/LayoutProperty.h"
 #include "layout/PageNotes.h"
 #include "layout/PageParts.h"
@@ -37,6 +38,10 @@ constexpr int KeptGlyphCharacters = 1'000'000;
 // for: a few pages of text.
 constexpr qsizetype ReadAhead = 32 * 1024;
 constexpr qsizetype ReadStep = 64 * 1024;
+
+// How far down Qt's layout of one document can place a line: it keeps positions in 26.6
+// fixed point, and past this many device pixels they wrap round, which would lose pages.
+constexpr qreal LayoutReach = std::numeric_limits<int>::max() / 64.0;
 
 } // namespace
 
@@ -307,6 +312,12 @@ void RichTextEngine::sliceNextBlock()
     const QTextLayout* lines = block.layout();
     for (int i = 0; i < lines->lineCount(); ++i) {
         const QTextLine line = lines->lineAt(i);
+        // A print holds every page or none.
+        if (box.top() + line.y() + line.height() + 2 * m_pageHeight >= LayoutReach)
+            throw PagoraError(PagoraError::Overflow,
+                              QStringLiteral("The document is too long to lay out: at this "
+                                             "resolution it may have %1 pages at most.")
+                                  .arg(static_cast<int>(LayoutReach / m_pageHeight) - 2));
         const int page = static_cast<int>(std::floor((box.top() + line.y() + 0.01) / m_pageHeight));
         if (m_slices.empty()) {
             // The first page starts at the start, whatever stands before its first line.

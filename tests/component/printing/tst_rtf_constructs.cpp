@@ -1,5 +1,6 @@
 // What everyday RTF files hold, each construct in a minimal file, printed and measured where it
 // lands on the page.
+#include "errors/PagoraError.h"
 #include "layout/RichTextBox.h"
 #include "layout/RichTextEngine.h"
 #include "layout/RtfDocument.h"
@@ -538,6 +539,23 @@ private slots:
 
     // A font this machine lacks gives way to its family's generic font; a font it has, or one
     // it has a stand-in for, is kept.
+    // Past the reach of one layout the print is refused whole, never cut short as if whole.
+    void aDocumentTooLongToLayOutIsRefused()
+    {
+        QByteArray body("\\paperh31680\\fs3000 ");
+        for (int i = 0; i < 6000; ++i)
+            body += "A\\par ";
+        QFile::remove(m_dir.filePath("construct.pdf"));
+        try {
+            print(body);
+            QFAIL("printed");
+        } catch (const PagoraError& e) {
+            QCOMPARE(e.number(), int(PagoraError::Overflow));
+            QVERIFY2(e.description().contains("pages at most"), qPrintable(e.description()));
+        }
+        QVERIFY(!QFile::exists(m_dir.filePath("construct.pdf")));
+    }
+
     void fallbackFonts_data()
     {
         QTest::addColumn<QString>("name");
