@@ -28,8 +28,8 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         return;
     case I::ParagraphDefault:
         s.blockFormat = QTextBlockFormat();
-        s.inTable = false;
-        s.nesting = 0;
+        s.inTable = s.shapeText && s.anchorInTable;
+        s.nesting = s.shapeText ? s.anchorNesting : 0;
         s.nextTabType = QTextOption::LeftTab;
         s.nextTabLeader = LayoutProperty::NoLeader;
         return;
@@ -70,7 +70,7 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         s.nextTabLeader = LayoutProperty::DoubleLine;
         return;
     case I::InTable:
-        s.inTable = true;
+        s.inTable = s.inTable || !s.shapeText;
         return;
     case I::KeepTogether:
         s.blockFormat.setNonBreakableLines(true);
@@ -115,6 +115,8 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
         s.unicodeSkip = std::clamp(n, 0, 16);
         return;
     case I::Nesting:
+        if (s.shapeText)
+            return;
         s.nesting = std::clamp(n, 0, 64);
         s.inTable = s.inTable || n > 0;
         return;

@@ -1,5 +1,7 @@
 #include "RtfParser.h"
 
+#include "rtf/RtfTextGroups.h"
+
 #include <QTextDocument>
 #include <limits>
 
@@ -207,66 +209,17 @@ void RtfParser::destination(const RtfControlWord& word)
         m_colors.start();
         return;
     case I::Picture:
+        // A shape's fill or line picture is no picture of the text.
+        if (s.destination == D::Drop) {
+            s.destination = D::Skip;
+            return;
+        }
         s.destination = D::Picture;
         m_picture.start();
         return;
-    case I::ListText:
-        if (s.destination == D::Drop)
-            s.destination = D::Text;
-        if (!s.listText) {
-            s.listText = true;
-            m_text.listTextStart(s);
-        }
-        return;
-    case I::Header:
-    case I::HeaderLeft:
-    case I::HeaderRight:
-    case I::HeaderFirst:
-    case I::Footer:
-    case I::FooterLeft:
-    case I::FooterRight:
-    case I::FooterFirst:
-        if (s.destination == D::Text)
-            m_text.partStart(s, word.id);
-        else
-            s.destination = D::Skip;
-        return;
-    case I::Footnote:
-        if (s.destination == D::Text)
-            m_text.noteStart(s);
-        else
-            s.destination = D::Skip;
-        return;
-    case I::NestTableProperties:
-        // A table in a cell defines its row after the row's text: its words are read, and
-        // \nestrow ends the row.
-        if (s.destination == D::Text)
-            s.destination = D::Drop;
-        return;
-    case I::FieldInstruction:
-        s.destination = s.part ? D::FieldInstruction : D::Skip;
-        return;
-    case I::Field:
-        m_text.fieldStart();
-        if (s.destination == D::Drop)
-            s.destination = D::Text;
-        return;
-    case I::FieldResult:
-        if (s.destination == D::Drop)
-            s.destination = D::Text;
-        m_text.fieldResultStart(s);
-        return;
-    case I::ShapePicture:
-    case I::ParagraphNumberText:
-    case I::Unicode:
-        if (s.destination == D::Drop)
-            s.destination = D::Text;
-        return;
-    case I::UnicodeAlternative:
-        s.destination = D::Drop;
-        return;
     default:
-        s.destination = D::Skip;
+        if (!RtfTextGroups::open(s, word.id, m_text))
+            s.destination = D::Skip;
         return;
     }
 }

@@ -37,6 +37,11 @@ struct RtfState
     int shadingPercent = 0; // \chshdng, in hundredths of a percent of the pattern colour
     bool listText = false;  // in a {\listtext} group
     bool part = false;      // in a header, footer or footnote
+    // In a shape's or text box's text, which stands where the shape is anchored: the table
+    // place of its anchor, which the text's own \pard keeps, and its own tables are flattened.
+    bool shapeText = false;
+    bool anchorInTable = false;
+    int anchorNesting = 0;
 };
 
 } // namespace pagora

@@ -242,10 +242,15 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
         builder().pageBreak(s);
         return;
     case I::Cell:
+        // A table in a shape's text reads as lines of cells a tab apart.
+        if (s.shapeText)
+            return append(s, QStringLiteral("\t"));
         flush(s);
         builder().cellEnd(s);
         return;
     case I::Row:
+        if (s.shapeText)
+            return paragraphEnd(s);
         flush(s);
         builder().rowEnd(s);
         return;
@@ -442,6 +447,18 @@ void RtfTextDestination::noteStart(RtfState& s)
     m_inNote = true;
     s.part = true;
     s.inTable = false;
+}
+
+void RtfTextDestination::shapeTextStart(RtfState& s)
+{
+    // Its own paragraphs: the anchor's text before it ends its line.
+    flush(s);
+    if (builder().position() != builder().blockPosition())
+        paragraphEnd(s);
+    s.destination = RtfState::Destination::Text;
+    s.shapeText = true;
+    s.anchorInTable = s.inTable;
+    s.anchorNesting = s.nesting;
 }
 
 void RtfTextDestination::fieldResultStart(RtfState& s)

@@ -54,6 +54,8 @@ public:
     void fieldStart() { m_instruction.clear(); }
     void instructionText(const QByteArray& bytes) { m_instruction += bytes; }
     void fieldResultStart(RtfState& state);
+    // The text of a shape or text box: its paragraphs stand where the shape is anchored.
+    void shapeTextStart(RtfState& state);
 
     // Whether the body's text stands at the start of an empty line, outside any table, header
     // or note, with nothing read and not yet written.

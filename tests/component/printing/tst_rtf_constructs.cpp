@@ -284,6 +284,33 @@ private slots:
             << "Three"
             << ""
             << "page" << 3.0;
+        // The words in shapes and text boxes, once, where the shape stands; not its properties.
+        const QByteArray shape("Before{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt "
+                               "\\pard Boxed\\par}}{\\shprslt{\\*\\do\\dobxcolumn{\\dptxbx{\\pard "
+                               "Boxed\\par}}}}} After");
+        QTest::newRow("text in a shape") << shape << "Boxed"
+                                         << ""
+                                         << "count" << 1.0;
+        QTest::newRow("a shape's properties") << shape << "shapeType"
+                                              << ""
+                                              << "count" << 0.0;
+        QTest::newRow("text in a drawing object")
+            << QByteArray("Before {\\*\\do\\dobxcolumn\\dptxbx{\\pard Drawn\\par}}After") << "Drawn"
+            << ""
+            << "count" << 1.0;
+        QTest::newRow("shapes in a group")
+            << QByteArray(
+                   "{\\shpgrp{\\*\\shpinst{\\shp{\\*\\shpinst{\\shptxt One\\par}}}{\\shp{"
+                   "\\*\\shpinst{\\shptxt Two\\par\\trowd\\cellx900\\pard\\intbl In\\cell\\row}}}}}")
+            << "Two"
+            << ""
+            << "count" << 1.0;
+        QTest::newRow("a shape in a cell keeps the row")
+            << QByteArray("\\trowd\\cellx3000\\cellx6000\\pard\\intbl A{\\shp{\\*\\shpinst{\\shptxt"
+                          "\\pard Inner\\par}}}\\cell B\\cell\\row\\pard End")
+            << "B"
+            << ""
+            << "left" << 150.0;
         QTest::newRow("page number symbol")
             << QByteArray("{\\header\\pard P\\chpgn\\par}One\\page Two") << "P2"
             << ""
