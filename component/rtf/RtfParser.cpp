@@ -209,8 +209,9 @@ void RtfParser::destination(const RtfControlWord& word)
         m_colors.start();
         return;
     case I::Picture:
-        // A shape's fill or line picture is no picture of the text.
-        if (s.destination == D::Drop) {
+        // A shape's fill or line picture, or one in a field's instruction, is no picture of
+        // the text.
+        if (s.destination == D::Drop || s.destination == D::FieldInstruction) {
             s.destination = D::Skip;
             return;
         }
@@ -264,6 +265,9 @@ void RtfParser::value(const RtfControlWord& word, int n)
         return;
     case RtfState::Destination::Picture:
         m_picture.value(word.id, n);
+        return;
+    case RtfState::Destination::FieldInstruction:
+        m_text.field().value(word.id, n);
         return;
     case RtfState::Destination::Text:
     case RtfState::Destination::Drop:

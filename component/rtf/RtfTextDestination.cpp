@@ -463,8 +463,15 @@ void RtfTextDestination::shapeTextStart(RtfState& s)
 
 void RtfTextDestination::fieldResultStart(RtfState& s)
 {
-    const QByteArray name = m_instruction.trimmed().split(' ').value(0).toUpper();
-    m_instruction.clear();
+    const QByteArray name = m_field.name();
+    const std::optional<QByteArray> chosen = m_field.chosenItem();
+    m_field.clear();
+    if (chosen) {
+        // A drop-down shows its chosen item, which a file may leave out of the result.
+        append(s, CodePage::decode(s.codePage ? s.codePage : m_documentCodePage, *chosen));
+        s.destination = RtfState::Destination::Skip;
+        return;
+    }
     if (!s.part)
         return;
     if (name == "PAGE")

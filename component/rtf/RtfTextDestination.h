@@ -2,6 +2,7 @@
 
 #include "rtf/RtfControlWord.h"
 #include "rtf/RtfDocumentBuilder.h"
+#include "rtf/RtfFieldInstruction.h"
 #include "rtf/RtfState.h"
 
 #include <QByteArray>
@@ -51,8 +52,9 @@ public:
     void noteStart(RtfState& state);
     // A field's instruction, and its result: in a header or footer, the page number and the
     // page count stand in for what the file last showed.
-    void fieldStart() { m_instruction.clear(); }
-    void instructionText(const QByteArray& bytes) { m_instruction += bytes; }
+    void fieldStart() { m_field.clear(); }
+    void instructionText(const QByteArray& bytes) { m_field.text(bytes); }
+    RtfFieldInstruction& field() { return m_field; }
     void fieldResultStart(RtfState& state);
     // The text of a shape or text box: its paragraphs stand where the shape is anchored.
     void shapeTextStart(RtfState& state);
@@ -85,7 +87,7 @@ private:
     QTextDocument* m_document;
     RtfDocumentBuilder m_body;
     std::unique_ptr<RtfDocumentBuilder> m_part;
-    QByteArray m_instruction;
+    RtfFieldInstruction m_field;
     int m_defaultTab = 720;
     int m_sections = 1;
     bool m_inNote = false;

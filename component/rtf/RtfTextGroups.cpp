@@ -8,6 +8,13 @@ bool RtfTextGroups::open(RtfState& s, RtfControlWord::Id id, RtfTextDestination&
 {
     using I = RtfControlWord::Id;
     using D = RtfState::Destination;
+    // An instruction holds no text of the document's: only further fields and a form field's
+    // items are read in it.
+    if (s.destination == D::FieldInstruction && id != I::Field && id != I::FieldInstruction &&
+        id != I::FieldResult && id != I::FormField && id != I::FormItem) {
+        s.destination = D::Skip;
+        return true;
+    }
     switch (id) {
     case I::ListText:
         if (s.destination == D::Drop)
@@ -43,7 +50,21 @@ bool RtfTextGroups::open(RtfState& s, RtfControlWord::Id id, RtfTextDestination&
             s.destination = D::Drop;
         return true;
     case I::FieldInstruction:
-        s.destination = s.part ? D::FieldInstruction : D::Skip;
+        // The body has no use for an instruction but a form field's, which only its words
+        // tell from the others.
+        s.destination = s.part || s.destination == D::Text || s.destination == D::FieldInstruction
+                            ? D::FieldInstruction
+                            : D::Skip;
+        return true;
+    case I::FormField:
+        if (s.destination != D::FieldInstruction)
+            s.destination = D::Skip;
+        return true;
+    case I::FormItem:
+        if (s.destination == D::FieldInstruction)
+            text.field().itemStart();
+        else
+            s.destination = D::Skip;
         return true;
     case I::Field:
         text.fieldStart();

@@ -299,9 +299,9 @@ private slots:
             << ""
             << "count" << 1.0;
         QTest::newRow("shapes in a group")
-            << QByteArray(
-                   "{\\shpgrp{\\*\\shpinst{\\shp{\\*\\shpinst{\\shptxt One\\par}}}{\\shp{"
-                   "\\*\\shpinst{\\shptxt Two\\par\\trowd\\cellx900\\pard\\intbl In\\cell\\row}}}}}")
+            << QByteArray("{\\shpgrp{\\*\\shpinst{\\shp{\\*\\shpinst{\\shptxt One\\par}}}{\\shp{"
+                          "\\*\\shpinst{\\shptxt Two\\par\\trowd\\cellx900\\pard\\intbl "
+                          "In\\cell\\row}}}}}")
             << "Two"
             << ""
             << "count" << 1.0;
@@ -311,6 +311,23 @@ private slots:
             << "B"
             << ""
             << "left" << 150.0;
+        // A drop-down form field shows its chosen item, whether the file's result has it or not.
+        const QByteArray dropDown(
+            "{\\field{\\*\\fldinst {FORMDROPDOWN }{\\*\\formfield{\\fftype2\\ffres1"
+            "{\\*\\ffname Drop1}{\\*\\ffl One}{\\*\\ffl Two}{\\*\\ffl Three}}}}"
+            "{\\fldrslt ");
+        QTest::newRow("a drop-down's choice without a result") << dropDown + "}} end"
+                                                               << "Two"
+                                                               << ""
+                                                               << "count" << 1.0;
+        QTest::newRow("a drop-down's choice with its result") << dropDown + "Two}} end"
+                                                              << "Two"
+                                                              << ""
+                                                              << "count" << 1.0;
+        QTest::newRow("a drop-down's other items") << dropDown + "}} end"
+                                                   << "Three"
+                                                   << ""
+                                                   << "count" << 0.0;
         QTest::newRow("page number symbol")
             << QByteArray("{\\header\\pard P\\chpgn\\par}One\\page Two") << "P2"
             << ""
