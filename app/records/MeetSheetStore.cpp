@@ -3,7 +3,6 @@
 #include "data/Connection.h"
 #include "data/NamedStatement.h"
 #include "data/RecordSet.h"
-#include "data/SqlText.h"
 #include "records/MeetStamp.h"
 #include "records/SlotNotesStore.h"
 #include "records/SlotWrites.h"
