@@ -31,24 +31,24 @@ public:
         // The lists of the main window, in the order their rows were made.
         Teams,
         EventTypes,
-        TeamRunners,   // %1 the team
-        TeamMeetsList, // %1 the team
-                       // The seasons: the years of ISO dates, and the dates of other forms an older
-                       // file has.
+        // A team's runners and meets: %1 the team.
+        TeamRunners,
+        TeamMeetsList,
+        // The seasons: the years of ISO dates, and the dates of other forms an older file has.
         IsoSeasons,
         OtherMeetDates,
         // A team report: its roster by grade, highest first, then by name; its meets by date.
-        TeamRoster,    // %1 the team
-        TeamMeets,     // %1 the team
-                       // A runner report's results, by event type, then by date.
-        RunnerResults, // %1 the runner
-                       // An individual event of a one-division meet's sheet by place, and a relay's
-                       // slots.
-        MeetPlaces,    // %1 the meet, %2 the event type
-        MeetRelay,     // %1 the meet, %2 the event type
-                       // An event report's ranking: %1 the team, %2 the event type, %3 further
-                       // conditions
-                       // (" AND ..."), %4 the order of the marks, best first.
+        // %1 the team.
+        TeamRoster,
+        TeamMeets,
+        // A runner report's results, by event type, then by date: %1 the runner.
+        RunnerResults,
+        // An individual event of a one-division meet's sheet by place, and a relay's slots:
+        // %1 the meet, %2 the event type.
+        MeetPlaces,
+        MeetRelay,
+        // An event report's ranking: %1 the team, %2 the event type, %3 further conditions
+        // (" AND ..."), %4 the order of the marks, best first.
         TeamRanking,
         // The best slot of an event type: %1 further conditions, %2 the order of the marks.
         BestSlot,
