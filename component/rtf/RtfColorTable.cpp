@@ -46,4 +46,18 @@ QColor RtfColorTable::color(int index) const
     return index >= 0 && index < m_colors.size() ? m_colors.at(index) : QColor();
 }
 
+QColor RtfColorTable::shading(int back, int fore, int percent) const
+{
+    const QColor below = color(back);
+    const QColor pattern = color(fore);
+    if (!below.isValid() && percent == 0)
+        return QColor();
+    const QColor under = below.isValid() ? below : QColor(Qt::white);
+    const QColor over = pattern.isValid() ? pattern : QColor(Qt::black);
+    const double f = percent / 10000.0;
+    return QColor::fromRgbF(under.redF() * (1 - f) + over.redF() * f,
+                            under.greenF() * (1 - f) + over.greenF() * f,
+                            under.blueF() * (1 - f) + over.blueF() * f);
+}
+
 } // namespace pagora

@@ -19,6 +19,9 @@ public:
     void text(const QByteArray& bytes);
     // Invalid for the auto colour and for an index the table lacks.
     QColor color(int index) const;
+    // A shading's colour: the pattern colour `fore` laid over the background colour `back` at
+    // `percent` hundredths of a percent; invalid when there is no shading.
+    QColor shading(int back, int fore, int percent) const;
 
 private:
     QList<QColor> m_colors;

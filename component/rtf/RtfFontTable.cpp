@@ -90,4 +90,23 @@ bool RtfFontTable::unshaped(int number) const
     return fixed;
 }
 
+void RtfFontTable::applyTo(QTextCharFormat& format, int number) const
+{
+    if (const QStringList names = families(number); !names.isEmpty())
+        format.setFontFamilies(names);
+    if (unshaped(number))
+        format.setFontStyleStrategy(QFont::PreferNoShaping);
+    else
+        format.clearProperty(QTextFormat::FontStyleStrategy);
+}
+
+QTextCharFormat RtfFontTable::defaultFormat(int number) const
+{
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{QStringLiteral("serif")});
+    applyTo(format, number);
+    format.setFontPointSize(12);
+    return format;
+}
+
 } // namespace pagora

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextCharFormat>
 
 namespace pagora {
 
@@ -46,6 +47,11 @@ public:
     // a fixed-pitch font, whose glyphs have one width and no ligatures, read for the layout.
     // Qt's shaping of a run of text is a tenth of a printed report's time.
     bool unshaped(int number) const;
+    // A run's format in font `number`: its families, and shaped or not as unshaped() says.
+    // The default font's keeps the format's families when the table names none.
+    void applyTo(QTextCharFormat& format, int number) const;
+    // The text's format before any \f: the default font at 12 points, or a serif one.
+    QTextCharFormat defaultFormat(int number) const;
 
 private:
     int commit(int documentCodePage);

@@ -27,6 +27,30 @@ constexpr int DefaultGap = 0;
 
 } // namespace
 
+bool RtfRowDefinition::takesValue(RtfControlWord::Id id)
+{
+    using I = RtfControlWord::Id;
+    switch (id) {
+    case I::CellRight:
+    case I::BorderWidth:
+    case I::BorderColor:
+    case I::CellShading:
+    case I::RowGap:
+    case I::RowLeft:
+    case I::RowPadLeft:
+    case I::RowPadRight:
+    case I::RowPadTop:
+    case I::RowPadBottom:
+    case I::CellPadLeft:
+    case I::CellPadRight:
+    case I::CellPadTop:
+    case I::CellPadBottom:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void RtfRowDefinition::reset()
 {
     *this = RtfRowDefinition();

@@ -45,6 +45,8 @@ public:
     void reset();
     void flag(RtfControlWord::Id id);
     void value(RtfControlWord::Id id, int parameter, const RtfColorTable& colors);
+    // Whether value() takes `id`: the row's and its cells' numbers.
+    static bool takesValue(RtfControlWord::Id id);
 
     bool isEmpty() const { return m_cells.isEmpty(); }
     int left() const { return m_left; }

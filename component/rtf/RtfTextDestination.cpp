@@ -5,6 +5,7 @@
 #include "rtf/RtfColorTable.h"
 #include "rtf/RtfFontTable.h"
 #include "rtf/RtfGroupFormat.h"
+#include "rtf/RtfPageSetup.h"
 
 #include <algorithm>
 
@@ -18,22 +19,7 @@ RtfTextDestination::RtfTextDestination(QTextDocument* document, const RtfFontTab
 
 QTextCharFormat RtfTextDestination::defaultCharFormat() const
 {
-    QTextCharFormat format;
-    QStringList families = m_fonts.families(m_defaultFont);
-    if (families.isEmpty())
-        families << QStringLiteral("serif");
-    format.setFontFamilies(families);
-    shaping(format, m_defaultFont);
-    format.setFontPointSize(12);
-    return format;
-}
-
-void RtfTextDestination::shaping(QTextCharFormat& format, int font) const
-{
-    if (m_fonts.unshaped(font))
-        format.setFontStyleStrategy(QFont::PreferNoShaping);
-    else
-        format.clearProperty(QTextFormat::FontStyleStrategy);
+    return m_fonts.defaultFormat(m_defaultFont);
 }
 
 void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
@@ -69,24 +55,12 @@ void RtfTextDestination::flag(RtfState& s, RtfControlWord::Id id)
     case I::SectionBreakNone:
         m_sectionBreaksPage = false;
         return;
-    case I::Landscape:
-    case I::SectionLandscape:
-        if (id == I::Landscape || m_sections == 1)
-            PageStyle::in(m_document).landscape = true;
-        return;
-    case I::TitlePage:
-        PageStyle::in(m_document).setTitlePage();
-        return;
-    case I::FacingPages:
-        PageStyle::in(m_document).facingPages = true;
-        return;
-    case I::NotesAtEnd:
-        PageStyle::in(m_document).notesAtEnd = true;
-        return;
     case I::RowDefaults:
         builder().rowDefinition(s).reset();
         return;
     default:
+        if (RtfPageSetup::flag(m_document, id, m_sections))
+            return;
         if (id >= I::CellBorderTop && id <= I::CellAlignBottom)
             builder().rowDefinition(s).flag(id);
         else
@@ -118,32 +92,8 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
             builder().setDefaultTab(n);
         }
         return;
-    case I::PaperWidth:
-    case I::PaperHeight:
-    case I::MarginLeft:
-    case I::MarginRight:
-    case I::MarginTop:
-    case I::MarginBottom:
-    case I::SectionPaperWidth:
-    case I::SectionPaperHeight:
-    case I::SectionMarginLeft:
-    case I::SectionMarginRight:
-    case I::SectionMarginTop:
-    case I::SectionMarginBottom:
-    case I::HeaderY:
-    case I::FooterY:
-        pageValue(id, n);
-        return;
-    case I::NoteKinds:
-        // 1: every note is an endnote.
-        if (n == 1)
-            PageStyle::in(m_document).notesAtEnd = true;
-        return;
     case I::Font: {
-        const QStringList families = m_fonts.families(n);
-        if (!families.isEmpty())
-            s.charFormat.setFontFamilies(families);
-        shaping(s.charFormat, n);
+        m_fonts.applyTo(s.charFormat, n);
         s.codePage = CodePage::forCharset(m_fonts.font(n).charset);
         s.fontChosen = true;
         return;
@@ -177,24 +127,13 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
         s.shadingPercent = std::clamp(n, 0, 10000);
         shade(s);
         return;
-    case I::CellRight:
-    case I::BorderWidth:
-    case I::BorderColor:
-    case I::CellShading:
-    case I::RowGap:
-    case I::RowLeft:
-    case I::RowPadLeft:
-    case I::RowPadRight:
-    case I::RowPadTop:
-    case I::RowPadBottom:
-    case I::CellPadLeft:
-    case I::CellPadRight:
-    case I::CellPadTop:
-    case I::CellPadBottom:
-        builder().rowDefinition(s).value(id, n, m_colors);
-        return;
     default:
-        RtfGroupFormat::value(s, id, n);
+        if (RtfPageSetup::value(m_document, id, n, m_sections))
+            return;
+        if (RtfRowDefinition::takesValue(id))
+            builder().rowDefinition(s).value(id, n, m_colors);
+        else
+            RtfGroupFormat::value(s, id, n);
         return;
     }
 }
@@ -315,19 +254,11 @@ void RtfTextDestination::flush(const RtfState& s)
 
 void RtfTextDestination::shade(RtfState& s) const
 {
-    // The pattern colour laid over the background colour at the shading's strength.
-    const QColor back = m_colors.color(s.shadingBack);
-    const QColor fore = m_colors.color(s.shadingFore);
-    if (!back.isValid() && s.shadingPercent == 0) {
+    const QColor c = m_colors.shading(s.shadingBack, s.shadingFore, s.shadingPercent);
+    if (c.isValid())
+        s.charFormat.setBackground(c);
+    else
         s.charFormat.clearBackground();
-        return;
-    }
-    const QColor under = back.isValid() ? back : QColor(Qt::white);
-    const QColor over = fore.isValid() ? fore : QColor(Qt::black);
-    const double f = s.shadingPercent / 10000.0;
-    s.charFormat.setBackground(QColor::fromRgbF(under.redF() * (1 - f) + over.redF() * f,
-                                                under.greenF() * (1 - f) + over.greenF() * f,
-                                                under.blueF() * (1 - f) + over.blueF() * f));
 }
 
 void RtfTextDestination::listTextStart(const RtfState& s)
@@ -350,51 +281,6 @@ void RtfTextDestination::finish(const RtfState& s)
     m_body.finish(s);
     if (PageStyle* page = PageStyle::of(m_document); page && page->notesAtEnd)
         m_body.appendNotes(page->takeNotes());
-}
-
-void RtfTextDestination::pageValue(RtfControlWord::Id id, int n)
-{
-    using I = RtfControlWord::Id;
-    const bool ofSection = id >= I::SectionPaperWidth && id <= I::SectionMarginBottom;
-    if (ofSection && m_sections > 1)
-        return;
-    // Nothing beyond 22 inches, the largest paper a printer takes.
-    const int twips = std::clamp(n, 0, 22 * 1440);
-    PageStyle& page = PageStyle::in(m_document);
-    switch (id) {
-    case I::PaperWidth:
-    case I::SectionPaperWidth:
-        page.paperWidth = twips;
-        return;
-    case I::PaperHeight:
-    case I::SectionPaperHeight:
-        page.paperHeight = twips;
-        return;
-    case I::MarginLeft:
-    case I::SectionMarginLeft:
-        page.marginLeft = twips;
-        return;
-    case I::MarginRight:
-    case I::SectionMarginRight:
-        page.marginRight = twips;
-        return;
-    case I::MarginTop:
-    case I::SectionMarginTop:
-        page.marginTop = twips;
-        return;
-    case I::MarginBottom:
-    case I::SectionMarginBottom:
-        page.marginBottom = twips;
-        return;
-    case I::HeaderY:
-        page.headerY = twips;
-        return;
-    case I::FooterY:
-        page.footerY = twips;
-        return;
-    default:
-        return;
-    }
 }
 
 // Headers and footers stand in the same order among the control words as among the page's
@@ -495,7 +381,7 @@ void RtfTextDestination::fontCommitted(int number, std::vector<RtfState>& stack)
     for (RtfState& s : stack) {
         if (!s.fontChosen) {
             s.charFormat.setFontFamilies(defaults.fontFamilies().toStringList());
-            shaping(s.charFormat, m_defaultFont);
+            m_fonts.applyTo(s.charFormat, m_defaultFont);
             s.codePage = page;
         }
     }

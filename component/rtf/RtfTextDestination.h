@@ -75,14 +75,10 @@ public:
     void fontCommitted(int number, std::vector<RtfState>& stack) const;
 
 private:
-    // Font `font`'s text is shaped, or placed glyph by glyph where the font table allows it.
-    void shaping(QTextCharFormat& format, int font) const;
     // \chcbpat, \chcfpat and \chshdng: the characters' background.
     void shade(RtfState& state) const;
     // Where text goes: the header or footer being read, or the document's body.
     RtfDocumentBuilder& builder() { return m_part ? *m_part : m_body; }
-    // \paperw, \margl and the rest; those of a section only for the first section.
-    void pageValue(RtfControlWord::Id id, int twips);
 
     QTextDocument* m_document;
     RtfDocumentBuilder m_body;
