@@ -12,6 +12,7 @@
 #include "reports/ReportText.h"
 #include "reports/RunnerReport.h"
 #include "reports/TeamReport.h"
+#include "reports/TopListReport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +25,8 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     ProgramFolder::setPath(dir.path());
     QDir(dir.path()).mkpath(QStringLiteral("Templates"));
-    for (const char* name : {"Event.rtf", "runner.rtf", "team.rtf", "meet.rtf", "records.rtf"})
+    for (const char* name :
+         {"Event.rtf", "runner.rtf", "team.rtf", "meet.rtf", "records.rtf", "top.rtf"})
         QFile::copy(QStringLiteral(CINDREL_TEMPLATES "/") + QLatin1String(name),
                     dir.filePath(QStringLiteral("Templates/") + QLatin1String(name)));
     const QString path = LargeTrack::makeForBench(dir.path());
@@ -57,6 +59,12 @@ int main(int argc, char* argv[])
          [&] { return EventReport::build(app, 1, team, true); });
     time(
         "school records report", [&] { return RecordsReport::build(app, team); }, 100);
+    time(
+        "top ten report", [&] { return TopListReport::build(app, team, std::nullopt, false); },
+        100);
+    time(
+        "season leaders report",
+        [&] { return TopListReport::build(app, team, std::nullopt, true); }, 100);
     // The bests alone, which the runner report reads besides its results.
     const double bests =
         BenchTimer::medianMs(21, [&] { Bests::of(Bests::marksOf(app.connection(), runner)); });

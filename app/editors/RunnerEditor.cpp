@@ -15,6 +15,7 @@
 #include "ui/UserAction.h"
 #include "units/Twips.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QHeaderView>
@@ -70,6 +71,12 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     m_bests->verticalHeader()->setDefaultSectionSize(m_bests->fontMetrics().height() + 6);
     m_bests->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_bests->setGeometry(Twips::rect(120, 3900, 8295, 2235));
+    // A minor whose family asked to be left off the team's website.
+    m_doNotPublish = new QCheckBox(QStringLiteral("Do not &publish"), this);
+    m_doNotPublish->setObjectName(QStringLiteral("doNotPublishBox"));
+    m_doNotPublish->setToolTip(QStringLiteral("On the team's website this runner is \"Athlete\", "
+                                              "without a page"));
+    m_doNotPublish->setGeometry(Twips::rect(1200, 3360, 2640, 375));
     auto* report = Controls::button(this, QStringLiteral("reportButton"),
                                     QStringLiteral("Run Report"), 3960, 3360, 1095, 375);
     auto* del = Controls::button(this, QStringLiteral("deleteButton"),
@@ -98,7 +105,8 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     setTabOrder(m_grade, m_address);
     setTabOrder(m_address, m_classOf);
     setTabOrder(m_classOf, m_gender);
-    setTabOrder(m_gender, m_teamBox);
+    setTabOrder(m_gender, m_doNotPublish);
+    setTabOrder(m_doNotPublish, m_teamBox);
     setTabOrder(m_teamBox, report);
     setTabOrder(report, del);
     setTabOrder(del, update);
@@ -132,6 +140,7 @@ bool RunnerEditor::build(qint64 runnerPin)
     m_grade->setText(runner->grade ? QString::number(*runner->grade) : QString());
     m_classOf->setText(runner->classOf ? QString::number(*runner->classOf) : QString());
     showGender(runner->gender);
+    m_doNotPublish->setChecked(runner->doNotPublish);
     showBests();
     m_teamBox->clear();
     m_teamBox->addKeyedItems(teams);
@@ -146,9 +155,15 @@ bool RunnerEditor::build(qint64 runnerPin)
 
 QString RunnerEditor::snapshot() const
 {
-    return QStringList{m_first->text(),          m_last->text(),         m_phone->text(),
-                       m_grade->text(),          m_classOf->text(),      m_address->toPlainText(),
-                       m_teamBox->selectedKey(), m_gender->currentText()}
+    return QStringList{m_first->text(),
+                       m_last->text(),
+                       m_phone->text(),
+                       m_grade->text(),
+                       m_classOf->text(),
+                       m_address->toPlainText(),
+                       m_teamBox->selectedKey(),
+                       m_gender->currentText(),
+                       m_doNotPublish->isChecked() ? QStringLiteral("x") : QString()}
         .join(QChar(0));
 }
 
@@ -167,7 +182,8 @@ bool RunnerEditor::save()
                         std::nullopt,
                         m_team,
                         std::nullopt,
-                        {}};
+                        {},
+                        m_doNotPublish->isChecked()};
     if (!RunnerRecord::readGrade(m_grade->text(), &runner.grade)) {
         Dialogs::tell(this,
                       QStringLiteral("The Grade box holds \"%1\", but it must hold a whole number "

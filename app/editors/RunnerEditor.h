@@ -5,6 +5,7 @@
 #include <optional>
 
 class AppContext;
+class QCheckBox;
 class KeyedList;
 class QComboBox;
 class MainLists;
@@ -48,6 +49,7 @@ private:
     QLineEdit* m_grade;
     QLineEdit* m_classOf;
     QComboBox* m_gender;
+    QCheckBox* m_doNotPublish;
     // The gender as stored, written back as it was while the box shows what it says.
     QString m_storedGender;
     int m_storedGenderIndex = 0;

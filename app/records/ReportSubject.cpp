@@ -27,6 +27,8 @@ QString ReportSubject::missing(Connection& db, const ReportRequest& request)
         return exists(db, "Meets", request.pin) ? QString() : noSuch("meet", request.pin);
     case ReportRequest::Kind::Team:
     case ReportRequest::Kind::Records:
+    case ReportRequest::Kind::TopTen:
+    case ReportRequest::Kind::SeasonLeaders:
         return exists(db, "Teams", request.pin) ? QString() : noSuch("team", request.pin);
     case ReportRequest::Kind::Event:
         if (!exists(db, "EventType", request.pin))

@@ -31,7 +31,8 @@ std::optional<RunnerRecord> RunnerRecord::load(Connection& db, qint64 pin)
                         std::nullopt,
                         team,
                         std::nullopt,
-                        {}};
+                        {},
+                        false};
     const Field grade = rs.field(QStringLiteral("Grade"));
     if (!grade.isNull() && grade.toInt() != 0)
         runner.grade = static_cast<int>(grade.toInt());
@@ -39,9 +40,12 @@ std::optional<RunnerRecord> RunnerRecord::load(Connection& db, qint64 pin)
         runner.classOf = static_cast<int>(classOf.toInt());
         runner.grade = SchoolYear::grade(*runner.classOf, QDate::currentDate());
     }
-    const RecordSet gender(QStringLiteral("SELECT Gender FROM Runners WHERE Pin = ?"), {pin}, db);
-    if (!gender.eof())
-        runner.gender = gender.field(QStringLiteral("Gender")).text();
+    const RecordSet own(QStringLiteral("SELECT Gender, DoNotPublish FROM Runners WHERE Pin = ?"),
+                        {pin}, db);
+    if (!own.eof()) {
+        runner.gender = own.field(QStringLiteral("Gender")).text();
+        runner.doNotPublish = own.field(QStringLiteral("DoNotPublish")).toInt() != 0;
+    }
     return runner;
 }
 
@@ -85,7 +89,8 @@ void RunnerRecord::save(Connection& db) const
         db.execute(QStringLiteral("UPDATE Runners SET ClassOf=") +
                    (classOf ? QString::number(*classOf) : QStringLiteral("NULL")) +
                    QStringLiteral(" WHERE Pin=") + p);
-        db.execute(QStringLiteral("UPDATE Runners SET Gender = ? WHERE Pin = ?"), {gender, pin});
+        db.execute(QStringLiteral("UPDATE Runners SET Gender = ?, DoNotPublish = ? WHERE Pin = ?"),
+                   {gender, doNotPublish ? 1 : 0, pin});
         if (team) {
             db.execute(QStringLiteral("DELETE From Runner_to_Team where Runner_Pin = ") + p);
             db.execute(QStringLiteral("INSERT INTO Runner_to_Team (Runner_Pin,Team_Pin) VALUES (") +

@@ -20,6 +20,8 @@ public:
     std::optional<int> classOf;
     // As stored: "F" or "M" from the runner editor, or as a roster wrote it; empty when unknown.
     QString gender;
+    // Kept off the team's website: named "Athlete" there, without a page.
+    bool doNotPublish = false;
 
     // Nothing when the runner is gone.
     static std::optional<RunnerRecord> load(Connection& db, qint64 pin);

@@ -14,6 +14,10 @@ public:
     // for a class that has already graduated.
     static std::optional<int> grade(int classOf, QDate day);
     static bool graduated(int classOf, QDate day) { return classOf < graduating(day); }
+    // A runner's grade on a past or present day: from the class year where there is one, else
+    // the stored grade, which holds only in the school year it was typed (this one).
+    static std::optional<int> gradeAt(std::optional<int> classOf, std::optional<int> grade,
+                                      QDate day, QDate today);
     // The class year of a runner in a grade on a day.
     static int classOf(int grade, QDate day) { return graduating(day) + 12 - grade; }
 };

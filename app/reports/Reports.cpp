@@ -1,10 +1,12 @@
 #include "Reports.h"
 
+#include "records/AppContext.h"
 #include "reports/EventReport.h"
 #include "reports/MeetReport.h"
 #include "reports/RecordsReport.h"
 #include "reports/RunnerReport.h"
 #include "reports/TeamReport.h"
+#include "reports/TopListReport.h"
 
 Report Reports::build(AppContext& app, const ReportRequest& request)
 {
@@ -17,6 +19,11 @@ Report Reports::build(AppContext& app, const ReportRequest& request)
         return MeetReport::build(app, request.pin);
     case ReportRequest::Kind::Records:
         return RecordsReport::build(app, request.pin, request.gender);
+    case ReportRequest::Kind::TopTen:
+    case ReportRequest::Kind::SeasonLeaders:
+        return TopListReport::build(app, request.pin, app.season(),
+                                    request.kind == ReportRequest::Kind::SeasonLeaders,
+                                    request.gender);
     case ReportRequest::Kind::Event:
         break;
     }

@@ -5,7 +5,7 @@
 
 class AppContext;
 
-// The four reports behind one door.
+// Every report behind one door.
 class Reports
 {
 public:

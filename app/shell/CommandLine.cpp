@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "shell/ImportCommand.h"
+#include "shell/PublishCommand.h"
 #include "shell/ReportCommand.h"
 #include "shell/ServerCommand.h"
 
@@ -13,7 +14,8 @@ namespace {
 const char* const kHelp =
     "usage: cindrel [COMMAND]\n"
     "With no command, Cindrel opens its main window. Commands:\n"
-    "  --report KIND --pin N --pdf FILE  write a runner, team, meet, event or records report\n"
+    "  --report KIND --pin N --pdf FILE  write a runner, team, meet, event, records, top (ten) or\n"
+    "                                    (season) leaders report\n"
     "  --list WHAT                       print the Pins of teams, events, runners, meets, "
     "divisions\n"
     "  --create-server-database ADDRESS  make Cindrel's database on an empty PostgreSQL database\n"
@@ -21,9 +23,12 @@ const char* const kHelp =
     "  --grant ADDRESS ROLE read|write   let a server role only read the database, or change it\n"
     "  --import-results FILE --team N (--meet N | --new-meet) [--yes]\n"
     "                                    bring a meet's results in from the host's file\n"
+    "  --publish DIR --team N [--season YEAR]\n"
+    "                                    write the team's website into a folder\n"
     "  --help                            print this help\n"
     "  --version                         print the version\n"
-    "--report, --list and --import-results also take --database FILE (else the database Cindrel "
+    "--report, --list, --import-results and --publish also take --database FILE (else the database "
+    "Cindrel "
     "last had open),\n"
     "--team N, --meet N, --season YEAR, --best and --gender F|M; ADDRESS is\n"
     "postgresql://user@host/database.\n";
@@ -31,7 +36,7 @@ const char* const kHelp =
 const char* const kUsage =
     "usage: cindrel [--report ... | --list ... | --create-server-database "
     "ADDRESS | --copy-to-server FILE ADDRESS | --grant ADDRESS ROLE read|write | "
-    "--import-results FILE ... | "
+    "--import-results FILE ... | --publish DIR ... | "
     "--help | --version]\n";
 
 // The options Qt's own application objects take for the windows, and whether each takes a
@@ -77,6 +82,13 @@ bool onlyQtOptions(int argc, char* argv[])
 
 } // namespace
 
+std::optional<qint64> CommandLine::positive(const QString& text)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    return ok && value > 0 ? std::optional<qint64>(value) : std::nullopt;
+}
+
 const char* CommandLine::version()
 {
     return CINDREL_VERSION;
@@ -90,6 +102,8 @@ std::optional<int> CommandLine::run(int argc, char* argv[])
         return ServerCommand::run(argc, argv);
     if (ImportCommand::wanted(argc, argv))
         return ImportCommand::run(argc, argv);
+    if (PublishCommand::wanted(argc, argv))
+        return PublishCommand::run(argc, argv);
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(kHelp, stdout);
         return 0;

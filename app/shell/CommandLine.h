@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 // What the program's command line asks for before any window opens: a report or a list, a
@@ -14,4 +15,6 @@ public:
     static std::optional<int> run(int argc, char* argv[]);
     // The version, from the one place the build keeps it.
     static const char* version();
+    // A Pin or a year as a command line gives it: a whole number above 0, or nothing.
+    static std::optional<qint64> positive(const QString& text);
 };

@@ -6,6 +6,7 @@
 #include "shell/DatabaseSwitch.h"
 #include "shell/MainWindow.h"
 #include "shell/RestoreWindow.h"
+#include "shell/SitePublishing.h"
 #include "ui/KeyedList.h"
 
 #include <QKeySequence>
@@ -43,6 +44,9 @@ FileMenu::FileMenu(MainWindow& window, AppContext& app)
     add(QStringLiteral("mnuExport"), QStringLiteral("&Export..."), [this] {
         m_window.windows().exportData(m_window.schoolList()->selectedPin(),
                                       m_window.meetList()->selectedPin());
+    });
+    add(QStringLiteral("publishSite"), QStringLiteral("&Publish Site..."), [this] {
+        SitePublishing::publish(&m_window, m_app, m_window.schoolList()->selectedPin());
     });
     file->addSeparator();
     add(QStringLiteral("mnuBackUp"), QStringLiteral("&Back Up..."),

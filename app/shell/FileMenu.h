@@ -11,7 +11,8 @@ class MainWindow;
 
 // The File menu: Load (Ctrl+O) opens another database file, Connect to Server... a staff's
 // database on a PostgreSQL server, Import Roster... brings a roster file
-// into a team, Export... writes results or a roster as CSV, Back Up... copies the database
+// into a team, Export... writes results or a roster as CSV, Publish Site... writes the team's
+// website into a folder, Back Up... copies the database
 // and Restore... puts a copy back in its place.
 class FileMenu : public QObject
 {

@@ -5,6 +5,7 @@
 #include "data/ServerAddress.h"
 #include "records/ResultsImport.h"
 #include "records/TeamRecord.h"
+#include "shell/CommandLine.h"
 #include "shell/SettingsStore.h"
 
 #include <QCommandLineParser>
@@ -83,13 +84,6 @@ int import(const QString& path, qint64 team, std::optional<qint64> meet, QString
     return 0;
 }
 
-std::optional<qint64> positive(const QString& text)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    return ok && value > 0 ? std::optional<qint64>(value) : std::nullopt;
-}
-
 } // namespace
 
 bool ImportCommand::wanted(int argc, char* argv[])
@@ -116,15 +110,15 @@ int ImportCommand::run(int argc, char* argv[])
     const QCommandLineOption yes(QStringLiteral("yes"));
     parser.addOptions({file, team, meet, newMeet, database, yes});
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty() ||
-        parser.value(file).isEmpty() || !positive(parser.value(team)) ||
+        parser.value(file).isEmpty() || !CommandLine::positive(parser.value(team)) ||
         parser.isSet(meet) == parser.isSet(newMeet) ||
-        (parser.isSet(meet) && !positive(parser.value(meet)))) {
+        (parser.isSet(meet) && !CommandLine::positive(parser.value(meet)))) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     try {
-        return import(parser.value(file), *positive(parser.value(team)),
-                      parser.isSet(meet) ? positive(parser.value(meet)) : std::nullopt,
+        return import(parser.value(file), *CommandLine::positive(parser.value(team)),
+                      parser.isSet(meet) ? CommandLine::positive(parser.value(meet)) : std::nullopt,
                       parser.value(database), parser.isSet(yes));
     } catch (const DatabaseError& e) {
         // A meet saved by someone else meanwhile is one of these too.

@@ -16,7 +16,9 @@
 #include "shell/InfoFrame.h"
 #include "shell/ListFilters.h"
 #include "shell/MainStatusBar.h"
+#include "shell/PublishingMenu.h"
 #include "shell/ReportViewer.h"
+#include "shell/ReportsMenu.h"
 #include "shell/ScoringMenu.h"
 #include "shell/SettingsStore.h"
 #include "ui/Controls.h"
@@ -129,17 +131,13 @@ void MainWindow::buildMenus()
 {
     new FileMenu(*this, m_app);
 
-    QAction* records = menuBar()
-                           ->addMenu(QStringLiteral("&Reports"))
-                           ->addAction(QStringLiteral("School &Records"));
-    records->setObjectName(QStringLiteral("mnuRecords"));
-    connect(records, &QAction::triggered, this, [this] {
+    ReportsMenu::add(menuBar(), [this](ReportRequest::Kind kind) {
         if (const QString team = m_schoolList->selectedKey(); !team.isEmpty())
-            showReport({ReportRequest::Kind::Records, pinFromKey(team), 0, false,
-                        m_filters->eventGender()});
+            showReport({kind, pinFromKey(team), 0, false, m_filters->eventGender()});
     });
     new ScoringMenu(menuBar(), m_app);
     new HandTimesMenu(menuBar());
+    new PublishingMenu(menuBar());
     DivisionsWindow::addMenuItem(menuBar(), m_app, this);
     m_helpMenu = new HelpMenu(menuBar(), this, m_registry);
 }

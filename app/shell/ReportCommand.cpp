@@ -11,6 +11,7 @@
 #include "reports/ReportError.h"
 #include "reports/ReportText.h"
 #include "reports/Reports.h"
+#include "shell/CommandLine.h"
 #include "shell/HandTimesMenu.h"
 #include "shell/SettingsStore.h"
 
@@ -26,7 +27,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: cindrel --report runner|team|meet|event|records --pin N [--team N] "
+    "usage: cindrel --report runner|team|meet|event|records|top|leaders --pin N [--team N] "
     "[--season YEAR] [--best] [--gender F|M] --pdf FILE [--database FILE]\n"
     "       cindrel --list teams|events [--database FILE]\n"
     "       cindrel --list runners|meets --team N [--database FILE]\n"
@@ -46,13 +47,6 @@ struct Command
     QString database;
     std::optional<int> season;
 };
-
-std::optional<qint64> positive(const QString& text)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    return ok && value > 0 ? std::optional<qint64>(value) : std::nullopt;
-}
 
 std::optional<Command> parse(const QStringList& arguments)
 {
@@ -75,7 +69,7 @@ std::optional<Command> parse(const QStringList& arguments)
     if (parser.isSet(list)) {
         const QString what = parser.value(list);
         if (what == QLatin1String("divisions")) {
-            const std::optional<qint64> meetPin = positive(parser.value(meet));
+            const std::optional<qint64> meetPin = CommandLine::positive(parser.value(meet));
             if (!meetPin || parser.isSet(team) || parser.isSet(gender))
                 return std::nullopt;
             return Command{
@@ -85,7 +79,7 @@ std::optional<Command> parse(const QStringList& arguments)
             return std::nullopt;
         const bool ofTeam = what == QLatin1String("runners") || what == QLatin1String("meets");
         const bool whole = what == QLatin1String("teams") || what == QLatin1String("events");
-        const std::optional<qint64> teamPin = positive(parser.value(team));
+        const std::optional<qint64> teamPin = CommandLine::positive(parser.value(team));
         if (!(whole && !parser.isSet(team)) && !(ofTeam && teamPin))
             return std::nullopt;
         return Command{
@@ -97,9 +91,11 @@ std::optional<Command> parse(const QStringList& arguments)
         {QStringLiteral("team"), ReportRequest::Kind::Team},
         {QStringLiteral("meet"), ReportRequest::Kind::Meet},
         {QStringLiteral("event"), ReportRequest::Kind::Event},
-        {QStringLiteral("records"), ReportRequest::Kind::Records}};
+        {QStringLiteral("records"), ReportRequest::Kind::Records},
+        {QStringLiteral("top"), ReportRequest::Kind::TopTen},
+        {QStringLiteral("leaders"), ReportRequest::Kind::SeasonLeaders}};
     const QString kind = parser.value(report);
-    const std::optional<qint64> subject = positive(parser.value(pin));
+    const std::optional<qint64> subject = CommandLine::positive(parser.value(pin));
     if (!kinds.contains(kind) || !subject || parser.value(pdf).isEmpty() || parser.isSet(meet))
         return std::nullopt;
     Command command{
@@ -109,22 +105,24 @@ std::optional<Command> parse(const QStringList& arguments)
     if (event != parser.isSet(team) || (!event && parser.isSet(best)))
         return std::nullopt;
     if (event) {
-        const std::optional<qint64> teamPin = positive(parser.value(team));
+        const std::optional<qint64> teamPin = CommandLine::positive(parser.value(team));
         if (!teamPin)
             return std::nullopt;
         command.request.team = *teamPin;
         command.request.bestOnly = parser.isSet(best);
     }
-    // Girls' or boys' marks: of the event report and the school records.
+    // Girls' or boys' marks: of the event report, the school records and the top lists.
     if (parser.isSet(gender)) {
         const QString g = parser.value(gender).toUpper();
-        const bool ofMarks = event || command.request.kind == ReportRequest::Kind::Records;
+        const bool ofMarks = event || command.request.kind == ReportRequest::Kind::Records ||
+                             command.request.kind == ReportRequest::Kind::TopTen ||
+                             command.request.kind == ReportRequest::Kind::SeasonLeaders;
         if (!ofMarks || (g != QLatin1String("F") && g != QLatin1String("M")))
             return std::nullopt;
         command.request.gender = g;
     }
     if (parser.isSet(season)) {
-        const std::optional<qint64> year = positive(parser.value(season));
+        const std::optional<qint64> year = CommandLine::positive(parser.value(season));
         if (!year || *year > 9999)
             return std::nullopt;
         command.season = static_cast<int>(*year);

@@ -172,6 +172,16 @@ QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& 
     return chosenFile(dialog);
 }
 
+QString Dialogs::chooseFolder(QWidget* parent, const QString& title, const QString& start)
+{
+    if (state().answering)
+        return nextFile();
+    QFileDialog dialog(parent, title, start);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return chosenFile(dialog);
+}
+
 void Dialogs::setAnswering(bool on)
 {
     state().answering = on;

@@ -49,6 +49,10 @@ public:
     static QString saveFile(QWidget* parent, const QString& title, const QString& filter,
                             const QString& startName);
 
+    // The folder dialog, which may make a new folder; the chosen folder, or empty when
+    // cancelled. In answering mode it takes the next queued file, as openFile does.
+    static QString chooseFolder(QWidget* parent, const QString& title, const QString& start);
+
     // For tests.
     static void setAnswering(bool on);
     static void setNextAnswer(bool yes);

@@ -9,6 +9,7 @@
 #include "ui/Dialogs.h"
 #include "ui/KeyedList.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -101,6 +102,22 @@ private slots:
             gender->setCurrentIndex(choose);
         press("updateButton");
         QCOMPARE(stored("Gender", m_bo), saved);
+    }
+
+    // "Do not publish" is saved, shown again, and counts as a change to save on closing.
+    void doNotPublishIsKeptWithTheRunner()
+    {
+        open(m_bo);
+        auto* box = editor->findChild<QCheckBox*>("doNotPublishBox");
+        QVERIFY(!box->isChecked());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        QVERIFY(box->isChecked());
+        Dialogs::setNextAnswer(Dialogs::Answer::Yes);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCOMPARE(Dialogs::questions(), QStringList({"Save the changes to this runner?"}));
+        QCOMPARE(stored("DoNotPublish", m_bo), QStringLiteral("1"));
+        open(m_bo);
+        QVERIFY(editor->findChild<QCheckBox*>("doNotPublishBox")->isChecked());
     }
 
     void nameSplitAndJoin_data()

@@ -45,7 +45,7 @@ private slots:
         QVERIFY(help->hasHelp());
         QCOMPARE(help->parentWidget(), &h.window());
         QHelpContentModel* model = help->engine()->contentModel();
-        QTRY_VERIFY(model->rowCount() == 1 && model->rowCount(model->index(0, 0)) == 10);
+        QTRY_VERIFY(model->rowCount() == 1 && model->rowCount(model->index(0, 0)) == 11);
         QStringList titles{model->data(model->index(0, 0), Qt::DisplayRole).toString()};
         for (int i = 0; i < 8; ++i)
             titles

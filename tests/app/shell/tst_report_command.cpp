@@ -75,6 +75,9 @@ private slots:
         QTest::newRow("records") << QStringList{"records", "--pin", team} << "12.41";
         QTest::newRow("girls' records")
             << QStringList{"records", "--pin", team, "--gender", "f"} << "Girls";
+        QTest::newRow("top ten") << QStringList{"top", "--pin", team} << "1. 12.41";
+        QTest::newRow("season leaders")
+            << QStringList{"leaders", "--pin", team, "--season", "2026"} << "Season Leaders 2026";
     }
     void writesEachReport()
     {
@@ -116,6 +119,31 @@ private slots:
         QTest::newRow("gender neither")
             << QStringList{"--report", "records", "--pin", "1", "--gender", "X"} << 2 << "usage:";
     }
+    // The team's website: written whole, or not at all with the reason.
+    void publishesTheSite()
+    {
+        const QString site = folder.file(QStringLiteral("site"));
+        const struct
+        {
+            QStringList arguments;
+            int code;
+            const char* said;
+        } runs[] = {{{"--publish", site, "--team", "999"}, 1, "There is no team 999"},
+                    {{"--publish", site}, 2, "usage: cindrel --publish"},
+                    {{"--publish", site, "--team", QString::number(m_team), "--season", "x"},
+                     2,
+                     "usage:"},
+                    {{"--publish", site, "--team", QString::number(m_team)}, 0, "Published"}};
+        for (const auto& run : runs) {
+            const auto [code, error, output] = cindrel(run.arguments);
+            QCOMPARE(code, run.code);
+            QVERIFY2((error + output).contains(QLatin1String(run.said)), qPrintable(error));
+            QCOMPARE(QFile::exists(site + QStringLiteral("/index.html")), run.code == 0);
+        }
+        QVERIFY(QFile::exists(site + QStringLiteral("/athletes/ann-adams-") +
+                              QString::number(m_runner) + QStringLiteral(".html")));
+    }
+
     void refusesAndWritesNothing()
     {
         QFETCH(QStringList, arguments);
