@@ -29,6 +29,11 @@ struct Candidate
     TopMarks::Entry entry;
     qint64 join = 0;
     QList<Leg> legs;
+    // The mark as typed, and what the officials wrote beside it: the listed marks' text is
+    // made once the lists are cut.
+    double typed = 0;
+    QString timing;
+    std::optional<double> wind;
 };
 
 bool ahead(int type, const Candidate& a, const Candidate& b)
@@ -46,6 +51,33 @@ std::optional<int> optionalNumber(const Field& field)
     return static_cast<int>(field.toInt());
 }
 
+// The listed marks as the reports print them, from the view's text of each.
+void writeMarks(Connection& db, QList<TopMarks::List>& lists,
+                const QHash<qint64, Candidate>& listed)
+{
+    if (listed.isEmpty())
+        return;
+    QStringList pins;
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
+        pins << QString::number(it.key());
+    QHash<qint64, QString> texts;
+    // The Pins are the database's own numbers.
+    for (RecordSet rs(QStringLiteral("SELECT JoinPin, MeasureTime FROM Events_View WHERE JoinPin "
+                                     "IN (%1)")
+                          .arg(pins.join(QLatin1Char(','))),
+                      db);
+         !rs.eof(); rs.moveNext())
+        texts.insert(rs.field(QStringLiteral("JoinPin")).toInt(),
+                     rs.field(QStringLiteral("MeasureTime")).text());
+    for (TopMarks::List& list : lists)
+        for (TopMarks::Entry& e : list.entries) {
+            const Candidate& c = listed.value(e.join);
+            e.mark =
+                HandTimes::shown(list.type, c.typed, c.timing == QLatin1String("h"),
+                                 MarkNotes::printed(texts.value(e.join), c.timing, c.wind, false));
+        }
+}
+
 } // namespace
 
 QString TopMarks::heading(const QString& gender)
@@ -60,27 +92,32 @@ QString TopMarks::heading(const QString& gender)
 QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<int> season,
                                      int places)
 {
+    // From the tables themselves: the view would write each of the team's thousands of marks
+    // as text before the few listed ones are known.
     RecordSet rs(
         QStringLiteral(
-            "SELECT ev.JoinPin AS JoinPin, ev.Type AS Type, ev.isRelay AS isRelay, ev.Measure1 AS "
-            "Measure1, ev.Measure2 AS Measure2, ev.MeasureTime AS MeasureTime, ev.Timing AS "
-            "Timing, ev.Wind AS Wind, ev.MeetTime AS MeetTime, ev.HostingSchool AS HostingSchool, "
-            "ev.Meet_Pin AS Meet_Pin, ev.event_Pin AS Event_Pin, ev.RelayTeam AS RelayTeam, "
-            "ev.Runner_Pin AS Runner_Pin, ev.Runners_Name AS Runners_Name, ev.MarkGender AS "
-            "MarkGender, r.Grade AS Grade, r.ClassOf AS ClassOf, r.DoNotPublish AS DoNotPublish "
-            "FROM Events_View ev JOIN Runners r ON r.Pin = ev.Runner_Pin WHERE (ev.Measure1 <> 0 "
-            "OR ev.Measure2 <> 0) AND ev.Aided = 0 AND ev.Runner_Pin IN (SELECT Runner_Pin FROM "
-            "Runner_to_Team WHERE Team_Pin = ?)") +
+            "SELECT s.Pin AS JoinPin, e.Type AS Type, et.isRelay AS isRelay, s.feet AS Measure1, "
+            "s.Inches AS Measure2, s.Timing AS Timing, s.Wind AS Wind, m.MeetTime AS Held, "
+            "h.School AS HostingSchool, m.Pin AS Meet_Pin, e.Pin AS Event_Pin, s.RelayTeam AS "
+            "RelayTeam, s.Runner_Pin AS Runner_Pin, r.Name AS Runners_Name, CASE WHEN d.Gender "
+            "IN ('F', 'M') THEN d.Gender WHEN upper(substr(trim(r.Gender), 1, 1)) IN ('F', 'G', "
+            "'W') THEN 'F' WHEN upper(substr(trim(r.Gender), 1, 1)) IN ('M', 'B') THEN 'M' ELSE "
+            "'' END AS MarkGender, r.Grade AS Grade, r.ClassOf AS ClassOf, r.DoNotPublish AS "
+            "DoNotPublish FROM Event_to_Runner s JOIN Events e ON e.Pin = s.Event_Pin JOIN "
+            "EventType et ON et.Pin = e.Type JOIN Event_to_Meet em ON em.Event_Pin = e.Pin JOIN "
+            "Meets m ON m.Pin = em.Meet_Pin LEFT JOIN Teams h ON h.Pin = m.HostingTeam LEFT JOIN "
+            "Divisions d ON d.Pin = e.Division_Pin JOIN Runners r ON r.Pin = s.Runner_Pin WHERE "
+            "(s.feet <> 0 OR s.Inches <> 0) AND s.Aided = 0 AND s.Runner_Pin IN (SELECT "
+            "Runner_Pin FROM Runner_to_Team WHERE Team_Pin = ?)") +
             Season::condition(season).replace(QLatin1String("MeetTime"),
-                                              QLatin1String("ev.MeetTime")),
+                                              QLatin1String("m.MeetTime")),
         {team}, db);
     const auto column = [&](const char* name) {
         return rs.column(QLatin1String(name));
     };
     const int cJoin = column("JoinPin"), cType = column("Type"), cRelay = column("isRelay"),
-              cFirst = column("Measure1"), cSecond = column("Measure2"),
-              cText = column("MeasureTime"), cTiming = column("Timing"), cWind = column("Wind"),
-              cHeld = column("MeetTime"), cHost = column("HostingSchool"),
+              cFirst = column("Measure1"), cSecond = column("Measure2"), cTiming = column("Timing"),
+              cWind = column("Wind"), cHeld = column("Held"), cHost = column("HostingSchool"),
               cMeet = column("Meet_Pin"), cEvent = column("Event_Pin"), cTeam = column("RelayTeam"),
               cRunner = column("Runner_Pin"), cName = column("Runners_Name"),
               cGender = column("MarkGender"), cGrade = column("Grade"),
@@ -90,7 +127,11 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
     // relay team.
     QMap<std::pair<int, int>, QHash<QString, Candidate>> groups;
     const QStringList genders{QStringLiteral("F"), QStringLiteral("M"), QString()};
-    QHash<QString, QDate> dates;
+    // The meet's time as stored: as a date column it would be parsed again on every row, and
+    // a team has a few dozen meets.
+    QHash<QString, Field> dates;
+    // Asked once: the local date costs a look at the time zone each time.
+    const QDate today = QDate::currentDate();
     for (; !rs.eof(); rs.moveNext()) {
         const int type = static_cast<int>(rs.field(cType).toInt());
         const QString gender = rs.field(cGender).text();
@@ -106,26 +147,26 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
         const double typed =
             MarkOrder::value(type, rs.field(cFirst).toDouble(), rs.field(cSecond).toDouble());
         const QString held = rs.field(cHeld).text();
-        QDate& day = dates[held];
-        if (!day.isValid())
-            day = Field::fromSqlValue(held, true).toDateTime().date();
+        auto known = dates.constFind(held);
+        if (known == dates.cend())
+            known = dates.insert(held, Field::fromSqlValue(held, true));
+        const QDate day = known->toDateTime().date();
 
         Candidate found;
         found.join = join;
         found.entry.value = HandTimes::ranked(type, typed, hand);
         found.entry.held = held;
+        found.entry.heldText = known->text();
+        found.entry.date = day;
         found.entry.host = rs.field(cHost).text();
         found.entry.meet = rs.field(cMeet).toInt();
-        const Field& wind = rs.field(cWind);
-        found.entry.mark = HandTimes::shown(
-            type, typed, hand,
-            MarkNotes::printed(rs.field(cText).text(), rs.field(cTiming).text(),
-                               wind.isNull() ? std::nullopt : std::optional(wind.toDouble()),
-                               false));
+        found.typed = typed;
+        found.timing = rs.field(cTiming).text();
+        if (const Field& wind = rs.field(cWind); !wind.isNull())
+            found.wind = wind.toDouble();
         if (!relay)
-            found.entry.grade =
-                SchoolYear::gradeAt(optionalNumber(rs.field(cClassOf)),
-                                    optionalNumber(rs.field(cGrade)), day, QDate::currentDate());
+            found.entry.grade = SchoolYear::gradeAt(optionalNumber(rs.field(cClassOf)),
+                                                    optionalNumber(rs.field(cGrade)), day, today);
 
         const Leg leg{join, rs.field(cName).text(), runner, rs.field(cHidden).toInt() != 0};
         QHash<QString, Candidate>& group = groups[{genderOrder, type}];
@@ -144,6 +185,7 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
     }
 
     QList<List> lists;
+    QHash<qint64, Candidate> listed;
     for (auto g = groups.cbegin(); g != groups.cend(); ++g) {
         const int type = g.key().second;
         QList<Candidate> ranked = g->values();
@@ -154,6 +196,7 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
         QSet<QList<qint64>> squads;
         for (const Candidate& c : ranked) {
             Entry entry = c.entry;
+            entry.join = c.join;
             QList<Leg> legs = c.legs;
             std::sort(legs.begin(), legs.end(),
                       [](const Leg& a, const Leg& b) { return a.join < b.join; });
@@ -167,15 +210,17 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
             if (squads.contains(squad))
                 continue;
             squads.insert(squad);
-            const int listed = static_cast<int>(list.entries.size());
-            entry.place = listed > 0 && entry.value == list.entries.last().value
+            const int before = static_cast<int>(list.entries.size());
+            entry.place = before > 0 && entry.value == list.entries.last().value
                               ? list.entries.last().place
-                              : listed + 1;
+                              : before + 1;
             if (entry.place > places)
                 break;
             list.entries << entry;
+            listed.insert(c.join, c);
         }
         lists << list;
     }
+    writeMarks(db, lists, listed);
     return lists;
 }

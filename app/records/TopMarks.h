@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,9 +24,12 @@ public:
         // Each name's runner, and whether the runner is kept off the website.
         QList<qint64> runners;
         QList<bool> unpublished;
-        QString mark; // as the reports print it
+        QString mark;    // as the reports print it
+        qint64 join = 0; // the slot that holds it
         double value = 0;
-        QString held; // the meet's time as stored
+        QString held;     // the meet's time as stored, which ties are broken by
+        QString heldText; // as the reports print it
+        QDate date;
         QString host;
         qint64 meet = 0;
         // The athlete's grade in the mark's season; none for a relay or when not known.

@@ -190,8 +190,10 @@ QString SitePages::lists(const QString& title, const QList<TopMarks::List>& all,
             QStringList names;
             for (const qint64 runner : e.runners)
                 names << m_names.linked(runner, QString());
-            const QStringList row{SitePage::escape(e.mark), names.join(QStringLiteral(", ")),
-                                  SitePage::escape(e.held.left(10)), SitePage::escape(e.host)};
+            const QStringList row{
+                SitePage::escape(e.mark), names.join(QStringLiteral(", ")),
+                SitePage::escape(e.date.isValid() ? e.date.toString(Qt::ISODate) : QString()),
+                SitePage::escape(e.host)};
             if (records) {
                 recordRows << (QStringList{SitePage::escape(event)} + row);
                 break;

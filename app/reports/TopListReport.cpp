@@ -26,11 +26,20 @@ QString rows(const TopMarks::List& list)
     QString text = QStringLiteral("{\\b ") + ReportText::rtf(MeetSheet::eventName(list.type - 1)) +
                    QStringLiteral("}") + Line;
     for (const TopMarks::Entry& e : list.entries) {
+        // A mark too long for its column ("22.44c (22.2h -0.4)") goes on below its first
+        // word, so that the athlete, date and meet stay in theirs.
+        QString mark = e.mark, below;
+        if (mark.size() > 11 && mark.contains(QLatin1Char(' '))) {
+            below = mark.section(QLatin1Char(' '), 1);
+            mark = mark.section(QLatin1Char(' '), 0, 0);
+        }
         text += ReportText::column(QString::number(e.place) + QLatin1Char('.'), 4) +
-                ReportText::column(e.mark, 12) + ReportText::column(e.names.value(0), 24) +
-                ReportText::column(e.held, 11) + ReportText::rtf(e.host) + Line;
-        for (const QString& leg : e.names.mid(1))
-            text += blanks(16) + ReportText::rtf(leg) + Line;
+                ReportText::column(mark, 12) + ReportText::column(e.names.value(0), 24) +
+                ReportText::column(e.heldText, 11) + ReportText::rtf(e.host) + Line;
+        const QStringList legs = e.names.mid(1);
+        for (qsizetype i = 0; i < std::max<qsizetype>(legs.size(), below.isEmpty() ? 0 : 1); ++i)
+            text += blanks(4) + ReportText::column(i == 0 ? below : QString(), 12) +
+                    ReportText::rtf(legs.value(i)) + Line;
     }
     return text;
 }
