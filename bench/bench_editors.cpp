@@ -50,6 +50,16 @@ int main(int argc, char* argv[])
     const double runnerSave = BenchTimer::medianMs(
         21, [&] { runner->save(); }, [&] { runner->build(runnerPin); });
     BenchTimer::print(QStringLiteral("runner Save (with the runner list refresh)"), runnerSave, 10);
+    // Opened from the list and painted once, with its bests and its progression chart.
+    const double runnerOpen = BenchTimer::medianMs(
+        21,
+        [&] {
+            window.windows().openRunnerEditor(runnerPin);
+            runner->grab();
+        },
+        [&] { runner->hide(); });
+    BenchTimer::print(QStringLiteral("runner editor opens with its chart, painted"), runnerOpen,
+                      50);
 
     TeamEditor* teamEditor = window.windows().teamEditor();
     const double teamSave = BenchTimer::medianMs(

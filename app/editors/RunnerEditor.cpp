@@ -1,6 +1,7 @@
 #include "RunnerEditor.h"
 
 #include "data/SqlText.h"
+#include "editors/ProgressionView.h"
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "records/Gender.h"
@@ -29,8 +30,8 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
 {
     setObjectName(QStringLiteral("runnerInfo"));
     setWindowTitle(QStringLiteral("Runner Information"));
-    // The personal bests' table below the designed window makes it taller.
-    setFixedSize(Twips::size(8865, 6345));
+    // The personal bests' table and the progression below the designed window make it taller.
+    setFixedSize(Twips::size(8865, 10185));
 
     m_first = Controls::textBox(this, QStringLiteral("nameLabel_0"), QStringLiteral("Name"), 1200,
                                 360, 1815, 375);
@@ -71,6 +72,8 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     m_bests->verticalHeader()->setDefaultSectionSize(m_bests->fontMetrics().height() + 6);
     m_bests->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_bests->setGeometry(Twips::rect(120, 3900, 8295, 2235));
+    m_progression = new ProgressionView(this);
+    m_progression->setGeometry(Twips::rect(120, 6255, 8295, 3735));
     // A minor whose family asked to be left off the team's website.
     m_doNotPublish = new QCheckBox(QStringLiteral("Do not &publish"), this);
     m_doNotPublish->setObjectName(QStringLiteral("doNotPublishBox"));
@@ -110,6 +113,7 @@ RunnerEditor::RunnerEditor(AppContext& app, MainLists& lists) : m_app(app), m_li
     setTabOrder(m_teamBox, report);
     setTabOrder(report, del);
     setTabOrder(del, update);
+    setTabOrder(update, m_bests);
 
     setUpdateButton(update);
     connect(update, &QPushButton::clicked, this, &RunnerEditor::save);
@@ -222,9 +226,11 @@ bool RunnerEditor::save()
 
 void RunnerEditor::showBests()
 {
-    QMap<qint64, Bests::Event> bests;
+    QList<Bests::Mark> marks;
     UserAction::run(this, QStringLiteral("The runner's bests could not be read."),
-                    [&] { bests = Bests::of(Bests::marksOf(m_app.connection(), m_runnerPin)); });
+                    [&] { marks = Bests::marksOf(m_app.connection(), m_runnerPin); });
+    const QMap<qint64, Bests::Event> bests = Bests::of(marks);
+    m_progression->show(marks, bests);
     m_bests->setRowCount(0);
     for (auto it = bests.cbegin(); it != bests.cend(); ++it) {
         const int row = m_bests->rowCount();

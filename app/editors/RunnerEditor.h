@@ -13,6 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
+class ProgressionView;
 
 // runnerInfo: one runner's name, phone, address, grade and team; saves, deletes, or starts the
 // runner's report. One window, reused for every runner, hidden rather than destroyed.
@@ -54,6 +55,7 @@ private:
     QString m_storedGender;
     int m_storedGenderIndex = 0;
     QTableWidget* m_bests;
+    ProgressionView* m_progression;
     QPlainTextEdit* m_address;
     KeyedList* m_teamBox;
 };

@@ -44,13 +44,15 @@ int PublishCommand::run(int argc, char* argv[])
     const QCommandLineOption database(QStringLiteral("database"), QString(),
                                       QStringLiteral("FILE"));
     parser.addOptions({folder, team, season, database});
-    const std::optional<qint64> year =
-        parser.parse(QCoreApplication::arguments()) && parser.isSet(season)
-            ? CommandLine::positive(parser.value(season))
-            : std::nullopt;
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty() ||
-        parser.value(folder).isEmpty() || !CommandLine::positive(parser.value(team)) ||
-        (parser.isSet(season) && (!year || *year > 9999))) {
+    const bool read = parser.parse(QCoreApplication::arguments());
+    std::optional<int> year;
+    if (read && parser.isSet(season)) {
+        const std::optional<qint64> typed = CommandLine::positive(parser.value(season));
+        if (typed && *typed <= 9999)
+            year = static_cast<int>(*typed);
+    }
+    if (!read || !parser.positionalArguments().isEmpty() || parser.value(folder).isEmpty() ||
+        !CommandLine::positive(parser.value(team)) || (parser.isSet(season) && !year)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
@@ -71,9 +73,7 @@ int PublishCommand::run(int argc, char* argv[])
         Connection db;
         db.open(Connection::connectionStringFor(path));
         const SitePublisher::Published published = SitePublisher::publish(
-            db, *CommandLine::positive(parser.value(team)),
-            year ? std::optional<int>(static_cast<int>(*year)) : std::nullopt, target,
-            QDate::currentDate());
+            db, *CommandLine::positive(parser.value(team)), year, target, QDate::currentDate());
         std::printf("Published %d pages (%d of athletes) in %s\n", published.pages,
                     published.athletes, QDir::toNativeSeparators(target).toUtf8().constData());
         return 0;

@@ -2,6 +2,7 @@
 #include "data/RecordSet.h"
 #include "data/SqlText.h"
 #include "editors/ProgramWindows.h"
+#include "editors/ProgressionView.h"
 #include "editors/RunnerEditor.h"
 #include "records/RunnerName.h"
 #include "records/SchoolYear.h"
@@ -10,7 +11,9 @@
 #include "ui/KeyedList.h"
 
 #include <QCheckBox>
+#include <QChart>
 #include <QComboBox>
+#include <QScatterSeries>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -118,6 +121,38 @@ private slots:
         QCOMPARE(stored("DoNotPublish", m_bo), QStringLiteral("1"));
         open(m_bo);
         QVERIFY(editor->findChild<QCheckBox*>("doNotPublishBox")->isChecked());
+    }
+
+    // The chart and its table show each event's stored marks, the personal best named.
+    void theProgressionShowsTheStoredMarks()
+    {
+        h->data().fillSlot(h->data().slotPins(h->data().addMeet(m_central, "2025-05-01"), 1)[0],
+                           m_bo, 0, 12.9, 1, 10);
+        open(m_bo);
+        auto* event = editor->findChild<QComboBox*>("progressionEvent");
+        auto* table = editor->findChild<QTableWidget*>("progressionTable");
+        const struct
+        {
+            const char* event;
+            QStringList marks;
+            QList<qreal> points;
+        } shown[] = {{"100 Meter Dash", {"12.90", "", "12.50", "PR"}, {12.9, 12.5}},
+                     {"400 Meter Relay", {"48.00", "PR"}, {48.0}}};
+        for (const auto& s : shown) {
+            event->setCurrentIndex(event->findText(s.event));
+            QStringList rows;
+            for (int r = 0; r < table->rowCount(); ++r)
+                rows << table->item(r, 1)->text() << table->item(r, 2)->text();
+            QCOMPARE(rows, s.marks);
+            QList<qreal> points;
+            for (QAbstractSeries* series :
+                 editor->findChild<ProgressionView*>("progression")->chart()->series())
+                if (auto* season = qobject_cast<QScatterSeries*>(series);
+                    season && season->name() != "PR")
+                    for (const QPointF& p : season->points())
+                        points << p.y();
+            QCOMPARE(points, s.points);
+        }
     }
 
     void nameSplitAndJoin_data()
