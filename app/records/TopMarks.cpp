@@ -90,7 +90,7 @@ QString TopMarks::heading(const QString& gender)
 }
 
 QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<int> season,
-                                     int places)
+                                     int places, bool byGrade)
 {
     // From the tables themselves: the view would write each of the team's thousands of marks
     // as text before the few listed ones are known.
@@ -123,9 +123,9 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
               cGender = column("MarkGender"), cGrade = column("Grade"),
               cClassOf = column("ClassOf"), cHidden = column("DoNotPublish");
 
-    // By gender and event, then by competitor: "a" and the runner, or "r", the event and the
-    // relay team.
-    QMap<std::pair<int, int>, QHash<QString, Candidate>> groups;
+    // By grade (0 unless by grade), gender and event, then by competitor: "a" and the runner,
+    // or "r", the event and the relay team.
+    QMap<std::tuple<int, int, int>, QHash<QString, Candidate>> groups;
     const QStringList genders{QStringLiteral("F"), QStringLiteral("M"), QString()};
     // The meet's time as stored: as a date column it would be parsed again on every row, and
     // a team has a few dozen meets.
@@ -167,9 +167,12 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
         if (!relay)
             found.entry.grade = SchoolYear::gradeAt(optionalNumber(rs.field(cClassOf)),
                                                     optionalNumber(rs.field(cGrade)), day, today);
+        if (byGrade && !found.entry.grade)
+            continue;
 
         const Leg leg{join, rs.field(cName).text(), runner, rs.field(cHidden).toInt() != 0};
-        QHash<QString, Candidate>& group = groups[{genderOrder, type}];
+        QHash<QString, Candidate>& group =
+            groups[{byGrade ? *found.entry.grade : 0, genderOrder, type}];
         auto it = group.find(key);
         if (relay && it != group.end()) {
             // Another leg: the team's mark is the one its first leg holds.
@@ -187,11 +190,14 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
     QList<List> lists;
     QHash<qint64, Candidate> listed;
     for (auto g = groups.cbegin(); g != groups.cend(); ++g) {
-        const int type = g.key().second;
+        const auto [listGrade, genderOrder, type] = g.key();
         QList<Candidate> ranked = g->values();
         std::sort(ranked.begin(), ranked.end(),
                   [type](const Candidate& a, const Candidate& b) { return ahead(type, a, b); });
-        List list{type, genders.at(g.key().first), {}};
+        List list{type,
+                  genders.at(genderOrder),
+                  byGrade ? std::optional<int>(listGrade) : std::nullopt,
+                  {}};
         // A relay of the same four legs is listed once, at its best, as an athlete is.
         QSet<QList<qint64>> squads;
         for (const Candidate& c : ranked) {

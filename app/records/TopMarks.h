@@ -37,15 +37,18 @@ public:
     };
     struct List
     {
-        int type = 0;   // 1 to 17
-        QString gender; // "F", "M", or empty for marks of neither
+        int type = 0;             // 1 to 17
+        QString gender;           // "F", "M", or empty for marks of neither
+        std::optional<int> grade; // of lists by grade
         QList<Entry> entries;
     };
 
     // Every event with a mark, events in sheet order within each gender (girls, boys, then
-    // neither); at most `places` places each.
-    static QList<List> read(Connection& db, qint64 team, std::optional<int> season,
-                            int places = 10);
+    // neither); at most `places` places each. By grade, a list of each grade in which athletes
+    // made marks, lowest first, of the marks made in it ("the best by a freshman"); relays and
+    // marks of a grade not known are left out then.
+    static QList<List> read(Connection& db, qint64 team, std::optional<int> season, int places = 10,
+                            bool byGrade = false);
     // "Girls", "Boys" or "Not known".
     static QString heading(const QString& gender);
 };

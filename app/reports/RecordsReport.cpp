@@ -10,6 +10,7 @@
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
 #include "reports/TeamHeader.h"
+#include "reports/TopListReport.h"
 
 #include <array>
 
@@ -128,6 +129,11 @@ Report RecordsReport::build(AppContext& app, qint64 team, const QString& gender)
                       QStringLiteral("}\\line ") + ReportFragments::records(records(app, marks, g));
         }
     }
+    // Where grades are known: a database with class years, or marks of this school year.
+    if (const QString grades = TopListReport::byGrade(app, team, gender); !grades.isEmpty())
+        tables += QStringLiteral("\\par\\pard\\sb360\\plain\\f1\\fs18 {\\f0\\fs22\\b ") +
+                  ReportText::rtf(QStringLiteral("Records by grade")) + QStringLiteral("}\\line ") +
+                  grades;
     const TeamHeader header = TeamHeader::read(app.connection(), team);
     return Report(QStringLiteral("records.rtf"),
                   QList<Report::Replacement>{

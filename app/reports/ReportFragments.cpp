@@ -35,7 +35,8 @@ QString ReportFragments::eventHistory(const QList<EventRow>& rows)
 }
 
 QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows,
-                                       const QHash<qint64, QList<BestRow>>& bests)
+                                       const QHash<qint64, QList<BestRow>>& bests,
+                                       const QHash<qint64, QString>& charts)
 {
     QString text = Tab + QLatin1String("Event") + blanks(15) + QLatin1String("Time") + Tab + Tab +
                    QLatin1String("T/M") + Tab + Tab + QLatin1String("Pl") + Tab +
@@ -48,6 +49,8 @@ QString ReportFragments::runnerHistory(const QList<RunnerRow>& rows,
             // A group with bests stands apart, its bests on top.
             if (bests.contains(r.type) && &r != &rows.first())
                 text += Line;
+            if (const QString chart = charts.value(r.type); !chart.isEmpty())
+                text += chart + Line;
             for (const BestRow& b : bests.value(r.type))
                 text += Tab + ReportText::column(b.label, 20) + ReportText::rtf(b.meetTime) + Tab +
                         ReportText::rtf(b.measureTime) + Line;

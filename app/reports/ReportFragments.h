@@ -50,8 +50,10 @@ public:
     };
     // A runner's results, a line break in the file's text before each event type's group,
     // which its bests head.
+    // A chart (RTF) heads its event type's group, above the bests.
     static QString runnerHistory(const QList<RunnerRow>& rows,
-                                 const QHash<qint64, QList<BestRow>>& bests = {});
+                                 const QHash<qint64, QList<BestRow>>& bests = {},
+                                 const QHash<qint64, QString>& charts = {});
     static QString teamRoster(const QList<RosterRow>& rows);
     static QString teamSchedule(const QList<ScheduleRow>& rows);
     // One event a row; a relay's other legs on the rows below, under the first.

@@ -4,8 +4,10 @@
 #include "records/AppContext.h"
 #include "records/Bests.h"
 #include "records/MarkNotes.h"
+#include "records/MeetSheet.h"
 #include "records/ReportRows.h"
 #include "records/SlotNotesStore.h"
+#include "reports/ReportChart.h"
 #include "reports/ReportFragments.h"
 #include "reports/ReportQuery.h"
 #include "reports/ReportText.h"
@@ -29,13 +31,22 @@ Report RunnerReport::build(AppContext& app, qint64 runner)
                      SlotNotesStore::splitOf(results)});
 
     QHash<qint64, QList<ReportFragments::BestRow>> heads;
-    const QMap<qint64, Bests::Event> bests = Bests::of(Bests::marksOf(app.connection(), runner));
+    QHash<qint64, QString> charts;
+    const QList<Bests::Mark> marks = Bests::marksOf(app.connection(), runner);
+    const QMap<qint64, Bests::Event> bests = Bests::of(marks);
     for (auto it = bests.cbegin(); it != bests.cend(); ++it) {
         QList<ReportFragments::BestRow>& lines = heads[it.key()];
         lines.append({QStringLiteral("PR"), it->pr.dateText, it->prText()});
         for (const Bests::Mark& sb : it->seasonBests)
             lines.append(
                 {QStringLiteral("SB ") + QString::number(sb.date.year()), sb.dateText, sb.text});
+        QList<Bests::Mark> ofEvent;
+        for (const Bests::Mark& m : marks)
+            if (m.type == it.key())
+                ofEvent << m;
+        charts.insert(it.key(),
+                      ReportChart::rtf(
+                          ofEvent, MeetSheet::eventName(static_cast<int>(it.key()) - 1), it->pr));
     }
 
     return Report(
@@ -47,5 +58,5 @@ Report RunnerReport::build(AppContext& app, qint64 runner)
          {QStringLiteral("<RUNNERGRADE>"), ReportText::rtf(grade)},
          {QStringLiteral("<RUNNERADDRESS>"), ReportText::rtf(address)},
          {QStringLiteral("<RUNNERCONTACT>"), ReportText::rtf(phone)},
-         {QStringLiteral("<RUNNERHISTORY>"), ReportFragments::runnerHistory(rows, heads)}});
+         {QStringLiteral("<RUNNERHISTORY>"), ReportFragments::runnerHistory(rows, heads, charts)}});
 }

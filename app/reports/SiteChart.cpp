@@ -61,6 +61,8 @@ QString SiteChart::svg(const QList<Bests::Mark>& marks, const QString& eventName
             .arg(dated.size())
             .arg(dated.first().date.toString(Qt::ISODate), dated.last().date.toString(Qt::ISODate),
                  pr.text, pr.date.isValid() ? pr.date.toString(Qt::ISODate) : pr.dateText);
+    // Its looks are its own attributes, not the site's style sheet: the printed runner report
+    // draws the same picture.
     QString out = QStringLiteral("<svg class=\"chart\" role=\"img\" viewBox=\"0 0 %1 %2\" "
                                  "aria-labelledby=\"%3\" xmlns=\"http://www.w3.org/2000/svg\">"
                                  "<title id=\"%3\">%4</title>\n")
@@ -68,10 +70,13 @@ QString SiteChart::svg(const QList<Bests::Mark>& marks, const QString& eventName
                       .arg(Height)
                       .arg(id, SitePage::escape(title));
     // The frame, the best and the weakest mark at the left, the first and last date below.
-    out += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" class=\"frame\"/>\n")
+    out += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"none\" "
+                          "stroke=\"#bbbbbb\"/>\n")
                .arg(number(Left), number(Top), number(plotWidth), number(plotHeight));
     const auto label = [&](double lx, double ly, const QString& text, const char* anchor) {
-        return QStringLiteral("<text x=\"%1\" y=\"%2\" text-anchor=\"%3\">%4</text>\n")
+        return QStringLiteral(
+                   "<text x=\"%1\" y=\"%2\" text-anchor=\"%3\" font-family=\"sans-serif\" "
+                   "font-size=\"12\" fill=\"#1a1a1a\">%4</text>\n")
             .arg(number(lx), number(ly), QLatin1String(anchor), SitePage::escape(text));
     };
     out += label(Left - 6, y(best.value) + 4, best.text.section(QLatin1Char(' '), 0, 0), "end");
@@ -87,7 +92,7 @@ QString SiteChart::svg(const QList<Bests::Mark>& marks, const QString& eventName
     for (const Bests::Mark& m : dated)
         path += (path.isEmpty() ? QStringLiteral("M") : QStringLiteral(" L")) + number(x(m.date)) +
                 QLatin1Char(' ') + number(y(m.value));
-    out += QStringLiteral("<path d=\"%1\" class=\"line\"/>\n").arg(path);
+    out += QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"#888888\"/>\n").arg(path);
     QList<int> seasons;
     for (const Bests::Mark& m : dated)
         if (!seasons.contains(m.date.year()))
@@ -100,7 +105,8 @@ QString SiteChart::svg(const QList<Bests::Mark>& marks, const QString& eventName
                      m.date.toString(Qt::ISODate), SitePage::escape(m.text));
     }
     if (pr.date.isValid() && pr.value != 0) {
-        out += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"8\" class=\"pr\"/>\n")
+        out += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"8\" fill=\"none\" "
+                              "stroke=\"#1a1a1a\" stroke-width=\"2\"/>\n")
                    .arg(number(x(pr.date)), number(y(pr.value)));
         out += label(x(pr.date), y(pr.value) - 12, QStringLiteral("PR"), "middle");
     }

@@ -85,10 +85,7 @@ QByteArray SitePage::styleSheet()
         "         vertical-align: top; }\n"
         "th { background: #eef2f7; }\n"
         ".chart { width: 100%; max-width: 40rem; height: auto; display: block; }\n"
-        ".chart text { font-size: 12px; fill: #1a1a1a; }\n"
-        ".chart .frame { fill: none; stroke: #bbb; }\n"
-        ".chart .line { fill: none; stroke: #888; stroke-width: 1; }\n"
-        ".chart .pr { fill: none; stroke: #1a1a1a; stroke-width: 2; }\n"
+
         "footer { margin: 2rem 0 1rem; color: #555; font-size: 0.9rem; }\n"
         "@media (max-width: 30rem) { th, td { padding: 0.2rem 0.3rem; font-size: 0.9rem; } }\n");
 }

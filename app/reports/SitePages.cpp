@@ -2,13 +2,14 @@
 
 #include "records/MeetSheet.h"
 #include "reports/SiteAthletePage.h"
+#include "reports/TopListReport.h"
 
 SitePages::SitePages(const SiteData& data, const Lists& lists, QDate made)
     : m_data(data), m_lists(lists), m_frame{data.school, made.toString(Qt::ISODate)}
 {
     for (const SiteData::Result& r : m_data.results)
         m_names.add(r.runner, r.name, r.unpublished, r.grade);
-    for (const auto* all : {&m_lists.records, &m_lists.topTen})
+    for (const auto* all : {&m_lists.records, &m_lists.topTen, &m_lists.byGrade})
         for (const TopMarks::List& list : *all)
             for (const TopMarks::Entry& e : list.entries)
                 for (qsizetype i = 0; i < e.runners.size(); ++i)
@@ -161,7 +162,8 @@ QString SitePages::meet(const SiteData::Meet& meet) const
     return page(meetTitle(meet), root, body);
 }
 
-QString SitePages::lists(const QString& title, const QList<TopMarks::List>& all, bool records) const
+QString SitePages::lists(const QString& title, const QList<TopMarks::List>& all, bool records,
+                         const QString& after) const
 {
     QString body = QStringLiteral("<h1>%1</h1>\n").arg(SitePage::escape(title));
     bool known = false;
@@ -210,7 +212,39 @@ QString SitePages::lists(const QString& title, const QList<TopMarks::List>& all,
     flushRecords();
     if (all.isEmpty())
         body += QStringLiteral("<p>No mark has been recorded yet.</p>\n");
-    return page(title, QString(), body);
+    return page(title, QString(), body + after);
+}
+
+QString SitePages::gradeRecords() const
+{
+    QString body;
+    QList<QStringList> rows;
+    QString caption;
+    const auto flush = [&] {
+        if (!rows.isEmpty())
+            body += SitePage::table(caption,
+                                    {QStringLiteral("Event"), QStringLiteral("Mark"),
+                                     QStringLiteral("Athlete"), QStringLiteral("Date")},
+                                    rows);
+        rows.clear();
+    };
+    for (const TopMarks::List& list : m_lists.byGrade) {
+        if (list.entries.isEmpty())
+            continue;
+        const QString group = TopMarks::heading(list.gender) + QStringLiteral(", ") +
+                              TopListReport::gradeName(list.grade.value_or(0));
+        if (group != caption) {
+            flush();
+            caption = group;
+        }
+        const TopMarks::Entry& e = list.entries.first();
+        rows << QStringList{
+            SitePage::escape(MeetSheet::eventName(list.type - 1)), SitePage::escape(e.mark),
+            m_names.linked(e.runners.value(0), QString()),
+            SitePage::escape(e.date.isValid() ? e.date.toString(Qt::ISODate) : QString())};
+    }
+    flush();
+    return body.isEmpty() ? QString() : QStringLiteral("<h2>Records by grade</h2>\n") + body;
 }
 
 QMap<QString, QByteArray> SitePages::build() const
@@ -219,8 +253,9 @@ QMap<QString, QByteArray> SitePages::build() const
     files.insert(QStringLiteral("style.css"), SitePage::styleSheet());
     files.insert(QStringLiteral("index.html"), index().toUtf8());
     files.insert(QStringLiteral("athletes.html"), athletes().toUtf8());
-    files.insert(QStringLiteral("records.html"),
-                 lists(QStringLiteral("School records"), m_lists.records, true).toUtf8());
+    files.insert(
+        QStringLiteral("records.html"),
+        lists(QStringLiteral("School records"), m_lists.records, true, gradeRecords()).toUtf8());
     files.insert(QStringLiteral("top-ten.html"),
                  lists(QStringLiteral("Top ten of all time"), m_lists.topTen, false).toUtf8());
     for (auto it = m_lists.leaders.cbegin(); it != m_lists.leaders.cend(); ++it)

@@ -17,6 +17,7 @@ public:
     struct Lists
     {
         QList<TopMarks::List> records, topTen;
+        QList<TopMarks::List> byGrade;            // the records of each grade
         QMap<int, QList<TopMarks::List>> leaders; // by season
     };
     SitePages(const SiteData& data, const Lists& lists, QDate made);
@@ -28,7 +29,10 @@ private:
     QString athletes() const;
     QString meet(const SiteData::Meet& meet) const;
     // Top lists, or the records (the first of each list only).
-    QString lists(const QString& title, const QList<TopMarks::List>& lists, bool records) const;
+    QString lists(const QString& title, const QList<TopMarks::List>& lists, bool records,
+                  const QString& after = {}) const;
+    // The records of each grade, a table a gender and grade.
+    QString gradeRecords() const;
     QString meetTitle(const SiteData::Meet& meet) const;
     static QString meetFile(qint64 meet);
     QString page(const QString& title, const QString& root, const QString& body) const;

@@ -88,6 +88,7 @@ SitePublisher::Published SitePublisher::publish(Connection& db, qint64 team,
         data = SiteData::read(db, team, season);
         lists.records = TopMarks::read(db, team, std::nullopt, 1);
         lists.topTen = TopMarks::read(db, team, std::nullopt, 10);
+        lists.byGrade = TopMarks::read(db, team, std::nullopt, 1, true);
         for (const int year : data.seasons)
             if (!season || year == *season)
                 lists.leaders.insert(year, TopMarks::read(db, team, year, 10));

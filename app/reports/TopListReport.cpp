@@ -79,6 +79,44 @@ QString TopListReport::lists(AppContext& app, qint64 team, std::optional<int> se
     return text;
 }
 
+QString TopListReport::gradeName(int grade)
+{
+    static const char* const names[] = {"Freshman", "Sophomore", "Junior", "Senior"};
+    if (grade >= 9 && grade <= 12)
+        return QLatin1String(names[grade - 9]);
+    return QStringLiteral("Grade %1").arg(grade);
+}
+
+QString TopListReport::byGrade(AppContext& app, qint64 team, const QString& gender)
+{
+    QList<TopMarks::List> all;
+    try {
+        all = TopMarks::read(app.connection(), team, std::nullopt, 1, true);
+    } catch (const DatabaseError& e) {
+        throw ReportError(QStringLiteral("The report's data cannot be read: ") + e.message());
+    }
+    QString text;
+    std::pair<QString, int> current{QStringLiteral("-"), 0};
+    for (const TopMarks::List& list : all) {
+        if ((!gender.isEmpty() && list.gender != gender) || list.entries.isEmpty())
+            continue;
+        const std::pair<QString, int> group{list.gender, list.grade.value_or(0)};
+        if (group != current) {
+            text += Line + QStringLiteral("{\\b ") +
+                    ReportText::rtf(TopMarks::heading(list.gender) + QStringLiteral(", ") +
+                                    gradeName(group.second)) +
+                    QStringLiteral("}") + Line;
+            current = group;
+        }
+        // The record alone: a tie stays with the earlier mark.
+        const TopMarks::Entry& e = list.entries.first();
+        text += ReportText::column(MeetSheet::eventName(list.type - 1), 19) +
+                ReportText::column(e.mark, 12) + ReportText::column(e.names.value(0), 24) +
+                ReportText::column(e.heldText, 11) + ReportText::rtf(e.host) + Line;
+    }
+    return text;
+}
+
 Report TopListReport::build(AppContext& app, qint64 team, std::optional<int> season, bool leaders,
                             const QString& gender)
 {

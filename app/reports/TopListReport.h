@@ -17,4 +17,9 @@ public:
     // The lists' text: headings and rows as the report's fragments write them.
     static QString lists(AppContext& app, qint64 team, std::optional<int> season,
                          const QString& gender);
+    // The records by grade ("Freshman", "Sophomore"...), girls' and boys' apart, of the events
+    // with a mark: nothing when no mark's grade is known.
+    static QString byGrade(AppContext& app, qint64 team, const QString& gender);
+    // "Freshman" for 9 up to "Senior" for 12, else "Grade N".
+    static QString gradeName(int grade);
 };

@@ -125,6 +125,8 @@ private slots:
         for (const char* gender : {"", "F"})
             QTest::addRow("records %s", gender)
                 << ReportRequest{Kind::Records, 1, 0, false, gender};
+        QTest::newRow("top ten") << ReportRequest{Kind::TopTen, 1};
+        QTest::newRow("season leaders") << ReportRequest{Kind::SeasonLeaders, 1};
     }
     void reportsAlike()
     {

@@ -5,6 +5,7 @@
 #include "records/RunnerRecord.h"
 #include "records/TopMarks.h"
 #include "reports/ReportError.h"
+#include "reports/RunnerReport.h"
 #include "reports/SitePublisher.h"
 #include "reports/TopListReport.h"
 #include "support/AppHarness.h"
@@ -130,6 +131,21 @@ private slots:
         QVERIFY(!TopListReport::lists(h->app(), m_team, std::nullopt, "F").contains("Brown"));
     }
 
+    // A mark counts for the grade its athlete was in at the meet; a grade typed without a class
+    // year says nothing of last season's marks.
+    void recordsByGradeCountEachMarkForItsGrade()
+    {
+        h->check().execute("UPDATE Runners SET ClassOf = 2027 WHERE Pin = ?", {m_ann});
+        const QString text = TopListReport::byGrade(h->app(), m_team, "F");
+        QVERIFY2(text.contains(QRegularExpression(
+                     "Girls, Sophomore.*100 Meter Dash +12\\.00 +Adams, Ann.*Girls, Junior.*"
+                     "100 Meter Dash +12\\.50 +Adams, Ann")),
+                 qPrintable(text));
+        QVERIFY(!text.contains("Cole") && !text.contains("Relay"));
+        h->check().execute("UPDATE Runners SET ClassOf = NULL");
+        QVERIFY(TopListReport::byGrade(h->app(), m_team, {}).isEmpty());
+    }
+
     void publishedNamesAndFileNames_data()
     {
         QTest::addColumn<QString>("stored");
@@ -221,6 +237,20 @@ private slots:
                 stored << m.date.toString(Qt::ISODate) + ": " + m.text;
         QCOMPARE(points, stored);
         QVERIFY(svg.contains("role=\"img\"") && svg.contains("personal best 12.00"));
+    }
+
+    // On paper the chart heads an event of three dated marks or more, once.
+    void thePrintedRunnerReportDrawsTheChart()
+    {
+        const auto pictures = [this] {
+            return RunnerReport::build(h->app(), m_ann).document().count("\\pict\\pngblip");
+        };
+        QCOMPARE(pictures(), 0);
+        h->data().fillSlot(h->data().slotPins(h->data().addMeet(m_team, "2026-05-02"), 1)[0],
+                           m_ann, 0, 12.3, 1, 10);
+        QCOMPARE(pictures(), 1);
+        const QString doc = RunnerReport::build(h->app(), m_ann).document();
+        QVERIFY(doc.indexOf("\\pngblip") < doc.indexOf("100 Meter Dash"));
     }
 
     void aBrowserLoadsEveryPageWithoutAnError()
