@@ -12,6 +12,7 @@
 #include <QMap>
 #include <QSet>
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -126,6 +127,13 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
     // By grade (0 unless by grade), gender and event, then by competitor: "a" and the runner,
     // or "r", the event and the relay team.
     QMap<std::tuple<int, int, int>, QHash<QString, Candidate>> groups;
+    struct Relay
+    {
+        Candidate team;
+        int type;
+        QString gender;
+    };
+    std::map<QString, Relay> relays;
     const QStringList genders{QStringLiteral("F"), QStringLiteral("M"), QString()};
     // The meet's time as stored: as a date column it would be parsed again on every row, and
     // a team has a few dozen meets.
@@ -171,21 +179,32 @@ QList<TopMarks::List> TopMarks::read(Connection& db, qint64 team, std::optional<
             continue;
 
         const Leg leg{join, rs.field(cName).text(), runner, rs.field(cHidden).toInt() != 0};
+        if (relay) {
+            // A relay team is one entry whatever its legs: its mark is the one its first leg
+            // holds, and it counts for the gender all its legs' marks count for, or neither.
+            auto [it, added] = relays.try_emplace(key, Relay{found, type, gender});
+            if (!added) {
+                if (it->second.gender != gender)
+                    it->second.gender.clear();
+                if (join < it->second.team.join) {
+                    found.legs = it->second.team.legs;
+                    it->second.team = found;
+                }
+            }
+            it->second.team.legs << leg;
+            continue;
+        }
         QHash<QString, Candidate>& group =
             groups[{byGrade ? *found.entry.grade : 0, genderOrder, type}];
         auto it = group.find(key);
-        if (relay && it != group.end()) {
-            // Another leg: the team's mark is the one its first leg holds.
-            it->legs << leg;
-            if (join < it->join) {
-                found.legs = it->legs;
-                *it = found;
-            }
-        } else if (it == group.end() || ahead(type, found, *it)) {
+        if (it == group.end() || ahead(type, found, *it)) {
             found.legs = {leg};
             group.insert(key, found);
         }
     }
+    for (const auto& [key, relay] : relays)
+        groups[{0, std::max<int>(0, static_cast<int>(genders.indexOf(relay.gender))), relay.type}]
+            .insert(key, relay.team);
 
     QList<List> lists;
     QHash<qint64, Candidate> listed;

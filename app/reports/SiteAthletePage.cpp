@@ -29,7 +29,7 @@ QString SiteAthletePage::html(const SiteData& data, const SiteNames& names, qint
         if (r.mark.value != 0)
             marks << r.mark;
         results << QStringList{
-            SitePage::escape(r.mark.dateText), meetLink(r.meet),
+            SitePage::date(r.mark.date), meetLink(r.meet),
             SitePage::escape(MeetSheet::eventName(static_cast<int>(r.mark.type) - 1)),
             SitePage::escape(r.mark.text), SitePage::escape(r.place)};
     }
@@ -42,12 +42,11 @@ QString SiteAthletePage::html(const SiteData& data, const SiteNames& names, qint
     for (auto it = bests.cbegin(); it != bests.cend(); ++it) {
         const QString event =
             SitePage::escape(MeetSheet::eventName(static_cast<int>(it.key()) - 1));
-        prRows << QStringList{event, SitePage::escape(it->prText()),
-                              SitePage::escape(it->pr.dateText),
+        prRows << QStringList{event, SitePage::escape(it->prText()), SitePage::date(it->pr.date),
                               meetLink(meetOfJoin.value(it->pr.join))};
         for (const Bests::Mark& sb : it->seasonBests)
             sbRows << QStringList{QString::number(sb.date.year()), event, SitePage::escape(sb.text),
-                                  SitePage::escape(sb.dateText)};
+                                  SitePage::date(sb.date)};
     }
     if (!prRows.isEmpty())
         body += SitePage::table(QStringLiteral("Personal bests (PR)"),

@@ -35,6 +35,14 @@ QString SitePage::link(const QString& href, const QString& text)
     return QStringLiteral("<a href=\"%1\">%2</a>").arg(escape(href), escape(text));
 }
 
+QString SitePage::date(QDate day)
+{
+    if (!day.isValid())
+        return {};
+    const QString iso = day.toString(Qt::ISODate);
+    return QStringLiteral("<time datetime=\"%1\">%1</time>").arg(iso);
+}
+
 QString SitePage::table(const QString& caption, const QStringList& headers,
                         const QList<QStringList>& rows)
 {
@@ -84,6 +92,7 @@ QByteArray SitePage::styleSheet()
         "th, td { text-align: left; padding: 0.25rem 0.5rem; border-bottom: 1px solid #ddd;\n"
         "         vertical-align: top; }\n"
         "th { background: #eef2f7; }\n"
+        "time { white-space: nowrap; }\n"
         ".chart { width: 100%; max-width: 40rem; height: auto; display: block; }\n"
 
         "footer { margin: 2rem 0 1rem; color: #555; font-size: 0.9rem; }\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,8 @@ public:
     static QString table(const QString& caption, const QStringList& headers,
                          const QList<QStringList>& rows);
     static QString link(const QString& href, const QString& text);
+    // A day as HTML, kept on one line: "<time datetime=...>2026-04-11</time>"; nothing for none.
+    static QString date(QDate day);
     // The site's style sheet: readable on a phone, printable.
     static QByteArray styleSheet();
 };

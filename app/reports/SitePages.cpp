@@ -192,10 +192,8 @@ QString SitePages::lists(const QString& title, const QList<TopMarks::List>& all,
             QStringList names;
             for (const qint64 runner : e.runners)
                 names << m_names.linked(runner, QString());
-            const QStringList row{
-                SitePage::escape(e.mark), names.join(QStringLiteral(", ")),
-                SitePage::escape(e.date.isValid() ? e.date.toString(Qt::ISODate) : QString()),
-                SitePage::escape(e.host)};
+            const QStringList row{SitePage::escape(e.mark), names.join(QStringLiteral(", ")),
+                                  SitePage::date(e.date), SitePage::escape(e.host)};
             if (records) {
                 recordRows << (QStringList{SitePage::escape(event)} + row);
                 break;
@@ -238,10 +236,9 @@ QString SitePages::gradeRecords() const
             caption = group;
         }
         const TopMarks::Entry& e = list.entries.first();
-        rows << QStringList{
-            SitePage::escape(MeetSheet::eventName(list.type - 1)), SitePage::escape(e.mark),
-            m_names.linked(e.runners.value(0), QString()),
-            SitePage::escape(e.date.isValid() ? e.date.toString(Qt::ISODate) : QString())};
+        rows << QStringList{SitePage::escape(MeetSheet::eventName(list.type - 1)),
+                            SitePage::escape(e.mark), m_names.linked(e.runners.value(0), QString()),
+                            SitePage::date(e.date)};
     }
     flush();
     return body.isEmpty() ? QString() : QStringLiteral("<h2>Records by grade</h2>\n") + body;

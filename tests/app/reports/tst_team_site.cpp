@@ -123,6 +123,13 @@ private slots:
                 QCOMPARE(l.entries.first().mark, QStringLiteral("49.00"));
                 QCOMPARE(l.entries.first().names.size(), 4);
             }
+        // A relay of girls and a boy in a mixed division is one team, of neither list.
+        setGender(m_di, "M");
+        QStringList relays;
+        for (const TopMarks::List& l : TopMarks::read(h->app().connection(), m_team, {}))
+            if (l.type == 14)
+                relays << l.gender + QString::number(l.entries.value(0).names.size());
+        QCOMPARE(relays, QStringList{"4"});
         // A season's leaders know only that season's marks.
         const QString leaders = TopListReport::lists(h->app(), m_team, 2026, "F");
         QVERIFY2(leaders.contains(QRegularExpression("1\\. +12\\.20 +Cole, Cy")),
