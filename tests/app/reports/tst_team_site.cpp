@@ -253,8 +253,8 @@ private slots:
             return RunnerReport::build(h->app(), m_ann).document().count("\\pict\\pngblip");
         };
         QCOMPARE(pictures(), 0);
-        h->data().fillSlot(h->data().slotPins(h->data().addMeet(m_team, "2026-05-02"), 1)[0],
-                           m_ann, 0, 12.3, 1, 10);
+        h->data().fillSlot(h->data().slotPins(h->data().addMeet(m_team, "2026-05-02"), 1)[0], m_ann,
+                           0, 12.3, 1, 10);
         QCOMPARE(pictures(), 1);
         const QString doc = RunnerReport::build(h->app(), m_ann).document();
         QVERIFY(doc.indexOf("\\pngblip") < doc.indexOf("100 Meter Dash"));
@@ -279,8 +279,9 @@ private slots:
                 QVERIFY2(QFileInfo::exists(resolved), qPrintable(it.key() + " -> " + target));
             }
         const QString athlete = "athletes/ann-adams-" + QString::number(m_ann) + ".html";
-        for (const QString& page : {QStringLiteral("index.html"), QStringLiteral("top-ten.html"),
-                                    QStringLiteral("records.html"), athlete}) {
+        for (const QString& page : all.keys()) {
+            if (!page.endsWith(".html"))
+                continue;
             QProcess browser;
             browser.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu",
                                      "--enable-logging=stderr", "--v=0", "--dump-dom",
