@@ -153,9 +153,11 @@ void ProgressionView::showEvent(int index)
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("M/d/yy"));
     dates->setTickCount(std::min<int>(5, std::max<int>(2, shown.size())));
-    const qint64 day = 24 * 3600 * 1000;
-    dates->setRange(QDateTime::fromMSecsSinceEpoch(qint64(when(shown.first().date)) - 7 * day),
-                    QDateTime::fromMSecsSinceEpoch(qint64(when(shown.last().date)) + 7 * day));
+    // Room for the personal best's ring at either end.
+    const qint64 first = qint64(when(shown.first().date)), last = qint64(when(shown.last().date));
+    const qint64 pad = std::max<qint64>(7 * 24 * 3600 * 1000, (last - first) / 25);
+    dates->setRange(QDateTime::fromMSecsSinceEpoch(first - pad),
+                    QDateTime::fromMSecsSinceEpoch(last + pad));
     auto* values = new QCategoryAxis;
     values->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     const double spread = std::max(high - low, std::max(0.01, low * 0.02));

@@ -24,7 +24,7 @@ QString ReportChart::rtf(const QList<Bests::Mark>& marks, const QString& eventNa
         dated += m.date.isValid() && m.value != 0 && !m.aided;
     if (dated < MinimumMarks)
         return {};
-    const QString svg = SiteChart::svg(marks, eventName, pr, QStringLiteral("chart"));
+    const QString svg = SiteChart::svg(marks, eventName, pr, QStringLiteral("chart"), true);
     QSvgRenderer renderer(svg.toUtf8());
     if (svg.isEmpty() || !renderer.isValid())
         return {};

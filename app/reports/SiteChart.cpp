@@ -27,7 +27,7 @@ QString colour(qsizetype season)
 } // namespace
 
 QString SiteChart::svg(const QList<Bests::Mark>& marks, const QString& eventName,
-                       const Bests::Mark& pr, const QString& id)
+                       const Bests::Mark& pr, const QString& id, bool captioned)
 {
     QList<Bests::Mark> dated;
     for (const Bests::Mark& m : marks)
@@ -83,6 +83,8 @@ QString SiteChart::svg(const QList<Bests::Mark>& marks, const QString& eventName
     if (worst.value != best.value)
         out +=
             label(Left - 6, y(worst.value) + 4, worst.text.section(QLatin1Char(' '), 0, 0), "end");
+    if (captioned)
+        out += label(Width - Right, Height - 11, eventName, "end");
     out += label(Left, Height - Bottom + 18, dated.first().date.toString(Qt::ISODate), "start");
     if (last != first)
         out += label(Width - Right, Height - Bottom + 18, dated.last().date.toString(Qt::ISODate),

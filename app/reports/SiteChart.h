@@ -13,6 +13,8 @@ class SiteChart
 public:
     // `marks` of one event, in the order of their meets; undated and wind-aided marks are left
     // out, as they are of the personal best. Nothing when no mark is left.
+    // `captioned` names the event in the picture, for paper, where a page may part the chart
+    // from the rows below it.
     static QString svg(const QList<Bests::Mark>& marks, const QString& eventName,
-                       const Bests::Mark& pr, const QString& id);
+                       const Bests::Mark& pr, const QString& id, bool captioned = false);
 };
