@@ -2,9 +2,20 @@
 
 #include "records/RunnerName.h"
 
+#include <QTextBoundaryFinder>
+
 namespace {
 
 PublishedName::Style g_style;
+
+// The first letter as read, with its accent ("Ö" also where the name keeps it as "O" and a
+// combining mark), never half a character.
+QString initial(const QString& name)
+{
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, name);
+    const qsizetype end = letters.toNextBoundary();
+    return name.left(end > 0 ? end : 1);
+}
 
 } // namespace
 
@@ -44,12 +55,8 @@ QString PublishedName::of(const QString& stored, bool doNotPublish, std::optiona
     if (!first.isEmpty()) {
         shown = first;
         if (!last.isEmpty())
-            // The initial is the first letter as read, with its accent ("Élodie Ö."), not a
-            // lone combining mark.
             shown += QLatin1Char(' ') +
-                     (g_style.names == Names::Initial
-                          ? last.left(last.at(0).isHighSurrogate() ? 2 : 1) + QLatin1Char('.')
-                          : last);
+                     (g_style.names == Names::Initial ? initial(last) + QLatin1Char('.') : last);
     }
     if (shown.isEmpty())
         return anonymous();

@@ -166,6 +166,9 @@ private slots:
                                  << "elodie-o-7.html";
         QTest::newRow("grade") << "Adams,Ann" << false << true << "Ann Adams, grade 10"
                                << "ann-adams-grade-10-7.html";
+        QTest::newRow("initial of a decomposed accent")
+            << "O\u0308zil, Mesut" << true << false << "Mesut O\u0308."
+            << "mesut-o-7.html";
         QTest::newRow("no first name") << "Prince" << true << false << "Prince"
                                        << "prince-7.html";
         QTest::newRow("nothing to name") << " , " << false << false << "Athlete"
