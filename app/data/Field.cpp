@@ -40,6 +40,12 @@ Field Field::fromDateTime(const QDateTime& value)
 static QDateTime parseIsoDateTime(const QString& text)
 {
     const QString t = text.trimmed();
+    // A plain date, the form most meets have, without the slower parse by formats.
+    if (t.size() == 10 && t[4] == QLatin1Char('-') && t[7] == QLatin1Char('-')) {
+        const QDateTime d(QDate::fromString(t, Qt::ISODate), QTime(0, 0));
+        if (d.isValid())
+            return d;
+    }
     for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm",
                                "yyyy-MM-dd", "M/d/yyyy", "M/d/yyyy h:mm:ss AP", "M/d/yyyy h:mm AP",
                                "M/d/yyyy H:mm:ss", "M/d/yyyy H:mm"}) {

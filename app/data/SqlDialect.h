@@ -54,8 +54,6 @@ public:
         BestSlot,
         // A roster to export: every runner of team %1, by name.
         RosterExport,
-        // Every result to export: %1 the conditions (" WHERE ..."), by meet and event.
-        ResultsExport,
         // The server's tables without its views (a server only).
         BaseTables,
         // The saves of what the coach typed (see NamedStatement), each with its values:

@@ -122,9 +122,18 @@ QString CsvText::line(const QStringList& fields)
 
 void CsvText::append(QString& out, const QStringList& fields)
 {
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        appendField(out, fields[i], i == 0);
+    endLine(out);
+}
+
+void CsvText::appendField(QString& out, QStringView field, bool first)
+{
+    if (!first)
+        out += QLatin1Char(',');
     // A field is quoted when it holds the separator, a quote or a line break, or begins or
     // ends with a blank that a reader would trim.
-    auto mustQuote = [](const QString& f) {
+    auto mustQuote = [](QStringView f) {
         if (f.isEmpty())
             return false;
         if (f.front().isSpace() || f.back().isSpace())
@@ -135,21 +144,20 @@ void CsvText::append(QString& out, const QStringList& fields)
                 return true;
         return false;
     };
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += QLatin1Char(',');
-        const QString& f = fields[i];
-        if (!mustQuote(f)) {
-            out += f;
-            continue;
-        }
-        out += QLatin1Char('"');
-        for (const QChar c : f) {
-            if (c == QLatin1Char('"'))
-                out += c;
-            out += c;
-        }
-        out += QLatin1Char('"');
+    if (!mustQuote(field)) {
+        out += field;
+        return;
     }
+    out += QLatin1Char('"');
+    for (const QChar c : field) {
+        if (c == QLatin1Char('"'))
+            out += c;
+        out += c;
+    }
+    out += QLatin1Char('"');
+}
+
+void CsvText::endLine(QString& out)
+{
     out += QLatin1String("\r\n");
 }

@@ -34,4 +34,8 @@ public:
     static QString line(const QStringList& fields);
     // The same line at the end of `out`: for files of many lines.
     static void append(QString& out, const QStringList& fields);
+    // The same a field at a time, for lines of many fields: a comma unless it is the line's
+    // first, then the field, quoted where it must be; endLine() ends the line.
+    static void appendField(QString& out, QStringView field, bool first = false);
+    static void endLine(QString& out);
 };

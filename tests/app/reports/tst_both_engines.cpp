@@ -3,9 +3,11 @@
 // (runners without a grade, names with accents or in lower case, meets without a date or on
 // the same day, tied marks).
 #include "data/Connection.h"
+#include "data/RecordSet.h"
 #include "data/ServerSchema.h"
 #include "records/AppContext.h"
 #include "records/InfoPanel.h"
+#include "records/MarkFormat.h"
 #include "records/ReportRequest.h"
 #include "records/ResultsExport.h"
 #include "records/RosterImport.h"
@@ -167,6 +169,62 @@ private slots:
     {
         QFETCH(Answer, answer);
         compare(answer);
+    }
+
+    // An export writes its marks itself: as each engine's view writes them, also where a
+    // number lies on half a hundredth or rounds up into the next minute or foot.
+    void marksWrittenAsTheViewsWriteThem_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("second");
+        QTest::addColumn<QString>("text");
+        const QList<std::tuple<int, double, double, const char*>> marks = {
+            {3, 0, 12.345, "12.35"},   {3, 0, 1.005, "1.01"},
+            {3, 0, 59.995, "1:00.00"}, {3, 1, 12.35, "1:12.35"},
+            {3, 0, 72.35, "1:12.35"},  {3, 2, 5.125, "2:05.13"},
+            {3, 0, 10, "10.00"},       {3, 0, 0.004, "0.00"},
+            {3, 12, 0, "12:00.00"},    {9, 18, 6.5, "18-06.50"},
+            {9, 18, 6, "18-06"},       {9, 5, 11.995, "6-00"},
+            {9, 0, 74.25, "6-02.25"},  {9, 18, 6.125, "18-06.13"},
+            {9, 1, 0.333, "1-00.33"},  {9, 0, 0, ""}};
+        for (const auto& [type, first, second, text] : marks)
+            QTest::addRow("%d: %g %g", type, first, second)
+                << type << first << second << QString::fromUtf8(text);
+    }
+    void marksWrittenAsTheViewsWriteThem()
+    {
+        QFETCH(int, type);
+        QFETCH(double, first);
+        QFETCH(double, second);
+        QFETCH(QString, text);
+        QCOMPARE(MarkFormat::text(type, first, second, first, second), text);
+        struct Undo
+        {
+        };
+        for (AppContext* app : {&m_file, &m_server}) {
+            Connection& db = app->connection();
+            QString shown;
+            try {
+                db.transaction([&] {
+                    const qint64 slot =
+                        RecordSet("SELECT min(JoinPin) AS Pin FROM Events_View WHERE Type = ?",
+                                  {type}, db)
+                            .field("Pin")
+                            .toInt();
+                    db.execute("UPDATE Event_to_Runner SET feet = ?, Minutes = ?, Inches = ?, "
+                               "Seconds = ? WHERE Pin = ?",
+                               {first, first, second, second, slot});
+                    shown = RecordSet("SELECT MeasureTime FROM Events_View WHERE JoinPin = ?",
+                                      {slot}, db)
+                                .field("MeasureTime")
+                                .text();
+                    throw Undo{};
+                });
+            } catch (const Undo&) {
+            }
+            QCOMPARE(shown, text);
+        }
     }
 };
 
