@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/MarkOrder.h"
+#include "data/SqlDialect.h"
 #include "records/MarkNotes.h"
 
 #include <QList>
@@ -38,12 +39,13 @@ public:
     // The value a mark ranks by (seconds or inches).
     static double ranked(qint64 type, double value, bool hand);
     // The same in SQL, over an expression of the time in seconds and the slot's Timing column;
-    // the same on both engines.
-    static QString rankedSql(qint64 type, const QString& seconds, const QString& timing);
+    // the same value on both engines.
+    static QString rankedSql(qint64 type, const QString& seconds, const QString& timing,
+                             SqlDialect::Engine engine);
     // The ORDER BY terms, best first, over the two halves of a mark and its Timing column: a
     // field mark as MarkOrder ranks it, a time as converted.
     static QString bestFirst(qint64 type, const QString& first, const QString& second,
-                             const QString& timing);
+                             const QString& timing, SqlDialect::Engine engine);
     // A printed mark as a ranking shows it: with the value it ranked by when that differs.
     static QString shown(qint64 type, double value, bool hand, const QString& printed);
     // The same of a row of Events_View.

@@ -66,7 +66,7 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
             .arg(Season::condition(season).replace(QLatin1String("MeetTime"),
                                                    QLatin1String("m.MeetTime")),
                  HandTimes::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches"),
-                                      QStringLiteral("s.Timing"))),
+                                      QStringLiteral("s.Timing"), db.engine())),
         {type}, db);
     RecordSet best;
     if (!slot.eof())

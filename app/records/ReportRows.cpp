@@ -52,8 +52,9 @@ RecordSet ReportRows::teamRanking(Connection& db, qint64 type, qint64 team,
         Season::condition(season) +
         (gender.isEmpty() ? QString() : QStringLiteral(" AND MarkGender = ?"));
     // A ranking: the best mark first, which for a race is the lowest time.
-    const QString order = HandTimes::bestFirst(
-        type, QStringLiteral("Measure1"), QStringLiteral("Measure2"), QStringLiteral("Timing"));
+    const QString order =
+        HandTimes::bestFirst(type, QStringLiteral("Measure1"), QStringLiteral("Measure2"),
+                             QStringLiteral("Timing"), db.engine());
     return RecordSet(statement(db, SqlDialect::Statement::TeamRanking)
                          .arg(QString::number(team), QString::number(type), conditions, order),
                      gender.isEmpty() ? QVariantList{} : QVariantList{gender}, db);

@@ -1,7 +1,7 @@
 // One season in a file and the same season copied onto the test server: every report, list,
 // info text and export comes out alike from both, where the engines would order rows apart
 // (runners without a grade, names with accents or in lower case, meets without a date or on
-// the same day, tied marks).
+// the same day, tied marks, hand times that rank as converted).
 #include "data/Connection.h"
 #include "data/RecordSet.h"
 #include "data/ServerSchema.h"
@@ -73,6 +73,13 @@ class BothEnginesTest : public QObject
                 data.fillSlot(pins[1], runners[(m + type + 1) % runners.size()], field ? 18 : 0,
                               field ? 4.5 : 12.5, 1, 10);
             }
+            // Hand times that convert to behind (12.4h: 12.64) and ahead of (12.2h: 12.44)
+            // the automatic 12.50s.
+            if (m == 1 || m == 3)
+                data.connection().execute(
+                    "UPDATE Event_to_Runner SET Timing = 'h', Seconds = ?, Inches = ? WHERE Pin = "
+                    "?",
+                    {m == 1 ? 12.4 : 12.2, m == 1 ? 12.4 : 12.2, data.slotPins(meet, 1)[0]});
             const QList<qint64> legs = data.slotPins(meet, 14);
             for (qsizetype i = 0; i < legs.size(); ++i)
                 data.fillSlot(legs[i], runners[(m + i) % runners.size()], 0, i ? 0 : 48.2,
