@@ -1,7 +1,7 @@
 #include "PageParts.h"
 
+#include "layout/LayoutMends.h"
 #include "layout/PageStyle.h"
-#include "layout/RichTextEngine.h"
 #include "layout/TextLayerNames.h"
 #include "units/Twips.h"
 
@@ -35,7 +35,7 @@ qreal PageParts::layOut(QTextDocument* text, QPaintDevice* target, qreal width)
     dropEmptyEnd(text);
     text->documentLayout()->setPaintDevice(target);
     text->setDocumentMargin(0);
-    RichTextEngine::scaleIndents(text, target->logicalDpiX() / Twips::documentDpi());
+    LayoutMends::scaleIndents(text, target->logicalDpiX() / Twips::documentDpi());
     text->setTextWidth(width);
     return text->documentLayout()->documentSize().height();
 }

@@ -1,7 +1,10 @@
 #include "RichTextEngine.h"
 
 #include "errors/PagoraError.h"
+#include "layout/LayoutMends.h"
 #include "layout/LayoutProperty.h"
+#include "layout/NoteRoom.h"
+#include "layout/PageDrawing.h"
 #include "layout/PageNotes.h"
 #include "layout/PageParts.h"
 #include "layout/PageStyle.h"
@@ -27,9 +30,6 @@
 namespace pagora {
 
 namespace {
-
-// Far below any page: a line placed there is one Qt will not draw.
-constexpr qreal OutOfReach = 1e9;
 
 // About 300 pages of report, whose glyphs take some 50 MB.
 constexpr int KeptGlyphCharacters = 1'000'000;
@@ -168,7 +168,7 @@ void RichTextEngine::prepareBlocks()
     // The block being read may change yet: it waits for the next piece.
     QTextBlock block = m_layout->findBlockByNumber(m_preparedBlocks);
     for (; block.isValid() && (!m_reading || block.next().isValid()); block = block.next()) {
-        scaleIndent(block, m_indentScale);
+        LayoutMends::scaleIndent(block, m_indentScale);
         m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
         // Qt shapes a paragraph's text to lay it out, and again to draw it unless the layout
         // keeps the glyphs. They cost some fifty bytes a character: paragraphs keep them while
@@ -180,9 +180,9 @@ void RichTextEngine::prepareBlocks()
         ++m_preparedBlocks;
     }
     // All three leave tables already done as they are.
-    fitTables(m_layout->rootFrame(), m_tableWidth);
-    keepSpaceAbove(m_layout);
-    keepSpaceInCells(m_layout->rootFrame());
+    LayoutMends::fitTables(m_layout->rootFrame(), m_tableWidth);
+    LayoutMends::keepSpaceAbove(m_layout);
+    LayoutMends::keepSpaceInCells(m_layout->rootFrame());
 }
 
 void RichTextEngine::readOn()
@@ -201,68 +201,6 @@ void RichTextEngine::readOn()
     // it makes at once, down to a line left across a page's foot.
     m_layout->markContentsDirty(at, m_layout->characterCount() - at);
     m_scan = m_layout->findBlock(at);
-}
-
-void RichTextEngine::keepSpaceAbove(QTextDocument* document)
-{
-    // Qt puts space above a paragraph only when a paragraph comes before it in the same
-    // frame: the first one after a table loses its space, which word processors keep. The
-    // table keeps it below itself instead.
-    //
-    // Qt keeps the space below the paragraph before a table, but in the document's pixels,
-    // unscaled: on a 1200-dpi printer it all but vanishes. The table takes it above itself,
-    // which Qt scales, and the paragraph gives it up. So does the table's anchor, a block of
-    // its own with the paragraph's format, whose space above is no paragraph's.
-    for (QTextFrame* table : document->rootFrame()->childFrames()) {
-        const QTextBlock after = document->findBlock(table->lastPosition() + 1);
-        const qreal space = after.isValid() ? after.blockFormat().topMargin() : 0;
-        QTextFrameFormat format = table->frameFormat();
-        if (space > format.bottomMargin())
-            format.setBottomMargin(space);
-        QTextBlock before = document->findBlock(table->firstPosition() - 1);
-        for (int i = 0; i < 2 && before.isValid() &&
-                        QTextCursor(before).currentFrame() == document->rootFrame();
-             ++i, before = before.previous()) {
-            QTextBlockFormat paragraph = before.blockFormat();
-            if (paragraph.bottomMargin() > 0) {
-                format.setTopMargin(std::max(format.topMargin(), paragraph.bottomMargin()));
-                paragraph.setBottomMargin(0);
-            }
-            if (i == 0 && paragraph.topMargin() > 0)
-                paragraph.setTopMargin(0);
-            if (paragraph != before.blockFormat())
-                QTextCursor(before).setBlockFormat(paragraph);
-        }
-        if (format != table->frameFormat())
-            table->setFrameFormat(format);
-    }
-}
-
-void RichTextEngine::keepSpaceInCells(QTextFrame* frame)
-{
-    // Nor above the first paragraph of a cell, which word processors keep within the cell: the
-    // cell takes it as padding. The paragraph gives it up, so that a second look finds none.
-    for (QTextFrame* child : frame->childFrames()) {
-        if (auto* table = qobject_cast<QTextTable*>(child)) {
-            for (int row = 0; row < table->rows(); ++row) {
-                for (int column = 0; column < table->columns(); ++column) {
-                    QTextTableCell cell = table->cellAt(row, column);
-                    if (cell.row() != row || cell.column() != column)
-                        continue; // a merged cell's other places
-                    QTextCursor first = cell.firstCursorPosition();
-                    QTextBlockFormat paragraph = first.blockFormat();
-                    if (paragraph.topMargin() <= 0)
-                        continue;
-                    QTextTableCellFormat format = cell.format().toTableCellFormat();
-                    format.setTopPadding(format.topPadding() + paragraph.topMargin());
-                    cell.setFormat(format);
-                    paragraph.setTopMargin(0);
-                    first.setBlockFormat(paragraph);
-                }
-            }
-        }
-        keepSpaceInCells(child);
-    }
 }
 
 void RichTextEngine::keepSpaceAtTop()
@@ -356,146 +294,13 @@ void RichTextEngine::placeNotes()
             const int from = m_slices[p].start;
             const int to = p + 1 < m_slices.size() ? m_slices[p + 1].start : textLength() + 1;
             const qreal notes = m_notes->height(from, to);
-            if (notes <= 0 || !pushFrom(m_slices[p], (m_slices[p].page + 1) * m_pageHeight - notes))
+            const NoteRoom room{m_layout, m_slices[p].layoutStart,
+                                (m_slices[p].page + 1) * m_pageHeight};
+            if (notes <= 0 || !room.pushFrom(room.pageEnd - notes, m_splits))
                 break;
             m_layout->documentLayout()->documentSize();
             sliceLayout();
         }
-    }
-}
-
-bool RichTextEngine::pushFrom(const Slice& slice, qreal limit)
-{
-    QAbstractTextDocumentLayout* layout = m_layout->documentLayout();
-    const qreal pageEnd = (slice.page + 1) * m_pageHeight;
-    for (QTextBlock block = m_layout->findBlock(slice.layoutStart); block.isValid();
-         block = block.next()) {
-        const QRectF box = layout->blockBoundingRect(block);
-        if (box.top() >= pageEnd)
-            return false;
-        const QTextLayout* lines = block.layout();
-        for (int i = 0; i < lines->lineCount(); ++i) {
-            const QTextLine line = lines->lineAt(i);
-            const qreal top = box.top() + line.y();
-            const int at = block.position() + line.textStart();
-            if (at < slice.layoutStart || top + line.height() <= limit)
-                continue;
-            // The page's first line stays, notes or not.
-            if (top >= pageEnd || at == slice.layoutStart)
-                return false;
-            if (QTextFrame* frame = QTextCursor(block).currentFrame();
-                frame != m_layout->rootFrame())
-                return pushRow(qobject_cast<QTextTable*>(frame), block, slice, pageEnd - top);
-            QTextCursor cursor(block);
-            QTextBlockFormat format = block.blockFormat();
-            if (i == 0) {
-                format.setPageBreakPolicy(format.pageBreakPolicy() |
-                                          QTextFormat::PageBreak_AlwaysBefore);
-                cursor.setBlockFormat(format);
-                return true;
-            }
-            // The paragraph is cut in two at the line, in this copy only.
-            QTextBlockFormat rest = format;
-            rest.setTopMargin(0);
-            rest.setTextIndent(0);
-            rest.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            format.setBottomMargin(0);
-            cursor.setBlockFormat(format);
-            cursor.setPosition(at);
-            cursor.insertBlock(rest, cursor.charFormat());
-            m_splits.push_back(at);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool RichTextEngine::pushRow(QTextTable* table, const QTextBlock& block, const Slice& slice,
-                             qreal space)
-{
-    // Qt moves a row to the next page when it does not fit: the row before grows, blank, until
-    // the line is half a pixel from the page's end, which leaves this row no room and the row
-    // before it all. A table's first rows, or its heading rows, go along with the table.
-    // Tables in cells break where Qt breaks them.
-    if (!table || table->parentFrame() != m_layout->rootFrame() ||
-        table->firstCursorPosition().position() <= slice.layoutStart)
-        return false;
-    const int row = table->cellAt(block.position()).row();
-    if (row <= table->format().headerRowCount()) {
-        QTextTableFormat format = table->format();
-        if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-            return false;
-        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
-        table->setFormat(format);
-        return true;
-    }
-    // In the document's pixels, which Qt scales to the device's.
-    const qreal grow = (space - 0.5) * Twips::documentDpi() /
-                       m_layout->documentLayout()->paintDevice()->logicalDpiY();
-    if (grow <= 0)
-        return false;
-    for (int column = 0; column < table->columns(); ++column) {
-        QTextTableCell cell = table->cellAt(row - 1, column);
-        if (cell.column() != column)
-            continue; // a merged cell's other places
-        QTextTableCellFormat format = cell.format().toTableCellFormat();
-        format.setBottomPadding(format.bottomPadding() + grow);
-        cell.setFormat(format);
-    }
-    return true;
-}
-
-void RichTextEngine::scaleIndents(QTextDocument* document, qreal scale)
-{
-    // Qt brings a paragraph's space above and below to the device's resolution, but not its
-    // left and right margins or its first-line indent, which the reader gives in pixels at the
-    // screen's DPI: on a 1200-dpi printer an inch of indent would print as a twelfth of that.
-    if (scale == 1)
-        return;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        scaleIndent(block, scale);
-}
-
-void RichTextEngine::scaleIndent(const QTextBlock& block, qreal scale)
-{
-    QTextBlockFormat format = block.blockFormat();
-    if (scale == 1 ||
-        (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0))
-        return;
-    format.setLeftMargin(format.leftMargin() * scale);
-    format.setRightMargin(format.rightMargin() * scale);
-    format.setTextIndent(format.textIndent() * scale);
-    QTextCursor(block).setBlockFormat(format);
-}
-
-void RichTextEngine::fitTables(QTextFrame* frame, qreal width)
-{
-    // A table wider than the page would lose its last columns past the edge: like a word
-    // processor, bring it to the page's width, each column keeping its share.
-    for (QTextFrame* child : frame->childFrames()) {
-        auto* table = qobject_cast<QTextTable*>(child);
-        if (!table)
-            continue;
-        QTextTableFormat format = table->format();
-        const QList<QTextLength> widths = format.columnWidthConstraints();
-        qreal total = 0;
-        for (const QTextLength& w : widths) {
-            if (w.type() != QTextLength::FixedLength) {
-                total = 0;
-                break;
-            }
-            total += w.rawValue();
-        }
-        const qreal left = std::max<qreal>(0, format.leftMargin());
-        if (total <= 0 || total + format.leftMargin() <= width + 0.5)
-            continue;
-        QList<QTextLength> shares;
-        for (const QTextLength& w : widths)
-            shares << QTextLength(QTextLength::PercentageLength, w.rawValue() / total * 100);
-        format.setColumnWidthConstraints(shares);
-        format.setLeftMargin(std::min(format.leftMargin(), 0.0));
-        format.setWidth(QTextLength(QTextLength::FixedLength, width - left));
-        table->setFormat(format);
     }
 }
 
@@ -515,58 +320,19 @@ int RichTextEngine::pageCount(QPaintDevice* target, const QRect& area)
 void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice& slice,
                               const Slice* next)
 {
-    const qreal height = m_pageHeight;
-    const qreal width = std::floor(Twips::toPixelsExact(area.width(), m_dpiX));
-    const qreal top = slice.page * m_pageHeight;
-    painter->save();
-    painter->translate(area.left(), area.top());
-    painter->scale(1 / Twips::toPixelsExact(1, m_dpiX), 1 / Twips::toPixelsExact(1, m_dpiY));
-    painter->translate(0, -top);
-    const QRectF clip(0, top, width, m_pageHeight);
-    painter->setClipRect(clip, Qt::IntersectClip);
-
-    // Qt draws a paragraph from the line before the first one in its clip: the last line of
-    // the page before would be written again, under the clip, where a search of the PDF finds
-    // it. A paragraph that runs on from the page before is drawn here, line by line, and
-    // hidden from Qt by moving its lines out of reach for the moment.
-    QTextBlock carried = m_layout->findBlock(slice.layoutStart);
-    QTextLayout* lines = carried.isValid() ? carried.layout() : nullptr;
-    std::vector<QPointF> positions;
-    QPointF origin;
-    if (lines && slice.layoutStart > carried.position() && lines->lineCount() > 0) {
-        origin = lineOrigin(m_layout, carried);
-        for (int i = 0; i < lines->lineCount(); ++i) {
-            QTextLine line = lines->lineAt(i);
-            positions.push_back(line.position());
-            line.setPosition(QPointF(line.x(), OutOfReach));
-        }
-    }
-    QAbstractTextDocumentLayout::PaintContext context;
-    // Lines of the next page start exactly at the page's end.
-    context.clip = QRectF(0, top, width, std::max<qreal>(1, height - 0.5));
-    context.palette.setColor(QPalette::Text, Qt::black);
-    m_layout->documentLayout()->draw(painter, context);
-    if (!positions.empty()) {
-        for (int i = 0; i < lines->lineCount(); ++i) {
-            QTextLine line = lines->lineAt(i);
-            line.setPosition(positions[static_cast<size_t>(i)]);
-            const qreal y = origin.y() + line.y();
-            if (y >= top - 0.5 && y < top + height - 0.5)
-                line.draw(painter, origin);
-        }
-    }
-    if (m_hasLeaders)
-        TabLeaders::draw(painter, m_layout, slice.layoutStart,
-                         next ? next->layoutStart : m_layout->characterCount(), top,
-                         top + height - 0.5, m_dpiX / Twips::documentDpi());
-    if (m_notes)
-        m_notes->draw(painter, slice.start, next ? next->start : textLength() + 1, top + height,
-                      m_names.get());
-    painter->restore();
-    const int end = next ? next->layoutStart : m_layout->characterCount();
-    for (QTextBlock block = carried; block.isValid() && block.position() < end;
-         block = block.next())
-        m_names->note(block);
+    const PageDrawing page{m_layout,
+                           m_pageHeight,
+                           m_dpiX,
+                           m_dpiY,
+                           slice.page,
+                           slice.layoutStart,
+                           next ? next->layoutStart : m_layout->characterCount(),
+                           slice.start,
+                           next ? next->start : textLength() + 1,
+                           m_hasLeaders,
+                           m_notes.get(),
+                           m_names.get()};
+    page.draw(painter, area);
 }
 
 QHash<char16_t, char16_t> RichTextEngine::renamedCharacters() const

@@ -64,8 +64,6 @@ public:
 
     // Where a laid-out block's lines are drawn from: QTextLine positions are relative to it.
     static QPointF lineOrigin(const QTextDocument* document, const QTextBlock& block);
-    // A document's horizontal paragraph lengths, from the document's DPI to the device's.
-    static void scaleIndents(QTextDocument* document, qreal scale);
 
     // Frees the cached layout.
     void release();
@@ -84,11 +82,8 @@ private:
         int layoutStart; // in the layout copy, which has a character more for each split
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
-    // The space above the first paragraph, above those after tables and below those before
-    // them, which Qt leaves out or takes unscaled.
+    // The space above the first paragraph, which Qt leaves out.
     void keepSpaceAtTop();
-    static void keepSpaceAbove(QTextDocument* document);
-    static void keepSpaceInCells(QTextFrame* frame);
     // The layout's pages: where each starts. They are found block by block, as far as they
     // are needed.
     void restartSlices();
@@ -96,7 +91,6 @@ private:
     void prepareBlocks();
     // Reads the next piece of the file, for the pages after the last block read.
     void readOn();
-    static void scaleIndent(const QTextBlock& block, qreal scale);
     void sliceLayout();
     void sliceNextBlock();
     // Until a page starts after character `first` (source), or there are no more.
@@ -104,17 +98,9 @@ private:
     int toSource(int layoutPosition) const;
     // Makes room for each page's footnotes.
     void placeNotes();
-    // Moves the slice's page's lines that reach below `limit` to the next page; false when
-    // none can move.
-    bool pushFrom(const Slice& slice, qreal limit);
-    // The row of `table` that holds `block`, whose line is `space` device pixels above the
-    // page's end, goes from the slice's page to the next; false when it cannot.
-    bool pushRow(QTextTable* table, const QTextBlock& block, const Slice& slice, qreal space);
     // The lines of the slice's page, and only those, into `area`; `next` is the page after
     // it, or none.
     void drawPage(QPainter* painter, const QRect& area, const Slice& slice, const Slice* next);
-    // The frame's tables that run past `width` (at the document's DPI), brought within it.
-    static void fitTables(QTextFrame* frame, qreal width);
 
     QTextDocument* m_source;
     bool m_inPlace;

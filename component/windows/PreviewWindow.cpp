@@ -1,9 +1,6 @@
 #include "PreviewWindow.h"
 
-#include "errors/PagoraError.h"
 #include "layout/RichTextBox.h"
-#include "printing/PdfFilePrinter.h"
-#include "printing/PrintRoutines.h"
 #include "printing/QtPrinter.h"
 #include "units/Twips.h"
 #include "windows/MessageReport.h"
@@ -40,7 +37,7 @@ int px(const QWidget* w, double twips)
 } // namespace
 
 PreviewWindow::PreviewWindow(Settings settings)
-    : QWidget(nullptr, Qt::Window), m_settings(std::move(settings))
+    : QWidget(nullptr, Qt::Window), m_settings(std::move(settings)), m_output(this)
 {
     setObjectName(m_settings.objectName);
     setWindowTitle(QStringLiteral("Tessaly Print Preview ActiveX Object"));
@@ -112,7 +109,7 @@ void PreviewWindow::connectToolbar()
 {
     connect(m_toolbar->print, &QPushButton::clicked, this, [this] {
         if (m_settings.print)
-            m_settings.print(m_chosen.get());
+            m_settings.print(m_output.chosen());
         close();
     });
     connect(m_toolbar->printer, &QPushButton::clicked, this, &PreviewWindow::choosePrinter);
@@ -364,7 +361,7 @@ void PreviewWindow::changeEvent(QEvent* event)
         return;
     if (isActiveWindow())
         activated();
-    else if (m_settings.closeWhenDeactivated && isVisible() && !m_inDialog)
+    else if (m_settings.closeWhenDeactivated && isVisible() && !m_output.inDialog())
         close();
 }
 
@@ -372,36 +369,13 @@ PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::choosePrinter()
 {
-    // The dialog starts on the last choice, or on the system's default queue.
-    const bool hadChoice = m_chosen != nullptr;
-    std::unique_ptr<QtPrinter> printer =
-        hadChoice ? std::move(m_chosen) : QtPrinter::systemDefault();
-    m_inDialog = true;
-    const bool accepted = Messages::choosePrinter(this, printer->qprinter());
-    m_inDialog = false;
-    if (accepted)
-        printer->chosen();
-    if (accepted || hadChoice)
-        m_chosen = std::move(printer);
+    m_output.choosePrinter();
 }
 
 void PreviewWindow::savePdf()
 {
-    if (!m_settings.document)
-        return;
-    m_inDialog = true;
-    const QString path =
-        Messages::saveFile(this, QStringLiteral("Save PDF"), QStringLiteral("PDF files (*.pdf)"));
-    m_inDialog = false;
-    if (path.isEmpty())
-        return;
-    try {
-        PdfFilePrinter::save(path, QString(), [&](Printer& printer) {
-            PrintRoutines::PrintRichText(*m_settings.document, 1440, 1440, 1440, 1440, printer);
-        });
-    } catch (const PagoraError& e) {
-        Messages::error(this, e.number(), e.description());
-    }
+    if (m_settings.document)
+        m_output.savePdf(*m_settings.document);
 }
 
 } // namespace pagora

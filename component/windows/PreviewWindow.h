@@ -2,6 +2,7 @@
 
 #include "printing/PageSurfaces.h"
 #include "printing/PreviewTarget.h"
+#include "windows/PreviewOutput.h"
 
 #include <QElapsedTimer>
 
@@ -20,7 +21,6 @@ namespace pagora {
 class PreviewCanvas;
 class PreviewToolbar;
 class Printer;
-class QtPrinter;
 class RichTextBox;
 
 // "Tessaly Print Preview ActiveX Object": a laid-out document page by page, with zoom,
@@ -94,9 +94,7 @@ private:
     PreviewToolbar* m_toolbar;
     QComboBox* m_percent;
     QScrollBar* m_slider;
-    std::unique_ptr<QtPrinter> m_chosen;
-    // A dialog of this window is open: losing the focus to it does not close the window.
-    bool m_inDialog = false;
+    PreviewOutput m_output;
     QScrollArea* m_viewport;
     PreviewCanvas* m_canvas;
     QScrollBar* m_vertical;
