@@ -1,7 +1,7 @@
 #include "PageNotes.h"
 
+#include "document/PageStyle.h"
 #include "layout/PageParts.h"
-#include "layout/PageStyle.h"
 #include "layout/TextLayerNames.h"
 
 #include <QAbstractTextDocumentLayout>

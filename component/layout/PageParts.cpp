@@ -1,7 +1,7 @@
 #include "PageParts.h"
 
+#include "document/PageStyle.h"
 #include "layout/LayoutMends.h"
-#include "layout/PageStyle.h"
 #include "layout/TextLayerNames.h"
 #include "units/Twips.h"
 

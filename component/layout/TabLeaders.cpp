@@ -1,6 +1,6 @@
 #include "TabLeaders.h"
 
-#include "layout/LayoutProperty.h"
+#include "document/LayoutProperty.h"
 #include "layout/RichTextEngine.h"
 
 #include <QAbstractTextDocumentLayout>

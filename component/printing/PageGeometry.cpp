@@ -1,6 +1,6 @@
 #include "PageGeometry.h"
 
-#include "layout/PageStyle.h"
+#include "document/PageStyle.h"
 #include "printing/Printer.h"
 
 #include <algorithm>

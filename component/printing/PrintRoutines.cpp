@@ -1,7 +1,7 @@
 #include "PrintRoutines.h"
 
+#include "document/PageStyle.h"
 #include "errors/PagoraError.h"
-#include "layout/PageStyle.h"
 #include "layout/RichTextBox.h"
 #include "printing/ErrorReport.h"
 #include "printing/PageGeometry.h"

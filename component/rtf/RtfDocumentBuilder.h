@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout/PageStyle.h"
+#include "document/PageStyle.h"
 #include "rtf/RtfRowDefinition.h"
 #include "rtf/RtfState.h"
 #include "rtf/RtfTable.h"

@@ -1,6 +1,6 @@
 #include "RtfGroupFormat.h"
 
-#include "layout/LayoutProperty.h"
+#include "document/LayoutProperty.h"
 #include "rtf/RtfLength.h"
 #include "rtf/RtfTabStops.h"
 

@@ -1,6 +1,6 @@
 #include "RtfPageSetup.h"
 
-#include "layout/PageStyle.h"
+#include "document/PageStyle.h"
 
 #include <algorithm>
 

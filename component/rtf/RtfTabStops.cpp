@@ -1,6 +1,6 @@
 #include "RtfTabStops.h"
 
-#include "layout/LayoutProperty.h"
+#include "document/LayoutProperty.h"
 #include "units/Twips.h"
 
 #include <QPointF>

@@ -1,6 +1,6 @@
 #include "RtfTextDestination.h"
 
-#include "layout/PageStyle.h"
+#include "document/PageStyle.h"
 #include "rtf/CodePage.h"
 #include "rtf/RtfColorTable.h"
 #include "rtf/RtfFontTable.h"
