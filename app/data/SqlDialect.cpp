@@ -55,12 +55,12 @@ const std::array<Twin, 20> kStatements{{
      "WHERE Team_Pin = %1) AND Type=%2%3 ORDER BY %4, JoinPin"},
     // BestSlot
     {"SELECT s.Pin AS JoinPin FROM Event_to_Runner s JOIN Events e ON e.Pin = s.Event_Pin JOIN "
-     "Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin JOIN Runners r "
-     "ON r.Pin = s.Runner_Pin WHERE e.Type = ? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = "
+     "Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE e.Type = "
+     "? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = "
      "0%1 ORDER BY %2, m.MeetTime DESC, s.Pin LIMIT 1",
      "SELECT s.Pin AS JoinPin FROM Event_to_Runner s JOIN Events e ON e.Pin = s.Event_Pin JOIN "
-     "Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin JOIN Runners r "
-     "ON r.Pin = s.Runner_Pin WHERE e.Type = ? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = "
+     "Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE e.Type = "
+     "? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = "
      "0%1 ORDER BY %2, m.MeetTime COLLATE \"C\" DESC NULLS LAST, s.Pin LIMIT 1"},
     // RosterExport
     {"SELECT Runners.* FROM Runners JOIN Runner_to_Team ON Runner_to_Team.Runner_Pin = "

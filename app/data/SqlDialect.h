@@ -50,7 +50,8 @@ public:
         // An event report's ranking: %1 the team, %2 the event type, %3 further conditions
         // (" AND ..."), %4 the order of the marks, best first.
         TeamRanking,
-        // The best slot of an event type: %1 further conditions, %2 the order of the marks.
+        // The best slot of an event type with a mark, whether or not its runner is still
+        // there: %1 further conditions, %2 the order of the marks.
         BestSlot,
         // A roster to export: every runner of team %1, by name.
         RosterExport,

@@ -81,6 +81,21 @@ private slots:
 
     // A hand 12.4 against automatic 12.59 and 12.71: rounded up to the tenth, then converted,
     // in the runner's bests (in memory) and the team's best (in SQL) alike.
+    // A slot whose runner another program deleted keeps its mark, which is no best mark; a
+    // runner without a name is still there.
+    void aSlotWithoutItsRunnerIsNoBest()
+    {
+        mark(m_ann, 1, "2026-04-04", 0, 12.59);
+        const qint64 gone = mark(m_ann, 1, "2026-04-11", 0, 11.2);
+        m_db.execute(QStringLiteral("UPDATE Event_to_Runner SET Runner_Pin = 9999 WHERE Pin = ?"),
+                     {gone});
+        QVERIFY(InfoPanel::event(m_db, 1, "100 Meter Dash", std::nullopt)
+                    .startsWith("Best Time:   12.59\r\n"));
+        m_db.execute(QStringLiteral("UPDATE Runners SET Name = NULL WHERE Pin = ?"), {m_ann});
+        QVERIFY(InfoPanel::event(m_db, 1, "100 Meter Dash", std::nullopt)
+                    .startsWith("Best Time:   12.59\r\n"));
+    }
+
     void aHandTimeRanksAsConverted_data()
     {
         QTest::addColumn<Rule>("rule");
