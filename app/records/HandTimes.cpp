@@ -1,5 +1,7 @@
 #include "HandTimes.h"
 
+#include "records/MarkFormat.h"
+
 #include <array>
 #include <cmath>
 
@@ -21,11 +23,7 @@ double upToTenth(double seconds)
 
 QString HandTimes::timeText(double seconds)
 {
-    const double t = std::round(seconds * 100) / 100;
-    if (t < 60)
-        return QString::number(t, 'f', 2);
-    const int minutes = static_cast<int>(t / 60);
-    return QStringLiteral("%1:%2").arg(minutes).arg(t - minutes * 60, 5, 'f', 2, QLatin1Char('0'));
+    return MarkFormat::time(seconds);
 }
 
 QList<HandTimes::Rule> HandTimes::rules()

@@ -91,8 +91,8 @@ QString MarkFormat::text(qint64 eventType, double feet, double inches, double mi
 {
     if (feet == 0 && inches == 0)
         return {};
-    Characters out;
     if (MarkOrder::isField(eventType)) {
+        Characters out;
         const qint64 total = hundredths(feet * 12 + inches);
         const qint64 wholeFeet = total / 1200;
         const qint64 rest = total - wholeFeet * 1200;
@@ -104,7 +104,13 @@ QString MarkFormat::text(qint64 eventType, double feet, double inches, double mi
             putDecimal(out, rest, 5);
         return out.string();
     }
-    const qint64 total = hundredths(minutes * 60 + seconds);
+    return time(minutes * 60 + seconds);
+}
+
+QString MarkFormat::time(double seconds)
+{
+    Characters out;
+    const qint64 total = hundredths(seconds);
     if (total < 6000) {
         putDecimal(out, total, 1);
         return out.string();

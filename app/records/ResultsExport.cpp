@@ -82,7 +82,7 @@ struct Names
 
 struct Runner
 {
-    qint64 pin, link;
+    qint64 link;
     QString name, gender, team; // gender as "F", "M" or nothing
 };
 
@@ -193,9 +193,8 @@ QMultiHash<qint64, Runner> readRunners(Connection& db)
     QMultiHash<qint64, Runner> runners;
     RowReader r(db, QString::fromLatin1(kRunners));
     while (r.next())
-        runners.insert(r.value(0).toLongLong(),
-                       {r.value(0).toLongLong(), orNull(r.value(3), kNullLast), text(r.value(1)),
-                        Gender::of(text(r.value(2))), text(r.value(4))});
+        runners.insert(r.value(0).toLongLong(), {orNull(r.value(3), kNullLast), text(r.value(1)),
+                                                 Gender::of(text(r.value(2))), text(r.value(4))});
     return runners;
 }
 
