@@ -11,7 +11,7 @@ struct Twin
 };
 
 // By Statement. The file's text is the one every earlier version sent.
-const std::array<Twin, 20> kStatements{{
+const std::array<Twin, 22> kStatements{{
     // Teams
     {"SELECT * From Teams", "SELECT * From Teams ORDER BY Pin"},
     // EventTypes
@@ -62,6 +62,35 @@ const std::array<Twin, 20> kStatements{{
      "Event_to_Meet em ON em.Event_Pin = e.Pin JOIN Meets m ON m.Pin = em.Meet_Pin WHERE e.Type = "
      "? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = "
      "0%1 ORDER BY %2, m.MeetTime COLLATE \"C\" DESC NULLS LAST, s.Pin LIMIT 1"},
+    // BestSlotShortList. On the server the slots are read event by event from the index of
+    // their marks (OFFSET 0 keeps the planner from scanning every slot of every type instead),
+    // and only the forty best (ten relay teams) are joined to their meets.
+    {"WITH c AS MATERIALIZED (SELECT s.Pin, s.Event_Pin, %2 AS Ranked FROM Events e JOIN "
+     "Event_to_Runner s ON s.Event_Pin = e.Pin WHERE e.Type = ? AND (s.feet <> 0 OR s.Inches <> "
+     "0) AND s.Aided = 0%1 ORDER BY Ranked NULLS LAST LIMIT 40) SELECT c.Pin AS JoinPin, "
+     "c.Ranked, c.Ranked = (SELECT max(Ranked) FROM c) AND (SELECT count(*) FROM c) = 40 AS Cut "
+     "FROM c JOIN Event_to_Meet em ON em.Event_Pin = c.Event_Pin JOIN Meets m ON m.Pin = "
+     "em.Meet_Pin ORDER BY c.Ranked NULLS LAST, m.MeetTime DESC, c.Pin LIMIT 1",
+     "WITH c AS MATERIALIZED (SELECT s.Pin, s.Event_Pin, %2 AS Ranked FROM Events e CROSS JOIN "
+     "LATERAL (SELECT x.Pin, x.Event_Pin, x.Runner_Pin, x.feet, x.Inches, x.Timing FROM "
+     "Event_to_Runner x WHERE x.Event_Pin = e.Pin AND (x.feet <> 0 OR x.Inches <> 0) AND "
+     "x.Aided = 0 OFFSET 0) s WHERE e.Type = ?%1 ORDER BY Ranked NULLS LAST LIMIT 40) SELECT "
+     "c.Pin AS JoinPin, c.Ranked, c.Ranked = (SELECT max(Ranked) FROM c) AND (SELECT count(*) "
+     "FROM c) = 40 AS Cut FROM c JOIN Event_to_Meet em ON em.Event_Pin = c.Event_Pin JOIN Meets "
+     "m ON m.Pin = em.Meet_Pin ORDER BY c.Ranked NULLS LAST, m.MeetTime COLLATE \"C\" DESC NULLS "
+     "LAST, c.Pin LIMIT 1"},
+    // BestSlotTied. The server cannot tell how few slots tie, and would otherwise join every
+    // meet's events to them.
+    {"WITH t AS MATERIALIZED (SELECT s.Pin, s.Event_Pin FROM Events e JOIN Event_to_Runner s ON "
+     "s.Event_Pin = e.Pin WHERE e.Type = ? AND (s.feet <> 0 OR s.Inches <> 0) AND s.Aided = 0 AND "
+     "%2 = ?%1) SELECT t.Pin AS JoinPin FROM t JOIN Event_to_Meet em ON em.Event_Pin = "
+     "t.Event_Pin JOIN Meets m ON m.Pin = em.Meet_Pin ORDER BY m.MeetTime DESC, t.Pin LIMIT 1",
+     "WITH t AS MATERIALIZED (SELECT s.Pin, s.Event_Pin FROM Events e CROSS JOIN LATERAL (SELECT "
+     "x.Pin, x.Event_Pin, x.Runner_Pin, x.feet, x.Inches, x.Timing FROM Event_to_Runner x WHERE "
+     "x.Event_Pin = e.Pin AND (x.feet <> 0 OR x.Inches <> 0) AND x.Aided = 0 OFFSET 0) s WHERE "
+     "e.Type = ? AND %2 = ?%1) SELECT t.Pin AS JoinPin FROM t CROSS JOIN LATERAL (SELECT "
+     "m.MeetTime FROM Event_to_Meet em JOIN Meets m ON m.Pin = em.Meet_Pin WHERE em.Event_Pin = "
+     "t.Event_Pin OFFSET 0) w ORDER BY w.MeetTime COLLATE \"C\" DESC NULLS LAST, t.Pin LIMIT 1"},
     // RosterExport
     {"SELECT Runners.* FROM Runners JOIN Runner_to_Team ON Runner_to_Team.Runner_Pin = "
      "Runners.Pin WHERE Runner_to_Team.Team_Pin = %1 ORDER BY Runners.Name",

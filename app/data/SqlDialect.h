@@ -53,6 +53,13 @@ public:
         // The best slot of an event type with a mark, whether or not its runner is still
         // there: %1 further conditions, %2 the order of the marks.
         BestSlot,
+        // The same among the forty best marks whatever their meets, for a click on an event
+        // without a season: %1 further conditions on the slot s, %2 its rank (lower is better).
+        // Cut is true when a mark tied with the one found may lie beyond the forty; no row
+        // comes when none of the forty has a meet, and BestSlot answers.
+        BestSlotShortList,
+        // Then, when Cut, the latest of every slot whose rank %2 is the one bound after the type.
+        BestSlotTied,
         // A roster to export: every runner of team %1, by name.
         RosterExport,
         // The server's tables without its views (a server only).

@@ -124,6 +124,14 @@ QString HandTimes::rankedSql(qint64 type, const QString& seconds, const QString&
         .arg(timing, tenths, QString::number(*add), seconds);
 }
 
+QString HandTimes::rankSql(qint64 type, const QString& first, const QString& second,
+                           const QString& timing, SqlDialect::Engine engine)
+{
+    if (MarkOrder::isField(type))
+        return QStringLiteral("-(%1 * 12 + %2)").arg(first, second);
+    return rankedSql(type, QStringLiteral("%1 * 60 + %2").arg(first, second), timing, engine);
+}
+
 QString HandTimes::bestFirst(qint64 type, const QString& first, const QString& second,
                              const QString& timing, SqlDialect::Engine engine)
 {

@@ -42,6 +42,10 @@ public:
     // the same value on both engines.
     static QString rankedSql(qint64 type, const QString& seconds, const QString& timing,
                              SqlDialect::Engine engine);
+    // One number per marked slot, lower is better, to sort ascending and to compare for ties:
+    // a field mark's inches negated, a time as converted.
+    static QString rankSql(qint64 type, const QString& first, const QString& second,
+                           const QString& timing, SqlDialect::Engine engine);
     // The ORDER BY terms, best first, over the two halves of a mark and its Timing column: a
     // field mark as MarkOrder ranks it, a time as converted.
     static QString bestFirst(qint64 type, const QString& first, const QString& second,

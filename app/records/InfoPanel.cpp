@@ -60,20 +60,44 @@ QString InfoPanel::event(Connection& db, qint64 type, const QString& eventName,
     // The best real mark: the lowest time of a run or relay, the highest mark of a field
     // event, among slots that have a runner and a mark; a tie goes to the most recent meet.
     // The best slot from the tables, then its row of the view: the view would write every
-    // slot's mark as text before sorting them. Whether a slot's runner is still there is
-    // asked only of the best one (asked of every slot, it took a fifth of a server's time);
-    // when it is gone, the best is asked again among the slots whose runner is there.
-    const QString conditions =
-        Season::condition(season).replace(QLatin1String("MeetTime"), QLatin1String("m.MeetTime"));
-    const QString order =
-        HandTimes::bestFirst(type, QStringLiteral("s.feet"), QStringLiteral("s.Inches"),
-                             QStringLiteral("s.Timing"), db.engine());
+    // slot's mark as text before sorting them. Without a season, only the forty best marks
+    // are joined to their meets (on a server the join of every slot was half the time), and
+    // the marks tied with the best when the tie may reach beyond them. Whether a slot's
+    // runner is still there is asked only of the best one (asked of every slot, it took a
+    // fifth of a server's time); when it is gone, the best is asked again among the slots
+    // whose runner is there.
+    const SqlDialect::Engine engine = db.engine();
+    const QString feet = QStringLiteral("s.feet"), inches = QStringLiteral("s.Inches"),
+                  timing = QStringLiteral("s.Timing");
     auto bestSlot = [&](const QString& more) {
-        RecordSet slot(SqlDialect::text(SqlDialect::Statement::BestSlot, db.engine())
-                           .arg(conditions + more, order),
-                       {type}, db);
-        return slot.eof() ? RecordSet()
-                          : ReportRows::slot(db, slot.field(QStringLiteral("JoinPin")).toInt());
+        std::optional<qint64> pin;
+        if (!season) {
+            const QString rank = HandTimes::rankSql(type, feet, inches, timing, engine);
+            const RecordSet first(
+                SqlDialect::text(SqlDialect::Statement::BestSlotShortList, engine).arg(more, rank),
+                {type}, db);
+            if (!first.eof() && first.field(QStringLiteral("Cut")).toBool()) {
+                const RecordSet tied(
+                    SqlDialect::text(SqlDialect::Statement::BestSlotTied, engine).arg(more, rank),
+                    {type, first.field(QStringLiteral("Ranked")).toDouble()}, db);
+                if (!tied.eof())
+                    pin = tied.field(QStringLiteral("JoinPin")).toInt();
+            } else if (!first.eof()) {
+                pin = first.field(QStringLiteral("JoinPin")).toInt();
+            }
+        }
+        if (!pin) {
+            const QString conditions = Season::condition(season).replace(
+                QLatin1String("MeetTime"), QLatin1String("m.MeetTime"));
+            const RecordSet all(SqlDialect::text(SqlDialect::Statement::BestSlot, engine)
+                                    .arg(conditions + more,
+                                         HandTimes::bestFirst(type, feet, inches, timing, engine)),
+                                {type}, db);
+            if (all.eof())
+                return RecordSet();
+            pin = all.field(QStringLiteral("JoinPin")).toInt();
+        }
+        return ReportRows::slot(db, *pin);
     };
     RecordSet best = bestSlot({});
     if (!best.eof() && best.field(QStringLiteral("Runners_Name")).isNull())

@@ -79,8 +79,6 @@ private slots:
         QCOMPARE(HandTimes::allowance(rule, metres).value_or(-1.0), added);
     }
 
-    // A hand 12.4 against automatic 12.59 and 12.71: rounded up to the tenth, then converted,
-    // in the runner's bests (in memory) and the team's best (in SQL) alike.
     // A slot whose runner another program deleted keeps its mark, which is no best mark; a
     // runner without a name is still there.
     void aSlotWithoutItsRunnerIsNoBest()
@@ -96,6 +94,52 @@ private slots:
                     .startsWith("Best Time:   12.59\r\n"));
     }
 
+    // The best mark of an event type is found among its best few; a tie that reaches beyond
+    // them still goes to the latest meet, and a mark whose event lost its meet is no best. The
+    // engines ask this in statements of their own.
+    void theBestMarkAmongMany_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<int>("ties");      // marks of 11.00, one a year from 2001
+        QTest::addColumn<bool>("detached"); // a 10.90 whose event has no meet
+        QTest::addColumn<QString>("date");
+        for (const bool server : {false, true}) {
+            const char* engine = server ? "server" : "file";
+            QTest::addRow("%s: one", engine) << server << 1 << false << "1981";
+            QTest::addRow("%s: forty-two tied", engine) << server << 42 << false << "2022";
+            QTest::addRow("%s: a better mark without its meet", engine)
+                << server << 2 << true << "1982";
+        }
+    }
+    void theBestMarkAmongMany()
+    {
+        QFETCH(bool, server);
+        QFETCH(int, ties);
+        QFETCH(bool, detached);
+        if (server) {
+            m_data.reset();
+            m_db.open(Connection::connectionStringFor(TestProgramFolder::serverTrackDatabase()));
+            m_data = std::make_unique<TrackFixture>(m_db);
+            m_team = m_data->addTeam("Central");
+            m_ann = m_data->addRunner("Adams, Ann", m_team);
+            m_bo = m_data->addRunner("Brown, Bo", m_team);
+        }
+        for (int year = 1981; year < 1981 + ties; ++year)
+            mark(year % 2 ? m_ann : m_bo, 1, QStringLiteral("%1-04-04").arg(year), 0, 11);
+        if (detached) {
+            const qint64 join = mark(m_bo, 1, "2025-04-04", 0, 10.9);
+            m_db.execute(QStringLiteral("DELETE FROM Event_to_Meet WHERE Event_Pin = (SELECT "
+                                        "Event_Pin FROM Event_to_Runner WHERE Pin = ?)"),
+                         {join});
+        }
+        const QString text = InfoPanel::event(m_db, 1, "100 Meter Dash", std::nullopt);
+        QVERIFY2(text.startsWith("Best Time:   11.00\r\n"), qPrintable(text));
+        QFETCH(QString, date);
+        QVERIFY2(text.endsWith(" 4/4/" + date + "\r\n"), qPrintable(text));
+    }
+
+    // A hand 12.4 against automatic 12.59 and 12.71: rounded up to the tenth, then converted,
+    // in the runner's bests (in memory) and the team's best (in SQL) alike.
     void aHandTimeRanksAsConverted_data()
     {
         QTest::addColumn<Rule>("rule");
