@@ -60,4 +60,20 @@ QColor RtfColorTable::shading(int back, int fore, int percent) const
                             under.blueF() * (1 - f) + over.blueF() * f);
 }
 
+void RtfColorTable::foreground(QTextCharFormat& format, int index) const
+{
+    if (const QColor c = color(index); c.isValid())
+        format.setForeground(c);
+    else
+        format.clearForeground();
+}
+
+void RtfColorTable::background(QTextCharFormat& format, int index) const
+{
+    if (const QColor c = color(index); c.isValid())
+        format.setBackground(c);
+    else
+        format.clearBackground();
+}
+
 } // namespace pagora

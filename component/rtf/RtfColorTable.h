@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QList>
+#include <QTextCharFormat>
 
 namespace pagora {
 
@@ -19,6 +20,9 @@ public:
     void text(const QByteArray& bytes);
     // Invalid for the auto colour and for an index the table lacks.
     QColor color(int index) const;
+    // \cfN, \cbN and \highlightN: the colour of that index, or none for the auto colour.
+    void foreground(QTextCharFormat& format, int index) const;
+    void background(QTextCharFormat& format, int index) const;
     // A shading's colour: the pattern colour `fore` laid over the background colour `back` at
     // `percent` hundredths of a percent; invalid when there is no shading.
     QColor shading(int back, int fore, int percent) const;

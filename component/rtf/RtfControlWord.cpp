@@ -13,6 +13,8 @@ using I = RtfControlWord::Id;
 
 // Sorted by name (byte order), for binary search.
 constexpr RtfControlWord kWords[] = {
+    // Word writes \clpadl for the top padding of a cell and \clpadt for its left, and other
+    // readers do as Word does.
     {"ansi", K::Flag, I::Ansi},
     {"ansicpg", K::Value, I::AnsiCodePage},
     {"b", K::Toggle, I::Bold},
@@ -54,8 +56,6 @@ constexpr RtfControlWord kWords[] = {
     {"clcbpat", K::Value, I::CellShading},
     {"clmgf", K::Flag, I::CellMergeFirst},
     {"clmrg", K::Flag, I::CellMerge},
-    // Word writes \clpadl for the top padding of a cell and \clpadt for its left, and other
-    // readers do as Word does.
     {"clpadb", K::Value, I::CellPadBottom},
     {"clpadl", K::Value, I::CellPadTop},
     {"clpadr", K::Value, I::CellPadRight},
@@ -115,6 +115,7 @@ constexpr RtfControlWord kWords[] = {
     {"headery", K::Value, I::HeaderY},
     {"highlight", K::Value, I::Highlight},
     {"i", K::Toggle, I::Italic},
+    {"ilvl", K::Value, I::ListLevelNumber},
     {"info", K::Destination, I::Info},
     {"intbl", K::Flag, I::InTable},
     {"itap", K::Value, I::Nesting},
@@ -122,11 +123,25 @@ constexpr RtfControlWord kWords[] = {
     {"keep", K::Flag, I::KeepTogether},
     {"landscape", K::Flag, I::Landscape},
     {"ldblquote", K::Symbol, I::LeftDoubleQuote},
+    {"levelfollow", K::Value, I::LevelFollow},
+    {"levellegal", K::Value, I::LevelLegal},
+    {"levelnfc", K::Value, I::LevelFormat},
+    {"levelnfcn", K::Value, I::LevelFormat},
+    {"levelnorestart", K::Value, I::LevelNoRestart},
+    {"levelstartat", K::Value, I::LevelStartAt},
+    {"leveltext", K::Destination, I::LevelText},
     {"li", K::Value, I::LeftIndent},
     {"line", K::Symbol, I::Line},
+    {"list", K::Destination, I::ListEntry},
+    {"listid", K::Value, I::ListId},
+    {"listlevel", K::Destination, I::ListLevel},
+    {"listoverride", K::Destination, I::ListOverride},
+    {"listoverridetable", K::Destination, I::ListOverrideTable},
+    {"listtable", K::Destination, I::ListTable},
     {"listtext", K::Destination, I::ListText},
     {"lndscpsxn", K::Flag, I::SectionLandscape},
     {"lquote", K::Symbol, I::LeftQuote},
+    {"ls", K::Value, I::ListOverrideNumber},
     {"mac", K::Flag, I::Mac},
     {"macpict", K::Flag, I::OtherPicture},
     {"margb", K::Value, I::MarginBottom},

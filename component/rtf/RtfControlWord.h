@@ -39,6 +39,12 @@ struct RtfControlWord
         ShapePicture,
         NonShapePicture,
         ListText,
+        ListTable,
+        ListOverrideTable,
+        ListEntry,
+        ListLevel,
+        LevelText,
+        ListOverride,
         ParagraphNumber,
         ParagraphNumberText,
         Object,
@@ -85,6 +91,15 @@ struct RtfControlWord
         // font table
         FontCharset,
         FontFamily,
+        // list tables
+        ListId,
+        ListOverrideNumber,
+        ListLevelNumber,
+        LevelFormat,
+        LevelStartAt,
+        LevelLegal,
+        LevelNoRestart,
+        LevelFollow,
         // colour table
         Red,
         Green,

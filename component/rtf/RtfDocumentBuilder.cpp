@@ -67,6 +67,7 @@ void RtfDocumentBuilder::insertBlock(const QTextBlockFormat& next, const RtfStat
 {
     m_breakBefore = false; // the block it ends took the break
     m_pageBroken = false;
+    m_labelled = m_continuation && m_labelled;
     m_cursor.insertBlock(next, charFormat(state));
     m_applied = next;
     m_appliedValid = true;
@@ -74,6 +75,7 @@ void RtfDocumentBuilder::insertBlock(const QTextBlockFormat& next, const RtfStat
 
 void RtfDocumentBuilder::markListText()
 {
+    m_labelled = true;
     m_listTextStart = m_cursor.position();
 }
 
@@ -198,6 +200,7 @@ void RtfDocumentBuilder::cellEnd(RtfState& state)
     placeCursor(state);
     applyBlockFormat(blockFormat(state));
     m_continuation = false;
+    m_labelled = false;
     Level& level = m_tables.back();
     ++level.column;
     level.cellMoved = true;

@@ -50,6 +50,14 @@ public:
     // white space.
     void markListText();
     void dropBlankListText();
+    // Whether the text waiting starts a paragraph that has no label: at the start of its
+    // first line, with no {\listtext} read for it.
+    bool atParagraphStart() const
+    {
+        return !m_continuation && !m_labelled && m_cursor.atBlockStart();
+    }
+    // A label the reader made for the paragraph, before its text.
+    void prependLabel(const QString& label) { m_pending.prepend(label); }
     // The end of the document.
     void finish(const RtfState& state);
     // Whether the cursor stands in an empty block outside any table, with no text waiting:
@@ -90,6 +98,7 @@ private:
     QTextBlockFormat m_applied; // what the current block has, when m_appliedValid
     bool m_appliedValid = false;
     int m_listTextStart = -1;
+    bool m_labelled = false; // a {\listtext} was read for the current paragraph
 
     // A table being written, and where in it: the outermost first, then those in its cells.
     struct Level

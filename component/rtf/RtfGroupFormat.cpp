@@ -32,6 +32,7 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         s.nesting = s.shapeText ? s.anchorNesting : 0;
         s.nextTabType = QTextOption::LeftTab;
         s.nextTabLeader = LayoutProperty::NoLeader;
+        s.listOverride = s.listLevel = 0;
         return;
     case I::AlignLeft:
         s.blockFormat.setAlignment(Qt::AlignLeft);
@@ -119,6 +120,12 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
             return;
         s.nesting = std::clamp(n, 0, 64);
         s.inTable = s.inTable || n > 0;
+        return;
+    case I::ListOverrideNumber:
+        s.listOverride = n;
+        return;
+    case I::ListLevelNumber:
+        s.listLevel = n;
         return;
     case I::Raise:
         s.raise = std::clamp(n, -3276, 3276);

@@ -16,7 +16,8 @@ constexpr size_t MaxDepth = 512;
 } // namespace
 
 RtfParser::RtfParser(const QByteArray& data, QTextDocument* document, bool forLayout)
-    : m_tokens(data), m_document(document), m_fonts(forLayout), m_text(document, m_fonts, m_colors)
+    : m_tokens(data), m_document(document), m_fonts(forLayout),
+      m_text(document, m_fonts, m_colors, m_lists)
 {
     RtfState root;
     root.charFormat = m_text.defaultCharFormat();
@@ -208,6 +209,11 @@ void RtfParser::destination(const RtfControlWord& word)
         s.destination = D::ColorTable;
         m_colors.start();
         return;
+    case I::ListTable:
+    case I::ListOverrideTable:
+        s.destination = D::Lists;
+        s.listPart = RtfState::ListPart::Table;
+        return;
     case I::Picture:
         // A shape's fill or line picture, or one in a field's instruction, is no picture of
         // the text.
@@ -219,7 +225,9 @@ void RtfParser::destination(const RtfControlWord& word)
         m_picture.start();
         return;
     default:
-        if (!RtfTextGroups::open(s, word.id, m_text))
+        if (s.destination == D::Lists)
+            m_lists.open(s, word.id);
+        else if (!RtfTextGroups::open(s, word.id, m_text))
             s.destination = D::Skip;
         return;
     }
@@ -268,6 +276,14 @@ void RtfParser::value(const RtfControlWord& word, int n)
         return;
     case RtfState::Destination::FieldInstruction:
         m_text.field().value(word.id, n);
+        return;
+    case RtfState::Destination::Lists:
+        if (word.id == RtfControlWord::Id::UnicodeChar) {
+            m_lists.character(s, QChar(static_cast<char16_t>(n < 0 ? n + 65536 : n)));
+            m_unicodePending = s.unicodeSkip;
+        } else {
+            m_lists.value(s, word.id, n);
+        }
         return;
     case RtfState::Destination::Text:
     case RtfState::Destination::Drop:
@@ -321,6 +337,9 @@ void RtfParser::text(const QByteArray& bytes)
     case RtfState::Destination::Picture:
         m_picture.text(rest);
         return;
+    case RtfState::Destination::Lists:
+        m_lists.bytes(state(), rest, m_text.documentCodePage());
+        return;
     default:
         return;
     }
@@ -338,6 +357,8 @@ void RtfParser::hexByte(unsigned char byte)
         m_text.byte(static_cast<char>(byte));
     else if (state().destination == RtfState::Destination::FontTable)
         m_fonts.byte(static_cast<char>(byte));
+    else if (state().destination == RtfState::Destination::Lists)
+        m_lists.bytes(state(), QByteArray(1, static_cast<char>(byte)), m_text.documentCodePage());
 }
 
 void RtfParser::flush()

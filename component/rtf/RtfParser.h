@@ -3,6 +3,7 @@
 #include "rtf/RtfColorTable.h"
 #include "rtf/RtfControlWord.h"
 #include "rtf/RtfFontTable.h"
+#include "rtf/RtfListTable.h"
 #include "rtf/RtfPicture.h"
 #include "rtf/RtfState.h"
 #include "rtf/RtfTextDestination.h"
@@ -55,6 +56,7 @@ private:
     RtfFontTable m_fonts;
     size_t m_fontTableDepth = 0;
     RtfColorTable m_colors;
+    RtfListTable m_lists;
     RtfPicture m_picture;
     RtfTextDestination m_text;
 };

@@ -18,6 +18,16 @@ struct RtfState
         ColorTable,
         Picture,
         FieldInstruction, // a field's instruction, read for the fields a header shows
+        Lists,            // \listtable and \listoverridetable
+    };
+    // Where in the list tables a group stands.
+    enum class ListPart
+    {
+        Table,
+        List,
+        Level,
+        LevelText,
+        Override,
     };
 
     Destination destination = Destination::Text;
@@ -36,7 +46,10 @@ struct RtfState
     int shadingFore = -1;   // \chcfpat
     int shadingPercent = 0; // \chshdng, in hundredths of a percent of the pattern colour
     bool listText = false;  // in a {\listtext} group
-    bool part = false;      // in a header, footer or footnote
+    ListPart listPart = ListPart::Table;
+    int listOverride = 0; // \ls: the list of the paragraph, 0 for none
+    int listLevel = 0;    // \ilvl
+    bool part = false;    // in a header, footer or footnote
     // In a shape's or text box's text, which stands where the shape is anchored: the table
     // place of its anchor, which the text's own \pard keeps, and its own tables are flattened.
     bool shapeText = false;

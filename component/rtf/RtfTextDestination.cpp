@@ -5,6 +5,7 @@
 #include "rtf/RtfColorTable.h"
 #include "rtf/RtfFontTable.h"
 #include "rtf/RtfGroupFormat.h"
+#include "rtf/RtfListTable.h"
 #include "rtf/RtfPageSetup.h"
 
 #include <algorithm>
@@ -12,8 +13,8 @@
 namespace pagora {
 
 RtfTextDestination::RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
-                                       const RtfColorTable& colors)
-    : m_document(document), m_body(document), m_fonts(fonts), m_colors(colors)
+                                       const RtfColorTable& colors, RtfListTable& lists)
+    : m_document(document), m_body(document), m_fonts(fonts), m_colors(colors), m_lists(lists)
 {
 }
 
@@ -98,23 +99,13 @@ void RtfTextDestination::value(RtfState& s, RtfControlWord::Id id, int n)
         s.fontChosen = true;
         return;
     }
-    case I::ForeColor: {
-        const QColor c = m_colors.color(n);
-        if (c.isValid())
-            s.charFormat.setForeground(c);
-        else
-            s.charFormat.clearForeground();
+    case I::ForeColor:
+        m_colors.foreground(s.charFormat, n);
         return;
-    }
     case I::Highlight:
-    case I::BackColor: {
-        const QColor c = m_colors.color(n);
-        if (c.isValid())
-            s.charFormat.setBackground(c);
-        else
-            s.charFormat.clearBackground();
+    case I::BackColor:
+        m_colors.background(s.charFormat, n);
         return;
-    }
     case I::ShadingBack:
         s.shadingBack = n;
         shade(s);
@@ -219,6 +210,8 @@ void RtfTextDestination::paragraphEnd(const RtfState& s)
 {
     flush(s);
     builder().paragraphEnd(s);
+    if (s.listOverride > 0 && !s.part)
+        m_lists.advance(s.listOverride, s.listLevel);
 }
 
 void RtfTextDestination::insertImage(const RtfState& s, const QTextImageFormat& image)
@@ -246,6 +239,9 @@ void RtfTextDestination::flush(const RtfState& s)
             m_body.breakPageBeforeNext();
         m_pageBrokenBefore = false;
     }
+    // A list paragraph's text, when the file wrote no label before it: the list's own.
+    if (s.listOverride > 0 && !s.part && builder().hasPending() && builder().atParagraphStart())
+        builder().prependLabel(m_lists.label(s.listOverride, s.listLevel));
     builder().flush(s);
     // A section ends its last paragraph: the new one starts with the paragraph of its text.
     if (sectionStarts)

@@ -15,6 +15,7 @@ namespace pagora {
 
 class RtfColorTable;
 class RtfFontTable;
+class RtfListTable;
 
 // The document's own text: the words that act on it as a whole (code page, default font and
 // tab), the fonts and colours its groups choose, its symbols and breaks, and its bytes, kept
@@ -24,7 +25,7 @@ class RtfTextDestination
 {
 public:
     RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
-                       const RtfColorTable& colors);
+                       const RtfColorTable& colors, RtfListTable& lists);
 
     QTextCharFormat defaultCharFormat() const;
     int documentCodePage() const { return m_documentCodePage; }
@@ -90,6 +91,7 @@ private:
     int m_notes = 0;
     const RtfFontTable& m_fonts;
     const RtfColorTable& m_colors;
+    RtfListTable& m_lists;
     QByteArray m_pendingBytes;
     int m_documentCodePage = 1252;
     int m_defaultFont = 0;

@@ -1,6 +1,7 @@
 // The RTF reader on a corpus of small documents, one or more per feature, and on bad input.
 #include "errors/PagoraError.h"
 #include "layout/RichTextBox.h"
+#include "rtf/RtfListNumber.h"
 #include "rtf/RtfReader.h"
 
 #include <QDir>
@@ -237,6 +238,67 @@ private slots:
         for (const char* gone : {"Secret", "Somebody", "Normal", "heading", "SomeWriter", "header",
                                  "footer", "hidden", "HYPERLINK", "ansi version", "020b"})
             QVERIFY2(!all.contains(gone), gone);
+    }
+
+    // A list paragraph without a label of its own ({\listtext}) takes the number its list
+    // gives it, counted with the paragraphs that have one.
+    void listNumbersWhereTheFileWroteNone()
+    {
+        auto doc = parse(
+            "{\\rtf1\\ansi{\\*\\listtable"
+            "{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}"
+            "{\\listlevel\\levelnfc4{\\leveltext\\'02\\'01);}}\\listid10{\\listname ;}}"
+            "{\\list{\\listlevel\\levelnfc1\\levelstartat3\\levelfollow1{\\leveltext\\'02\\'00.;}}"
+            "\\listid20}"
+            "{\\list{\\listlevel\\levelnfc22{\\leveltext\\'02\\'00.;}}{\\listlevel\\levelnfc22"
+            "\\levellegal1{\\leveltext\\'03\\'00.\\'01;}}\\listid30}"
+            "{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}}{\\listlevel\\levelnfc7"
+            "\\levelfollow2{\\leveltext\\'02\\'01:;}}\\listid40}}"
+            "{\\*\\listoverridetable{\\listoverride\\listid10\\listoverridecount0\\ls1}"
+            "{\\listoverride\\ls2\\listid20}{\\listoverride\\listid30\\ls3}"
+            "{\\listoverride\\listid40\\ls4}}"
+            "\\pard\\ls1 one\\par\\pard\\ls1\\ilvl1 sub\\par\\pard\\ls1\\ilvl1 sub two\\par"
+            "\\pard\\ls1 two\\line more\\par\\pard\\ls1\\ilvl1 again\\par\\pard\\ls2 three\\par"
+            "\\pard\\ls3 four\\par\\pard\\ls3\\ilvl1 legal\\par\\pard\\ls4 bullet\\par"
+            "\\pard\\ls4\\ilvl1 ordinal\\par{\\listtext 9.\\tab}\\pard\\ls2 labelled\\par"
+            "\\pard\\ls2 after\\par\\pard\\ls9 unknown\\par\\pard plain\\par}");
+        QVERIFY(doc);
+        QCOMPARE(paragraphs(doc.get()).mid(0, 15),
+                 QStringList({"1.\tone", "a)\tsub", "b)\tsub two", "2.\ttwo", "more", "a)\tagain",
+                              "III. three", "01.\tfour", "1.01\tlegal", "\u2022\tbullet",
+                              "First:ordinal", "9.\tlabelled", "V. after", "unknown", "plain"}));
+    }
+
+    void listNumberStyles_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("text");
+        const QList<std::tuple<int, int, const char*>> rows = {{14, 1, "XIV"},
+                                                               {1994, 2, "mcmxciv"},
+                                                               {4000, 1, "4000"},
+                                                               {27, 3, "AA"},
+                                                               {28, 4, "bb"},
+                                                               {11, 5, "11th"},
+                                                               {22, 5, "22nd"},
+                                                               {113, 5, "113th"},
+                                                               {21, 6, "Twenty-one"},
+                                                               {40, 7, "Fortieth"},
+                                                               {42, 7, "Forty-second"},
+                                                               {120, 6, "120"},
+                                                               {7, 22, "07"},
+                                                               {12, 22, "12"},
+                                                               {3, 23, ""},
+                                                               {3, 255, ""},
+                                                               {3, 47, "3"}};
+        for (const auto& [number, style, text] : rows)
+            QTest::addRow("%d in style %d", number, style) << number << style << QString(text);
+    }
+    void listNumberStyles()
+    {
+        QFETCH(int, number);
+        QFETCH(int, style);
+        QTEST(RtfListNumber::text(number, style), "text");
     }
 
     void documentsFromOtherWriters()
