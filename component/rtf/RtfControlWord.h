@@ -91,6 +91,10 @@ struct RtfControlWord
         // font table
         FontCharset,
         FontFamily,
+        // styles
+        Style,
+        CharacterStyle,
+        StyleBasedOn,
         // list tables
         ListId,
         ListOverrideNumber,

@@ -75,6 +75,9 @@ void RtfParser::groupStart()
     // Each font of the table may stand in a group of its own.
     if (inner.destination == RtfState::Destination::FontTable && m_stack.size() == m_fontTableDepth)
         m_fonts.startEntry();
+    if (inner.destination == RtfState::Destination::StyleSheet &&
+        m_stack.size() == m_styleSheetDepth)
+        m_styles.startEntry();
     m_stack.push_back(inner);
     m_starPending = false;
 }
@@ -97,6 +100,8 @@ void RtfParser::groupEnd()
         m_text.listTextEnd(state());
     if (ending.part && !state().part)
         m_text.partEnd(ending);
+    if (ending.destination == RtfState::Destination::StyleSheet)
+        m_styles.endEntry();
     if (ending.destination == RtfState::Destination::FontTable)
         m_text.fontCommitted(m_fonts.end(m_text.documentCodePage()), m_stack);
     if (ending.destination == RtfState::Destination::Picture &&
@@ -120,27 +125,22 @@ void RtfParser::controlSymbol(char c)
         return;
     case '\\':
     case '{':
-    case '}': {
-        const char literal[2] = {c, 0};
-        text(QByteArray(literal));
+    case '}':
+        text(QByteArray(1, c));
         return;
-    }
-    case '~':
-        m_text.append(state(), QString(QChar(0x00A0)));
-        return;
+    case '~': // a no-break space, an optional hyphen, a no-break hyphen
     case '-':
-        m_text.append(state(), QString(QChar(0x00AD)));
-        return;
     case '_':
-        m_text.append(state(), QString(QChar(0x2011)));
+    case '\t':
+        m_text.append(state(), QString(QChar(c == '~'   ? 0x00A0
+                                             : c == '-' ? 0x00AD
+                                             : c == '_' ? 0x2011
+                                                        : '\t')));
         return;
     case '\r':
     case '\n':
         if (state().destination == RtfState::Destination::Text)
             m_text.paragraphEnd(state());
-        return;
-    case '\t':
-        m_text.append(state(), QStringLiteral("\t"));
         return;
     default:
         return;
@@ -174,21 +174,34 @@ void RtfParser::controlWord(const RtfToken& token)
         return;
     }
     m_text.flushBytes(state());
-    switch (word->kind) {
+    if (state().destination == RtfState::Destination::StyleSheet) {
+        // A style's own groups (\keycode and the like) hold none of its formatting.
+        if (word->kind == RtfControlWord::Kind::Destination)
+            state().destination = RtfState::Destination::Skip;
+        else
+            m_styles.word(*word, token.hasParameter, token.parameter);
+        return;
+    }
+    act(*word, token.hasParameter, token.parameter);
+}
+
+void RtfParser::act(const RtfControlWord& word, bool hasParameter, int parameter)
+{
+    switch (word.kind) {
     case RtfControlWord::Kind::Destination:
-        destination(*word);
+        destination(word);
         return;
     case RtfControlWord::Kind::Flag:
-        flag(*word);
+        flag(word);
         return;
     case RtfControlWord::Kind::Toggle:
-        toggle(*word, !token.hasParameter || token.parameter != 0);
+        toggle(word, !hasParameter || parameter != 0);
         return;
     case RtfControlWord::Kind::Value:
-        value(*word, token.hasParameter ? token.parameter : 0);
+        value(word, hasParameter ? parameter : 0);
         return;
     case RtfControlWord::Kind::Symbol:
-        symbol(*word);
+        symbol(word);
         return;
     }
 }
@@ -208,6 +221,11 @@ void RtfParser::destination(const RtfControlWord& word)
     case I::ColorTable:
         s.destination = D::ColorTable;
         m_colors.start();
+        return;
+    case I::StyleSheet:
+        s.destination = D::StyleSheet;
+        m_styleSheetDepth = m_stack.size();
+        m_styles.startEntry();
         return;
     case I::ListTable:
     case I::ListOverrideTable:
@@ -290,6 +308,9 @@ void RtfParser::value(const RtfControlWord& word, int n)
         if (word.id == RtfControlWord::Id::UnicodeChar) {
             m_text.unicode(s, n);
             m_unicodePending = s.unicodeSkip;
+        } else if (word.id == RtfControlWord::Id::Style ||
+                   word.id == RtfControlWord::Id::CharacterStyle) {
+            applyStyle(n, word.id == RtfControlWord::Id::CharacterStyle);
         } else {
             m_text.value(s, word.id, n);
         }
@@ -297,6 +318,13 @@ void RtfParser::value(const RtfControlWord& word, int n)
     default:
         return;
     }
+}
+
+void RtfParser::applyStyle(int number, bool character)
+{
+    // A style holds formatting words only: no destination or symbol comes back here.
+    for (const RtfStyleSheet::Word& w : m_styles.wordsOf(number, character))
+        act(*w.word, w.hasParameter, w.parameter);
 }
 
 void RtfParser::symbol(const RtfControlWord& word)
@@ -340,6 +368,10 @@ void RtfParser::text(const QByteArray& bytes)
     case RtfState::Destination::Lists:
         m_lists.bytes(state(), rest, m_text.documentCodePage());
         return;
+    case RtfState::Destination::StyleSheet:
+        if (rest.contains(';'))
+            m_styles.endEntry();
+        return;
     default:
         return;
     }
@@ -359,11 +391,6 @@ void RtfParser::hexByte(unsigned char byte)
         m_fonts.byte(static_cast<char>(byte));
     else if (state().destination == RtfState::Destination::Lists)
         m_lists.bytes(state(), QByteArray(1, static_cast<char>(byte)), m_text.documentCodePage());
-}
-
-void RtfParser::flush()
-{
-    m_text.flush(state());
 }
 
 } // namespace pagora

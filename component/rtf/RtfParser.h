@@ -6,6 +6,7 @@
 #include "rtf/RtfListTable.h"
 #include "rtf/RtfPicture.h"
 #include "rtf/RtfState.h"
+#include "rtf/RtfStyleSheet.h"
 #include "rtf/RtfTextDestination.h"
 #include "rtf/RtfTokenizer.h"
 
@@ -37,13 +38,17 @@ private:
     void text(const QByteArray& bytes);
     void hexByte(unsigned char byte);
 
+    // A known word, by its kind.
+    void act(const RtfControlWord& word, bool hasParameter, int parameter);
     void destination(const RtfControlWord& word);
     void flag(const RtfControlWord& word);
     void toggle(const RtfControlWord& word, bool on);
     void value(const RtfControlWord& word, int parameter);
     void symbol(const RtfControlWord& word);
+    // \sN or \csN in the text: the style's words, as if the text wrote them there.
+    void applyStyle(int number, bool character);
 
-    void flush();
+    void flush() { m_text.flush(state()); }
     RtfState& state() { return m_stack.back(); }
 
     RtfTokenizer m_tokens;
@@ -57,6 +62,8 @@ private:
     size_t m_fontTableDepth = 0;
     RtfColorTable m_colors;
     RtfListTable m_lists;
+    RtfStyleSheet m_styles;
+    size_t m_styleSheetDepth = 0;
     RtfPicture m_picture;
     RtfTextDestination m_text;
 };

@@ -19,6 +19,7 @@ struct RtfState
         Picture,
         FieldInstruction, // a field's instruction, read for the fields a header shows
         Lists,            // \listtable and \listoverridetable
+        StyleSheet,
     };
     // Where in the list tables a group stands.
     enum class ListPart

@@ -269,6 +269,37 @@ private slots:
                               "First:ordinal", "9.\tlabelled", "V. after", "unknown", "plain"}));
     }
 
+    // A paragraph or group that names a style takes the style's formatting, and that of the
+    // styles it is based on; what the text writes after the name still wins.
+    void stylesApply()
+    {
+        auto doc = parse(
+            "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}{\\f1 Courier New;}}{\\stylesheet{\\ql\\fs20 "
+            "\\snext0 Normal;}{\\s1\\sb240\\qc\\b\\fs32\\sbasedon0\\snext0 heading 1;}{\\s2"
+            "\\sbasedon1\\i\\qr Subtitle;}{\\*\\cs10\\additive\\ul\\f1 Code;}{\\s3\\sbasedon3"
+            "\\fs18 Loop;}{\\*\\ts11\\tsrowd\\fs22 Grid;}}"
+            "\\pard\\s1 Title\\par\\pard\\s2 Sub\\par\\pard\\s1\\b0 Plain\\par"
+            "\\pard\\fs24 Body {\\cs10 code} after\\par\\pard\\s3 Looped\\par\\pard\\s9 "
+            "Unknown\\par}");
+        QVERIFY(doc);
+        QCOMPARE(paragraphs(doc.get()).mid(0, 6),
+                 QStringList({"Title", "Sub", "Plain", "Body code after", "Looped", "Unknown"}));
+        QCOMPARE(blockOf(doc.get(), "Title").alignment(), Qt::AlignHCenter);
+        QCOMPARE(blockOf(doc.get(), "Title").topMargin(), 16.0);
+        QCOMPARE(formatOf(doc.get(), "Title").fontWeight(), int(QFont::Bold));
+        QCOMPARE(formatOf(doc.get(), "Title").fontPointSize(), 16.0);
+        QCOMPARE(blockOf(doc.get(), "Sub").alignment(), Qt::AlignRight);
+        QCOMPARE(formatOf(doc.get(), "Sub").fontWeight(), int(QFont::Bold));
+        QVERIFY(formatOf(doc.get(), "Sub").fontItalic());
+        QCOMPARE(formatOf(doc.get(), "Plain").fontWeight(), int(QFont::Normal));
+        QVERIFY(!formatOf(doc.get(), "Body").fontUnderline());
+        QVERIFY(formatOf(doc.get(), "code").fontUnderline());
+        QCOMPARE(formatOf(doc.get(), "code").fontFamilies().toStringList().first(),
+                 QStringLiteral("Courier New"));
+        QVERIFY(!formatOf(doc.get(), "after").fontUnderline());
+        QCOMPARE(formatOf(doc.get(), "Looped").fontPointSize(), 9.0);
+    }
+
     void listNumberStyles_data()
     {
         QTest::addColumn<int>("number");
