@@ -11,6 +11,12 @@ namespace LayoutProperty {
 // On a block: the tab stops that have a leader, a list of QPointF(stop position, Leader).
 constexpr int TabLeaders = QTextFormat::UserProperty + 1;
 
+// An object of no width after raised or lowered text, as tall as the text stands above or
+// below the line: Qt draws such text where it is asked, but keeps its line as it was.
+constexpr int LineStrut = QTextFormat::UserObject + 1;
+// On it: how far the text is raised, in points; lowered below 0.
+constexpr int StrutRaise = QTextFormat::UserProperty + 2;
+
 enum Leader
 {
     NoLeader,

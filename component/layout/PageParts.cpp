@@ -2,6 +2,7 @@
 
 #include "document/PageStyle.h"
 #include "layout/LayoutMends.h"
+#include "layout/LineStrut.h"
 #include "layout/TextLayerNames.h"
 #include "units/Twips.h"
 
@@ -34,6 +35,7 @@ qreal PageParts::layOut(QTextDocument* text, QPaintDevice* target, qreal width)
 {
     dropEmptyEnd(text);
     text->documentLayout()->setPaintDevice(target);
+    LineStrut::registerIn(text);
     text->setDocumentMargin(0);
     LayoutMends::scaleIndents(text, target->logicalDpiX() / Twips::documentDpi());
     text->setTextWidth(width);

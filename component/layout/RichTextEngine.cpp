@@ -4,6 +4,7 @@
 #include "document/PageStyle.h"
 #include "errors/PagoraError.h"
 #include "layout/LayoutMends.h"
+#include "layout/LineStrut.h"
 #include "layout/NoteRoom.h"
 #include "layout/PageDrawing.h"
 #include "layout/PageNotes.h"
@@ -123,6 +124,7 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
         m_layout = m_copy.get();
     }
     m_layout->documentLayout()->setPaintDevice(target);
+    LineStrut::registerIn(m_layout);
     QTextFrameFormat root = m_layout->rootFrame()->frameFormat();
     root.setMargin(0);
     root.setPadding(0);

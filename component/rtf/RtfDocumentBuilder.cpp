@@ -1,5 +1,6 @@
 #include "RtfDocumentBuilder.h"
 
+#include "document/LayoutProperty.h"
 #include "rtf/RtfLength.h"
 #include "rtf/RtfTabStops.h"
 #include "units/Twips.h"
@@ -37,6 +38,14 @@ void RtfDocumentBuilder::flush(const RtfState& state)
         std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x300; }))
         format.clearProperty(QTextFormat::FontStyleStrategy);
     m_cursor.insertText(text, format);
+    if (state.raise != 0) {
+        QTextCharFormat strut = state.charFormat;
+        strut.setObjectType(LayoutProperty::LineStrut);
+        strut.setProperty(LayoutProperty::StrutRaise, state.raise / 2.0);
+        if (state.raise < 0)
+            strut.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+        m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), strut);
+    }
 }
 
 QTextCharFormat RtfDocumentBuilder::charFormat(const RtfState& state)

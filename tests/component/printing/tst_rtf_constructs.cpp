@@ -117,6 +117,23 @@ private slots:
         QTest::newRow("default tab beside an indent") << QByteArray("\\li720 A\\tab Word") << "Word"
                                                       << ""
                                                       << "left" << 72.0;
+        // Text raised or lowered by 6 points makes its line that much taller, above or below.
+        QTest::newRow("a line of raised text")
+            << QByteArray("First\\par Mid {\\up12 up}\\par Last") << "Mid"
+            << "First"
+            << "top" << 19.8;
+        QTest::newRow("after a line of raised text")
+            << QByteArray("First\\par Mid {\\up12 up}\\par Last") << "Last"
+            << "First"
+            << "top" << 33.6;
+        QTest::newRow("after a line of lowered text")
+            << QByteArray("First\\par Mid {\\dn12 dn}\\par Last") << "Last"
+            << "First"
+            << "top" << 33.6;
+        QTest::newRow("a line of lowered text")
+            << QByteArray("First\\par Mid {\\dn12 dn}\\par Last") << "Mid"
+            << "First"
+            << "top" << 13.8;
         QTest::newRow("space above the first paragraph")
             << QByteArray("\\sb1440 Word\\par\\sb1440 Next\\page Top") << "Word"
             << "paper"
