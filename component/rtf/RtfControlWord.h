@@ -91,6 +91,22 @@ struct RtfControlWord
         // font table
         FontCharset,
         FontFamily,
+        // the older paragraph numbering
+        NumberTextBefore,
+        NumberTextAfter,
+        NumberBody,
+        NumberBullet,
+        NumberContinued,
+        NumberLevel,
+        NumberStart,
+        NumberDecimal, // the styles in the order of \levelnfc's numbers
+        NumberUpperRoman,
+        NumberLowerRoman,
+        NumberUpperLetter,
+        NumberLowerLetter,
+        NumberOrdinal,
+        NumberCardinal,
+        NumberOrdinalText,
         // styles
         Style,
         CharacterStyle,

@@ -33,6 +33,7 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         s.nextTabType = QTextOption::LeftTab;
         s.nextTabLeader = LayoutProperty::NoLeader;
         s.listOverride = s.listLevel = 0;
+        s.numbered = false;
         return;
     case I::AlignLeft:
         s.blockFormat.setAlignment(Qt::AlignLeft);

@@ -17,7 +17,7 @@ constexpr size_t MaxDepth = 512;
 
 RtfParser::RtfParser(const QByteArray& data, QTextDocument* document, bool forLayout)
     : m_tokens(data), m_document(document), m_fonts(forLayout),
-      m_text(document, m_fonts, m_colors, m_lists)
+      m_text(document, m_fonts, m_colors, m_numbering)
 {
     RtfState root;
     root.charFormat = m_text.defaultCharFormat();
@@ -102,6 +102,8 @@ void RtfParser::groupEnd()
         m_text.partEnd(ending);
     if (ending.destination == RtfState::Destination::StyleSheet)
         m_styles.endEntry();
+    if (ending.destination == RtfState::Destination::Numbering)
+        state().numbered = state().destination != RtfState::Destination::Numbering;
     if (ending.destination == RtfState::Destination::FontTable)
         m_text.fontCommitted(m_fonts.end(m_text.documentCodePage()), m_stack);
     if (ending.destination == RtfState::Destination::Picture &&
@@ -174,14 +176,8 @@ void RtfParser::controlWord(const RtfToken& token)
         return;
     }
     m_text.flushBytes(state());
-    if (state().destination == RtfState::Destination::StyleSheet) {
-        // A style's own groups (\keycode and the like) hold none of its formatting.
-        if (word->kind == RtfControlWord::Kind::Destination)
-            state().destination = RtfState::Destination::Skip;
-        else
-            m_styles.word(*word, token.hasParameter, token.parameter);
+    if (m_styles.takes(state(), *word, token.hasParameter, token.parameter))
         return;
-    }
     act(*word, token.hasParameter, token.parameter);
 }
 
@@ -195,7 +191,9 @@ void RtfParser::act(const RtfControlWord& word, bool hasParameter, int parameter
         flag(word);
         return;
     case RtfControlWord::Kind::Toggle:
-        toggle(word, !hasParameter || parameter != 0);
+        if (state().destination == RtfState::Destination::Text ||
+            state().destination == RtfState::Destination::Drop)
+            m_text.toggle(state(), word.id, !hasParameter || parameter != 0);
         return;
     case RtfControlWord::Kind::Value:
         value(word, hasParameter ? parameter : 0);
@@ -232,6 +230,9 @@ void RtfParser::destination(const RtfControlWord& word)
         s.destination = D::Lists;
         s.listPart = RtfState::ListPart::Table;
         return;
+    case I::ParagraphNumber:
+        m_numbering.startParagraphNumber(s);
+        return;
     case I::Picture:
         // A shape's fill or line picture, or one in a field's instruction, is no picture of
         // the text.
@@ -243,8 +244,8 @@ void RtfParser::destination(const RtfControlWord& word)
         m_picture.start();
         return;
     default:
-        if (s.destination == D::Lists)
-            m_lists.open(s, word.id);
+        if (s.destination == D::Lists || s.destination == D::Numbering)
+            m_numbering.open(s, word.id);
         else if (!RtfTextGroups::open(s, word.id, m_text))
             s.destination = D::Skip;
         return;
@@ -262,6 +263,10 @@ void RtfParser::flag(const RtfControlWord& word)
     case RtfState::Destination::Picture:
         m_picture.flag(word.id);
         return;
+    case RtfState::Destination::Lists:
+    case RtfState::Destination::Numbering:
+        m_numbering.word(s, word.id, 0);
+        return;
     case RtfState::Destination::Text:
     case RtfState::Destination::Drop:
         m_text.flag(s, word.id);
@@ -269,14 +274,6 @@ void RtfParser::flag(const RtfControlWord& word)
     default:
         return;
     }
-}
-
-void RtfParser::toggle(const RtfControlWord& word, bool on)
-{
-    RtfState& s = state();
-    if (s.destination == RtfState::Destination::Text ||
-        s.destination == RtfState::Destination::Drop)
-        m_text.toggle(s, word.id, on);
 }
 
 void RtfParser::value(const RtfControlWord& word, int n)
@@ -296,11 +293,12 @@ void RtfParser::value(const RtfControlWord& word, int n)
         m_text.field().value(word.id, n);
         return;
     case RtfState::Destination::Lists:
+    case RtfState::Destination::Numbering:
         if (word.id == RtfControlWord::Id::UnicodeChar) {
-            m_lists.character(s, QChar(static_cast<char16_t>(n < 0 ? n + 65536 : n)));
+            m_numbering.character(s, QChar(static_cast<char16_t>(n < 0 ? n + 65536 : n)));
             m_unicodePending = s.unicodeSkip;
         } else {
-            m_lists.value(s, word.id, n);
+            m_numbering.word(s, word.id, n);
         }
         return;
     case RtfState::Destination::Text:
@@ -366,7 +364,8 @@ void RtfParser::text(const QByteArray& bytes)
         m_picture.text(rest);
         return;
     case RtfState::Destination::Lists:
-        m_lists.bytes(state(), rest, m_text.documentCodePage());
+    case RtfState::Destination::Numbering:
+        m_numbering.bytes(state(), rest, m_text.documentCodePage());
         return;
     case RtfState::Destination::StyleSheet:
         if (rest.contains(';'))
@@ -389,8 +388,9 @@ void RtfParser::hexByte(unsigned char byte)
         m_text.byte(static_cast<char>(byte));
     else if (state().destination == RtfState::Destination::FontTable)
         m_fonts.byte(static_cast<char>(byte));
-    else if (state().destination == RtfState::Destination::Lists)
-        m_lists.bytes(state(), QByteArray(1, static_cast<char>(byte)), m_text.documentCodePage());
+    else if (state().destination == RtfState::Destination::Lists ||
+             state().destination == RtfState::Destination::Numbering)
+        m_numbering.bytes(state(), QByteArray(1, char(byte)), m_text.documentCodePage());
 }
 
 } // namespace pagora

@@ -3,7 +3,7 @@
 #include "rtf/RtfColorTable.h"
 #include "rtf/RtfControlWord.h"
 #include "rtf/RtfFontTable.h"
-#include "rtf/RtfListTable.h"
+#include "rtf/RtfNumbering.h"
 #include "rtf/RtfPicture.h"
 #include "rtf/RtfState.h"
 #include "rtf/RtfStyleSheet.h"
@@ -42,7 +42,6 @@ private:
     void act(const RtfControlWord& word, bool hasParameter, int parameter);
     void destination(const RtfControlWord& word);
     void flag(const RtfControlWord& word);
-    void toggle(const RtfControlWord& word, bool on);
     void value(const RtfControlWord& word, int parameter);
     void symbol(const RtfControlWord& word);
     // \sN or \csN in the text: the style's words, as if the text wrote them there.
@@ -61,7 +60,7 @@ private:
     RtfFontTable m_fonts;
     size_t m_fontTableDepth = 0;
     RtfColorTable m_colors;
-    RtfListTable m_lists;
+    RtfNumbering m_numbering;
     RtfStyleSheet m_styles;
     size_t m_styleSheetDepth = 0;
     RtfPicture m_picture;

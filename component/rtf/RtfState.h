@@ -20,6 +20,7 @@ struct RtfState
         FieldInstruction, // a field's instruction, read for the fields a header shows
         Lists,            // \listtable and \listoverridetable
         StyleSheet,
+        Numbering, // a paragraph's {\*\pn}
     };
     // Where in the list tables a group stands.
     enum class ListPart
@@ -48,9 +49,11 @@ struct RtfState
     int shadingPercent = 0; // \chshdng, in hundredths of a percent of the pattern colour
     bool listText = false;  // in a {\listtext} group
     ListPart listPart = ListPart::Table;
-    int listOverride = 0; // \ls: the list of the paragraph, 0 for none
-    int listLevel = 0;    // \ilvl
-    bool part = false;    // in a header, footer or footnote
+    int listOverride = 0;  // \ls: the list of the paragraph, 0 for none
+    int listLevel = 0;     // \ilvl
+    bool numbered = false; // the paragraph has a {\*\pn}
+    int numberText = 0;    // in its {\pntxtb} (1) or {\pntxta} (2)
+    bool part = false;     // in a header, footer or footnote
     // In a shape's or text box's text, which stands where the shape is anchored: the table
     // place of its anchor, which the text's own \pard keeps, and its own tables are flattened.
     bool shapeText = false;

@@ -19,9 +19,16 @@ void RtfStyleSheet::endEntry()
     m_open = false;
 }
 
-void RtfStyleSheet::word(const RtfControlWord& word, bool hasParameter, int parameter)
+bool RtfStyleSheet::takes(RtfState& state, const RtfControlWord& word, bool hasParameter,
+                          int parameter)
 {
     using I = RtfControlWord::Id;
+    if (state.destination != RtfState::Destination::StyleSheet)
+        return false;
+    if (word.kind == RtfControlWord::Kind::Destination) {
+        state.destination = RtfState::Destination::Skip;
+        return true;
+    }
     if (!m_open)
         startEntry();
     switch (word.id) {
@@ -42,6 +49,7 @@ void RtfStyleSheet::word(const RtfControlWord& word, bool hasParameter, int para
             m_entry.words.push_back({&word, hasParameter, parameter});
         break;
     }
+    return true;
 }
 
 std::vector<RtfStyleSheet::Word> RtfStyleSheet::wordsOf(int number, bool character) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rtf/RtfControlWord.h"
+#include "rtf/RtfState.h"
 
 #include <map>
 #include <vector>
@@ -25,8 +26,10 @@ public:
     void startEntry();
     // The name's ";", or the end of the sheet.
     void endEntry();
-    // A word of the current entry: its number, what it is based on, or a formatting word.
-    void word(const RtfControlWord& word, bool hasParameter, int parameter);
+    // A word read in the sheet (false elsewhere): its entry's number, what it is based on,
+    // or a formatting word. A style's own groups (\keycode and the like) hold none of its
+    // formatting, and are skipped.
+    bool takes(RtfState& state, const RtfControlWord& word, bool hasParameter, int parameter);
     // The words that make style `number` (a paragraph style, or with `character` a character
     // style), those of the styles it is based on first; none for a style the sheet lacks.
     std::vector<Word> wordsOf(int number, bool character) const;

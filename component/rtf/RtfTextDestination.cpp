@@ -5,7 +5,7 @@
 #include "rtf/RtfColorTable.h"
 #include "rtf/RtfFontTable.h"
 #include "rtf/RtfGroupFormat.h"
-#include "rtf/RtfListTable.h"
+#include "rtf/RtfNumbering.h"
 #include "rtf/RtfPageSetup.h"
 
 #include <algorithm>
@@ -13,8 +13,9 @@
 namespace pagora {
 
 RtfTextDestination::RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
-                                       const RtfColorTable& colors, RtfListTable& lists)
-    : m_document(document), m_body(document), m_fonts(fonts), m_colors(colors), m_lists(lists)
+                                       const RtfColorTable& colors, RtfNumbering& numbering)
+    : m_document(document), m_body(document), m_fonts(fonts), m_colors(colors),
+      m_numbering(numbering)
 {
 }
 
@@ -210,8 +211,8 @@ void RtfTextDestination::paragraphEnd(const RtfState& s)
 {
     flush(s);
     builder().paragraphEnd(s);
-    if (s.listOverride > 0 && !s.part)
-        m_lists.advance(s.listOverride, s.listLevel);
+    if (!s.part)
+        m_numbering.paragraphEnd(s);
 }
 
 void RtfTextDestination::insertImage(const RtfState& s, const QTextImageFormat& image)
@@ -240,8 +241,9 @@ void RtfTextDestination::flush(const RtfState& s)
         m_pageBrokenBefore = false;
     }
     // A list paragraph's text, when the file wrote no label before it: the list's own.
-    if (s.listOverride > 0 && !s.part && builder().hasPending() && builder().atParagraphStart())
-        builder().prependLabel(m_lists.label(s.listOverride, s.listLevel));
+    if ((s.listOverride > 0 || s.numbered) && !s.part && builder().hasPending() &&
+        builder().atParagraphStart())
+        builder().prependLabel(m_numbering.label(s));
     builder().flush(s);
     // A section ends its last paragraph: the new one starts with the paragraph of its text.
     if (sectionStarts)

@@ -15,7 +15,7 @@ namespace pagora {
 
 class RtfColorTable;
 class RtfFontTable;
-class RtfListTable;
+class RtfNumbering;
 
 // The document's own text: the words that act on it as a whole (code page, default font and
 // tab), the fonts and colours its groups choose, its symbols and breaks, and its bytes, kept
@@ -25,7 +25,7 @@ class RtfTextDestination
 {
 public:
     RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
-                       const RtfColorTable& colors, RtfListTable& lists);
+                       const RtfColorTable& colors, RtfNumbering& numbering);
 
     QTextCharFormat defaultCharFormat() const;
     int documentCodePage() const { return m_documentCodePage; }
@@ -91,7 +91,7 @@ private:
     int m_notes = 0;
     const RtfFontTable& m_fonts;
     const RtfColorTable& m_colors;
-    RtfListTable& m_lists;
+    RtfNumbering& m_numbering;
     QByteArray m_pendingBytes;
     int m_documentCodePage = 1252;
     int m_defaultFont = 0;

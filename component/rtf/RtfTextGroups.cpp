@@ -17,6 +17,7 @@ bool RtfTextGroups::open(RtfState& s, RtfControlWord::Id id, RtfTextDestination&
     }
     switch (id) {
     case I::ListText:
+    case I::ParagraphNumberText:
         if (s.destination == D::Drop)
             s.destination = D::Text;
         if (!s.listText) {
@@ -91,7 +92,6 @@ bool RtfTextGroups::open(RtfState& s, RtfControlWord::Id id, RtfTextDestination&
             s.destination = D::Skip;
         return true;
     case I::ShapePicture:
-    case I::ParagraphNumberText:
     case I::Unicode:
         if (s.destination == D::Drop)
             s.destination = D::Text;

@@ -267,6 +267,21 @@ private slots:
                  QStringList({"1.\tone", "a)\tsub", "b)\tsub two", "2.\ttwo", "more", "a)\tagain",
                               "III. three", "01.\tfour", "1.01\tlegal", "\u2022\tbullet",
                               "First:ordinal", "9.\tlabelled", "V. after", "unknown", "plain"}));
+
+        // The older numbering: one list while numbered paragraphs follow each other, an
+        // outline's levels across the text between them.
+        const QByteArray body = "{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}";
+        const QByteArray heading = "{\\*\\pn\\pnlvl1\\pnucltr\\pnstart1{\\pntxta .}}";
+        doc =
+            parse("{\\rtf1\\ansi\\pard" + body + "first\\par\\pard" + body + "second\\par\\pard" +
+                  "{\\pntext 3.\\tab}" + body + "third\\par\\pard" + body +
+                  "fourth\\par\\pard between\\par\\pard{\\*\\pn\\pnlvlbody\\pnucrm{\\pntxtb (}"
+                  "{\\pntxta )}}again\\par\\pard{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}dot\\par\\pard" +
+                  heading + "Heading\\par\\pard body\\par\\pard" + heading + "Next\\par}");
+        QVERIFY(doc);
+        QCOMPARE(paragraphs(doc.get()).mid(0, 10),
+                 QStringList({"1.\tfirst", "2.\tsecond", "3.\tthird", "4.\tfourth", "between",
+                              "(I)\tagain", "\u2022\tdot", "A.\tHeading", "body", "B.\tNext"}));
     }
 
     // A paragraph or group that names a style takes the style's formatting, and that of the
