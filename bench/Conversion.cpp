@@ -1,5 +1,6 @@
 #include "Conversion.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -76,4 +77,15 @@ QStringList Conversion::libreOfficeArguments(const QString& profile, const QStri
 QStringList Conversion::abiWordArguments(const QString& pdf, const QString& source)
 {
     return {QStringLiteral("--to=pdf"), QStringLiteral("-o"), pdf, source};
+}
+
+void Conversion::warmLibreOffice(const QString& office, const QString& profile,
+                                 const QString& folder)
+{
+    const QString warm = folder + QStringLiteral("/warm.rtf");
+    QFile file(warm);
+    file.open(QIODevice::WriteOnly);
+    file.write("{\\rtf1 warm}");
+    file.close();
+    run(office, libreOfficeArguments(profile, folder, warm));
 }

@@ -21,4 +21,8 @@ struct Conversion
     static QStringList libreOfficeArguments(const QString& profile, const QString& folder,
                                             const QString& source);
     static QStringList abiWordArguments(const QString& pdf, const QString& source);
+    // LibreOffice's first start makes its profile in `profile`: a conversion of a word into
+    // `folder`, before any that is timed.
+    static void warmLibreOffice(const QString& office, const QString& profile,
+                                const QString& folder);
 };

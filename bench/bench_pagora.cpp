@@ -1,8 +1,9 @@
 // Pagora on long reports of the runner report's kind (tab-aligned rows in a monospaced table
 // font), 100, 300 and 1,000 pages: `pagora pdf` from start to finish, its cost per page and
-// its peak memory, the time until the preview shows its first page, and LibreOffice's own
-// conversion of the same files when LibreOffice is installed.
+// its peak memory, the time until the preview shows its first page, and LibreOffice's and
+// AbiWord's own conversions of the same files when they are installed.
 #include "BenchTimer.h"
+#include "Conversion.h"
 
 #include "layout/RichTextBox.h"
 #include "printing/PageSurfaces.h"
@@ -16,12 +17,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 using namespace pagora;
 
@@ -48,28 +45,6 @@ QByteArray report(int pages)
                "\\line \r\n";
     }
     return rtf + "\\par}";
-}
-
-int pdfPages(const QString& pdf)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {pdf});
-    info.waitForFinished();
-    const QRegularExpression count(QStringLiteral("Pages:\\s+(\\d+)"));
-    return count.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
-}
-
-double runMs(const QString& program, const QStringList& arguments)
-{
-    QElapsedTimer t;
-    t.start();
-    QProcess run;
-    run.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    run.start(program, arguments);
-    run.waitForFinished(-1);
-    if (run.exitCode() != 0)
-        std::printf("%s failed\n", qPrintable(program));
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
 // A preview that notes when it is first shown, and lays the rest out at once.
@@ -99,12 +74,10 @@ int main(int argc, char* argv[])
     // The command prints with the library registered last, which may be another build's: this
     // one's is registered where only the bench looks.
     qputenv("COMPONENT_REGISTRY", dir.filePath(QStringLiteral("registry.ini")).toLocal8Bit());
-    runMs(pagora, {QStringLiteral("register")});
-    const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    const QString profile = QStringLiteral("-env:UserInstallation=file://") + dir.filePath("lo");
+    Conversion::run(pagora, {QStringLiteral("register")});
+    const QString office = Conversion::libreOffice(), abiword = Conversion::abiWord();
+    const QString profile = dir.filePath(QStringLiteral("lo"));
     bool warmed = false;
-    // The largest first, before any other program runs, so that the children's peak memory is
-    // its own.
     for (int size : {1000, 300, 100}) {
         const QString source = dir.filePath(QStringLiteral("report%1.rtf").arg(size));
         {
@@ -115,19 +88,18 @@ int main(int argc, char* argv[])
         const QString pdf = dir.filePath(QStringLiteral("report%1.pdf").arg(size));
         // A short run is at the mercy of the machine's moment: more of them, for a fair median.
         const int runs = size >= 1000 ? 1 : size >= 300 ? 3 : 7;
+        double peakMb = 0;
         const double print = BenchTimer::medianMs(runs, [&] {
-            runMs(pagora, {QStringLiteral("pdf"), source, pdf});
+            const Conversion run = Conversion::run(pagora, {QStringLiteral("pdf"), source, pdf});
+            peakMb = std::max(peakMb, run.peakMb);
         });
-        const int pages = pdfPages(pdf);
+        const int pages = Conversion::pages(pdf);
         std::printf("\n%d-page report (%d pages printed)\n", size, pages);
         BenchTimer::print(QStringLiteral("pagora pdf"), print, size * 10.0);
         std::printf("%-48s %9.3f ms\n", "  per page", print / std::max(1, pages));
-        if (size == 1000) {
-            rusage usage{};
-            getrusage(RUSAGE_CHILDREN, &usage);
+        if (size == 1000 && peakMb > 0)
             std::printf("%-48s %9.1f MB   (target < 200 MB) %s\n", "  peak memory of pagora pdf",
-                        usage.ru_maxrss / 1024.0, usage.ru_maxrss < 200 * 1024 ? "ok" : "MISSED");
-        }
+                        peakMb, peakMb < 200 ? "ok" : "MISSED");
 
         // From the file to the first page on the screen.
         QElapsedTimer clock;
@@ -146,29 +118,32 @@ int main(int argc, char* argv[])
         std::printf("%-48s %9.3f ms   (%d pages)\n", "  preview's every page laid out",
                     static_cast<double>(clock.nsecsElapsed()) / 1e6, preview.count());
 
-        if (office.isEmpty() || size > 300)
+        if (size > 300)
             continue;
-        if (!warmed) {
-            // LibreOffice's first start makes its profile: not part of any conversion.
-            QFile warm(dir.filePath(QStringLiteral("warm.rtf")));
-            warm.open(QIODevice::WriteOnly);
-            warm.write("{\\rtf1 warm}");
-            warm.close();
-            runMs(office,
-                  {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                   QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), warm.fileName()});
-            warmed = true;
+        if (!office.isEmpty()) {
+            if (!warmed) {
+                Conversion::warmLibreOffice(office, profile, dir.path());
+                warmed = true;
+            }
+            const QString folder = dir.filePath(QStringLiteral("lo-out"));
+            const double lo =
+                Conversion::run(office, Conversion::libreOfficeArguments(profile, folder, source))
+                    .ms;
+            const int loPages =
+                Conversion::pages(folder + QStringLiteral("/report%1.pdf").arg(size));
+            std::printf("%-48s %9.3f ms   (%d pages) Pagora is %.1f times faster (target: 25) %s\n",
+                        "  soffice --headless --convert-to pdf", lo, loPages, lo / print,
+                        lo / print >= 25 ? "ok" : "MISSED");
         }
-        const double lo =
-            runMs(office, {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                           QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                           dir.filePath("lo-out"), source});
-        const int loPages = pdfPages(dir.filePath(QStringLiteral("lo-out/report%1.pdf").arg(size)));
-        std::printf("%-48s %9.3f ms   (%d pages) Pagora is %.1f times faster (target: 25) %s\n",
-                    "  soffice --headless --convert-to pdf", lo, loPages, lo / print,
-                    lo / print >= 25 ? "ok" : "MISSED");
+        if (!abiword.isEmpty()) {
+            const QString out = dir.filePath(QStringLiteral("abiword%1.pdf").arg(size));
+            const double abi =
+                Conversion::run(abiword, Conversion::abiWordArguments(out, source)).ms;
+            std::printf("%-48s %9.3f ms   (%d pages) Pagora is %.1f times faster\n",
+                        "  abiword --to=pdf", abi, Conversion::pages(out), abi / print);
+        }
     }
-    if (office.isEmpty())
-        std::printf("\nLibreOffice is not installed: no comparison\n");
+    if (office.isEmpty() || abiword.isEmpty())
+        std::printf("\nLibreOffice or AbiWord is not installed: compared with what there is\n");
     return 0;
 }

@@ -100,9 +100,7 @@ int main(int argc, char* argv[])
         if (!office.isEmpty()) {
             const QString profile = dir.filePath(QStringLiteral("lo"));
             if (!warmed) {
-                // LibreOffice's first start makes its profile: not part of any conversion.
-                Conversion::run(office, Conversion::libreOfficeArguments(
-                                            profile, dir.filePath(QStringLiteral("warm")), source));
+                Conversion::warmLibreOffice(office, profile, dir.path());
                 warmed = true;
             }
             const QString folder = dir.filePath(QStringLiteral("lo"));
