@@ -167,6 +167,11 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
 
 void RichTextEngine::prepareBlocks()
 {
+    // The changes reach the layout as one: Qt lays a document out again after each change it
+    // hears of, walking all of it when a paragraph is justified or centred, and a change for
+    // each table made a long document's layout grow with the square of its length.
+    QTextCursor changes(m_layout);
+    changes.beginEditBlock();
     // The block being read may change yet: it waits for the next piece.
     QTextBlock block = m_layout->findBlockByNumber(m_preparedBlocks);
     for (; block.isValid() && (!m_reading || block.next().isValid()); block = block.next()) {
@@ -185,6 +190,7 @@ void RichTextEngine::prepareBlocks()
     LayoutMends::fitTables(m_layout->rootFrame(), m_tableWidth);
     LayoutMends::keepSpaceAbove(m_layout);
     LayoutMends::keepSpaceInCells(m_layout->rootFrame());
+    changes.endEditBlock();
 }
 
 void RichTextEngine::readOn()
@@ -192,12 +198,7 @@ void RichTextEngine::readOn()
     const int at = m_scan.position();
     if (!m_reading->readMore(ReadStep))
         m_reading.reset();
-    // The piece's changes reach the layout as one: Qt lays a document out again after each
-    // change it hears of.
-    QTextCursor changes(m_layout);
-    changes.beginEditBlock();
     prepareBlocks();
-    changes.endEditBlock();
     // And all of it is laid out again from the line where the last piece ended, as one: Qt's
     // layout of a paragraph it has laid out before, mended bit by bit, can differ from the one
     // it makes at once, down to a line left across a page's foot.
