@@ -43,6 +43,8 @@ bool RtfStyleSheet::takes(RtfState& state, const RtfControlWord& word, bool hasP
     case I::StyleBasedOn:
         m_entry.basedOn = parameter;
         break;
+    case I::UnicodeChar:
+        break; // a character of the style's name, which the text must not take
     default:
         if (word.kind == RtfControlWord::Kind::Flag || word.kind == RtfControlWord::Kind::Toggle ||
             word.kind == RtfControlWord::Kind::Value)

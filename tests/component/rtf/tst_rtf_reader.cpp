@@ -292,13 +292,14 @@ private slots:
             "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}{\\f1 Courier New;}}{\\stylesheet{\\ql\\fs20 "
             "\\snext0 Normal;}{\\s1\\sb240\\qc\\b\\fs32\\sbasedon0\\snext0 heading 1;}{\\s2"
             "\\sbasedon1\\i\\qr Subtitle;}{\\*\\cs10\\additive\\ul\\f1 Code;}{\\s3\\sbasedon3"
-            "\\fs18 Loop;}{\\*\\ts11\\tsrowd\\fs22 Grid;}}"
+            "\\fs18 Loop;}{\\*\\ts11\\tsrowd\\fs22 Grid;}{\\s4 \\u937?mega;}}"
             "\\pard\\s1 Title\\par\\pard\\s2 Sub\\par\\pard\\s1\\b0 Plain\\par"
             "\\pard\\fs24 Body {\\cs10 code} after\\par\\pard\\s3 Looped\\par\\pard\\s9 "
-            "Unknown\\par}");
+            "Unknown\\par\\pard\\s4 Named\\par}");
         QVERIFY(doc);
-        QCOMPARE(paragraphs(doc.get()).mid(0, 6),
-                 QStringList({"Title", "Sub", "Plain", "Body code after", "Looped", "Unknown"}));
+        QCOMPARE(paragraphs(doc.get()).mid(0, 7),
+                 QStringList(
+                     {"Title", "Sub", "Plain", "Body code after", "Looped", "Unknown", "Named"}));
         QCOMPARE(blockOf(doc.get(), "Title").alignment(), Qt::AlignHCenter);
         QCOMPARE(blockOf(doc.get(), "Title").topMargin(), 16.0);
         QCOMPARE(formatOf(doc.get(), "Title").fontWeight(), int(QFont::Bold));
