@@ -240,9 +240,8 @@ void RtfTextDestination::flush(const RtfState& s)
             m_body.breakPageBeforeNext();
         m_pageBrokenBefore = false;
     }
-    // A list paragraph's text, when the file wrote no label before it: the list's own.
-    if ((s.listOverride > 0 || s.numbered) && !s.part && builder().hasPending() &&
-        builder().atParagraphStart())
+    // A numbered paragraph's text, when the file wrote no label before it: its number's.
+    if (!s.part && builder().hasPending() && builder().atParagraphStart())
         builder().prependLabel(m_numbering.label(s));
     builder().flush(s);
     // A section ends its last paragraph: the new one starts with the paragraph of its text.
