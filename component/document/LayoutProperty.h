@@ -16,6 +16,8 @@ constexpr int TabLeaders = QTextFormat::UserProperty + 1;
 constexpr int LineStrut = QTextFormat::UserObject + 1;
 // On it: how far the text is raised, in points; lowered below 0.
 constexpr int StrutRaise = QTextFormat::UserProperty + 2;
+// Or: how wide it is, in device pixels, and no height; it stands for a first line's indent.
+constexpr int StrutWidth = QTextFormat::UserProperty + 3;
 
 enum Leader
 {

@@ -18,6 +18,8 @@ void LineStrut::registerIn(QTextDocument* document)
 
 QSizeF LineStrut::intrinsicSize(QTextDocument* document, int, const QTextFormat& format)
 {
+    if (format.hasProperty(LayoutProperty::StrutWidth))
+        return {format.doubleProperty(LayoutProperty::StrutWidth), 0};
     QPaintDevice* device = document->documentLayout()->paintDevice();
     const QFont font = format.toCharFormat().font();
     const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);

@@ -1,29 +1,21 @@
 #include "RichTextEngine.h"
 
-#include "document/LayoutProperty.h"
 #include "document/PageStyle.h"
 #include "errors/PagoraError.h"
-#include "layout/LayoutMends.h"
-#include "layout/LineStrut.h"
+#include "layout/LayoutDocument.h"
+#include "layout/LayoutPiece.h"
 #include "layout/NoteRoom.h"
 #include "layout/PageDrawing.h"
 #include "layout/PageNotes.h"
 #include "layout/PageParts.h"
-#include "layout/RtfDocument.h"
-#include "layout/TabLeaders.h"
 #include "layout/TextLayerNames.h"
-#include "rtf/RtfReading.h"
-#include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QTextLayout>
-#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -32,14 +24,6 @@ namespace pagora {
 
 namespace {
 
-// About 300 pages of report, whose glyphs take some 50 MB.
-constexpr int KeptGlyphCharacters = 1'000'000;
-
-// How much of the file is read for the first pages, and then at a time as pages are asked
-// for: a few pages of text.
-constexpr qsizetype ReadAhead = 32 * 1024;
-constexpr qsizetype ReadStep = 64 * 1024;
-
 // How far down Qt's layout of one document can place a line: it keeps positions in 26.6
 // fixed point, and past this many device pixels they wrap round, which would lose pages.
 constexpr qreal LayoutReach = std::numeric_limits<int>::max() / 64.0;
@@ -47,9 +31,9 @@ constexpr qreal LayoutReach = std::numeric_limits<int>::max() / 64.0;
 } // namespace
 
 RichTextEngine::RichTextEngine(QTextDocument* document, Use use)
-    : m_source(document), m_inPlace(use == Use::PrintOnly),
-      m_names(std::make_unique<TextLayerNames>())
+    : m_source(document), m_doc(use == Use::PrintOnly), m_names(std::make_unique<TextLayerNames>())
 {
+    m_doc.setSource(document, QByteArray(), false);
 }
 
 RichTextEngine::~RichTextEngine() = default;
@@ -58,9 +42,7 @@ void RichTextEngine::setDocument(QTextDocument* document, const QByteArray& rtf,
 {
     release();
     m_source = document;
-    m_rtf = rtf;
-    m_rtfRevision = document->revision();
-    m_sourceReading = reading && !rtf.isEmpty();
+    m_doc.setSource(document, rtf, reading);
 }
 
 int RichTextEngine::textLength() const
@@ -70,9 +52,7 @@ int RichTextEngine::textLength() const
 
 void RichTextEngine::release()
 {
-    m_reading.reset();
-    m_copy.reset();
-    m_layout = nullptr;
+    m_doc.release();
     m_slices.clear();
     m_target = nullptr;
 }
@@ -84,152 +64,35 @@ void RichTextEngine::ensureLayout(QPaintDevice* target, const QRect& area)
     // A document still being read from its file changes only as the file says.
     const bool same = m_target == target && m_dpiX == dpiX && m_dpiY == dpiY &&
                       m_area == area.size() &&
-                      (m_sourceReading || m_revision == m_source->revision());
-    if (m_layout && same)
+                      (m_doc.sourceReading() || m_revision == m_source->revision());
+    if (m_doc.layout() && same)
         return;
-    // A document only printed is laid out where it is, once: a copy of a long document costs
-    // as much time and memory as its reading.
-    // Footnotes cut paragraphs in the layout, which the marks of the document's own notes
-    // would follow, and space above the first paragraph adds one: those documents are always
-    // copied.
-    const PageStyle* style = PageStyle::of(m_source);
-    const bool inPlace = m_inPlace && !(style && !style->notes().isEmpty()) &&
-                         m_source->begin().blockFormat().topMargin() <= 0;
-    if (inPlace && m_prepared) {
-        m_layout = m_source;
-        if (same) {
-            restartSlices();
-            return;
-        }
-    }
-    m_reading.reset();
-    if (inPlace && !m_prepared) {
-        m_copy.reset();
-        m_layout = m_source;
-        m_prepared = true;
-    } else if (!m_rtf.isEmpty() && (m_sourceReading || m_source->revision() == m_rtfRevision)) {
-        // Reading the file again makes the same document in a third of the time a copy takes,
-        // as long as nobody has changed it since. It is read as far as the pages asked for
-        // need: the first page of a long document is there at once.
-        m_copy = std::make_unique<QTextDocument>();
-        m_reading = std::make_unique<RtfReading>(m_rtf, m_copy.get(), RtfReader::Use::Layout);
-        // Up to the first paragraph at least, whose space above is kept below.
-        while (m_reading->readMore(ReadAhead) && m_copy->blockCount() < 2) {
-        }
-        if (m_reading->atEnd())
-            m_reading.reset();
-        m_layout = m_copy.get();
-    } else {
-        m_copy.reset(m_source->clone());
-        m_layout = m_copy.get();
-    }
-    m_layout->documentLayout()->setPaintDevice(target);
-    LineStrut::registerIn(m_layout);
-    QTextFrameFormat root = m_layout->rootFrame()->frameFormat();
-    root.setMargin(0);
-    root.setPadding(0);
-    root.setBorder(0);
-    m_layout->rootFrame()->setFrameFormat(root);
-    m_layout->setDocumentMargin(0);
-    // Before the layout starts: Qt's layout of the pages after an edit at the start is not
-    // the one it makes of the whole. Blocks read later are edited before Qt reaches them.
-    m_hasLeaders = false;
+    m_target = target;
+    m_dpiX = dpiX;
+    m_dpiY = dpiY;
+    m_area = area.size();
     m_names->clear();
-    m_preparedBlocks = 0;
-    m_keptGlyphs = 0;
-    m_indentScale = dpiX / Twips::documentDpi();
-    m_tableWidth = Twips::toPixelsExact(area.width(), Twips::documentDpi());
-    prepareBlocks();
-    m_splits.clear();
-    keepSpaceAtTop();
-    // Whole device pixels: the document's pagination works in them, and a fractional page
-    // height would put a page's first line at the bottom of the page before.
-    const qreal width = std::max(1.0, std::floor(Twips::toPixelsExact(area.width(), dpiX)));
-    m_pageHeight = std::max(1.0, std::floor(Twips::toPixelsExact(area.height(), dpiY)));
-    m_layout->setPageSize(QSizeF(width, m_pageHeight));
+    m_doc.make(target, area.size());
     // Pages are cut as they are asked for: Qt lays a document out only as far as the
     // positions asked of it, so the first page of a long document is there at once.
     restartSlices();
     m_notes.reset();
     if (const PageStyle* style = PageStyle::of(m_source); style && !style->notes().isEmpty()) {
         // Half a line of twelve points above the notes.
-        m_notes = std::make_unique<PageNotes>(*style, target, width, 6.0 * dpiY / 72);
+        m_notes = std::make_unique<PageNotes>(*style, target, m_doc.pageWidth(), 6.0 * dpiY / 72);
         sliceLayout();
         placeNotes();
     }
-
-    m_target = target;
-    m_dpiX = dpiX;
-    m_dpiY = dpiY;
-    m_area = area.size();
     m_revision = m_source->revision();
-}
-
-void RichTextEngine::prepareBlocks()
-{
-    // The changes reach the layout as one: Qt lays a document out again after each change it
-    // hears of, walking all of it when a paragraph is justified or centred, and a change for
-    // each table made a long document's layout grow with the square of its length.
-    QTextCursor changes(m_layout);
-    changes.beginEditBlock();
-    // The block being read may change yet: it waits for the next piece.
-    QTextBlock block = m_layout->findBlockByNumber(m_preparedBlocks);
-    for (; block.isValid() && (!m_reading || block.next().isValid()); block = block.next()) {
-        LayoutMends::scaleIndent(block, m_indentScale);
-        m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
-        // Qt shapes a paragraph's text to lay it out, and again to draw it unless the layout
-        // keeps the glyphs. They cost some fifty bytes a character: paragraphs keep them while
-        // the document's first million characters last.
-        if (block.length() <= KeptGlyphCharacters - m_keptGlyphs) {
-            m_keptGlyphs += block.length();
-            block.layout()->setCacheEnabled(true);
-        }
-        ++m_preparedBlocks;
-    }
-    // All three leave tables already done as they are.
-    LayoutMends::fitTables(m_layout->rootFrame(), m_tableWidth);
-    LayoutMends::keepSpaceAbove(m_layout);
-    LayoutMends::keepSpaceInCells(m_layout->rootFrame());
-    changes.endEditBlock();
-}
-
-void RichTextEngine::readOn()
-{
-    const int at = m_scan.position();
-    if (!m_reading->readMore(ReadStep))
-        m_reading.reset();
-    prepareBlocks();
-    // And all of it is laid out again from the line where the last piece ended, as one: Qt's
-    // layout of a paragraph it has laid out before, mended bit by bit, can differ from the one
-    // it makes at once, down to a line left across a page's foot.
-    m_layout->markContentsDirty(at, m_layout->characterCount() - at);
-    m_scan = m_layout->findBlock(at);
-}
-
-void RichTextEngine::keepSpaceAtTop()
-{
-    // The first paragraph loses its space above too: an empty paragraph of that height goes
-    // before it, in the copy only.
-    const QTextBlock first = m_layout->begin();
-    const qreal space = first.blockFormat().topMargin();
-    if (space <= 0 || m_layout != m_copy.get())
-        return;
-    QTextBlockFormat spacer;
-    spacer.setLineHeight(space, QTextBlockFormat::FixedHeight);
-    QTextBlockFormat format = first.blockFormat();
-    format.setTopMargin(0);
-    QTextCursor start(m_layout);
-    start.insertBlock(format, first.charFormat());
-    start.movePosition(QTextCursor::Start);
-    start.setBlockFormat(spacer);
-    m_splits.push_back(0);
-    ++m_preparedBlocks;
 }
 
 void RichTextEngine::restartSlices()
 {
+    m_doc.startOver();
     m_slices.clear();
-    m_scan = m_layout->begin();
+    m_pieces.assign(1, Piece{0, 0, 0});
+    m_cutChecked = 0;
+    m_scan = m_doc.layout()->begin();
     m_complete = false;
 }
 
@@ -244,48 +107,95 @@ void RichTextEngine::sliceNextBlock()
 {
     if (m_complete)
         return;
-    while (m_reading && !m_scan.next().isValid())
-        readOn();
+    enterPiece(m_pieces.size() - 1);
+    while (m_doc.reading() && !m_scan.next().isValid()) {
+        const int at = m_scan.position();
+        m_doc.readOn(at);
+        m_scan = m_doc.layout()->findBlock(at);
+    }
     const QTextBlock block = m_scan;
-    m_scan = block.next();
     // Asking for the block's place lays the document out up to it, and no further.
-    const QRectF box = m_layout->documentLayout()->blockBoundingRect(block);
+    const QRectF box = m_doc.layout()->documentLayout()->blockBoundingRect(block);
+    // Halfway to the reach, so that no paragraph or table can pass it.
+    if (box.top() >= LayoutReach / 2 && !m_notes && cutPiece())
+        return;
+    m_scan = block.next();
+    const qreal pageHeight = m_doc.pageHeight();
     const QTextLayout* lines = block.layout();
+    qreal lastTop = 0;
     for (int i = 0; i < lines->lineCount(); ++i) {
         const QTextLine line = lines->lineAt(i);
-        // A print holds every page or none.
-        if (box.top() + line.y() + line.height() + 2 * m_pageHeight >= LayoutReach)
+        const qreal top = box.top() + line.y();
+        // A print holds every page or none. Past the reach, places wrap round to below zero.
+        if (top + line.height() + 2 * pageHeight >= LayoutReach || top < lastTop)
             throw PagoraError(PagoraError::Overflow,
-                              QStringLiteral("The document is too long to lay out: at this "
-                                             "resolution it may have %1 pages at most.")
-                                  .arg(static_cast<int>(LayoutReach / m_pageHeight) - 2));
-        const int page = static_cast<int>(std::floor((box.top() + line.y() + 0.01) / m_pageHeight));
-        if (m_slices.empty()) {
-            // The first page starts at the start, whatever stands before its first line.
-            m_slices.push_back({0, page, 0});
+                              QStringLiteral("A paragraph or table is too long to lay out: at "
+                                             "this resolution it may have %1 pages at most.")
+                                  .arg(static_cast<int>(LayoutReach / pageHeight) - 2));
+        lastTop = top;
+        const int page = static_cast<int>(std::floor((top + 0.01) / pageHeight));
+        const int at = block.position() + line.textStart();
+        if (m_slices.size() == m_pieces.back().firstSlice) {
+            // A piece's first page starts at its start, whatever stands before its first line.
+            m_slices.push_back({m_doc.toSource(0), page, 0, m_doc.piece()});
         } else if (page > m_slices.back().page) {
-            const int at = block.position() + line.textStart();
-            m_slices.push_back({toSource(at), page, at});
+            if (m_slices.back().piece == m_doc.piece() && m_slices.back().layoutStart == at)
+                m_slices.back().page = page; // a page with nothing on it is no page
+            else
+                m_slices.push_back({m_doc.toSource(at), page, at, m_doc.piece()});
         }
     }
     if (!m_scan.isValid()) {
         m_complete = true;
+        m_textEnd = m_doc.toSource(std::max(0, m_doc.layout()->characterCount() - 1));
         if (m_slices.empty())
-            m_slices.push_back({0, 0, 0});
+            m_slices.push_back({0, 0, 0, 0});
     }
+}
+
+bool RichTextEngine::cutPiece()
+{
+    // The piece after this one starts at the last page that starts a paragraph of the body.
+    // The document changes over to it only when its pages are laid out, so that the pages
+    // before are still drawn from this one.
+    const size_t checked = std::max(m_pieces.back().firstSlice + 1, m_cutChecked);
+    for (size_t i = m_slices.size(); i-- > checked;) {
+        if (!LayoutPiece::canStartAt(*m_doc.layout(), m_slices[i].layoutStart))
+            continue;
+        const int at = m_slices[i].layoutStart;
+        const int start = m_slices[i].start;
+        m_slices.resize(i);
+        m_pieces.push_back({start, at, i});
+        m_slices.push_back({start, 0, 0, m_pieces.size() - 1});
+        m_cutChecked = m_slices.size();
+        m_scanAt = 0;
+        return true;
+    }
+    m_cutChecked = m_slices.size();
+    return false;
+}
+
+void RichTextEngine::enterPiece(size_t piece)
+{
+    if (piece == m_doc.piece())
+        return;
+    // Where the pages are being found, in the last piece.
+    if (m_doc.piece() + 1 == m_pieces.size() && !m_complete)
+        m_scanAt = m_scan.position();
+    if (piece < m_doc.piece())
+        m_doc.startOver();
+    while (m_doc.piece() < piece) {
+        const Piece& next = m_pieces[m_doc.piece() + 1];
+        m_doc.cut(next.cutAt, next.start);
+    }
+    if (m_doc.piece() + 1 == m_pieces.size() && !m_complete)
+        m_scan = m_doc.layout()->findBlock(m_scanAt);
 }
 
 void RichTextEngine::sliceBeyond(int first)
 {
     while (!m_complete && (m_slices.empty() || m_slices.back().start <= first))
         sliceNextBlock();
-}
-
-int RichTextEngine::toSource(int at) const
-{
-    // Each split before `at` added a character that the source does not have.
-    return at - static_cast<int>(std::lower_bound(m_splits.begin(), m_splits.end(), at) -
-                                 m_splits.begin());
 }
 
 void RichTextEngine::placeNotes()
@@ -297,11 +207,11 @@ void RichTextEngine::placeNotes()
             const int from = m_slices[p].start;
             const int to = p + 1 < m_slices.size() ? m_slices[p + 1].start : textLength() + 1;
             const qreal notes = m_notes->height(from, to);
-            const NoteRoom room{m_layout, m_slices[p].layoutStart,
-                                (m_slices[p].page + 1) * m_pageHeight};
-            if (notes <= 0 || !room.pushFrom(room.pageEnd - notes, m_splits))
+            const NoteRoom room{m_doc.layout(), m_slices[p].layoutStart,
+                                (m_slices[p].page + 1) * m_doc.pageHeight()};
+            if (notes <= 0 || !room.pushFrom(room.pageEnd - notes, m_doc.splits()))
                 break;
-            m_layout->documentLayout()->documentSize();
+            m_doc.layout()->documentLayout()->documentSize();
             sliceLayout();
         }
     }
@@ -323,16 +233,18 @@ int RichTextEngine::pageCount(QPaintDevice* target, const QRect& area)
 void RichTextEngine::drawPage(QPainter* painter, const QRect& area, const Slice& slice,
                               const Slice* next)
 {
-    const PageDrawing page{m_layout,
-                           m_pageHeight,
+    const PageDrawing page{m_doc.layout(),
+                           m_doc.pageHeight(),
                            m_dpiX,
                            m_dpiY,
                            slice.page,
                            slice.layoutStart,
-                           next ? next->layoutStart : m_layout->characterCount(),
+                           !next                        ? m_doc.layout()->characterCount()
+                           : next->piece == slice.piece ? next->layoutStart
+                                                        : m_pieces[next->piece].cutAt,
                            slice.start,
                            next ? next->start : textLength() + 1,
-                           m_hasLeaders,
+                           m_doc.hasLeaders(),
                            m_notes.get(),
                            m_names.get()};
     page.draw(painter, area);
@@ -367,8 +279,10 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
         ++index;
     sliceBeyond(m_slices[index].start);
     const Slice* next = index + 1 < m_slices.size() ? &m_slices[index + 1] : nullptr;
-    if (painter)
+    if (painter) {
+        enterPiece(m_slices[index].piece);
         drawPage(painter, area, m_slices[index], next);
+    }
     m_pageFrom = m_slices[index].start;
     m_pageTo = next ? next->start : textEnd();
     return m_pageTo;
@@ -376,19 +290,18 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
 
 int RichTextEngine::textEnd() const
 {
-    if (!m_layout)
+    if (!m_doc.layout())
         return textLength();
     if (!m_complete)
         return std::numeric_limits<int>::max();
-    return toSource(std::max(0, m_layout->characterCount() - 1));
+    return m_textEnd;
 }
 
 void RichTextEngine::sourceRead()
 {
-    m_sourceReading = false;
-    m_rtfRevision = m_source->revision();
+    m_doc.sourceRead();
     // What was laid out came from the file, as the document now does.
-    if (m_layout)
+    if (m_doc.layout())
         m_revision = m_source->revision();
 }
 

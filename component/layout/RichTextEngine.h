@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/LayoutDocument.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QRect>
@@ -18,7 +20,6 @@ namespace pagora {
 
 class PageNotes;
 class TextLayerNames;
-class RtfReading;
 
 // Page layout of a rich-text document for a device: the document is laid out with the
 // device's own metrics at the width and height of a rectangle, cut into page slices, and
@@ -80,22 +81,28 @@ private:
         int start; // in the source document
         int page;
         int layoutStart; // in the layout copy, which has a character more for each split
+        size_t piece;
+    };
+    // A piece of a document too long for one layout: where it starts in the source and in
+    // the piece before, and its first page.
+    struct Piece
+    {
+        int start;
+        int cutAt;
+        size_t firstSlice;
     };
     void ensureLayout(QPaintDevice* target, const QRect& area);
-    // The space above the first paragraph, which Qt leaves out.
-    void keepSpaceAtTop();
+    // Ends the piece being laid out at one of its pages, if one can start a piece.
+    bool cutPiece();
+    // Makes `piece` the one laid out: the first is made again, and later ones cut from it.
+    void enterPiece(size_t piece);
     // The layout's pages: where each starts. They are found block by block, as far as they
     // are needed.
     void restartSlices();
-    // Brings the blocks read since the last time to the device; the block being read waits.
-    void prepareBlocks();
-    // Reads the next piece of the file, for the pages after the last block read.
-    void readOn();
     void sliceLayout();
     void sliceNextBlock();
     // Until a page starts after character `first` (source), or there are no more.
     void sliceBeyond(int first);
-    int toSource(int layoutPosition) const;
     // Makes room for each page's footnotes.
     void placeNotes();
     // The lines of the slice's page, and only those, into `area`; `next` is the page after
@@ -103,33 +110,23 @@ private:
     void drawPage(QPainter* painter, const QRect& area, const Slice& slice, const Slice* next);
 
     QTextDocument* m_source;
-    bool m_inPlace;
-    bool m_prepared = false; // in place: the document has been brought to the device
-    std::unique_ptr<QTextDocument> m_copy;
-    QByteArray m_rtf;
-    int m_rtfRevision = -1;
-    QTextDocument* m_layout = nullptr; // the copy, or the document itself
+    LayoutDocument m_doc;
     const QPaintDevice* m_target = nullptr;
     int m_dpiX = 0, m_dpiY = 0;
     QSize m_area;
     int m_revision = -1;
-    qreal m_pageHeight = 0;
     std::vector<Slice> m_slices;
+    std::vector<Piece> m_pieces;
+    size_t m_cutChecked = 0; // slices that cannot start a piece, or were looked at
+    int m_scanAt = 0;        // where pages are being found, while another piece is laid out
+    int m_textEnd = 0;
     QTextBlock m_scan; // the next block to find pages in
     bool m_complete = false;
-    std::vector<int> m_splits; // where the layout copy's paragraphs were cut for footnotes
     std::unique_ptr<PageNotes> m_notes;
-    bool m_hasLeaders = false;
     std::unique_ptr<TextLayerNames> m_names;
-    bool m_sourceReading = false;
-    std::unique_ptr<RtfReading> m_reading; // of the layout copy, while pages need more of it
-    int m_preparedBlocks = 0;
-    int m_keptGlyphs = 0; // characters whose glyphs are kept
     // The characters of the page formatRange() laid out last.
     int m_pageFrom = 0;
     int m_pageTo = 0;
-    qreal m_indentScale = 1;
-    qreal m_tableWidth = 0;
 };
 
 } // namespace pagora

@@ -66,4 +66,29 @@ void RtfTabStops::placeFromLineStart(QTextBlockFormat& format, qreal distance)
         format.clearProperty(LayoutProperty::TabLeaders);
 }
 
+void RtfTabStops::placeFromIndent(QTextBlockFormat& format, qreal distance)
+{
+    const qreal indent = format.textIndent();
+    QList<QTextOption::Tab> stops = format.tabPositions();
+    for (QTextOption::Tab& stop : stops)
+        stop.position += indent;
+    // The default stops, from the margin, where a line that starts at the indent needs them.
+    const qreal start = format.leftMargin();
+    if (distance > 0) {
+        const qreal last = stops.isEmpty() ? indent : std::max(indent, stops.last().position);
+        for (qreal at = (std::floor((start + last) / distance) + 1) * distance;
+             at - start <= WidestLineInches * Twips::documentDpi(); at += distance)
+            stops << left(at - start);
+    }
+    format.setTabPositions(stops);
+    QVariantList leaders = format.property(LayoutProperty::TabLeaders).toList();
+    for (QVariant& leader : leaders) {
+        const QPointF stop = leader.toPointF();
+        leader = QPointF(stop.x() + indent, stop.y());
+    }
+    if (!leaders.isEmpty())
+        format.setProperty(LayoutProperty::TabLeaders, leaders);
+    format.setTextIndent(0);
+}
+
 } // namespace pagora

@@ -23,6 +23,12 @@ public:
     // the line starts off the default stops, they are set as stops of their own, `distance`
     // apart from the margin.
     static void placeFromLineStart(QTextBlockFormat& format, qreal distance);
+
+    // For a paragraph whose first line is indented by a space of its own instead: its stops,
+    // placed from where its first line starts, brought to where all its lines start, and its
+    // indent taken away. Qt measures every line's tabs from the line's own start, so the
+    // wrapped lines' tabs were off by the indent.
+    static void placeFromIndent(QTextBlockFormat& format, qreal distance);
 };
 
 } // namespace pagora

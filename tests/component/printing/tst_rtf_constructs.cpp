@@ -117,6 +117,11 @@ private slots:
         QTest::newRow("default tab beside an indent") << QByteArray("\\li720 A\\tab Word") << "Word"
                                                       << ""
                                                       << "left" << 72.0;
+        // Every line measures its tabs from the margin, also the lines after an indented first.
+        QTest::newRow("tab in a wrapped line after a first-line indent")
+            << QByteArray("\\fi360 " + words(60) + "\\tab Word") << "Word"
+            << ""
+            << "off the stops" << 0.0;
         // Text raised or lowered by 6 points makes its line that much taller, above or below.
         QTest::newRow("a line of raised text")
             << QByteArray("First\\par Mid {\\up12 up}\\par Last") << "Mid"
@@ -449,6 +454,8 @@ private slots:
             measured = box.top() - from.top();
         else if (measure == QLatin1String("page"))
             measured = found.first().page;
+        else if (measure == QLatin1String("off the stops"))
+            measured = std::remainder(box.left() - 72, 36);
         else if (measure == QLatin1String("above the bottom margin"))
             measured = printed.pageSize().height() - 72 - box.bottom();
         else if (measure == QLatin1String("paper width"))
@@ -600,23 +607,6 @@ private slots:
 
     // A font this machine lacks gives way to its family's generic font; a font it has, or one
     // it has a stand-in for, is kept.
-    // Past the reach of one layout the print is refused whole, never cut short as if whole.
-    void aDocumentTooLongToLayOutIsRefused()
-    {
-        QByteArray body("\\paperh31680\\fs3000 ");
-        for (int i = 0; i < 6000; ++i)
-            body += "A\\par ";
-        QFile::remove(m_dir.filePath("construct.pdf"));
-        try {
-            print(body);
-            QFAIL("printed");
-        } catch (const PagoraError& e) {
-            QCOMPARE(e.number(), int(PagoraError::Overflow));
-            QVERIFY2(e.description().contains("pages at most"), qPrintable(e.description()));
-        }
-        QVERIFY(!QFile::exists(m_dir.filePath("construct.pdf")));
-    }
-
     void fallbackFonts_data()
     {
         QTest::addColumn<QString>("name");

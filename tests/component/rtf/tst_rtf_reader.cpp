@@ -126,6 +126,8 @@ private slots:
         QCOMPARE(indented.textIndent(), -24.0);
         QCOMPARE(blockOf(doc.get(), "spaced").topMargin(), 16.0);
         QCOMPARE(blockOf(doc.get(), "spaced").bottomMargin(), 8.0);
+        // As pandoc ends a list: a paragraph's format written after its text is still its own.
+        QCOMPARE(blockOf(doc.get(), "last item").bottomMargin(), 12.0);
         QCOMPARE(blockOf(doc.get(), "one and a half").lineHeightType(),
                  int(QTextBlockFormat::ProportionalHeight));
         QCOMPARE(blockOf(doc.get(), "one and a half").lineHeight(), 150.0);
