@@ -18,6 +18,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pagora {
 
@@ -76,11 +77,9 @@ void LayoutDocument::make(QPaintDevice* target, QSize area)
     // A document only printed is laid out where it is, once: a copy of a long document costs
     // as much time and memory as its reading.
     // Footnotes cut paragraphs in the layout, which the marks of the document's own notes
-    // would follow, and space above the first paragraph adds one: those documents are always
-    // copied.
+    // would follow: those documents are always copied.
     const PageStyle* style = PageStyle::of(m_source);
-    const bool inPlace = m_printOnly && !(style && !style->notes().isEmpty()) &&
-                         m_source->begin().blockFormat().topMargin() <= 0;
+    const bool inPlace = m_printOnly && !(style && !style->notes().isEmpty());
     m_reading.reset();
     m_firstInPlace = inPlace && !m_prepared;
     if (m_firstInPlace) {
@@ -118,6 +117,10 @@ void LayoutDocument::make(QPaintDevice* target, QSize area)
     m_splits.clear();
     prepareBlocks();
     keepSpaceAtTop();
+    if (m_firstInPlace) {
+        m_sourceSplits = m_splits;
+        m_addedToSource = static_cast<int>(m_splits.size());
+    }
     m_layout->setPageSize(QSizeF(m_pageWidth, m_pageHeight));
     m_piece = 0;
     m_offset = 0;
@@ -157,10 +160,13 @@ void LayoutDocument::prepareBlocks()
         }
         ++m_preparedBlocks;
     }
-    // All three leave tables already done as they are.
+    // All of them leave tables already done as they are.
     LayoutMends::fitTables(m_layout->rootFrame(), m_tableWidth);
     LayoutMends::keepSpaceAbove(m_layout);
     LayoutMends::keepSpaceInCells(m_layout->rootFrame());
+    // A table the file is still writing rows of waits.
+    LayoutMends::resolveBorders(m_layout->rootFrame(), m_reading ? m_layout->lastBlock().position()
+                                                                 : std::numeric_limits<int>::max());
     changes.endEditBlock();
 }
 
@@ -178,10 +184,8 @@ void LayoutDocument::indentBySpace(const QTextBlock& block)
     space.setObjectType(LayoutProperty::LineStrut);
     space.setProperty(LayoutProperty::StrutWidth, format.textIndent() * m_indentScale);
     start.insertText(QString(QChar::ObjectReplacementCharacter), space);
-    // The source has no such character; a document laid out in place is its own source.
-    if (m_layout != m_source)
-        m_splits.insert(std::upper_bound(m_splits.begin(), m_splits.end(), block.position()),
-                        block.position());
+    m_splits.insert(std::upper_bound(m_splits.begin(), m_splits.end(), block.position()),
+                    block.position());
 }
 
 void LayoutDocument::readOn(int at)
@@ -198,10 +202,10 @@ void LayoutDocument::readOn(int at)
 void LayoutDocument::keepSpaceAtTop()
 {
     // The first paragraph loses its space above too: an empty paragraph of that height goes
-    // before it, in the copy only.
+    // before it.
     const QTextBlock first = m_layout->begin();
     const qreal space = first.blockFormat().topMargin();
-    if (space <= 0 || m_layout != m_copy.get())
+    if (space <= 0)
         return;
     QTextBlockFormat spacer;
     spacer.setLineHeight(space, QTextBlockFormat::FixedHeight);
@@ -217,19 +221,30 @@ void LayoutDocument::keepSpaceAtTop()
     ++m_preparedBlocks;
 }
 
+void LayoutDocument::readAll()
+{
+    if (!m_reading)
+        return;
+    m_reading->finish();
+    m_reading.reset();
+    prepareBlocks();
+}
+
 void LayoutDocument::startOver()
 {
     if (m_piece == 0)
         return;
     if (!m_firstInPlace) {
+        // Its pages are known: they are drawn, and need all of its text read.
         make(m_target, m_area);
+        readAll();
         return;
     }
     // The source still has the first piece's layout.
     m_reading.reset();
     m_copy.reset();
     m_layout = m_source;
-    m_splits.clear();
+    m_splits = m_sourceSplits;
     m_piece = 0;
     m_offset = 0;
 }
@@ -237,11 +252,7 @@ void LayoutDocument::startOver()
 void LayoutDocument::cut(int at, int start)
 {
     // A piece is whole: the pages of the next are laid out from all that follows.
-    if (m_reading) {
-        m_reading->finish();
-        m_reading.reset();
-        prepareBlocks();
-    }
+    readAll();
     if (m_layout == m_source) {
         m_copy = LayoutPiece::copyFrom(*m_source, at);
         m_layout = m_copy.get();
@@ -253,7 +264,11 @@ void LayoutDocument::cut(int at, int start)
     // A page size given anew lays the whole document out again, from the top and as far as
     // it is asked: after a change, Qt would keep the places of the lines it had.
     m_layout->setPageSize(QSizeF(m_pageWidth, m_pageHeight));
-    m_splits.clear();
+    // The characters the layout added after the cut go with it.
+    const auto kept = std::lower_bound(m_splits.begin(), m_splits.end(), at);
+    m_splits.erase(m_splits.begin(), kept);
+    for (int& split : m_splits)
+        split -= at;
     m_offset = start;
     ++m_piece;
 }

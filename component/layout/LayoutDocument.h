@@ -51,8 +51,11 @@ public:
     // On to the next piece, which starts at `at` in this one and at `start` in the source.
     void cut(int at, int start);
 
-    // Where a paragraph was cut in two, in this piece: the layout has a character more there.
+    // Where the layout has a character that the source had not, in this piece: a paragraph
+    // cut in two, or a space for an indent.
     std::vector<int>& splits() { return m_splits; }
+    // The characters the layout added to a source laid out in place.
+    int addedToSource() const { return m_addedToSource; }
     int toSource(int at) const;
 
 private:
@@ -60,6 +63,7 @@ private:
     void prepareBlocks();
     // A first line's indent, in a paragraph with tabs, made of a space before its text.
     void indentBySpace(const QTextBlock& block);
+    void readAll();
     // The space above the first paragraph, which Qt leaves out.
     void keepSpaceAtTop();
     void setUpLayout();
@@ -84,6 +88,8 @@ private:
     int m_preparedBlocks = 0;
     int m_keptGlyphs = 0; // characters whose glyphs are kept
     std::vector<int> m_splits;
+    std::vector<int> m_sourceSplits; // those of a source laid out in place
+    int m_addedToSource = 0;
     size_t m_piece = 0;
     int m_offset = 0; // where the piece starts in the source
 };

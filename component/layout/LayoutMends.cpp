@@ -6,6 +6,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <algorithm>
+#include <vector>
 
 namespace pagora {
 
@@ -122,6 +123,56 @@ void LayoutMends::fitTables(QTextFrame* frame, qreal width)
         format.setLeftMargin(std::min(format.leftMargin(), 0.0));
         format.setWidth(QTextLength(QTextLength::FixedLength, width - left));
         table->setFormat(format);
+    }
+}
+
+void LayoutMends::resolveBorders(QTextFrame* frame, int end)
+{
+    for (QTextFrame* child : frame->childFrames()) {
+        resolveBorders(child, end);
+        auto* table = qobject_cast<QTextTable*>(child);
+        if (!table || table->lastPosition() >= end || !table->format().borderCollapse())
+            continue;
+        const int rows = table->rows();
+        const int columns = table->columns();
+        // As the file gave them: each cell's own, before any is changed.
+        std::vector<QTextTableCellFormat> given(static_cast<size_t>(rows * columns));
+        const auto at = [&](int row, int column) -> QTextTableCellFormat& {
+            return given[static_cast<size_t>(row * columns + column)];
+        };
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column)
+                at(row, column) = table->cellAt(row, column).format().toTableCellFormat();
+        }
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                QTextTableCell cell = table->cellAt(row, column);
+                if (cell.row() != row || cell.column() != column)
+                    continue; // a merged cell's other places
+                QTextTableCellFormat format = at(row, column);
+                if (row > 0 && at(row - 1, column).bottomBorder() > format.topBorder()) {
+                    const QTextTableCellFormat& above = at(row - 1, column);
+                    format.setTopBorder(above.bottomBorder());
+                    format.setTopBorderStyle(above.bottomBorderStyle());
+                    format.setTopBorderBrush(above.bottomBorderBrush());
+                }
+                if (column > 0 && at(row, column - 1).rightBorder() > format.leftBorder()) {
+                    const QTextTableCellFormat& left = at(row, column - 1);
+                    format.setLeftBorder(left.rightBorder());
+                    format.setLeftBorderStyle(left.rightBorderStyle());
+                    format.setLeftBorderBrush(left.rightBorderBrush());
+                }
+                if (row + cell.rowSpan() < rows)
+                    format.setBottomBorder(0);
+                if (column + cell.columnSpan() < columns)
+                    format.setRightBorder(0);
+                if (format != cell.format())
+                    cell.setFormat(format);
+            }
+        }
+        QTextTableFormat separate = table->format();
+        separate.setBorderCollapse(false);
+        table->setFormat(separate);
     }
 }
 

@@ -47,7 +47,7 @@ void RichTextEngine::setDocument(QTextDocument* document, const QByteArray& rtf,
 
 int RichTextEngine::textLength() const
 {
-    return std::max(0, m_source->characterCount() - 1);
+    return std::max(0, m_source->characterCount() - 1 - m_doc.addedToSource());
 }
 
 void RichTextEngine::release()

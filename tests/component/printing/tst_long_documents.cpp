@@ -75,22 +75,26 @@ private slots:
         constexpr int Pages = 10'000;
         QByteArray body = footer;
         for (int i = 1; i <= Pages; ++i) {
-            // Some pages start inside a paragraph, where no piece can start.
+            // Some pages start inside a paragraph, where no piece can start. An indented first
+            // line with a tab gives the layout a character the source has not.
+            body += i % 3 == 0 ? "\\pard\\fi360\\tab " : "\\pard ";
             body += "Page" + QByteArray::number(i);
             body += i % 7 == 0 ? "\\line\\page\\line " : "\\par\\page ";
         }
         const PdfText printed = print(document(body), way);
         QCOMPARE(printed.pageCount(), Pages);
         QMap<int, QString> pages;
+        int counts = 0; // footers that give the page count
         for (const PdfText::Word& w : printed.words()) {
             if (w.text.startsWith("Page"))
                 pages.insert(w.page, w.text);
+            counts += w.text == QString::number(Pages);
         }
         QCOMPARE(pages.size(), Pages);
         for (int page : {1, 2'500, 3'000, 3'001, 3'200, 6'200, 9'999, Pages})
             QCOMPARE(pages.value(page), QString("Page%1").arg(page));
         if (!footer.isEmpty())
-            QVERIFY(printed.text().contains(QString::number(Pages)));
+            QCOMPARE(counts, Pages);
     }
 };
 
