@@ -153,6 +153,7 @@ constexpr RtfControlWord kWords[] = {
     {"margrsxn", K::Value, I::SectionMarginRight},
     {"margt", K::Value, I::MarginTop},
     {"margtsxn", K::Value, I::SectionMarginTop},
+    {"mmath", K::Destination, I::Math},
     {"nestcell", K::Symbol, I::Cell},
     {"nestrow", K::Symbol, I::Row},
     {"nesttableprops", K::Destination, I::NestTableProperties},

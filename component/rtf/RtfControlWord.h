@@ -59,6 +59,7 @@ struct RtfControlWord
         FormItem,
         Unicode,
         UnicodeAlternative,
+        Math,
         Skip,
         // document
         Ansi,

@@ -1,5 +1,6 @@
 #include "RtfParser.h"
 
+#include "rtf/RtfMath.h"
 #include "rtf/RtfTextGroups.h"
 
 #include <QTextDocument>
@@ -171,8 +172,8 @@ void RtfParser::controlWord(const RtfToken& token)
     m_starPending = false;
     if (!word) {
         // An unknown destination marked as ignorable is dropped with its whole group.
-        if (starred)
-            state().destination = RtfState::Destination::Skip;
+        if (starred || state().math)
+            state().destination = RtfMath::open(state(), token.word, starred);
         return;
     }
     m_text.flushBytes(state());

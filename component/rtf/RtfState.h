@@ -54,6 +54,7 @@ struct RtfState
     bool numbered = false; // the paragraph has a {\*\pn}
     int numberText = 0;    // in its {\pntxtb} (1) or {\pntxta} (2)
     bool part = false;     // in a header, footer or footnote
+    bool math = false;     // in an Office Math formula
     // In a shape's or text box's text, which stands where the shape is anchored: the table
     // place of its anchor, which the text's own \pard keeps, and its own tables are flattened.
     bool shapeText = false;

@@ -99,6 +99,9 @@ bool RtfTextGroups::open(RtfState& s, RtfControlWord::Id id, RtfTextDestination&
     case I::UnicodeAlternative:
         s.destination = D::Drop;
         return true;
+    case I::Math:
+        s.math = true;
+        return true;
     default:
         return false;
     }

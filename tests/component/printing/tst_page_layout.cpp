@@ -1,8 +1,10 @@
 // Page layout: the page loop, line widths, and the preview's page surfaces.
 #include "FakePrinter.h"
 #include "errors/PagoraError.h"
+#include "layout/LayoutMends.h"
 #include "layout/RichTextBox.h"
 #include "layout/RichTextEngine.h"
+#include "layout/RtfDocument.h"
 #include "printing/PageSurfaces.h"
 #include "printing/PdfFilePrinter.h"
 #include "printing/PrintRoutines.h"
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextTable>
 #include <limits>
 
 using namespace pagora;
@@ -62,6 +65,34 @@ class PageLayoutTest : public QObject
     }
 
 private slots:
+    // Two cells share each border between them: the wider of the two is drawn, once, by the
+    // cell below or to the right; the table's outer borders stay with the cells at its edges.
+    void sharedBordersAreDrawnOnce()
+    {
+        const std::unique_ptr<QTextDocument> document = RtfDocument::read(
+            "{\\rtf1\\trowd\\clbrdrr\\brdrs\\brdrw40\\clbrdrb\\brdrs\\brdrw50"
+            "\\cellx2000\\clbrdrl\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw20\\cellx4000"
+            "\\pard\\intbl a\\cell b\\cell\\row\\trowd\\clbrdrt\\brdrs\\brdrw30"
+            "\\cellx2000\\cellx4000\\pard\\intbl c\\cell d\\cell\\row}",
+            "borders");
+        auto* table = qobject_cast<QTextTable*>(document->rootFrame()->childFrames().value(0));
+        QVERIFY(table);
+        const auto border = [&](int row, int column) {
+            return table->cellAt(row, column).format().toTableCellFormat();
+        };
+        const qreal above = border(0, 0).bottomBorder(), wide = border(0, 0).rightBorder();
+        const qreal top = border(1, 0).topBorder(), right = border(0, 1).rightBorder();
+        LayoutMends::resolveBorders(document->rootFrame(), std::numeric_limits<int>::max());
+        QVERIFY(!table->format().borderCollapse());
+        QCOMPARE(border(0, 0).rightBorder(), 0.0);
+        QCOMPARE(border(0, 1).leftBorder(), wide);
+        QCOMPARE(border(0, 1).rightBorder(), right);
+        QCOMPARE(border(0, 0).bottomBorder(), 0.0);
+        QVERIFY(above > top);
+        QCOMPARE(border(1, 0).topBorder(), above);
+        QCOMPARE(border(1, 1).topBorder(), 0.0);
+    }
+
     void init()
     {
         Messages::setAnswering(true);

@@ -242,6 +242,22 @@ private slots:
             QVERIFY2(!all.contains(gone), gone);
     }
 
+    // A formula is read as its text, in the order it is written: runs, a power, an operator's
+    // sign with its limits, a delimiter's content. Its properties, a delimiter's own signs
+    // and its picture for readers without math are not.
+    void officeMathIsReadAsText()
+    {
+        auto doc =
+            parse("{\\rtf1\\ansi{\\*\\mmathPr\\mmathFont34{\\*\\mfont Cambria Math}}\\pard Area "
+                  "{\\mmath{\\*\\moMathPara{\\*\\moMath{\\*\\msSup{\\*\\msSupPr{\\*\\mctrlPr\\i x}}"
+                  "{\\*\\me{\\mr\\i r}}{\\*\\msup{\\mr 2}}}{\\mr =}{\\*\\mnary{\\*\\mnaryPr"
+                  "{\\mchr \\u8721?}{\\*\\mlimLoc undOvr}}{\\*\\msub{\\mr i}}{\\*\\msup{\\mr n}}"
+                  "{\\*\\me{\\mr x}}}{\\*\\md{\\*\\mdPr{\\*\\mbegChr [}{\\*\\mendChr ]}}"
+                  "{\\*\\me{\\mr y}}}}}}{\\*\\mmathPict{\\pict\\pngblip 00}}} end{\\*\\mhtmltag "
+                  "<br>}\\par}");
+        QCOMPARE(paragraphs(doc.get()).value(0), QStringLiteral("Area r2=\u2211inxy end"));
+    }
+
     // A list paragraph without a label of its own ({\listtext}) takes the number its list
     // gives it, counted with the paragraphs that have one.
     void listNumbersWhereTheFileWroteNone()
