@@ -196,7 +196,7 @@ void RtfDocumentBuilder::placeCursor(const RtfState& state)
     while (m_tables.size() < wanted) {
         const size_t index = m_tables.size();
         const RtfRowDefinition& row = index == 0 ? m_definitions[0] : RtfRowDefinition();
-        m_tables.push_back({std::make_unique<RtfTable>(m_cursor, row), 0, false, true});
+        m_tables.push_back({std::make_unique<RtfTable>(m_cursor, row, index > 0), 0, false, true});
         moveToCell(m_tables.back(), index);
     }
 }
@@ -222,7 +222,7 @@ void RtfDocumentBuilder::rowEnd(const RtfState& state)
     if (m_tables.size() < wanted || m_tables[wanted - 1].rowEnded)
         return;
     Level& level = m_tables[wanted - 1];
-    if (wanted > 1)
+    if (wanted > 1 || level.table->rowUndefined())
         level.table->defineRow(m_definitions[wanted - 1]);
     level.column = 0;
     level.rowEnded = true;

@@ -17,7 +17,7 @@ constexpr int DefaultWidth = 1440;
 
 } // namespace
 
-RtfTable::RtfTable(QTextCursor& cursor, const RtfRowDefinition& row)
+RtfTable::RtfTable(QTextCursor& cursor, const RtfRowDefinition& row, bool nested) : m_nested(nested)
 {
     QTextTableFormat format;
     format.setBorder(0);
@@ -114,8 +114,8 @@ void RtfTable::defineRow(const RtfRowDefinition& row)
     const QList<int> rowEdges = edges(row);
     if (row.isEmpty() || rowEdges.size() != m_edges.size())
         return;
-    // Its edges are measured from where the table stands, the cell around it.
-    const int left = rowEdges.front();
+    // A nested table's edges are measured from where it stands, the cell around it.
+    const int left = m_nested ? rowEdges.front() : 0;
     m_edges.clear();
     for (int edge : rowEdges)
         m_edges << edge - left;

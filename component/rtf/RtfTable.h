@@ -17,7 +17,8 @@ class RtfTable
 {
 public:
     // Inserts a table at the cursor, with a first row as `row` defines it.
-    RtfTable(QTextCursor& cursor, const RtfRowDefinition& row);
+    // `nested`: in a cell of another table.
+    RtfTable(QTextCursor& cursor, const RtfRowDefinition& row, bool nested);
 
     // Adds the next row, as `row` defines it.
     void addRow(const RtfRowDefinition& row);
@@ -28,6 +29,9 @@ public:
     // The definition that comes after a row's text (a table in a cell): the row's cells take
     // its widths and formats, where it has as many cells as the table has columns.
     void defineRow(const RtfRowDefinition& row);
+    // Whether the row being laid out had no definition when it began: a file may define a
+    // row after its cells, as it does a nested table's.
+    bool rowUndefined() const { return m_synthetic; }
 
 private:
     struct Span
@@ -47,6 +51,7 @@ private:
     int m_row = 0;
     QList<Span> m_cells; // the current row's cells, in columns
     bool m_synthetic = false;
+    bool m_nested;
 };
 
 } // namespace pagora

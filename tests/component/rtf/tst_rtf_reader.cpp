@@ -208,6 +208,23 @@ private slots:
         QVERIFY(!c.currentTable());
     }
 
+    // A row may be defined after its cells, as a row that holds a table often is: it takes
+    // the widths it is given then, not a default width for each cell.
+    void aRowDefinedAfterItsCells()
+    {
+        auto doc =
+            parse("{\\rtf1\\pard\\intbl\\itap1 Outer\\cell\\pard\\intbl\\itap2 In\\nestcell"
+                  "{\\*\\nesttableprops\\trowd\\cellx1500\\nestrow}{\\nonesttables\\par}"
+                  "\\pard\\intbl\\itap1\\cell\\trowd\\cellx3000\\cellx9000\\row\\pard after}");
+        QTextCursor c(doc.get());
+        c.setPosition(doc->toRawText().indexOf("Outer"));
+        QVERIFY(c.currentTable());
+        const auto widths = c.currentTable()->format().columnWidthConstraints();
+        QCOMPARE(widths.size(), 2);
+        QCOMPARE(widths[0].rawValue(), 200.0);
+        QCOMPARE(widths[1].rawValue(), 400.0);
+    }
+
     void picturesAreImages()
     {
         auto doc = load("picture.rtf");
