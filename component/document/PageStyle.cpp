@@ -110,4 +110,11 @@ QTextDocument* PageStyle::addNote(QTextDocument* body, int position)
     return text;
 }
 
+QTextDocument* PageStyle::addFrame(QTextDocument* body, int position, const FramePlace& place)
+{
+    QTextDocument* text = addNote(body, position);
+    m_frames.push_back({text, m_notes.takeLast().mark, place});
+    return text;
+}
+
 } // namespace pagora

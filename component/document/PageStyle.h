@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/FramePlace.h"
+
 #include <QChar>
 #include <QList>
 #include <QObject>
@@ -92,6 +94,17 @@ public:
     QList<Note> takeNotes() { return std::exchange(m_notes, {}); }
     bool notesAtEnd = false; // \enddoc, \endnotes, \fet1
 
+    // A positioned frame's paragraphs, out of the text's flow, and where they are anchored:
+    // the page they are printed on is the one that holds the anchor.
+    struct Frame
+    {
+        QTextDocument* text;
+        QTextCursor anchor;
+        FramePlace place;
+    };
+    QTextDocument* addFrame(QTextDocument* body, int position, const FramePlace& place);
+    const QList<Frame>& frames() const { return m_frames; }
+
 private:
     struct Section
     {
@@ -108,6 +121,7 @@ private:
     std::vector<Section> m_sections{Section{0, {}, {}, false}};
     size_t m_started = 1; // the sections whose text has come, from the first
     QList<Note> m_notes;
+    QList<Frame> m_frames;
 };
 
 } // namespace pagora

@@ -281,4 +281,15 @@ int LayoutDocument::toSource(int at) const
                             m_splits.begin());
 }
 
+int LayoutDocument::toLayout(int source) const
+{
+    int at = source - m_offset;
+    for (int split : m_splits) {
+        if (split > at)
+            break;
+        ++at;
+    }
+    return at;
+}
+
 } // namespace pagora

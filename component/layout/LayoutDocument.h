@@ -57,6 +57,8 @@ public:
     // The characters the layout added to a source laid out in place.
     int addedToSource() const { return m_addedToSource; }
     int toSource(int at) const;
+    // Where a character of the source stands in this piece.
+    int toLayout(int source) const;
 
 private:
     // Brings the blocks read since the last time to the device; the block being read waits.

@@ -60,7 +60,7 @@ void PageParts::dropEmptyEnd(QTextDocument* document)
 
 void PageParts::drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
                          int left, int width, int y, bool fromBottom, int page, int pages,
-                         TextLayerNames* names)
+                         TextLayerNames* names, int cut)
 {
     if (part->isEmpty())
         return;
@@ -82,6 +82,12 @@ void PageParts::drawPart(QPainter* painter, QPaintDevice* target, const QTextDoc
         painter->translate(0, -height);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, Qt::black);
+    if (cut > 0) {
+        // Lines below the cut are not written at all, or a search of the PDF would find them.
+        const QRectF kept(0, 0, text->textWidth(), Twips::toPixelsExact(cut, dpiY));
+        context.clip = kept.adjusted(0, 0, 0, -0.5);
+        painter->setClipRect(kept, Qt::IntersectClip);
+    }
     text->documentLayout()->draw(painter, context);
     painter->restore();
 }

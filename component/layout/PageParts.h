@@ -34,14 +34,16 @@ public:
     // paragraphs at its end; its height.
     static qreal layOut(QTextDocument* text, QPaintDevice* target, qreal width);
 
+    // `part` laid out `width` twips wide for the target, drawn with its top (or, with
+    // `fromBottom`, its bottom) at `y`; only its lines that start within `cut` twips, when
+    // given, and cut there.
+    static void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
+                         int left, int width, int y, bool fromBottom, int page, int pages,
+                         TextLayerNames* names, int cut = 0);
+
 private:
     // Takes a document's empty paragraphs off its end.
     static void dropEmptyEnd(QTextDocument* document);
-    // `part` laid out `width` twips wide for the target, drawn with its top (or, with
-    // `fromBottom`, its bottom) at `y`.
-    static void drawPart(QPainter* painter, QPaintDevice* target, const QTextDocument* part,
-                         int left, int width, int y, bool fromBottom, int page, int pages,
-                         TextLayerNames* names);
 };
 
 } // namespace pagora

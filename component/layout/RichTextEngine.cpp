@@ -6,9 +6,11 @@
 #include "layout/LayoutPiece.h"
 #include "layout/NoteRoom.h"
 #include "layout/PageDrawing.h"
+#include "layout/PageFrames.h"
 #include "layout/PageNotes.h"
 #include "layout/PageParts.h"
 #include "layout/TextLayerNames.h"
+#include "units/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
@@ -264,8 +266,24 @@ QPointF RichTextEngine::lineOrigin(const QTextDocument* document, const QTextBlo
 void RichTextEngine::drawPageParts(QPainter* painter, QPaintDevice* target, const QRect& paper,
                                    const QRect& body, int page, int pages)
 {
-    PageParts::draw(painter, target, PageStyle::of(m_source), paper, body,
-                    {page, pages, m_pageFrom, m_pageTo}, m_names.get());
+    const PageStyle* style = PageStyle::of(m_source);
+    PageParts::draw(painter, target, style, paper, body, {page, pages, m_pageFrom, m_pageTo},
+                    m_names.get());
+    if (!style || style->frames().isEmpty())
+        return;
+    // The last page holds the frames anchored at the text's very end too.
+    const int to = m_pageTo >= textEnd() ? std::numeric_limits<int>::max() : m_pageTo;
+    const auto anchorTop = [this](int source) {
+        const QTextDocument* layout = m_doc.layout();
+        const int at = std::clamp(m_doc.toLayout(source), 0, layout->characterCount() - 1);
+        const QTextBlock block = layout->findBlock(at);
+        const QTextLine line = block.layout()->lineForTextPosition(at - block.position());
+        const qreal top = layout->documentLayout()->blockBoundingRect(block).top() +
+                          (line.isValid() ? line.y() : 0) - m_pageTop;
+        return static_cast<int>(std::max(0.0, top) / Twips::toPixelsExact(1, m_dpiY));
+    };
+    PageFrames::draw(painter, target, style, paper, body, {page, pages, m_pageFrom, to}, anchorTop,
+                     m_names.get());
 }
 
 int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const QRect& area,
@@ -282,6 +300,7 @@ int RichTextEngine::formatRange(QPainter* painter, QPaintDevice* target, const Q
     if (painter) {
         enterPiece(m_slices[index].piece);
         drawPage(painter, area, m_slices[index], next);
+        m_pageTop = m_slices[index].page * m_doc.pageHeight();
     }
     m_pageFrom = m_slices[index].start;
     m_pageTo = next ? next->start : textEnd();

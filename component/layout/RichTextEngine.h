@@ -127,6 +127,7 @@ private:
     // The characters of the page formatRange() laid out last.
     int m_pageFrom = 0;
     int m_pageTo = 0;
+    qreal m_pageTop = 0; // device pixels, in its piece's layout
 };
 
 } // namespace pagora

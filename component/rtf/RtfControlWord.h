@@ -92,6 +92,22 @@ struct RtfControlWord
         // font table
         FontCharset,
         FontFamily,
+        // positioned frames
+        FrameWidth,
+        FrameHeight,
+        FrameX,
+        FrameY,
+        FrameNegativeX,
+        FrameNegativeY,
+        FrameXFromText,
+        FrameXFromMargin,
+        FrameXFromPage,
+        FrameYFromText,
+        FrameYFromMargin,
+        FrameYFromPage,
+        FrameLeft,
+        FrameCenter,
+        FrameRight,
         // the older paragraph numbering
         NumberTextBefore,
         NumberTextAfter,

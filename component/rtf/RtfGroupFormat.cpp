@@ -1,6 +1,7 @@
 #include "RtfGroupFormat.h"
 
 #include "document/LayoutProperty.h"
+#include "rtf/RtfFrames.h"
 #include "rtf/RtfLength.h"
 #include "rtf/RtfTabStops.h"
 
@@ -34,6 +35,7 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         s.nextTabLeader = LayoutProperty::NoLeader;
         s.listOverride = s.listLevel = 0;
         s.numbered = false;
+        s.frame = FramePlace();
         return;
     case I::AlignLeft:
         s.blockFormat.setAlignment(Qt::AlignLeft);
@@ -81,6 +83,7 @@ void RtfGroupFormat::flag(RtfState& s, RtfControlWord::Id id)
         s.blockFormat.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         return;
     default:
+        RtfFrames::place(s, id, 0);
         return;
     }
 }
@@ -189,6 +192,7 @@ void RtfGroupFormat::value(RtfState& s, RtfControlWord::Id id, int n)
         return;
     }
     default:
+        RtfFrames::place(s, id, n);
         return;
     }
 }

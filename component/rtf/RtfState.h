@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/FramePlace.h"
+
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextOption>
@@ -55,6 +57,7 @@ struct RtfState
     int numberText = 0;    // in its {\pntxtb} (1) or {\pntxta} (2)
     bool part = false;     // in a header, footer or footnote
     bool math = false;     // in an Office Math formula
+    FramePlace frame;      // the paragraph's, when it stands in a positioned frame
     // In a shape's or text box's text, which stands where the shape is anchored: the table
     // place of its anchor, which the text's own \pard keeps, and its own tables are flattened.
     bool shapeText = false;

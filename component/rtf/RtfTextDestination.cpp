@@ -14,7 +14,7 @@ namespace pagora {
 
 RtfTextDestination::RtfTextDestination(QTextDocument* document, const RtfFontTable& fonts,
                                        const RtfColorTable& colors, RtfNumbering& numbering)
-    : m_document(document), m_body(document), m_fonts(fonts), m_colors(colors),
+    : m_document(document), m_body(document), m_frames(document), m_fonts(fonts), m_colors(colors),
       m_numbering(numbering)
 {
 }
@@ -162,6 +162,7 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
         m_sectionPending = true;
         return;
     case I::Line:
+        settle(s);
         flush(s);
         builder().lineBreak(s);
         return;
@@ -169,6 +170,7 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
         append(s, QStringLiteral("\t"));
         return;
     case I::Page:
+        settle(s);
         flush(s);
         builder().pageBreak(s);
         return;
@@ -195,8 +197,10 @@ void RtfTextDestination::symbol(RtfState& s, RtfControlWord::Id id)
 void RtfTextDestination::unicode(const RtfState& s, int code)
 {
     flushBytes(s);
-    if (s.destination == RtfState::Destination::Text)
+    if (s.destination == RtfState::Destination::Text) {
+        settle(s);
         builder().append(QString(QChar(static_cast<char16_t>(code < 0 ? code + 65536 : code))));
+    }
 }
 
 void RtfTextDestination::append(const RtfState& s, const QString& text)
@@ -204,11 +208,13 @@ void RtfTextDestination::append(const RtfState& s, const QString& text)
     if (s.destination != RtfState::Destination::Text)
         return;
     flushBytes(s);
+    settle(s);
     builder().append(text);
 }
 
 void RtfTextDestination::paragraphEnd(const RtfState& s)
 {
+    settle(s);
     flush(s);
     builder().paragraphEnd(s);
     if (!s.part)
@@ -217,6 +223,7 @@ void RtfTextDestination::paragraphEnd(const RtfState& s)
 
 void RtfTextDestination::insertImage(const RtfState& s, const QTextImageFormat& image)
 {
+    settle(s);
     builder().insertImage(s, image);
 }
 
@@ -224,6 +231,7 @@ void RtfTextDestination::flushBytes(const RtfState& s)
 {
     if (m_pendingBytes.isEmpty())
         return;
+    settle(s);
     builder().append(
         CodePage::decode(s.codePage ? s.codePage : m_documentCodePage, m_pendingBytes));
     m_pendingBytes.clear();
@@ -275,6 +283,7 @@ void RtfTextDestination::finish(const RtfState& s)
     flushBytes(s);
     if (m_part)
         partEnd(s); // a file cut short in a header
+    m_frames.end(s);
     m_body.finish(s);
     if (PageStyle* page = PageStyle::of(m_document); page && page->notesAtEnd)
         m_body.appendNotes(page->takeNotes());

@@ -3,6 +3,7 @@
 #include "rtf/RtfControlWord.h"
 #include "rtf/RtfDocumentBuilder.h"
 #include "rtf/RtfFieldInstruction.h"
+#include "rtf/RtfFrames.h"
 #include "rtf/RtfState.h"
 
 #include <QByteArray>
@@ -79,11 +80,21 @@ private:
     // \chcbpat, \chcfpat and \chshdng: the characters' background.
     void shade(RtfState& state) const;
     // Where text goes: the header or footer being read, or the document's body.
-    RtfDocumentBuilder& builder() { return m_part ? *m_part : m_body; }
+    RtfDocumentBuilder& builder()
+    {
+        return m_part ? *m_part : m_frames.current() ? *m_frames.current() : m_body;
+    }
+    // Text in a positioned frame goes to the frame, and text after it to the body again.
+    void settle(const RtfState& s)
+    {
+        if (!m_part)
+            m_frames.builderFor(s, m_body.position(), m_defaultTab);
+    }
 
     QTextDocument* m_document;
     RtfDocumentBuilder m_body;
     std::unique_ptr<RtfDocumentBuilder> m_part;
+    RtfFrames m_frames;
     RtfFieldInstruction m_field;
     int m_defaultTab = 720;
     int m_sections = 1;

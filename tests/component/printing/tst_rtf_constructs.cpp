@@ -122,6 +122,29 @@ private slots:
             << QByteArray("\\fi360 " + words(60) + "\\tab Word") << "Word"
             << ""
             << "off the stops" << 0.0;
+        // A positioned frame stands where the file places it, out of the text's flow.
+        const QByteArray framed("\\pard\\pvpg\\phpg\\posx2880\\posy7200\\absw3000 Framed\\par"
+                                "\\pard Body");
+        QTest::newRow("frame from the page's left") << framed << "Framed"
+                                                    << "paper"
+                                                    << "left" << 144.0;
+        QTest::newRow("frame from the page's top") << framed << "Framed"
+                                                   << "paper"
+                                                   << "top" << 360.0;
+        QTest::newRow("text after a frame") << framed << "Body"
+                                            << ""
+                                            << "top" << 0.0;
+        QTest::newRow("frame below its paragraph")
+            << QByteArray("First\\par\\pard\\pvpara\\posy360\\absw3000 Framed\\par\\pard Anchor")
+            << "Framed"
+            << "Anchor"
+            << "top" << 18.0;
+        QTest::newRow("frame of an exact height")
+            << QByteArray("\\pard\\absh-300\\absw1000 one two three four five six seven eight"
+                          " nine ten eleven twelve\\par\\pard Body")
+            << "twelve"
+            << ""
+            << "count" << 0.0;
         // Text raised or lowered by 6 points makes its line that much taller, above or below.
         QTest::newRow("a line of raised text")
             << QByteArray("First\\par Mid {\\up12 up}\\par Last") << "Mid"

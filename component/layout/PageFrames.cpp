@@ -1,0 +1,40 @@
+#include "PageFrames.h"
+
+#include "document/PageStyle.h"
+
+#include <QPainter>
+#include <QRect>
+#include <algorithm>
+
+namespace pagora {
+
+void PageFrames::draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
+                      const QRect& paper, const QRect& body, const PageParts::Page& page,
+                      const std::function<int(int)>& anchorTop, TextLayerNames* names)
+{
+    if (!style)
+        return;
+    using From = FramePlace::From;
+    for (const PageStyle::Frame& frame : style->frames()) {
+        const int at = frame.anchor.position();
+        if (at < page.from || at >= page.to)
+            continue;
+        const FramePlace& f = frame.place;
+        const int width = f.width > 0 ? f.width : body.width();
+        const QRect& across = f.horizontal == From::Page ? paper : body;
+        int x = across.left() + f.x;
+        if (f.align == FramePlace::Align::Left)
+            x = across.left();
+        else if (f.align == FramePlace::Align::Center)
+            x = across.left() + (across.width() - width) / 2;
+        else if (f.align == FramePlace::Align::Right)
+            x = across.left() + across.width() - width;
+        const int y = f.vertical == From::Page     ? paper.top() + f.y
+                      : f.vertical == From::Margin ? body.top() + f.y
+                                                   : body.top() + anchorTop(at) + f.y;
+        PageParts::drawPart(painter, target, frame.text, x, width, y, false, page.number,
+                            page.count, names, std::max(0, -f.height));
+    }
+}
+
+} // namespace pagora
