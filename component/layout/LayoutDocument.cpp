@@ -292,4 +292,13 @@ int LayoutDocument::toLayout(int source) const
     return at;
 }
 
+int LayoutDocument::sourceOwn(int position) const
+{
+    if (m_addedToSource == 0)
+        return position;
+    return position - static_cast<int>(
+                          std::lower_bound(m_sourceSplits.begin(), m_sourceSplits.end(), position) -
+                          m_sourceSplits.begin());
+}
+
 } // namespace pagora

@@ -56,6 +56,9 @@ public:
     std::vector<int>& splits() { return m_splits; }
     // The characters the layout added to a source laid out in place.
     int addedToSource() const { return m_addedToSource; }
+    // A position in the source as the file gave it, before the layout added characters to a
+    // source laid out in place.
+    int sourceOwn(int position) const;
     int toSource(int at) const;
     // Where a character of the source stands in this piece.
     int toLayout(int source) const;

@@ -10,14 +10,15 @@ namespace pagora {
 
 void PageFrames::draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
                       const QRect& paper, const QRect& body, const PageParts::Page& page,
-                      const std::function<int(int)>& anchorTop, TextLayerNames* names)
+                      const std::function<std::optional<int>(int)>& anchorTop,
+                      TextLayerNames* names)
 {
     if (!style)
         return;
     using From = FramePlace::From;
     for (const PageStyle::Frame& frame : style->frames()) {
-        const int at = frame.anchor.position();
-        if (at < page.from || at >= page.to)
+        const std::optional<int> anchor = anchorTop(frame.anchor.position());
+        if (!anchor)
             continue;
         const FramePlace& f = frame.place;
         const int width = f.width > 0 ? f.width : body.width();
@@ -31,7 +32,7 @@ void PageFrames::draw(QPainter* painter, QPaintDevice* target, const PageStyle* 
             x = across.left() + across.width() - width;
         const int y = f.vertical == From::Page     ? paper.top() + f.y
                       : f.vertical == From::Margin ? body.top() + f.y
-                                                   : body.top() + anchorTop(at) + f.y;
+                                                   : body.top() + *anchor + f.y;
         PageParts::drawPart(painter, target, frame.text, x, width, y, false, page.number,
                             page.count, names, std::max(0, -f.height));
     }

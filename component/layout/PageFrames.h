@@ -3,6 +3,7 @@
 #include "layout/PageParts.h"
 
 #include <functional>
+#include <optional>
 
 namespace pagora {
 
@@ -11,11 +12,12 @@ namespace pagora {
 class PageFrames
 {
 public:
-    // `paper` and `body` in the painter's twips; `anchorTop`: how far below the body's top a
-    // character of the page's text stands, in twips.
+    // `paper` and `body` in the painter's twips; `anchorTop`: for a frame's anchor, how far
+    // below the body's top it stands in twips, when it is on the page.
     static void draw(QPainter* painter, QPaintDevice* target, const PageStyle* style,
                      const QRect& paper, const QRect& body, const PageParts::Page& page,
-                     const std::function<int(int)>& anchorTop, TextLayerNames* names);
+                     const std::function<std::optional<int>(int)>& anchorTop,
+                     TextLayerNames* names);
 };
 
 } // namespace pagora

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace pagora {
 
@@ -273,7 +274,10 @@ void RichTextEngine::drawPageParts(QPainter* painter, QPaintDevice* target, cons
         return;
     // The last page holds the frames anchored at the text's very end too.
     const int to = m_pageTo >= textEnd() ? std::numeric_limits<int>::max() : m_pageTo;
-    const auto anchorTop = [this](int source) {
+    const auto anchorTop = [this, to](int anchor) -> std::optional<int> {
+        const int source = m_doc.sourceOwn(anchor);
+        if (source < m_pageFrom || source >= to)
+            return std::nullopt;
         const QTextDocument* layout = m_doc.layout();
         const int at = std::clamp(m_doc.toLayout(source), 0, layout->characterCount() - 1);
         const QTextBlock block = layout->findBlock(at);
