@@ -81,6 +81,8 @@ void LayoutDocument::make(QPaintDevice* target, QSize area)
     const PageStyle* style = PageStyle::of(m_source);
     const bool inPlace = m_printOnly && !(style && !style->notes().isEmpty());
     m_reading.reset();
+    // A clone of a source laid out in place before has the characters the layout added.
+    std::vector<int> added = m_prepared ? m_sourceSplits : std::vector<int>();
     m_firstInPlace = inPlace && !m_prepared;
     if (m_firstInPlace) {
         m_copy.reset();
@@ -98,6 +100,7 @@ void LayoutDocument::make(QPaintDevice* target, QSize area)
         if (m_reading->atEnd())
             m_reading.reset();
         m_layout = m_copy.get();
+        added.clear();
     } else {
         m_copy.reset(m_source->clone());
         m_layout = m_copy.get();
@@ -114,7 +117,7 @@ void LayoutDocument::make(QPaintDevice* target, QSize area)
     m_keptGlyphs = 0;
     m_indentScale = dpiX() / Twips::documentDpi();
     m_tableWidth = Twips::toPixelsExact(area.width(), Twips::documentDpi());
-    m_splits.clear();
+    m_splits = std::move(added);
     prepareBlocks();
     keepSpaceAtTop();
     if (m_firstInPlace) {

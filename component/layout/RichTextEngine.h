@@ -31,7 +31,8 @@ public:
     enum class Use
     {
         Shown,     // the document is on the screen too: it is laid out as a copy
-        PrintOnly, // only for one printer: laid out in place, formats brought to the device
+        PrintOnly, // only for one printer: laid out in place, formats brought to the device and
+                   // characters added where the layout needs them
     };
     explicit RichTextEngine(QTextDocument* document, Use use = Use::Shown);
     ~RichTextEngine();
