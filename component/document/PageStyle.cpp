@@ -99,21 +99,26 @@ bool PageStyle::countsPages() const
 
 namespace pagora {
 
-QTextDocument* PageStyle::addNote(QTextDocument* body, int position)
+QTextCursor PageStyle::anchor(QTextDocument* body, int position)
 {
     QTextCursor mark(body);
     // The text after the mark is written after it.
     mark.setKeepPositionOnInsert(true);
     mark.setPosition(std::clamp(position, 0, std::max(0, body->characterCount() - 1)));
+    return mark;
+}
+
+QTextDocument* PageStyle::addNote(QTextDocument* body, int position)
+{
     auto* text = new QTextDocument(this);
-    m_notes.push_back({text, mark});
+    m_notes.push_back({text, anchor(body, position)});
     return text;
 }
 
 QTextDocument* PageStyle::addFrame(QTextDocument* body, int position, const FramePlace& place)
 {
-    QTextDocument* text = addNote(body, position);
-    m_frames.push_back({text, m_notes.takeLast().mark, place});
+    auto* text = new QTextDocument(this);
+    m_frames.push_back({text, anchor(body, position), place});
     return text;
 }
 

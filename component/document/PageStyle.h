@@ -117,6 +117,8 @@ private:
 
     explicit PageStyle(QObject* parent);
     QTextDocument* forPage(Part all, int page, int from, int to) const;
+    // A place in the body's text that stays before the text written at it.
+    static QTextCursor anchor(QTextDocument* body, int position);
 
     std::vector<Section> m_sections{Section{0, {}, {}, false}};
     size_t m_started = 1; // the sections whose text has come, from the first

@@ -21,7 +21,6 @@ std::unique_ptr<QTextDocument> LayoutPiece::copyFrom(const QTextDocument& layout
 {
     // A clone keeps the document's images and every format as they are.
     std::unique_ptr<QTextDocument> copy(layout.clone());
-    copy->setUndoRedoEnabled(false);
     dropBefore(*copy, at);
     return copy;
 }
