@@ -28,6 +28,8 @@ struct FramePlace
     From horizontal = From::Text;
     From vertical = From::Margin;
     Align align = Align::Offset;
+    int gap = 0;      // between the frame and the text that flows beside it
+    bool wrap = true; // the body's text flows around the frame, not under it
 
     bool operator==(const FramePlace&) const = default;
 };

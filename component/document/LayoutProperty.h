@@ -19,6 +19,9 @@ constexpr int StrutRaise = QTextFormat::UserProperty + 2;
 // Or: how wide it is, in device pixels, and no height; it stands for a first line's indent.
 constexpr int StrutWidth = QTextFormat::UserProperty + 3;
 
+// On a frame: room kept in the text's flow for a positioned frame, which is drawn apart.
+constexpr int FrameRoom = QTextFormat::UserProperty + 4;
+
 enum Leader
 {
     NoLeader,

@@ -2,6 +2,7 @@
 
 #include "document/LayoutProperty.h"
 #include "document/PageStyle.h"
+#include "layout/FrameRoom.h"
 #include "layout/LayoutMends.h"
 #include "layout/LayoutPiece.h"
 #include "layout/LineStrut.h"
@@ -115,6 +116,7 @@ void LayoutDocument::make(QPaintDevice* target, QSize area)
     m_hasLeaders = false;
     m_preparedBlocks = 0;
     m_keptGlyphs = 0;
+    m_framesPassed = 0;
     m_indentScale = dpiX() / Twips::documentDpi();
     m_tableWidth = Twips::toPixelsExact(area.width(), Twips::documentDpi());
     m_splits = std::move(added);
@@ -151,6 +153,7 @@ void LayoutDocument::prepareBlocks()
     // The block being read may change yet: it waits for the next part.
     QTextBlock block = m_layout->findBlockByNumber(m_preparedBlocks);
     for (; block.isValid() && (!m_reading || block.next().isValid()); block = block.next()) {
+        block = makeRooms(block);
         indentBySpace(block);
         LayoutMends::scaleIndent(block, m_indentScale);
         m_hasLeaders = m_hasLeaders || block.blockFormat().hasProperty(LayoutProperty::TabLeaders);
@@ -189,6 +192,39 @@ void LayoutDocument::indentBySpace(const QTextBlock& block)
     start.insertText(QString(QChar::ObjectReplacementCharacter), space);
     m_splits.insert(std::upper_bound(m_splits.begin(), m_splits.end(), block.position()),
                     block.position());
+}
+
+QTextBlock LayoutDocument::makeRooms(QTextBlock block)
+{
+    const PageStyle* style = PageStyle::of(m_source);
+    if (!style)
+        return block;
+    // The frames come in the order of their anchors. The source's own anchors stay before the
+    // characters the layout adds at them.
+    std::vector<const PageStyle::Frame*> here;
+    for (; m_framesPassed < style->frames().size(); ++m_framesPassed) {
+        const PageStyle::Frame& frame = style->frames()[m_framesPassed];
+        const int anchor = frame.anchor.position();
+        const int at = m_layout == m_source ? anchor : toLayout(sourceOwn(anchor));
+        if (at > block.position())
+            break;
+        if (at == block.position())
+            here.push_back(&frame);
+    }
+    // A copy of a source laid out in place has its rooms.
+    if (here.empty() || FrameRoom::isBefore(block))
+        return block;
+    for (const PageStyle::Frame* frame : here) {
+        const int position = block.position();
+        const int added = FrameRoom::make(m_layout, block, *frame, m_target, m_area.width());
+        for (int i = 0; i < added; ++i)
+            m_splits.insert(std::upper_bound(m_splits.begin(), m_splits.end(), position + i),
+                            position + i);
+        m_preparedBlocks += added;
+        if (added > 0)
+            block = m_layout->findBlock(position + added);
+    }
+    return block;
 }
 
 void LayoutDocument::readOn(int at)

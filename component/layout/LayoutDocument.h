@@ -68,6 +68,8 @@ private:
     void prepareBlocks();
     // A first line's indent, in a paragraph with tabs, made of a space before its text.
     void indentBySpace(const QTextBlock& block);
+    // Room for the frames anchored at `block`, before it; the block of its text after that.
+    QTextBlock makeRooms(QTextBlock block);
     void readAll();
     // The space above the first paragraph, which Qt leaves out.
     void keepSpaceAtTop();
@@ -92,6 +94,7 @@ private:
     bool m_hasLeaders = false;
     int m_preparedBlocks = 0;
     int m_keptGlyphs = 0; // characters whose glyphs are kept
+    qsizetype m_framesPassed = 0; // the frames anchored in the prepared blocks
     std::vector<int> m_splits;
     std::vector<int> m_sourceSplits; // those of a source laid out in place
     int m_addedToSource = 0;

@@ -21,6 +21,8 @@ void LayoutMends::keepSpaceAbove(QTextDocument* document)
     // which Qt scales, and the paragraph gives it up. So does the table's anchor, a block of
     // its own with the paragraph's format, whose space above is no paragraph's.
     for (QTextFrame* table : document->rootFrame()->childFrames()) {
+        if (!qobject_cast<QTextTable*>(table))
+            continue;
         const QTextBlock after = document->findBlock(table->lastPosition() + 1);
         const qreal space = after.isValid() ? after.blockFormat().topMargin() : 0;
         QTextFrameFormat format = table->frameFormat();

@@ -1,5 +1,7 @@
 #include "LayoutPiece.h"
 
+#include "layout/FrameRoom.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,7 +12,8 @@ namespace pagora {
 bool LayoutPiece::canStartAt(const QTextDocument& layout, int at)
 {
     const QTextBlock block = layout.findBlock(at);
-    if (at <= 0 || !block.isValid() || block.position() != at)
+    // A paragraph keeps the room made for its frame before it.
+    if (at <= 0 || !block.isValid() || block.position() != at || FrameRoom::isBefore(block))
         return false;
     QTextCursor cursor(const_cast<QTextDocument*>(&layout));
     cursor.setPosition(at);

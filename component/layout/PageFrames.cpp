@@ -1,6 +1,7 @@
 #include "PageFrames.h"
 
 #include "document/PageStyle.h"
+#include "layout/FrameRoom.h"
 
 #include <QPainter>
 #include <QRect>
@@ -21,7 +22,7 @@ void PageFrames::draw(QPainter* painter, QPaintDevice* target, const PageStyle* 
         if (!anchor)
             continue;
         const FramePlace& f = frame.place;
-        const int width = f.width > 0 ? f.width : body.width();
+        const int width = FrameRoom::width(frame, target, body.width());
         const QRect& across = f.horizontal == From::Page ? paper : body;
         int x = across.left() + f.x;
         if (f.align == FramePlace::Align::Left)

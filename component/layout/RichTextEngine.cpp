@@ -128,7 +128,10 @@ void RichTextEngine::sliceNextBlock()
     qreal lastTop = 0;
     for (int i = 0; i < lines->lineCount(); ++i) {
         const QTextLine line = lines->lineAt(i);
-        const qreal top = box.top() + line.y();
+        // A line of an exact height smaller than its text's stands up to its own height above
+        // its paragraph, on the paragraph's page; farther up, its place has wrapped round.
+        const qreal top =
+            box.top() + (line.y() > -line.height() ? std::max(0.0, line.y()) : line.y());
         // A print holds every page or none. Past the reach, places wrap round to below zero.
         if (top + line.height() + 2 * pageHeight >= LayoutReach || top < lastTop)
             throw PagoraError(PagoraError::Overflow,

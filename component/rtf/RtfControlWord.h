@@ -108,6 +108,8 @@ struct RtfControlWord
         FrameLeft,
         FrameCenter,
         FrameRight,
+        FrameGap,
+        FrameNoWrap,
         // the older paragraph numbering
         NumberTextBefore,
         NumberTextAfter,

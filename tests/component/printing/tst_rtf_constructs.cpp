@@ -145,6 +145,41 @@ private slots:
             << "twelve"
             << ""
             << "count" << 0.0;
+        // A first line of an exact height smaller than its text's stands partly above the
+        // margin: it is still the first page's.
+        QTest::newRow("exact line height below the text's")
+            << QByteArray("\\sl-200\\slmult0 Word") << "Word"
+            << ""
+            << "page" << 1.0;
+        QTest::newRow("small space above the first paragraph")
+            << QByteArray("\\sb20 Word") << "Word"
+            << ""
+            << "page" << 1.0;
+        // The body's text flows beside a frame that goes with its paragraph, not under it, as
+        // far from it as the file says; a dropped capital is the usual one.
+        QTest::newRow("text beside a frame on the left")
+            << QByteArray("\\pard\\pvpara\\phmrg\\posxl\\absw2880\\dxfrtext144 Framed\\par"
+                          "\\pard\\sb240 Body")
+            << "Body"
+            << ""
+            << "left" << 151.2;
+        QTest::newRow("text beside a dropped capital")
+            << QByteArray(
+                   "\\pard\\dropcapli3\\pvpara\\phmrg\\posx0\\posy0\\absh-1148{\\fs151 T}\\par"
+                   "\\pard he season")
+            << "he"
+            << ""
+            << "left" << 46.1;
+        QTest::newRow("text wrapped beside a frame on the right")
+            << QByteArray("\\pard\\pvpara\\phmrg\\posxr\\absw8640 Framed\\par\\pard Body Second")
+            << "Second"
+            << "Body"
+            << "top" << 13.8;
+        QTest::newRow("text under a frame that asks for it")
+            << QByteArray("\\pard\\pvpara\\phmrg\\posxl\\absw2880\\nowrap Framed\\par\\pard Body")
+            << "Body"
+            << ""
+            << "left" << 0.0;
         // Text raised or lowered by 6 points makes its line that much taller, above or below.
         QTest::newRow("a line of raised text")
             << QByteArray("First\\par Mid {\\up12 up}\\par Last") << "Mid"

@@ -1,0 +1,124 @@
+#include "FrameRoom.h"
+
+#include "document/LayoutProperty.h"
+#include "layout/PageParts.h"
+#include "units/Twips.h"
+
+#include <QPaintDevice>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace pagora {
+
+namespace {
+
+// How far into the body a frame reaches from the side it stands on, gap included; 0 when it
+// stands in the margin or the file lets the text run under it.
+int reach(const FramePlace& f, int width, int bodyWidth, bool& left)
+{
+    using From = FramePlace::From;
+    // Only a frame that goes with its paragraph is known to stand beside that paragraph's
+    // lines, and one placed from the paper's edge is measured apart from the body.
+    if (!f.wrap || f.vertical != From::Text || f.horizontal == From::Page || bodyWidth <= 0)
+        return 0;
+    int x = f.x;
+    if (f.align == FramePlace::Align::Left)
+        x = 0;
+    else if (f.align == FramePlace::Align::Center)
+        x = (bodyWidth - width) / 2;
+    else if (f.align == FramePlace::Align::Right)
+        x = bodyWidth - width;
+    if (x + width <= 0 || x >= bodyWidth)
+        return 0;
+    // A frame off the side takes the room from that side to its far edge: the text flows on
+    // the other side only, as in a word processor's single column.
+    left = 2 * x + width <= bodyWidth;
+    return std::min(bodyWidth, (left ? x + width : bodyWidth - x) + f.gap);
+}
+
+} // namespace
+
+int FrameRoom::make(QTextDocument* layout, const QTextBlock& block, const PageStyle::Frame& frame,
+                    QPaintDevice* target, int bodyWidth)
+{
+    const FramePlace& f = frame.place;
+    bool left = true;
+    const int width = FrameRoom::width(frame, target, bodyWidth);
+    const int room = reach(f, width, bodyWidth, left);
+    if (room <= 0 || QTextCursor(block).currentFrame() != layout->rootFrame())
+        return 0;
+    // The layout's formats are in the document's pixels, which Qt brings to the device.
+    const qreal document = Twips::documentDpi();
+    const std::unique_ptr<QTextDocument> text(frame.text->clone());
+    const qreal laidOut = PageParts::layOut(
+        text.get(), target,
+        std::max(1.0, std::floor(Twips::toPixelsExact(width, target->logicalDpiX()))));
+    qreal height = laidOut * document / target->logicalDpiY();
+    if (f.height < 0)
+        height = Twips::toPixelsExact(-f.height, document);
+    else
+        height = std::max(height, Twips::toPixelsExact(f.height, document));
+    const qreal down = Twips::toPixelsExact(f.y, document);
+    height += std::min(0.0, down);
+    if (height <= 0)
+        return 0;
+
+    QTextFrameFormat side;
+    side.setPosition(left ? QTextFrameFormat::FloatLeft : QTextFrameFormat::FloatRight);
+    side.setWidth(Twips::toPixelsExact(room, document));
+    side.setHeight(height);
+    side.setBorder(0);
+    side.setPadding(0);
+    side.setMargin(0);
+    side.setTopMargin(std::max(0.0, down));
+    side.setProperty(LayoutProperty::FrameRoom, true);
+    const QTextBlockFormat format = block.blockFormat();
+    const QTextCharFormat characters = block.charFormat();
+    const int before = layout->characterCount();
+    QTextCursor(block).insertFrame(side);
+    // Qt leaves the paragraph's formats on an empty paragraph before the float, and its text
+    // after it with none. The empty one keeps only what comes before the paragraph, its space
+    // above and a break, at no height of its own, so that the float stands where the
+    // paragraph's first line does.
+    QTextBlockFormat ahead;
+    ahead.setTopMargin(format.topMargin());
+    ahead.setPageBreakPolicy(format.pageBreakPolicy());
+    ahead.setLineHeight(0, QTextBlockFormat::FixedHeight);
+    QTextCursor(block).setBlockFormat(ahead);
+    QTextBlockFormat rest = format;
+    rest.setTopMargin(0);
+    rest.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    QTextCursor paragraph(block.next().next());
+    paragraph.setBlockFormat(rest);
+    paragraph.setBlockCharFormat(characters);
+    return layout->characterCount() - before;
+}
+
+int FrameRoom::width(const PageStyle::Frame& frame, QPaintDevice* target, int bodyWidth)
+{
+    if (frame.place.width > 0)
+        return frame.place.width;
+    const qreal dpiX = target->logicalDpiX();
+    const std::unique_ptr<QTextDocument> text(frame.text->clone());
+    PageParts::layOut(text.get(), target,
+                      std::max(1.0, std::floor(Twips::toPixelsExact(bodyWidth, dpiX))));
+    return std::clamp(
+        static_cast<int>(std::ceil(text->idealWidth() / Twips::toPixelsExact(1, dpiX))), 1,
+        std::max(1, bodyWidth));
+}
+
+bool FrameRoom::isBefore(const QTextBlock& block)
+{
+    const QTextBlock before = block.previous();
+    if (!before.isValid())
+        return false;
+    const QTextFrame* frame = QTextCursor(before).currentFrame();
+    return frame && frame->frameFormat().hasProperty(LayoutProperty::FrameRoom);
+}
+
+} // namespace pagora

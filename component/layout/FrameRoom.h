@@ -1,0 +1,28 @@
+#pragma once
+
+#include "document/PageStyle.h"
+
+class QPaintDevice;
+class QTextBlock;
+class QTextDocument;
+
+namespace pagora {
+
+// Room in the body's flow for a frame placed beside or over the paragraph it is anchored to,
+// so that the paragraph's lines go beside or below it, as a word processor flows them, not
+// under it. The frame itself is drawn apart; its room is an empty float at its side.
+class FrameRoom
+{
+public:
+    // Room before `block` of `layout` for `frame`, laid out for `target` beside a body of
+    // `bodyWidth` twips; the characters that added: none when the frame needs no room.
+    static int make(QTextDocument* layout, const QTextBlock& block, const PageStyle::Frame& frame,
+                    QPaintDevice* target, int bodyWidth);
+    // How wide `frame` stands, in twips: as the file says, or, when it leaves that to its text,
+    // as wide as its widest line, up to the body's `bodyWidth`.
+    static int width(const PageStyle::Frame& frame, QPaintDevice* target, int bodyWidth);
+    // Whether `block` ends a room: its own paragraph, or the one before it.
+    static bool isBefore(const QTextBlock& block);
+};
+
+} // namespace pagora
