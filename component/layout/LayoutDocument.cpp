@@ -33,6 +33,11 @@ constexpr int KeptGlyphCharacters = 1'000'000;
 constexpr qsizetype ReadAhead = 32 * 1024;
 constexpr qsizetype ReadStep = 64 * 1024;
 
+// Qt checks every float of a document at every line it lays out, so that rooms for frames cost
+// their number times the document's length: a document's first ones get theirs, and the text
+// runs under the frames after them, as it did before any had room.
+constexpr int MostRooms = 256;
+
 } // namespace
 
 LayoutDocument::LayoutDocument(bool printOnly) : m_printOnly(printOnly) {}
@@ -117,6 +122,7 @@ void LayoutDocument::make(QPaintDevice* target, QSize area)
     m_preparedBlocks = 0;
     m_keptGlyphs = 0;
     m_framesPassed = 0;
+    m_rooms = 0;
     m_indentScale = dpiX() / Twips::documentDpi();
     m_tableWidth = Twips::toPixelsExact(area.width(), Twips::documentDpi());
     m_splits = std::move(added);
@@ -215,14 +221,18 @@ QTextBlock LayoutDocument::makeRooms(QTextBlock block)
     if (here.empty() || FrameRoom::isBefore(block))
         return block;
     for (const PageStyle::Frame* frame : here) {
+        if (m_rooms >= MostRooms)
+            break;
         const int position = block.position();
         const int added = FrameRoom::make(m_layout, block, *frame, m_target, m_area.width());
         for (int i = 0; i < added; ++i)
             m_splits.insert(std::upper_bound(m_splits.begin(), m_splits.end(), position + i),
                             position + i);
         m_preparedBlocks += added;
-        if (added > 0)
+        if (added > 0) {
             block = m_layout->findBlock(position + added);
+            ++m_rooms;
+        }
     }
     return block;
 }

@@ -93,8 +93,9 @@ private:
     qreal m_tableWidth = 0;
     bool m_hasLeaders = false;
     int m_preparedBlocks = 0;
-    int m_keptGlyphs = 0; // characters whose glyphs are kept
+    int m_keptGlyphs = 0;         // characters whose glyphs are kept
     qsizetype m_framesPassed = 0; // the frames anchored in the prepared blocks
+    int m_rooms = 0;              // made for them
     std::vector<int> m_splits;
     std::vector<int> m_sourceSplits; // those of a source laid out in place
     int m_addedToSource = 0;
