@@ -52,19 +52,19 @@ int FrameRoom::make(QTextDocument* layout, const QTextBlock& block, const PageSt
     const int room = reach(f, width, bodyWidth, left);
     if (room <= 0 || QTextCursor(block).currentFrame() != layout->rootFrame())
         return 0;
-    // The layout's formats are in the document's pixels, which Qt brings to the device.
+    // Qt brings a frame's width and margins from the document's pixels to the device, but
+    // takes its height in the device's own.
     const qreal document = Twips::documentDpi();
+    const qreal dpiY = target->logicalDpiY();
     const std::unique_ptr<QTextDocument> text(frame.text->clone());
-    const qreal laidOut = PageParts::layOut(
+    qreal height = PageParts::layOut(
         text.get(), target,
         std::max(1.0, std::floor(Twips::toPixelsExact(width, target->logicalDpiX()))));
-    qreal height = laidOut * document / target->logicalDpiY();
     if (f.height < 0)
-        height = Twips::toPixelsExact(-f.height, document);
+        height = Twips::toPixelsExact(-f.height, dpiY);
     else
-        height = std::max(height, Twips::toPixelsExact(f.height, document));
-    const qreal down = Twips::toPixelsExact(f.y, document);
-    height += std::min(0.0, down);
+        height = std::max(height, Twips::toPixelsExact(f.height, dpiY));
+    height += Twips::toPixelsExact(std::min(0, f.y), dpiY);
     if (height <= 0)
         return 0;
 
@@ -75,7 +75,7 @@ int FrameRoom::make(QTextDocument* layout, const QTextBlock& block, const PageSt
     side.setBorder(0);
     side.setPadding(0);
     side.setMargin(0);
-    side.setTopMargin(std::max(0.0, down));
+    side.setTopMargin(Twips::toPixelsExact(std::max(0, f.y), document));
     side.setProperty(LayoutProperty::FrameRoom, true);
     const QTextBlockFormat format = block.blockFormat();
     const QTextCharFormat characters = block.charFormat();

@@ -157,10 +157,11 @@ private slots:
             << "page" << 1.0;
         // The body's text flows beside a frame that goes with its paragraph, not under it, as
         // far from it as the file says; a dropped capital is the usual one.
-        QTest::newRow("text beside a frame on the left")
-            << QByteArray("\\pard\\pvpara\\phmrg\\posxl\\absw2880\\dxfrtext144 Framed\\par"
-                          "\\pard\\sb240 Body")
-            << "Body"
+        QTest::newRow("text beside a frame on the left, down its height")
+            << QByteArray(
+                   "\\pard\\pvpara\\phmrg\\posxl\\absw2880\\absh-1440\\dxfrtext144 Framed\\par"
+                   "\\pard\\sb240 Body\\par Second\\par Third")
+            << "Third"
             << ""
             << "left" << 151.2;
         QTest::newRow("text beside a dropped capital")
