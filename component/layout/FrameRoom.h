@@ -21,7 +21,7 @@ public:
     // How wide `frame` stands, in twips: as the file says, or, when it leaves that to its text,
     // as wide as its widest line, up to the body's `bodyWidth`.
     static int width(const PageStyle::Frame& frame, QPaintDevice* target, int bodyWidth);
-    // Whether `block` ends a room: its own paragraph, or the one before it.
+    // Whether a room stands just before `block`, the paragraph of its frame's anchor.
     static bool isBefore(const QTextBlock& block);
 };
 

@@ -217,9 +217,14 @@ QTextBlock LayoutDocument::makeRooms(QTextBlock block)
         if (at == block.position())
             here.push_back(&frame);
     }
-    // A copy of a source laid out in place has its rooms.
-    if (here.empty() || FrameRoom::isBefore(block))
+    if (here.empty())
         return block;
+    // A copy of a source laid out in place has its rooms, and counts them.
+    if (FrameRoom::isBefore(block)) {
+        for (QTextBlock room = block; FrameRoom::isBefore(room); room = room.previous().previous())
+            ++m_rooms;
+        return block;
+    }
     for (const PageStyle::Frame* frame : here) {
         if (m_rooms >= MostRooms)
             break;
