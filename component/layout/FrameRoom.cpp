@@ -4,6 +4,7 @@
 #include "layout/PageParts.h"
 #include "units/Twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPaintDevice>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -17,22 +18,38 @@ namespace pagora {
 
 namespace {
 
-// How far into the body a frame reaches from the side it stands on, gap included; 0 when it
-// stands in the margin or the file lets the text run under it.
-int reach(const FramePlace& f, int width, int bodyWidth, bool& left)
+// The frame's text, laid out for `target` `width` twips wide.
+std::unique_ptr<QTextDocument> laidOut(const PageStyle::Frame& frame, QPaintDevice* target,
+                                       int width)
+{
+    std::unique_ptr<QTextDocument> text(frame.text->clone());
+    PageParts::layOut(
+        text.get(), target,
+        std::max(1.0, std::floor(Twips::toPixelsExact(width, target->logicalDpiX()))));
+    return text;
+}
+
+// A frame that leaves its width to its text is as wide as its widest line.
+int naturalWidth(const QTextDocument& text, QPaintDevice* target, int bodyWidth)
+{
+    return std::clamp(static_cast<int>(std::ceil(text.idealWidth() /
+                                                 Twips::toPixelsExact(1, target->logicalDpiX()))),
+                      1, std::max(1, bodyWidth));
+}
+
+// Only a frame that goes with its paragraph is known to stand beside that paragraph's lines,
+// and one placed from the paper's edge is measured apart from the body.
+bool besideItsParagraph(const FramePlace& f)
 {
     using From = FramePlace::From;
-    // Only a frame that goes with its paragraph is known to stand beside that paragraph's
-    // lines, and one placed from the paper's edge is measured apart from the body.
-    if (!f.wrap || f.vertical != From::Text || f.horizontal == From::Page || bodyWidth <= 0)
-        return 0;
-    int x = f.x;
-    if (f.align == FramePlace::Align::Left)
-        x = 0;
-    else if (f.align == FramePlace::Align::Center)
-        x = (bodyWidth - width) / 2;
-    else if (f.align == FramePlace::Align::Right)
-        x = bodyWidth - width;
+    return f.wrap && f.vertical == From::Text && f.horizontal != From::Page;
+}
+
+// How far into the body a frame reaches from the side it stands on, gap included; 0 when it
+// stands in the margin.
+int reach(const FramePlace& f, int width, int bodyWidth, bool& left)
+{
+    const int x = FrameRoom::offset(f, width, bodyWidth);
     if (x + width <= 0 || x >= bodyWidth)
         return 0;
     // A frame off the side takes the room from that side to its far edge: the text flows on
@@ -47,19 +64,23 @@ int FrameRoom::make(QTextDocument* layout, const QTextBlock& block, const PageSt
                     QPaintDevice* target, int bodyWidth)
 {
     const FramePlace& f = frame.place;
+    if (!besideItsParagraph(f) || bodyWidth <= 0 ||
+        QTextCursor(block).currentFrame() != layout->rootFrame())
+        return 0;
+    // Laid out the body's width, a text that sets the frame's width breaks its lines as it does
+    // at that width.
+    const std::unique_ptr<QTextDocument> text =
+        laidOut(frame, target, f.width > 0 ? f.width : bodyWidth);
+    const int width = f.width > 0 ? f.width : naturalWidth(*text, target, bodyWidth);
     bool left = true;
-    const int width = FrameRoom::width(frame, target, bodyWidth);
     const int room = reach(f, width, bodyWidth, left);
-    if (room <= 0 || QTextCursor(block).currentFrame() != layout->rootFrame())
+    if (room <= 0)
         return 0;
     // Qt brings a frame's width and margins from the document's pixels to the device, but
     // takes its height in the device's own.
     const qreal document = Twips::documentDpi();
     const qreal dpiY = target->logicalDpiY();
-    const std::unique_ptr<QTextDocument> text(frame.text->clone());
-    qreal height = PageParts::layOut(
-        text.get(), target,
-        std::max(1.0, std::floor(Twips::toPixelsExact(width, target->logicalDpiX()))));
+    qreal height = text->documentLayout()->documentSize().height();
     if (f.height < 0)
         height = Twips::toPixelsExact(-f.height, dpiY);
     else
@@ -103,13 +124,22 @@ int FrameRoom::width(const PageStyle::Frame& frame, QPaintDevice* target, int bo
 {
     if (frame.place.width > 0)
         return frame.place.width;
-    const qreal dpiX = target->logicalDpiX();
-    const std::unique_ptr<QTextDocument> text(frame.text->clone());
-    PageParts::layOut(text.get(), target,
-                      std::max(1.0, std::floor(Twips::toPixelsExact(bodyWidth, dpiX))));
-    return std::clamp(
-        static_cast<int>(std::ceil(text->idealWidth() / Twips::toPixelsExact(1, dpiX))), 1,
-        std::max(1, bodyWidth));
+    return naturalWidth(*laidOut(frame, target, bodyWidth), target, bodyWidth);
+}
+
+int FrameRoom::offset(const FramePlace& place, int width, int across)
+{
+    switch (place.align) {
+    case FramePlace::Align::Left:
+        return 0;
+    case FramePlace::Align::Center:
+        return (across - width) / 2;
+    case FramePlace::Align::Right:
+        return across - width;
+    case FramePlace::Align::Offset:
+        break;
+    }
+    return place.x;
 }
 
 bool FrameRoom::isBefore(const QTextBlock& block)

@@ -21,6 +21,9 @@ public:
     // How wide `frame` stands, in twips: as the file says, or, when it leaves that to its text,
     // as wide as its widest line, up to the body's `bodyWidth`.
     static int width(const PageStyle::Frame& frame, QPaintDevice* target, int bodyWidth);
+    // How far from the left of what it is placed across, `across` twips wide, a frame `width`
+    // twips wide stands.
+    static int offset(const FramePlace& place, int width, int across);
     // Whether a room stands just before `block`, the paragraph of its frame's anchor.
     static bool isBefore(const QTextBlock& block);
 };

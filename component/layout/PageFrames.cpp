@@ -24,13 +24,7 @@ void PageFrames::draw(QPainter* painter, QPaintDevice* target, const PageStyle* 
         const FramePlace& f = frame.place;
         const int width = FrameRoom::width(frame, target, body.width());
         const QRect& across = f.horizontal == From::Page ? paper : body;
-        int x = across.left() + f.x;
-        if (f.align == FramePlace::Align::Left)
-            x = across.left();
-        else if (f.align == FramePlace::Align::Center)
-            x = across.left() + (across.width() - width) / 2;
-        else if (f.align == FramePlace::Align::Right)
-            x = across.left() + across.width() - width;
+        const int x = across.left() + FrameRoom::offset(f, width, across.width());
         const int y = f.vertical == From::Page     ? paper.top() + f.y
                       : f.vertical == From::Margin ? body.top() + f.y
                                                    : body.top() + *anchor + f.y;

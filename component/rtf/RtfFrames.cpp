@@ -24,15 +24,14 @@ bool RtfFrames::place(RtfState& s, RtfControlWord::Id id, int n)
     using From = FramePlace::From;
     FramePlace& f = s.frame;
     const int length = std::clamp(n, -Reach, Reach);
-    // How the text flows around a frame makes no frame of a paragraph on its own.
-    if (id == I::FrameGap || id == I::FrameNoWrap) {
-        if (id == I::FrameGap)
-            f.gap = std::max(0, length);
-        else
-            f.wrap = false;
-        return true;
-    }
     switch (id) {
+    // How the text flows around a frame makes no frame of a paragraph on its own.
+    case I::FrameGap:
+        f.gap = std::max(0, length);
+        return true;
+    case I::FrameNoWrap:
+        f.wrap = false;
+        return true;
     case I::FrameWidth:
         f.width = std::max(0, length);
         break;
